@@ -1,0 +1,16 @@
+#pragma once
+// The desktop around the program: the clock, and opening files and addresses
+// with their default programs.
+#include <string>
+#include <string_view>
+
+namespace desktop {
+
+// Today as "yyyymmdd". The scenario driver fixes it with setToday.
+std::string today();
+void setToday(std::string yyyymmdd);
+
+// Asks the desktop to open a file or a web/mail address with its default program.
+void open(std::string_view target);
+
+}  // namespace desktop

@@ -1,0 +1,24 @@
+#pragma once
+// Small UTF-8 helpers shared by the platform layer and the subsystems.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace utf8 {
+
+// Byte length of the character starting with byte `lead` (1 for invalid bytes).
+std::size_t charLength(unsigned char lead);
+
+// The text split into its characters.
+std::vector<std::string_view> chars(std::string_view text);
+
+// Number of characters.
+std::size_t length(std::string_view text);
+
+// The longest prefix of at most `bytes` bytes that ends on a character boundary.
+std::string_view cutBytes(std::string_view text, std::size_t bytes);
+
+// Upper case of Latin and Cyrillic letters; other characters unchanged.
+std::string upper(std::string_view text);
+
+}  // namespace utf8

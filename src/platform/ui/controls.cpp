@@ -1,0 +1,457 @@
+#include "platform/ui/controls.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "platform/ui/mask.h"
+#include "platform/ui/quote.h"
+#include "platform/text/utf8.h"
+
+namespace ui::detail {
+
+namespace {
+
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+std::string s(const QString& q) { return q.toStdString(); }
+
+// Program sets never run Qt's signals: the registry fires the change handler itself.
+class Quiet {
+public:
+    explicit Quiet(QObject* o) : o_(o), was_(o->blockSignals(true)) {}
+    ~Quiet() { o_->blockSignals(was_); }
+
+private:
+    QObject* o_;
+    bool was_;
+};
+
+int toPosition(std::string_view v) {
+    try {
+        return std::stoi(std::string(v));
+    } catch (...) {
+        throw Refused("not a position: " + std::string(v));
+    }
+}
+
+QIcon icon(std::string_view resource) {
+    const QString path = ":/" + q(resource) + ".png";
+    return QFile::exists(path) ? QIcon(path) : QIcon();
+}
+
+// ---- labels --------------------------------------------------------------
+
+class ClickLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void()> clicked;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override {
+        if (clicked) clicked();
+    }
+};
+
+class LabelControl : public Control {
+public:
+    LabelControl(Window& w, std::string n, ClickLabel* l, bool link)
+        : Control(w, std::move(n), link ? Kind::Link : Kind::Label, l), label_(l) {
+        if (link) {
+            label_->setCursor(Qt::PointingHandCursor);
+            QFont f = label_->font();
+            f.setUnderline(true);
+            label_->setFont(f);
+            label_->clicked = [this] { invoke(on.click); };
+        }
+    }
+    std::string text() const override { return s(label_->text()); }
+    void setText(std::string_view v) override { label_->setText(q(v)); }
+    std::string show() const override { return quote(text()); }
+
+private:
+    ClickLabel* label_;
+};
+
+// ---- text boxes ----------------------------------------------------------
+
+class LineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    std::string mask;  // masked boxes only
+    std::function<void()> typed;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (mask.empty()) return QLineEdit::keyPressEvent(e);
+        const QString t = e->text();
+        const int pos = cursorPosition();
+        if (e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete) {
+            const int at = e->key() == Qt::Key_Backspace ? pos - 1 : pos;
+            if (at < 0 || at >= static_cast<int>(mask.size())) return;
+            std::size_t caret = 0;
+            setText(q(mask::typeOver(mask, s(text()), " ", static_cast<std::size_t>(at), &caret)));
+            setCursorPosition(at);
+            if (typed) typed();
+            return;
+        }
+        if (!t.isEmpty() && t[0].isPrint()) {
+            std::size_t caret = 0;
+            setText(q(mask::typeOver(mask, s(text()), s(t), static_cast<std::size_t>(pos), &caret)));
+            setCursorPosition(static_cast<int>(caret));
+            if (typed) typed();
+            return;
+        }
+        QLineEdit::keyPressEvent(e);
+    }
+};
+
+class TextControl : public Control, public TextLike {
+public:
+    TextControl(Window& w, std::string n, LineEdit* e, Kind k, std::string m)
+        : Control(w, std::move(n), k, e), edit_(e), mask_(std::move(m)) {
+        if (k == Kind::Masked) {
+            edit_->mask = mask_;
+            edit_->setText(q(mask::blank(mask_)));
+            edit_->typed = [this] { fireChange(); };
+        } else {
+            QObject::connect(edit_, &QLineEdit::textEdited, [this] { fireChange(); });
+        }
+        if (k == Kind::Number) {
+            edit_->setAlignment(Qt::AlignRight);
+            setNumber(0);
+        }
+    }
+    std::string text() const override { return s(edit_->text()); }
+    void setText(std::string_view v) override {
+        Quiet quiet(edit_);
+        if (kind() == Kind::Masked) edit_->setText(q(mask::typeOver(mask_, mask::blank(mask_), v)));
+        else edit_->setText(q(v));
+    }
+    bool reportsChange() const override { return true; }
+    std::string show() const override { return quote(text()); }
+    void userSet(std::string_view v) override {
+        if (kind() == Kind::Masked) {
+            Quiet quiet(edit_);
+            edit_->setText(q(mask::typeOver(mask_, text(), v)));
+        } else {
+            setText(v);
+        }
+        fireChange();
+    }
+
+    void setPassword(bool on) override { edit_->setEchoMode(on ? QLineEdit::Password : QLineEdit::Normal); }
+    void setMaxLength(int n) override { edit_->setMaxLength(n); }
+    void setMask(std::string m) override {
+        mask_ = std::move(m);
+        if (kind() == Kind::Masked) {
+            edit_->mask = mask_;
+            setText("");
+        }
+    }
+    void setReadOnly(bool on) override { edit_->setReadOnly(on); }
+    double number() const override { return mask::parseNumber(mask_, text()); }
+    void setNumber(double v) override {
+        const auto t = mask::formatNumber(mask_, v);
+        setText(t ? *t : std::string(mask_.size(), '#'));
+    }
+
+private:
+    LineEdit* edit_;
+    std::string mask_;
+};
+
+class EditBoxControl : public Control, public TextLike {
+public:
+    EditBoxControl(Window& w, std::string n, QPlainTextEdit* e) : Control(w, std::move(n), Kind::Edit, e), edit_(e) {
+        QObject::connect(edit_, &QPlainTextEdit::textChanged, [this] { fireChange(); });
+    }
+    std::string text() const override { return s(edit_->toPlainText()); }
+    void setText(std::string_view v) override {
+        Quiet quiet(edit_);
+        edit_->setPlainText(q(v));
+    }
+    bool reportsChange() const override { return true; }
+    std::string show() const override { return quote(text()); }
+    void userSet(std::string_view v) override {
+        setText(v);
+        fireChange();
+    }
+    void setPassword(bool) override { unsupported("password"); }
+    void setMaxLength(int) override {}
+    void setMask(std::string) override { unsupported("mask"); }
+    void setReadOnly(bool on) override { edit_->setReadOnly(on); }
+    double number() const override { unsupported("number"); }
+    void setNumber(double) override { unsupported("number"); }
+
+private:
+    QPlainTextEdit* edit_;
+};
+
+// ---- choices -------------------------------------------------------------
+
+class ComboControl : public Control, public ListLike {
+public:
+    ComboControl(Window& w, std::string n, QComboBox* c) : Control(w, std::move(n), Kind::Combo, c), combo_(c) {
+        QObject::connect(combo_, &QComboBox::activated, [this] { fireChange(); });
+    }
+    int value() const override { return combo_->currentIndex() + 1; }
+    void setValue(int v) override {
+        Quiet quiet(combo_);
+        combo_->setCurrentIndex(v - 1);
+    }
+    std::string text() const override { return s(combo_->currentText()); }
+    bool reportsChange() const override { return true; }
+    std::string show() const override { return std::to_string(value()) + " " + quote(value() > 0 ? text() : ""); }
+    void userSet(std::string_view v) override {
+        const int p = toPosition(v);
+        if (p < 1 || p > count()) throw Refused("no item " + std::string(v));
+        setValue(p);
+        fireChange();
+    }
+    void setItems(std::vector<std::string> items, int selected) override {
+        Quiet quiet(combo_);
+        combo_->clear();
+        for (const auto& i : items) combo_->addItem(q(i));
+        combo_->setCurrentIndex(selected - 1);
+    }
+    void addItem(std::string_view item) override {
+        Quiet quiet(combo_);
+        combo_->addItem(q(item));
+        if (combo_->count() == 1) combo_->setCurrentIndex(-1);
+    }
+    void clearItems() override {
+        Quiet quiet(combo_);
+        combo_->clear();
+    }
+    int count() const override { return combo_->count(); }
+    std::string item(int p) const override { return s(combo_->itemText(p - 1)); }
+
+private:
+    QComboBox* combo_;
+};
+
+class CheckControl : public Control {
+public:
+    CheckControl(Window& w, std::string n, QCheckBox* c) : Control(w, std::move(n), Kind::Check, c), box_(c) {
+        QObject::connect(box_, &QCheckBox::clicked, [this] { fireChange(); });
+    }
+    int value() const override { return box_->isChecked() ? 1 : 0; }
+    void setValue(int v) override {
+        Quiet quiet(box_);
+        box_->setChecked(v != 0);
+    }
+    std::string text() const override { return s(box_->text()); }
+    void setText(std::string_view v) override { box_->setText(q(v)); }
+    bool reportsChange() const override { return true; }
+    std::string show() const override { return std::to_string(value()); }
+    void userSet(std::string_view v) override {
+        if (v != "0" && v != "1") throw Refused("a check box takes 1 or 0");
+        setValue(v == "1");
+        fireChange();
+    }
+
+private:
+    QCheckBox* box_;
+};
+
+class RadioControl : public Control {
+public:
+    RadioControl(Window& w, std::string n, QWidget* box, std::vector<std::string> options)
+        : Control(w, std::move(n), Kind::Radio, box), group_(new QButtonGroup(box)) {
+        auto* layout = new QVBoxLayout(box);
+        layout->setContentsMargins(0, 0, 0, 0);
+        int id = 1;
+        for (const auto& o : options) {
+            auto* b = new QRadioButton(q(o), box);
+            layout->addWidget(b);
+            group_->addButton(b, id++);
+        }
+        QObject::connect(group_, &QButtonGroup::idClicked, [this] { fireChange(); });
+    }
+    int value() const override { return std::max(0, group_->checkedId()); }
+    void setValue(int v) override {
+        if (auto* b = group_->button(v)) {
+            Quiet quiet(group_);
+            b->setChecked(true);
+        }
+    }
+    bool reportsChange() const override { return true; }
+    std::string show() const override { return std::to_string(value()); }
+    void userSet(std::string_view v) override {
+        const int p = toPosition(v);
+        if (!group_->button(p)) throw Refused("no option " + std::string(v));
+        setValue(p);
+        fireChange();
+    }
+
+private:
+    QButtonGroup* group_;
+};
+
+// ---- dates ---------------------------------------------------------------
+
+const QDate kEmptyDate(1752, 9, 14);
+
+class DateControl : public Control, public DateLike {
+public:
+    DateControl(Window& w, std::string n, QDateEdit* d) : Control(w, std::move(n), Kind::Date, d), edit_(d) {
+        edit_->setDisplayFormat("dd.MM.yyyy");
+        edit_->setCalendarPopup(true);
+        edit_->setMinimumDate(kEmptyDate);
+        edit_->setSpecialValueText(" ");
+        edit_->setDate(QDate::currentDate());
+        QObject::connect(edit_, &QDateEdit::userDateChanged, [this] { fireChange(); });
+    }
+    void setAllowEmpty(bool on) override { allowEmpty_ = on; }
+    std::string date() const override {
+        const QDate d = edit_->date();
+        return d == kEmptyDate ? std::string() : s(d.toString("yyyyMMdd"));
+    }
+    void setDate(std::string_view v) override {
+        Quiet quiet(edit_);
+        const QDate d = QDate::fromString(q(v), "yyyyMMdd");
+        edit_->setDate(d.isValid() ? d : kEmptyDate);
+    }
+    std::string text() const override {
+        const std::string d = date();
+        return d.empty() ? d : d.substr(6, 2) + "." + d.substr(4, 2) + "." + d.substr(0, 4);
+    }
+    void setText(std::string_view v) override { setDate(fromShown(v)); }
+    bool reportsChange() const override { return true; }
+    std::string show() const override { return quote(text()); }
+    void userSet(std::string_view v) override {
+        const std::string d = fromShown(v);
+        if (d.empty() && !(v.empty() && allowEmpty_)) throw Refused("not a date: " + std::string(v));
+        setDate(d);
+        fireChange();
+    }
+
+private:
+    static std::string fromShown(std::string_view v) {
+        const QDate d = QDate::fromString(q(v), "dd.MM.yyyy");
+        return d.isValid() ? s(d.toString("yyyyMMdd")) : std::string();
+    }
+    QDateEdit* edit_;
+    bool allowEmpty_ = false;
+};
+
+// ---- buttons, tabs, images -----------------------------------------------
+
+class ButtonControl : public Control, public Pictured {
+public:
+    ButtonControl(Window& w, std::string n, QPushButton* b) : Control(w, std::move(n), Kind::Button, b), button_(b) {
+        QObject::connect(button_, &QPushButton::clicked, [this] { invoke(on.click); });
+    }
+    std::string text() const override { return s(button_->text()); }
+    void setText(std::string_view v) override { button_->setText(q(v)); }
+    std::string show() const override { return quote(text()); }
+    void setPicture(std::string_view r) override { button_->setIcon(icon(r)); }
+
+private:
+    QPushButton* button_;
+};
+
+class TabControl : public Control, public TabLike {
+public:
+    TabControl(Window& w, std::string n, QTabWidget* t, std::vector<std::string> pages)
+        : Control(w, std::move(n), Kind::Tab, t), tabs_(t) {
+        for (const auto& p : pages) tabs_->addTab(new QWidget, q(p));
+        QObject::connect(tabs_, &QTabWidget::currentChanged, [this] { fireChange(); });
+    }
+    int value() const override { return tabs_->currentIndex() + 1; }
+    void setValue(int v) override {
+        Quiet quiet(tabs_);
+        tabs_->setCurrentIndex(v - 1);
+    }
+    bool reportsChange() const override { return true; }
+    std::string show() const override { return std::to_string(value()); }
+    void userSet(std::string_view v) override {
+        const int p = toPosition(v);
+        if (p < 1 || p > tabs_->count()) throw Refused("no page " + std::string(v));
+        setValue(p);
+        fireChange();
+    }
+    QWidget* page(int p) const override { return tabs_->widget(p - 1); }
+
+private:
+    QTabWidget* tabs_;
+};
+
+class ImageControl : public Control, public Pictured {
+public:
+    ImageControl(Window& w, std::string n, QLabel* l) : Control(w, std::move(n), Kind::Image, l), label_(l) {
+        label_->setScaledContents(true);
+    }
+    std::string show() const override { return quote(picture_); }
+    void setPicture(std::string_view r) override {
+        picture_ = std::string(r);
+        label_->setPixmap(QPixmap(":/" + q(r) + ".png"));
+    }
+
+private:
+    QLabel* label_;
+    std::string picture_;
+};
+
+template <class C, class W, class... A>
+std::unique_ptr<Control> make(Window& w, std::string name, W* widget, A&&... a) {
+    tagWidget(widget, w, name);
+    widget->show();
+    return std::make_unique<C>(w, std::move(name), widget, std::forward<A>(a)...);
+}
+
+}  // namespace
+
+void tagWidget(QWidget* widget, const Window& w, const std::string& control) {
+    widget->setProperty("kasavel.window", q(w.name()));
+    widget->setProperty("kasavel.control", q(control));
+}
+
+std::unique_ptr<Control> makeLabel(Window& w, std::string n, QWidget* p, bool link) {
+    return make<LabelControl>(w, std::move(n), new ClickLabel(p), link);
+}
+std::unique_ptr<Control> makeTextBox(Window& w, std::string n, QWidget* p) {
+    return make<TextControl>(w, std::move(n), new LineEdit(p), Kind::Text, std::string());
+}
+std::unique_ptr<Control> makeMaskedBox(Window& w, std::string n, QWidget* p, std::string m) {
+    return make<TextControl>(w, std::move(n), new LineEdit(p), Kind::Masked, std::move(m));
+}
+std::unique_ptr<Control> makeNumberBox(Window& w, std::string n, QWidget* p, std::string m) {
+    return make<TextControl>(w, std::move(n), new LineEdit(p), Kind::Number, std::move(m));
+}
+std::unique_ptr<Control> makeEditBox(Window& w, std::string n, QWidget* p) {
+    return make<EditBoxControl>(w, std::move(n), new QPlainTextEdit(p));
+}
+std::unique_ptr<Control> makeComboBox(Window& w, std::string n, QWidget* p) {
+    return make<ComboControl>(w, std::move(n), new QComboBox(p));
+}
+std::unique_ptr<Control> makeCheckBox(Window& w, std::string n, QWidget* p) {
+    return make<CheckControl>(w, std::move(n), new QCheckBox(p));
+}
+std::unique_ptr<Control> makeRadioGroup(Window& w, std::string n, QWidget* p, std::vector<std::string> options) {
+    return make<RadioControl>(w, std::move(n), new QWidget(p), std::move(options));
+}
+std::unique_ptr<Control> makeDatePicker(Window& w, std::string n, QWidget* p) {
+    return make<DateControl>(w, std::move(n), new QDateEdit(p));
+}
+std::unique_ptr<Control> makeButton(Window& w, std::string n, QWidget* p) {
+    return make<ButtonControl>(w, std::move(n), new QPushButton(p));
+}
+std::unique_ptr<Control> makeTab(Window& w, std::string n, QWidget* p, std::vector<std::string> pages) {
+    return make<TabControl>(w, std::move(n), new QTabWidget(p), std::move(pages));
+}
+std::unique_ptr<Control> makeImage(Window& w, std::string n, QWidget* p) {
+    return make<ImageControl>(w, std::move(n), new QLabel(p));
+}
+
+}  // namespace ui::detail

@@ -1,0 +1,271 @@
+// The grid: a table view over a model that reads its cells from a TextTable,
+// so a list of 100,000 rows holds its text once and creates no widget per cell.
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QTableView>
+#include <algorithm>
+
+#include "platform/ui/controls.h"
+#include "platform/ui/quote.h"
+
+namespace ui::detail {
+
+namespace {
+
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+class GridModel : public QAbstractTableModel {
+public:
+    TextTable table;
+    std::vector<std::string> headers;
+    std::vector<int> justify;
+    bool editable = false;
+    std::function<void(int, int, std::string)> edited;
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(table.rows());
+    }
+    int columnCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(headers.size());
+    }
+    QVariant data(const QModelIndex& i, int role) const override {
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            return q(table.cell(static_cast<std::size_t>(i.row()), static_cast<std::size_t>(i.column())));
+        if (role == Qt::TextAlignmentRole) {
+            const int code = i.column() < static_cast<int>(justify.size()) ? justify[static_cast<std::size_t>(i.column())] : 0;
+            const Qt::Alignment h = code == 1 ? Qt::AlignRight : code == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+            return QVariant::fromValue(h | Qt::AlignVCenter);
+        }
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation o, int role) const override {
+        if (o == Qt::Horizontal && role == Qt::DisplayRole && section < static_cast<int>(headers.size()))
+            return q(headers[static_cast<std::size_t>(section)]);
+        return {};
+    }
+    Qt::ItemFlags flags(const QModelIndex& i) const override {
+        Qt::ItemFlags f = QAbstractTableModel::flags(i);
+        return editable ? f | Qt::ItemIsEditable : f;
+    }
+    bool setData(const QModelIndex& i, const QVariant& v, int role) override {
+        if (role != Qt::EditRole) return false;
+        if (edited) edited(i.row() + 1, i.column() + 1, v.toString().toStdString());
+        return true;
+    }
+    void reset(TextTable t) {
+        beginResetModel();
+        table = std::move(t);
+        endResetModel();
+    }
+    void resetHeaders(std::vector<std::string> captions) {
+        beginResetModel();
+        headers = std::move(captions);
+        if (table.columns() != headers.size()) table = TextTable(headers.size());
+        endResetModel();
+    }
+    void changedHeaders() { emit headerDataChanged(Qt::Horizontal, 0, std::max(0, static_cast<int>(headers.size()) - 1)); }
+    void changedCell(int r, int c) { emit dataChanged(index(r, c), index(r, c)); }
+    void insertAtEnd(const std::vector<std::string>& cells) {
+        const int r = static_cast<int>(table.rows());
+        beginInsertRows({}, r, r);
+        table.appendRow(cells);
+        endInsertRows();
+    }
+    void remove(int r) {
+        beginRemoveRows({}, r, r);
+        table.removeRow(static_cast<std::size_t>(r));
+        endRemoveRows();
+    }
+};
+
+class GridControl : public Control, public GridLike {
+public:
+    GridControl(Window& w, std::string n, QTableView* v) : Control(w, std::move(n), Kind::Grid, v), view_(v) {
+        view_->setModel(&model_);
+        view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+        view_->setSelectionMode(QAbstractItemView::SingleSelection);
+        view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        view_->verticalHeader()->hide();
+        view_->verticalHeader()->setDefaultSectionSize(20);
+        view_->setWordWrap(false);
+        model_.edited = [this](int line, int column, std::string value) { userEditCell(line, column, value); };
+        QObject::connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, [this] {
+            if (!quiet_) fireChange();
+        });
+        QObject::connect(view_, &QTableView::doubleClicked, [this] { invoke(on.dblClick); });
+        QObject::connect(view_->horizontalHeader(), &QHeaderView::sectionClicked, [this](int section) {
+            if (on.headClick) {
+                auto copy = on.headClick;
+                copy(section + 1);
+            }
+        });
+    }
+
+    int value() const override {
+        const auto s = selection();
+        return s.empty() ? 0 : s.front();
+    }
+    void setValue(int line) override { setSelection(line > 0 ? std::vector<int>{line} : std::vector<int>{}); }
+    bool reportsChange() const override { return true; }
+
+    std::string show() const override {
+        const auto sel = selection();
+        std::string out = "grid " + std::to_string(model_.table.rows()) + " lines selected ";
+        if (sel.empty()) out += "none";
+        for (std::size_t i = 0; i < sel.size(); ++i) out += (i ? "," : "") + std::to_string(sel[i]);
+        out += "\n  ";
+        for (std::size_t c = 0; c < model_.headers.size(); ++c) out += (c ? "\t" : "") + model_.headers[c];
+        for (std::size_t r = 0; r < model_.table.rows(); ++r) {
+            out += "\n  ";
+            for (std::size_t c = 0; c < model_.table.columns(); ++c)
+                out += (c ? "\t" : "") + std::string(model_.table.cell(r, c));
+        }
+        return out;
+    }
+    void userSet(std::string_view v) override {
+        std::vector<int> lines;
+        std::size_t start = 0;
+        while (start < v.size()) {
+            std::size_t comma = v.find(',', start);
+            if (comma == std::string_view::npos) comma = v.size();
+            const std::string item(v.substr(start, comma - start));
+            int line = 0;
+            try {
+                line = std::stoi(item);
+            } catch (...) {
+                throw Refused("not a line: " + item);
+            }
+            if (line < 1 || line > static_cast<int>(model_.table.rows())) throw Refused("no line " + item);
+            lines.push_back(line);
+            start = comma + 1;
+        }
+        if (lines.size() > 1 && view_->selectionMode() == QAbstractItemView::SingleSelection)
+            throw Refused("the grid takes one line");
+        setSelection(lines);
+    }
+
+    void setHeaders(std::vector<std::string> captions) override {
+        model_.resetHeaders(std::move(captions));
+        applyWidths();
+    }
+    void setHeader(int column, std::string_view caption) override {
+        if (column < 1 || column > static_cast<int>(model_.headers.size())) return;
+        model_.headers[static_cast<std::size_t>(column - 1)] = std::string(caption);
+        model_.changedHeaders();
+    }
+    std::string header(int column) const override {
+        if (column < 1 || column > static_cast<int>(model_.headers.size())) return {};
+        return model_.headers[static_cast<std::size_t>(column - 1)];
+    }
+    void setWidths(std::vector<int> pixels) override {
+        widths_ = std::move(pixels);
+        applyWidths();
+    }
+    void setJustify(std::vector<int> codes) override {
+        model_.justify = std::move(codes);
+        model_.changedHeaders();
+    }
+    void setMultiSelect(bool on) override {
+        view_->setSelectionMode(on ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+    }
+    void setAllowEdit(bool on) override {
+        model_.editable = on;
+        view_->setEditTriggers(on ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                                  : QAbstractItemView::NoEditTriggers);
+    }
+    void setRows(TextTable rows) override {
+        quiet_ = true;
+        if (rows.columns() != model_.headers.size()) {
+            TextTable shaped(model_.headers.size());
+            shaped.reserve(rows.rows());
+            for (std::size_t r = 0; r < rows.rows(); ++r) shaped.appendRow(rows.row(r));
+            rows = std::move(shaped);
+        }
+        model_.reset(std::move(rows));
+        quiet_ = false;
+    }
+    const TextTable& rows() const override { return model_.table; }
+    void addRow(const std::vector<std::string>& cells) override { model_.insertAtEnd(cells); }
+    void deleteRow(int line) override {
+        if (line < 1 || line > static_cast<int>(model_.table.rows())) return;
+        quiet_ = true;
+        model_.remove(line - 1);
+        quiet_ = false;
+    }
+    void setCell(int line, int column, std::string_view value) override {
+        if (line < 1 || line > static_cast<int>(model_.table.rows()) || column < 1 ||
+            column > static_cast<int>(model_.table.columns()))
+            return;
+        model_.table.setCell(static_cast<std::size_t>(line - 1), static_cast<std::size_t>(column - 1), value);
+        model_.changedCell(line - 1, column - 1);
+    }
+    std::string cell(int line, int column) const override {
+        if (line < 1 || column < 1) return {};
+        return std::string(model_.table.cell(static_cast<std::size_t>(line - 1), static_cast<std::size_t>(column - 1)));
+    }
+    std::vector<int> selection() const override {
+        std::vector<int> lines;
+        for (const QModelIndex& i : view_->selectionModel()->selectedRows()) lines.push_back(i.row() + 1);
+        std::sort(lines.begin(), lines.end());
+        return lines;
+    }
+    void setSelection(const std::vector<int>& lines) override {
+        quiet_ = true;
+        QItemSelectionModel* sel = view_->selectionModel();
+        sel->clearSelection();
+        QItemSelection all;
+        for (int line : lines) {
+            if (line < 1 || line > static_cast<int>(model_.table.rows())) continue;
+            const QModelIndex left = model_.index(line - 1, 0);
+            all.select(left, model_.index(line - 1, std::max(0, model_.columnCount({}) - 1)));
+        }
+        sel->select(all, QItemSelectionModel::Select);
+        if (!lines.empty() && lines.front() >= 1 && lines.front() <= static_cast<int>(model_.table.rows())) {
+            const QModelIndex first = model_.index(lines.front() - 1, 0);
+            sel->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+            view_->scrollTo(first);
+        }
+        quiet_ = false;
+        fireChange();
+    }
+    int currentLine() const override {
+        const QModelIndex i = view_->selectionModel()->currentIndex();
+        if (i.isValid()) return i.row() + 1;
+        const auto s = selection();
+        return s.empty() ? 0 : s.front();
+    }
+    void userEditCell(int line, int column, std::string_view value) override {
+        if (!model_.editable) throw Refused("the grid allows no editing");
+        setCell(line, column, value);
+        if (on.cellEdit) {
+            auto copy = on.cellEdit;
+            copy(line, column);
+        }
+    }
+
+private:
+    void applyWidths() {
+        for (int c = 0; c < static_cast<int>(model_.headers.size()); ++c) {
+            const int w = c < static_cast<int>(widths_.size()) ? widths_[static_cast<std::size_t>(c)] : 100;
+            view_->setColumnHidden(c, w == 0);
+            if (w > 0) view_->setColumnWidth(c, w);
+        }
+    }
+
+    QTableView* view_;
+    GridModel model_;
+    std::vector<int> widths_;
+    bool quiet_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<Control> makeGrid(Window& w, std::string name, QWidget* parent) {
+    auto* view = new QTableView(parent);
+    tagWidget(view, w, name);
+    view->show();
+    return std::make_unique<GridControl>(w, std::move(name), view);
+}
+
+}  // namespace ui::detail

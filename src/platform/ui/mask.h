@@ -1,0 +1,38 @@
+#pragma once
+// Input masks of masked boxes: "9" takes a digit, "!" any character shown in
+// upper case; every other mask character stands literally in the text.
+// Positions count characters (UTF-8 aware), not bytes.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ui::mask {
+
+// The text a masked box holds when nothing is typed: blanks, literals in place.
+std::string blank(std::string_view mask);
+
+// Types `typed` over `text` from character position `from`, as keystrokes do:
+// a character the position refuses is dropped, literals are stepped over, and
+// what stands after the last typed position is kept. Returns the new text; the
+// caret position after typing goes to `caret` when given.
+std::string typeOver(std::string_view mask, std::string_view text, std::string_view typed,
+                     std::size_t from = 0, std::size_t* caret = nullptr);
+
+// Whether mask position character `m` takes character `c` (one UTF-8 character).
+bool accepts(char m, std::string_view c);
+
+// Upper case of one UTF-8 character (Latin and Cyrillic), unchanged otherwise.
+std::string upper(std::string_view c);
+
+}  // namespace ui::mask
+
+namespace ui::mask {
+
+// Number masks: "9" digit positions, one optional "." before the decimals,
+// "," group separators. The text of `value` through the mask, right-aligned to
+// the mask's width; std::nullopt when the value is too wide for it.
+std::optional<std::string> formatNumber(std::string_view mask, double value);
+// The number a number box shows: 0 when the text is not a number that fits.
+double parseNumber(std::string_view mask, std::string_view text);
+
+}  // namespace ui::mask

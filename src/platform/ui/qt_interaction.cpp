@@ -1,0 +1,149 @@
+// The interaction of the real program: Qt's event loops and dialogs, and the
+// program-wide behaviour of focus and the Enter key.
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QUrl>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+#include "platform/ui/interaction.h"
+#include "platform/ui/registry.h"
+
+namespace ui {
+
+namespace {
+
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+detail::Control* controlOf(QWidget* w) {
+    for (; w; w = w->parentWidget()) {
+        const QVariant c = w->property("kasavel.control");
+        if (c.isValid())
+            return detail::findControl(w->property("kasavel.window").toString().toStdString(), c.toString().toStdString());
+    }
+    return nullptr;
+}
+
+// Focus changes made by the user reach the got/lost focus handlers; Enter runs the
+// control's own action and then moves on when the program asks for that.
+class Behaviour : public QObject {
+public:
+    Behaviour() {
+        connect(qApp, &QApplication::focusChanged, this, [](QWidget*, QWidget* now) {
+            if (detail::Control* c = controlOf(now)) detail::moveFocus(c->window(), c);
+        });
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) return false;
+        detail::Control* c = controlOf(qobject_cast<QWidget*>(o));
+        if (!c || c->kind() == detail::Kind::Grid || c->kind() == detail::Kind::Edit) return false;
+        const std::string window = c->window().name();
+        const bool hadAction = static_cast<bool>(c->on.enter);
+        detail::invoke(c->on.enter);
+        if (detail::enterMovesFocus()) {
+            if (detail::Window* w = detail::findWindow(window)) {
+                detail::focusNext(*w);
+                if (w->focus) w->focus->widget()->setFocus();
+            }
+            return true;
+        }
+        return hadAction;
+    }
+};
+
+class QtInteraction : public Interaction {
+public:
+    void mainLoop() override {
+        install();
+        QApplication::exec();
+    }
+    void modalLoop(const std::string& window) override {
+        install();
+        QEventLoop loop;
+        loops_[detail::lower(window)] = &loop;
+        loop.exec();
+    }
+    void message(MsgKind kind, std::string_view title, std::string_view text) override {
+        QMessageBox box(kind == MsgKind::Stop      ? QMessageBox::Critical
+                        : kind == MsgKind::Warning ? QMessageBox::Warning
+                        : kind == MsgKind::Info    ? QMessageBox::Information
+                                                   : QMessageBox::NoIcon,
+                        q(title), q(text), QMessageBox::Ok, QApplication::activeWindow());
+        box.exec();
+    }
+    bool question(std::string_view title, std::string_view text) override {
+        return QMessageBox::question(QApplication::activeWindow(), q(title), q(text),
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    }
+    std::optional<std::string> dialog(const DialogRequest& r) override {
+        QString filter;
+        for (const auto& f : r.filters) filter += (filter.isEmpty() ? "" : ";;") + q(f.name) + " (" + q(f.pattern) + ")";
+        QString path;
+        QWidget* parent = QApplication::activeWindow();
+        const QString start = r.fileName.empty() ? q(r.folder) : QDir(q(r.folder)).filePath(q(r.fileName));
+        switch (r.kind) {
+            case DialogKind::Open: path = QFileDialog::getOpenFileName(parent, q(r.title), start, filter); break;
+            case DialogKind::Save: path = QFileDialog::getSaveFileName(parent, q(r.title), start, filter); break;
+            case DialogKind::Folder: path = QFileDialog::getExistingDirectory(parent, q(r.title), start); break;
+        }
+        if (path.isEmpty()) return std::nullopt;
+        return path.toStdString();
+    }
+    void waitShown(std::string_view text) override {
+        wait_ = new QProgressDialog(q(text), QString(), 0, 0, QApplication::activeWindow());
+        wait_->setWindowModality(Qt::ApplicationModal);
+        wait_->setMinimumDuration(0);
+        wait_->show();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    void waitHidden() override { delete wait_; }
+    void openExternal(std::string_view target) override {
+        const QString t = q(target);
+        const bool address = t.startsWith("http://") || t.startsWith("https://") || t.startsWith("mailto:");
+        QDesktopServices::openUrl(address ? QUrl(t) : QUrl::fromLocalFile(t));
+    }
+    void windowOpened(const std::string&) override {}
+    void windowClosed(const std::string& window) override {
+        auto it = loops_.find(detail::lower(window));
+        if (it == loops_.end()) return;
+        if (it->second) it->second->quit();
+        loops_.erase(it);
+    }
+    [[noreturn]] void endProcess(int exitCode) override {
+        std::fflush(nullptr);
+        std::_Exit(exitCode);
+    }
+
+private:
+    void install() {
+        if (behaviour_) return;
+        behaviour_ = new Behaviour;
+        qApp->installEventFilter(behaviour_);
+    }
+    std::map<std::string, QPointer<QEventLoop>> loops_;
+    QPointer<QProgressDialog> wait_;
+    Behaviour* behaviour_ = nullptr;
+};
+
+}  // namespace
+
+Interaction& qtInteraction() {
+    static QtInteraction instance;
+    return instance;
+}
+
+}  // namespace ui

@@ -1,0 +1,264 @@
+// Windows: definition, activation, release, menus, status bars and hot keys.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <cstdlib>
+
+#include "platform/ui/interaction.h"
+#include "platform/ui/registry.h"
+
+namespace ui {
+
+namespace {
+
+QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The window's frame: its close box and resizing reach the registry by name,
+// since the registry entry may be gone while Qt still delivers an event.
+class Frame : public QMainWindow {
+public:
+    explicit Frame(std::string name) : name_(std::move(name)) {}
+
+protected:
+    void closeEvent(QCloseEvent* e) override {
+        e->ignore();
+        detail::Window* w = detail::findWindow(name_);
+        if (!w) return;
+        if (!w->spec.closeBox) return;
+        if (w->onCloseBox) detail::invoke(w->onCloseBox);
+        else Win(name_).release();
+    }
+    void resizeEvent(QResizeEvent* e) override {
+        QMainWindow::resizeEvent(e);
+        if (detail::Window* w = detail::findWindow(name_); w && w->shown) detail::invoke(w->onSize);
+    }
+
+private:
+    std::string name_;
+};
+
+QKeySequence sequence(Key k) {
+    switch (k) {
+        case Key::Insert: return QKeySequence(Qt::Key_Insert);
+        case Key::Delete: return QKeySequence(Qt::Key_Delete);
+        case Key::Enter: return QKeySequence(Qt::Key_Return);
+        case Key::Escape: return QKeySequence(Qt::Key_Escape);
+    }
+    return {};
+}
+
+const char* keyProperty(Key k) {
+    switch (k) {
+        case Key::Insert: return "kasavel.key.insert";
+        case Key::Delete: return "kasavel.key.delete";
+        case Key::Enter: return "kasavel.key.enter";
+        case Key::Escape: return "kasavel.key.escape";
+    }
+    return "";
+}
+
+}  // namespace
+
+void defineWindow(const WindowSpec& spec) {
+    auto* frame = new Frame(spec.name);
+    auto* client = new QWidget(frame);
+    frame->setCentralWidget(client);
+    frame->setWindowTitle(q(spec.title));
+    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+    if (spec.closeBox) flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
+    if (spec.maximizeBox) flags |= Qt::WindowMaximizeButtonHint;
+    if (spec.minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
+    frame->setWindowFlags(flags);
+    if (spec.kind == WindowKind::Modal) frame->setWindowModality(Qt::ApplicationModal);
+    frame->move(spec.col, spec.row);
+    frame->resize(spec.width, spec.height);
+    if (!spec.sizable) frame->setFixedSize(spec.width, spec.height);
+    if (spec.background) {
+        QPalette p = client->palette();
+        p.setColor(QPalette::Window, QColor(spec.background->red, spec.background->green, spec.background->blue));
+        client->setAutoFillBackground(true);
+        client->setPalette(p);
+    }
+    detail::addWindow(std::make_unique<detail::Window>(spec, frame, client));
+}
+
+bool windowExists(std::string_view name) { return detail::findWindow(name) != nullptr; }
+
+void Win::activate() const {
+    detail::Window& w = detail::window(name_);
+    if (w.shown) {
+        w.widget->raise();
+        w.widget->activateWindow();
+        return;
+    }
+    w.shown = true;
+    const WindowKind kind = w.spec.kind;
+    if (w.widget->windowState() & Qt::WindowMaximized) w.widget->showMaximized();
+    else w.widget->show();
+    interaction().windowOpened(w.name());
+    detail::invoke(w.onSize);
+    if (detail::Window* again = detail::findWindow(name_)) {
+        detail::focusNext(*again);
+        if (again->focus) again->focus->widget()->setFocus();
+    }
+    if (detail::Window* again = detail::findWindow(name_)) detail::invoke(again->onStart);
+    if (kind == WindowKind::Modal && windowExists(name_)) interaction().modalLoop(name_);
+    else if (kind == WindowKind::Main && windowExists(name_)) interaction().mainLoop();
+}
+
+void Win::release() const {
+    detail::Window* w = detail::findWindow(name_);
+    if (!w) return;
+    const std::string name = w->name();
+    const bool main = w->spec.kind == WindowKind::Main;
+    if (main) {
+        endProgram(0);
+    }
+    const Action onRelease = w->onRelease;
+    detail::invoke(onRelease);
+    const bool wasShown = detail::findWindow(name) && detail::findWindow(name)->shown;
+    detail::removeWindow(name);
+    if (wasShown) interaction().windowClosed(name);
+}
+
+void releaseAllWindows() {
+    auto all = detail::windows();
+    for (auto it = all.rbegin(); it != all.rend(); ++it) {
+        const std::string name = (*it)->name();
+        detail::Window* w = detail::findWindow(name);
+        if (!w) continue;
+        const Action onRelease = w->onRelease;
+        detail::invoke(onRelease);
+        const bool wasShown = detail::findWindow(name) && detail::findWindow(name)->shown;
+        detail::removeWindow(name);
+        if (wasShown) interaction().windowClosed(name);
+    }
+}
+
+void endProgram(int exitCode) {
+    releaseAllWindows();
+    interaction().endProcess(exitCode);
+    std::abort();
+}
+
+const Win& Win::center() const {
+    detail::Window& w = detail::window(name_);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect r = screen->availableGeometry();
+        w.widget->move(r.center() - QPoint(w.widget->width() / 2, w.widget->height() / 2));
+    }
+    return *this;
+}
+
+const Win& Win::maximize() const {
+    detail::Window& w = detail::window(name_);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) w.widget->setGeometry(screen->availableGeometry());
+    w.widget->setWindowState(w.widget->windowState() | Qt::WindowMaximized);
+    return *this;
+}
+
+const Win& Win::title(std::string_view text) const {
+    detail::window(name_).widget->setWindowTitle(q(text));
+    return *this;
+}
+std::string Win::title() const { return detail::window(name_).widget->windowTitle().toStdString(); }
+int Win::width() const { return detail::window(name_).widget->width(); }
+int Win::height() const { return detail::window(name_).widget->height(); }
+
+const Win& Win::onStart(Action a) const {
+    detail::window(name_).onStart = std::move(a);
+    return *this;
+}
+const Win& Win::onSize(Action a) const {
+    detail::window(name_).onSize = std::move(a);
+    return *this;
+}
+const Win& Win::onRelease(Action a) const {
+    detail::window(name_).onRelease = std::move(a);
+    return *this;
+}
+const Win& Win::onCloseBox(Action a) const {
+    detail::window(name_).onCloseBox = std::move(a);
+    return *this;
+}
+
+const Win& Win::menu(std::vector<MenuPopup> popups) const {
+    detail::Window& w = detail::window(name_);
+    QMenuBar* bar = w.widget->menuBar();
+    bar->clear();
+    const std::string window = w.name();
+    for (std::size_t p = 0; p < popups.size(); ++p) {
+        QMenu* m = bar->addMenu(q(popups[p].caption));
+        for (std::size_t i = 0; i < popups[p].items.size(); ++i) {
+            const MenuItem& item = popups[p].items[i];
+            if (item.caption.empty()) {
+                m->addSeparator();
+                continue;
+            }
+            QAction* a = m->addAction(q(item.caption));
+            QObject::connect(a, &QAction::triggered, [window, p, i] {
+                if (detail::Window* w = detail::findWindow(window)) detail::invoke(w->menu[p].items[i].action);
+            });
+        }
+    }
+    w.menu = std::move(popups);
+    return *this;
+}
+
+const Win& Win::statusBar(std::vector<std::string> items) const {
+    detail::Window& w = detail::window(name_);
+    QStatusBar* bar = w.widget->statusBar();
+    for (const auto& text : items) bar->addWidget(new QLabel(q(text)), 1);
+    w.statusItems = std::move(items);
+    return *this;
+}
+
+const Win& Win::statusItem(int item, std::string_view text) const {
+    detail::Window& w = detail::window(name_);
+    if (item < 1 || item > static_cast<int>(w.statusItems.size()))
+        fatal("Status bar item " + std::to_string(item) + " of window " + name_ + " is not defined");
+    w.statusItems[static_cast<std::size_t>(item - 1)] = std::string(text);
+    const auto labels = w.widget->statusBar()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    if (item <= labels.size()) labels[item - 1]->setText(q(text));
+    return *this;
+}
+
+std::string Win::statusItem(int item) const {
+    const detail::Window& w = detail::window(name_);
+    if (item < 1 || item > static_cast<int>(w.statusItems.size())) return {};
+    return w.statusItems[static_cast<std::size_t>(item - 1)];
+}
+
+const Win& Win::onKey(Key key, Action a) const {
+    detail::Window& w = detail::window(name_);
+    w.keys[key] = std::move(a);
+    auto* shortcut = w.widget->findChild<QShortcut*>(keyProperty(key));
+    if (!shortcut) {
+        shortcut = new QShortcut(sequence(key), w.widget);
+        shortcut->setObjectName(keyProperty(key));
+        shortcut->setContext(Qt::WindowShortcut);
+        const std::string window = w.name();
+        QObject::connect(shortcut, &QShortcut::activated, [window, key] {
+            if (detail::Window* w = detail::findWindow(window)) {
+                auto it = w->keys.find(key);
+                if (it != w->keys.end()) detail::invoke(it->second);
+            }
+        });
+    }
+    shortcut->setEnabled(true);
+    return *this;
+}
+
+const Win& Win::releaseKey(Key key) const {
+    detail::Window& w = detail::window(name_);
+    w.keys.erase(key);
+    if (auto* shortcut = w.widget->findChild<QShortcut*>(keyProperty(key))) shortcut->setEnabled(false);
+    return *this;
+}
+
+}  // namespace ui

@@ -1,0 +1,10 @@
+#include "shell/app_state.h"
+
+namespace shell {
+
+AppState& app() {
+    static AppState state;
+    return state;
+}
+
+}  // namespace shell

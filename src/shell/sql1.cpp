@@ -1,0 +1,172 @@
+#include "shell/sql1.h"
+
+#include <sqlite3.h>
+
+#include <cctype>
+#include <charconv>
+
+#include "platform/ui/ui.h"
+
+namespace shell {
+
+namespace {
+
+void showError(sqlite3* db, std::string_view sql) {
+    ui::msgStop(std::string(sqlite3_errmsg(db)) + " Query is : " + std::string(sql));
+}
+
+bool blank(std::string_view s) {
+    for (char c : s)
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
+    return true;
+}
+
+std::string upperTrimmed(const char* s) {
+    std::string out;
+    for (; s && *s; ++s)
+        if (*s != ' ') out += static_cast<char>(std::toupper(static_cast<unsigned char>(*s)));
+    return out;
+}
+
+// A column declared DATE or DATETIME holds "yyyy-mm-dd..."; the system keeps
+// dates as "yyyymmdd", and a text that is no valid date gives the empty date.
+std::string dateValue(std::string_view v) {
+    if (v.size() < 10 || v[4] != '-' || v[7] != '-') return {};
+    const std::string d = std::string(v.substr(0, 4)) + std::string(v.substr(5, 2)) + std::string(v.substr(8, 2));
+    for (char c : d)
+        if (!std::isdigit(static_cast<unsigned char>(c))) return {};
+    const int month = std::stoi(d.substr(4, 2)), day = std::stoi(d.substr(6, 2));
+    return month >= 1 && month <= 12 && day >= 1 && day <= 31 ? d : std::string();
+}
+
+}  // namespace
+
+QueryResult query(sqlite3* db, std::string_view sql) {
+    QueryResult result;
+    if (!db) {
+        ui::msgStop("Database Connection Error!");
+        return result;
+    }
+    const char* next = sql.data();
+    const char* end = sql.data() + sql.size();
+    bool shaped = false;
+    while (next < end) {
+        sqlite3_stmt* stmt = nullptr;
+        const char* tail = nullptr;
+        if (sqlite3_prepare_v2(db, next, static_cast<int>(end - next), &stmt, &tail) != SQLITE_OK) {
+            showError(db, sql);
+            return {};
+        }
+        next = tail;
+        if (!stmt) continue;  // only blanks or a comment
+        const int columns = sqlite3_column_count(stmt);
+        if (!shaped && columns > 0) {
+            result.rows = ui::TextTable(static_cast<std::size_t>(columns));
+            shaped = true;
+        }
+        std::vector<bool> isDate(static_cast<std::size_t>(columns));
+        for (int c = 0; c < columns; ++c) {
+            const std::string type = upperTrimmed(sqlite3_column_decltype(stmt, c));
+            isDate[static_cast<std::size_t>(c)] = type == "DATE" || type == "DATETIME";
+        }
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            result.rows.beginRow();
+            for (int c = 0; c < columns; ++c) {
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+                const std::string_view v = text ? std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, c)))
+                                                : std::string_view();
+                if (isDate[static_cast<std::size_t>(c)]) result.rows.appendCell(dateValue(v));
+                else result.rows.appendCell(v);
+            }
+            result.rows.endRow();
+        }
+        if (rc != SQLITE_DONE) {
+            showError(db, sql);
+            sqlite3_finalize(stmt);
+            return {};
+        }
+        sqlite3_finalize(stmt);
+    }
+    result.ok = true;
+    return result;
+}
+
+ui::TextTable SQL(sqlite3* db, std::string_view sql) { return query(db, sql).rows; }
+
+bool MISCSQL1(sqlite3* db, std::string_view statement) {
+    if (!db) {
+        ui::msgStop("Database Connection Error!");
+        return false;
+    }
+    const std::string text(statement);
+    if (sqlite3_exec(db, text.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+        showError(db, statement);
+        return false;
+    }
+    return true;
+}
+
+std::string doubleQuotes(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    for (char c : text) {
+        if (c == '\'') out += '\'';
+        out += c;
+    }
+    return out;
+}
+
+std::string C2SQL(std::string_view text) {
+    if (blank(text)) return "''";
+    return "'" + doubleQuotes(text) + "'";
+}
+std::string C2SQL(int number) { return std::to_string(number); }
+std::string C2SQL(long long number) { return std::to_string(number); }
+std::string C2SQL(double number) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, number);
+    return std::string(buf, r.ptr);
+}
+std::string C2SQL(bool value) { return value ? "1" : "0"; }
+
+sqlite3* CONNECT2DB(const std::string& file, bool create) {
+    sqlite3* db = nullptr;
+    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    if (sqlite3_open_v2(file.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        ui::msgInfo("Database could not be connected!");
+        return nullptr;
+    }
+    return db;
+}
+
+Transaction::Transaction(sqlite3* db) : db_(db) { open_ = MISCSQL1(db_, "BEGIN TRANSACTION"); }
+
+Transaction::~Transaction() {
+    if (open_) rollback();
+}
+
+bool Transaction::run(std::string_view statement) {
+    if (!open_) return false;
+    if (MISCSQL1(db_, statement)) return true;
+    rollback();
+    return false;
+}
+
+bool Transaction::commit(std::string_view end) {
+    if (!open_) return false;
+    if (MISCSQL1(db_, end)) {
+        open_ = false;
+        return true;
+    }
+    rollback();  // a commit that failed (database busy) leaves the transaction open
+    return false;
+}
+
+void Transaction::rollback() {
+    open_ = false;
+    sqlite3_exec(db_, "ROLLBACK;", nullptr, nullptr, nullptr);
+}
+
+}  // namespace shell

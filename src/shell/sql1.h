@@ -1,0 +1,63 @@
+#pragma once
+// Database access: every statement of the system goes through these, on the
+// one connection of the application state. Errors are shown to the user here,
+// so callers only decide whether to go on.
+#include <string>
+#include <string_view>
+
+#include "platform/text/text_table.h"
+
+struct sqlite3;
+
+namespace shell {
+
+// The rows of a query as text in SELECT order (NULL as "", numbers as SQLite
+// prints them); `ok` tells a failed query from one that found no rows.
+struct QueryResult {
+    bool ok = false;
+    ui::TextTable rows;
+};
+
+QueryResult query(sqlite3* db, std::string_view sql);
+// The rows only: empty after no rows, a failure, or no connection.
+ui::TextTable SQL(sqlite3* db, std::string_view sql);
+// Executes statements that return no rows; false after showing the error.
+bool MISCSQL1(sqlite3* db, std::string_view statement);
+
+// SQL literals: a text in quotes with its quotes doubled ('' when empty or
+// blank), a number as its decimal text, a boolean as 1 or 0.
+std::string C2SQL(std::string_view text);
+inline std::string C2SQL(const char* text) { return C2SQL(std::string_view(text)); }
+std::string C2SQL(int number);
+std::string C2SQL(long long number);
+std::string C2SQL(double number);
+std::string C2SQL(bool value);
+
+// Only the quote doubling of the text rule, for values placed between quotes
+// the statement writes itself.
+std::string doubleQuotes(std::string_view text);
+
+// Opens a database file; nullptr after "Database could not be connected!".
+sqlite3* CONNECT2DB(const std::string& file, bool create);
+
+// A change of several rows: BEGIN TRANSACTION, the statements, END TRANSACTION.
+// The first failing statement, or a failed commit, sends ROLLBACK; after a
+// failed BEGIN nothing more is sent.
+class Transaction {
+public:
+    explicit Transaction(sqlite3* db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    bool open() const { return open_; }
+    bool run(std::string_view statement);
+    bool commit(std::string_view end = "END TRANSACTION");
+
+private:
+    void rollback();
+    sqlite3* db_;
+    bool open_ = false;
+};
+
+}  // namespace shell

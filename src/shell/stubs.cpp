@@ -1,0 +1,32 @@
+// Entry operations of windows that are not built yet: they open nothing.
+#include "shell/entries.h"
+
+namespace shell {
+void LOGON() {}
+void PARAMETRITREZOR() {}
+void PARAMETRITREZORGETDATA() {}
+void KORISNICI() {}
+void ZAPROGRAMATA() {}
+}  // namespace shell
+
+namespace registers {
+void SIMPLEFORMS(const std::string&, const std::string&, const std::string&, const std::string&, const std::string&) {}
+void ISPLAKJACI() {}
+void PRIMACI() {}
+void TIPOVIPRIHODI() {}
+void POTPRIHODI() {}
+}  // namespace registers
+
+namespace treasury {
+void NALOZI(const std::string&) {}
+void IMPORTPLATA() {}
+void VPREGLEDTREZOR() {}
+void IZVESTAJTREZOR() {}
+}  // namespace treasury
+
+namespace payments {
+void TRANSAKCII() {}
+void VPREGLED() {}
+void IZVESTAJ() {}
+void PREFRLANJE() {}
+}  // namespace payments
