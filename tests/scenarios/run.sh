@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Runs one scenario script in a fresh data folder and compares the transcript.
+#   run.sh DRIVER NAME.script
+# Beside NAME.script: NAME.expected (the transcript), optionally NAME.setup.sh
+# (run in the data folder first: fixtures) and NAME.after.sh (run in the data
+# folder afterwards; its output is part of the transcript, e.g. table dumps).
+# UPDATE_EXPECTED=1 writes the transcript as the new NAME.expected.
+set -uo pipefail
+driver=$1
+script=$2
+base=${script%.script}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+data=$work/data
+mkdir "$data"
+export KASAVEL_SCENARIO_DIR=$(dirname "$script")
+
+if [ -f "$base.setup.sh" ]; then
+  (cd "$data" && bash "$base.setup.sh") || { echo "setup failed"; exit 1; }
+fi
+actual="$work/transcript"
+"$driver" --today 2026-12-10 --data "$data" "$script" > "$actual" 2> "$work/stderr"
+if [ -f "$base.after.sh" ]; then
+  (cd "$data" && bash "$base.after.sh") >> "$actual" 2>&1
+fi
+if [ "${UPDATE_EXPECTED:-}" = 1 ]; then
+  cp "$actual" "$base.expected"
+  exit 0
+fi
+if ! diff -u "$base.expected" "$actual"; then
+  grep -v -e XDG_RUNTIME_DIR -e '^QStandardPaths' "$work/stderr" >&2
+  exit 1
+fi

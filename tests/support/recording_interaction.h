@@ -1,0 +1,39 @@
+#pragma once
+// An interaction for unit tests: records what the program shows and answers
+// questions and dialogs from queues, without any window.
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/interaction.h"
+
+namespace testing_support {
+
+struct ProgramEnded {
+    int code;
+};
+
+class RecordingInteraction : public ui::Interaction {
+public:
+    RecordingInteraction() { ui::setInteraction(this); }
+    ~RecordingInteraction() override { ui::setInteraction(nullptr); }
+
+    std::vector<std::string> shown;  // "stop|title|text" and the like, in order
+    std::deque<bool> answers;
+    std::deque<std::optional<std::string>> paths;
+
+    void mainLoop() override {}
+    void modalLoop(const std::string&) override {}
+    void message(ui::MsgKind kind, std::string_view title, std::string_view text) override;
+    bool question(std::string_view title, std::string_view text) override;
+    std::optional<std::string> dialog(const ui::DialogRequest& request) override;
+    void waitShown(std::string_view text) override { shown.push_back("wait|" + std::string(text)); }
+    void waitHidden() override {}
+    void openExternal(std::string_view target) override { shown.push_back("open|" + std::string(target)); }
+    void windowOpened(const std::string&) override {}
+    void windowClosed(const std::string&) override {}
+    [[noreturn]] void endProcess(int exitCode) override { throw ProgramEnded{exitCode}; }
+};
+
+}  // namespace testing_support
