@@ -6,8 +6,8 @@
 # folder afterwards; its output is part of the transcript, e.g. table dumps).
 # UPDATE_EXPECTED=1 writes the transcript as the new NAME.expected.
 set -uo pipefail
-driver=$1
-script=$2
+driver=$(realpath "$1")
+script=$(realpath "$2")
 base=${script%.script}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,0 +1,106 @@
+// The semantics every window relies on, checked on real controls.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/ui/ui.h"
+#include "support/recording_interaction.h"
+
+namespace {
+
+class Controls : public ::testing::Test {
+protected:
+    void SetUp() override { ui::defineWindow({.name = "frmTest", .kind = ui::WindowKind::Child, .title = "Test"}); }
+    void TearDown() override {
+        if (ui::windowExists("frmTest")) ui::Win("frmTest").release();
+    }
+    testing_support::RecordingInteraction seam;
+    int changes = 0;
+    ui::Action count() {
+        return [this] { ++changes; };
+    }
+};
+
+TEST_F(Controls, ProgramSetFiresChangeLikeTheUser) {
+    auto text = ui::addTextBox("frmTest", "txtA").onChange(count());
+    text.text("abc");
+    EXPECT_EQ(text.text(), "abc");
+    auto check = ui::addCheckBox("frmTest", "chkA").onChange(count());
+    check.value(1);
+    EXPECT_EQ(check.value(), 1);
+    auto combo = ui::addComboBox("frmTest", "cbA").onChange(count());
+    combo.items({"01-Плата", "02-Хонорар"}, 2);  // filling with a preselected item fires none
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(combo.value(), 2);
+    EXPECT_EQ(combo.item(1), "01-Плата");
+    combo.value(1);
+    EXPECT_EQ(changes, 3);
+}
+
+TEST_F(Controls, MaskedAndNumberBoxes) {
+    auto masked = ui::addMaskedBox("frmTest", "txtM", "999999999999999");
+    EXPECT_EQ(masked.text(), std::string(15, ' '));
+    masked.text("123");
+    EXPECT_EQ(masked.text(), "123            ");
+    auto number = ui::addNumberBox("frmTest", "txtN", "999");
+    number.number(5);
+    EXPECT_EQ(number.text(), "  5");
+    EXPECT_EQ(number.number(), 5);
+    number.number(1000);
+    EXPECT_EQ(number.number(), 0);  // too wide for its mask
+}
+
+TEST_F(Controls, GridValueIsTheSelectedLinesAscending) {
+    auto grid = ui::addGrid("frmTest", "grdA").headers({"ID", "Име"}).widths({0, 100}).multiSelect(true).onChange(count());
+    ui::TextTable rows(2);
+    for (const char* id : {"1", "2", "3", "4"}) rows.appendRow({id, "x"});
+    grid.rows(std::move(rows));
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(grid.itemCount(), 4);
+    grid.selection({3, 1});
+    EXPECT_EQ(grid.selection(), (std::vector<int>{1, 3}));
+    EXPECT_EQ(changes, 1);
+    grid.selection({2});  // replaces the selection
+    EXPECT_EQ(grid.selection(), (std::vector<int>{2}));
+    EXPECT_EQ(grid.cell(4, 1), "4");
+    grid.cell(4, 2, "y");
+    EXPECT_EQ(grid.cell(4, 2), "y");
+    grid.header(2, "Име ^");
+    EXPECT_EQ(grid.header(2), "Име ^");
+}
+
+TEST_F(Controls, DatePickerHoldsStoredDates) {
+    auto date = ui::addDatePicker("frmTest", "txtD").allowEmptyDate(true);
+    date.date("20261210");
+    EXPECT_EQ(date.date(), "20261210");
+    EXPECT_EQ(date.text(), "10.12.2026");
+    date.date("");
+    EXPECT_EQ(date.date(), "");
+}
+
+TEST(ProgramFault, UndefinedControlIsLoggedShownAndEndsTheProgram) {
+    const auto folder = std::filesystem::temp_directory_path() / "kasavel-fault-test";
+    std::filesystem::create_directories(folder);
+    const auto before = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    std::filesystem::remove("ErrorLog.Htm");
+    testing_support::RecordingInteraction seam;
+    ui::defineWindow({.name = "frmFault"});
+    int code = -1;
+    try {
+        ui::Ctl("frmFault", "txtMissing").text();
+    } catch (const testing_support::ProgramEnded& e) {
+        code = e.code;
+    }
+    EXPECT_EQ(code, 1);
+    EXPECT_FALSE(ui::windowExists("frmFault"));
+    ASSERT_FALSE(seam.shown.empty());
+    EXPECT_EQ(seam.shown[0], "stop|Program Error|Control txtMissing of window frmFault is not defined");
+    std::ifstream log("ErrorLog.Htm");
+    std::string content((std::istreambuf_iterator<char>(log)), {});
+    EXPECT_NE(content.find("Control txtMissing of window frmFault is not defined"), std::string::npos);
+    std::filesystem::current_path(before);
+}
+
+}  // namespace

@@ -1,0 +1,40 @@
+#include "platform/ui/mask.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using ui::mask::typeOver;
+
+TEST(MaskTyping, TypesOverFromTheFirstPositionAndKeepsTheRest) {
+    struct Case {
+        const char* mask;
+        const char* before;
+        const char* typed;
+        const char* after;
+    } cases[] = {
+        {"999999999999999", "               ", "123", "123            "},
+        {"9999", "5678", "12", "1278"},
+        {"9999", "    ", "1a2", "12  "},            // a refused key does not advance
+        {"999-99", "      ", "12345", "123-45"},    // literals are stepped over
+        {"!!!", "   ", "абв", "АБВ"},               // upper case, counted in characters
+        {"!!!", "   ", "ab'", "AB'"},
+        {"99", "  ", "12345", "12"},                // typing stops at the mask's end
+    };
+    for (const auto& c : cases) EXPECT_EQ(typeOver(c.mask, c.before, c.typed), c.after) << c.mask << " " << c.typed;
+}
+
+TEST(MaskTyping, BlankHoldsLiterals) { EXPECT_EQ(ui::mask::blank("99.99"), "  .  "); }
+
+TEST(NumberMask, FormatsAndReadsBack) {
+    EXPECT_EQ(ui::mask::formatNumber("999", 5).value(), "  5");
+    EXPECT_EQ(ui::mask::formatNumber("999,999.99", 1234.5).value(), "  1,234.50");
+    EXPECT_EQ(ui::mask::formatNumber("999.99", 2.005).value(), "  2.01");  // half away from zero
+    EXPECT_FALSE(ui::mask::formatNumber("999", 1000).has_value());
+    EXPECT_EQ(ui::mask::parseNumber("999", "  5"), 5);
+    EXPECT_EQ(ui::mask::parseNumber("999,999.99", "  1,234.50"), 1234.5);
+    EXPECT_EQ(ui::mask::parseNumber("999", "1000"), 0);  // too wide for the mask reads 0
+    EXPECT_EQ(ui::mask::parseNumber("999", "x"), 0);
+}
+
+}  // namespace

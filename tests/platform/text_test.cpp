@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "platform/text/text_table.h"
+#include "platform/text/utf8.h"
+#include "platform/ui/quote.h"
+
+namespace {
+
+TEST(TextTable, CellsRowsAndEdits) {
+    ui::TextTable t(3);
+    t.appendRow(std::vector<std::string>{"1", "Ана", ""});
+    t.appendRow(std::vector<std::string>{"2", "x"});  // a missing cell is empty
+    t.appendRow(std::vector<std::string>{"3", "a", "b", "dropped"});
+    ASSERT_EQ(t.rows(), 3u);
+    EXPECT_EQ(t.cell(0, 1), "Ана");
+    EXPECT_EQ(t.cell(1, 2), "");
+    EXPECT_EQ(t.row(2), (std::vector<std::string>{"3", "a", "b"}));
+    t.setCell(0, 1, "Марија");
+    EXPECT_EQ(t.row(0), (std::vector<std::string>{"1", "Марија", ""}));
+    t.setCell(0, 0, "");
+    EXPECT_EQ(t.row(0), (std::vector<std::string>{"", "Марија", ""}));
+    t.reorder({2, 0, 1});
+    EXPECT_EQ(t.cell(0, 0), "3");
+    EXPECT_EQ(t.cell(1, 1), "Марија");
+    t.removeRow(0);
+    EXPECT_EQ(t.rows(), 2u);
+    EXPECT_EQ(t.cell(0, 1), "Марија");
+    EXPECT_EQ(t.cell(5, 5), "");
+}
+
+TEST(Utf8, CutNeverSplitsACharacter) {
+    EXPECT_EQ(utf8::cutBytes("абв", 3), "а");  // 'б' would need bytes 3 and 4
+    EXPECT_EQ(utf8::cutBytes("абв", 4), "аб");
+    EXPECT_EQ(utf8::cutBytes("ab", 5), "ab");
+    EXPECT_EQ(utf8::length("Ѓорѓи"), 5u);
+    EXPECT_EQ(utf8::upper("ѓорѓи šx"), "ЃОРЃИ šX");
+}
+
+TEST(Quote, EscapesRoundTrip) {
+    const std::string text = "a \"b\" \\ \t\r\n end";
+    EXPECT_EQ(ui::quote(text), "\"a \\\"b\\\" \\\\ \\t\\r\\n end\"");
+    std::string_view rest;
+    EXPECT_EQ(ui::unquote(ui::quote(text) + " tail", &rest).value(), text);
+    EXPECT_EQ(rest, " tail");
+    EXPECT_FALSE(ui::unquote("\"open").has_value());
+}
+
+}  // namespace

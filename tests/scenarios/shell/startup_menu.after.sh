@@ -1,0 +1,1 @@
+test -f Kasavel.db && echo "Kasavel.db created"

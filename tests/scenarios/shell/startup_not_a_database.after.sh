@@ -1,0 +1,1 @@
+echo "Kasavel.db still $(wc -c < Kasavel.db) bytes"

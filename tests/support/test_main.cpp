@@ -1,0 +1,11 @@
+// Unit tests run with a Qt application on the offscreen platform, so that
+// tests of the platform layer can create windows and controls.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
