@@ -19,4 +19,4 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j 8
 
 bench: build
-	@$(BUILD)/bench/kasavel-bench
+	@bash bench/run.sh $(BUILD)

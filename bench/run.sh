@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Runs every benchmark; numbers are ratios against baselines of the same run.
+set -euo pipefail
+build=${1:-build}
+bash "$(dirname "$0")/startup.sh" "$build/kasavel-drive"
+if [ -x "$build/bench/kasavel-bench" ]; then "$build/bench/kasavel-bench"; fi
