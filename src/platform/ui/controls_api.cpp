@@ -1,5 +1,7 @@
 // The Ctl handle: every property of a control, reached by window and name.
+#include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -94,6 +96,14 @@ const Ctl& Ctl::font(std::string_view family, int points, bool bold) const {
     QFont f(q(family), points);
     f.setBold(bold);
     get(*this).widget()->setFont(f);
+    return *this;
+}
+const Ctl& Ctl::color(Rgb text) const {
+    QWidget* w = get(*this).widget();
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, QColor(text.red, text.green, text.blue));
+    p.setColor(QPalette::Text, QColor(text.red, text.green, text.blue));
+    w->setPalette(p);
     return *this;
 }
 const Ctl& Ctl::align(Align a) const {

@@ -128,6 +128,7 @@ public:
     const Ctl& readOnly(bool on) const;
     const Ctl& focus() const;
     const Ctl& font(std::string_view family, int points, bool bold = false) const;
+    const Ctl& color(Rgb text) const;
     const Ctl& align(Align a) const;
     const Ctl& picture(std::string_view resource) const;
 

@@ -1,0 +1,50 @@
+#include "registers/edit_window.h"
+
+#include "platform/ui/ui.h"
+#include "shell/app_state.h"
+#include "shell/sql1.h"
+#include "shell/vocabulary.h"
+
+namespace registers {
+
+void openEditWindow(const EditWindowSpec& spec) {
+    ui::defineWindow({.name = spec.name,
+                      .kind = ui::WindowKind::Modal,
+                      .title = spec.isNew ? vocab::CTITDODAJNOVZAPIS : vocab::CTITEDITIRAJZAPIS,
+                      .width = spec.width,
+                      .height = spec.height,
+                      .closeBox = false,
+                      .sizable = false,
+                      .maximizeBox = false,
+                      .minimizeBox = false});
+    spec.controls(spec.name);
+    const int row = spec.height - 95;
+    ui::addButton(spec.name, "cmdConfirm")
+        .at(30, row, 100, 25)
+        .text(vocab::CCAPTIONPOTVRDI)
+        .picture("img16OK")
+        .tooltip(vocab::CTOOLTIPPOTVRDI)
+        .onClick(spec.save);
+    const std::string window = spec.name;
+    ui::addButton(spec.name, "cmdCancel")
+        .at(spec.width - 140, row, 100, 25)
+        .text(vocab::CCAPTIONOTKAZI)
+        .picture("img16Cancel")
+        .tooltip(vocab::CTOOLTIPOTKAZI)
+        .onClick([window] { ui::Win(window).release(); });
+    ui::Win(spec.name).center().activate();
+}
+
+void requiredMark(const std::string& window, const std::string& name, int col, int row) {
+    ui::addLabel(window, name).at(col, row, 15, 20).text("*").color({255, 0, 0});
+}
+
+void writeAndClose(const std::string& window, const std::string& statement, const std::function<void()>& reload) {
+    shell::MISCSQL1(shell::app().DB, statement);
+    ui::Win(window).release();
+    if (reload) reload();
+}
+
+bool blank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
+
+}  // namespace registers

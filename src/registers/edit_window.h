@@ -1,0 +1,40 @@
+#pragma once
+// The edit window every register shares: a modal window without close box,
+// its register's fields, and the confirm and cancel buttons. The register
+// gives its controls and its save; the save runs the register's checks in
+// order and, when they pass, writes through writeAndClose.
+#include <functional>
+#include <string>
+
+namespace registers {
+
+// The record an edit window works on, from its opening to its closing.
+struct EditState {
+    bool isNew = true;
+    std::string MID;  // the record's ID as decimal text, empty for a new record
+    int LINENO = 0;   // its grid line: the number of lines + 1 for a new record
+};
+
+struct EditWindowSpec {
+    std::string name;  // "frm" + register + "Change"
+    int width = 600;
+    int height = 250;
+    bool isNew = true;
+    std::function<void(const std::string& window)> controls;
+    std::function<void()> save;
+};
+
+// Defines, centres and activates the edit window; returns when it closes.
+void openEditWindow(const EditWindowSpec& spec);
+
+// The red "*" of a required field.
+void requiredMark(const std::string& window, const std::string& name, int col, int row);
+
+// Runs the statement (a failure has shown its message), closes the edit
+// window and reloads the list, which then has no line selected.
+void writeAndClose(const std::string& window, const std::string& statement, const std::function<void()>& reload);
+
+// Whether a text is empty for the checks: empty, or blanks only.
+bool blank(const std::string& text);
+
+}  // namespace registers
