@@ -71,7 +71,7 @@ public:
             QFont f = label_->font();
             f.setUnderline(true);
             label_->setFont(f);
-            label_->clicked = [this] { invoke(on.click); };
+            label_->clicked = [this] { detail::invoke(on.click); };
         }
     }
     std::string text() const override { return s(label_->text()); }
@@ -350,7 +350,7 @@ private:
 class ButtonControl : public Control, public Pictured {
 public:
     ButtonControl(Window& w, std::string n, QPushButton* b) : Control(w, std::move(n), Kind::Button, b), button_(b) {
-        QObject::connect(button_, &QPushButton::clicked, [this] { invoke(on.click); });
+        QObject::connect(button_, &QPushButton::clicked, [this] { detail::invoke(on.click); });
     }
     std::string text() const override { return s(button_->text()); }
     void setText(std::string_view v) override { button_->setText(q(v)); }

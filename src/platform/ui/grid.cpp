@@ -93,7 +93,7 @@ public:
         QObject::connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, [this] {
             if (!quiet_) fireChange();
         });
-        QObject::connect(view_, &QTableView::doubleClicked, [this] { invoke(on.dblClick); });
+        QObject::connect(view_, &QTableView::doubleClicked, [this] { detail::invoke(on.dblClick); });
         QObject::connect(view_->horizontalHeader(), &QHeaderView::sectionClicked, [this](int section) {
             if (on.headClick) {
                 auto copy = on.headClick;

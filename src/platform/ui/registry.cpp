@@ -43,7 +43,7 @@ void Control::setValue(int) { unsupported("value"); }
 
 void Control::userSet(std::string_view) { throw Refused("control " + name_ + " takes no value"); }
 
-void Control::fireChange() const { invoke(on.change); }
+void Control::fireChange() const { detail::invoke(on.change); }
 
 Window::Window(const WindowSpec& s, QMainWindow* w, QWidget* c) : spec(s), widget(w), client(c) {}
 
@@ -127,11 +127,11 @@ void moveFocus(Window& w, Control* to) {
     Control* from = w.focus;
     w.focus = to;
     const std::string windowName = w.name();
-    if (from) invoke(from->on.lostFocus);
+    if (from) detail::invoke(from->on.lostFocus);
     // The lost-focus handler may have released the window or moved the focus itself.
     Window* still = findWindow(windowName);
     if (!still || still->focus != to || !to) return;
-    invoke(to->on.gotFocus);
+    detail::invoke(to->on.gotFocus);
 }
 
 void focusNext(Window& w) {

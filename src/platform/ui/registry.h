@@ -107,6 +107,8 @@ void moveFocus(Window& w, Control* to);
 // The focus moves on to the next focusable, enabled, visible control.
 void focusNext(Window& w);
 // Runs a copy of the handler, so that it survives its control being released.
+// Call it as detail::invoke: unqualified, argument lookup prefers std::invoke,
+// which throws on an empty handler.
 void invoke(const Action& a);
 
 bool enterMovesFocus();
