@@ -23,8 +23,13 @@ public:
     std::deque<bool> answers;
     std::deque<std::optional<std::string>> paths;
 
+    // Runs inside a modal window's loop, where a user would act on the window.
+    std::function<void(const std::string& window)> inModal;
+
     void mainLoop() override {}
-    void modalLoop(const std::string&) override {}
+    void modalLoop(const std::string& window) override {
+        if (inModal) inModal(window);
+    }
     void message(ui::MsgKind kind, std::string_view title, std::string_view text) override;
     bool question(std::string_view title, std::string_view text) override;
     std::optional<std::string> dialog(const ui::DialogRequest& request) override;
@@ -33,6 +38,9 @@ public:
     void openExternal(std::string_view target) override { shown.push_back("open|" + std::string(target)); }
     void windowOpened(const std::string&) override {}
     void windowClosed(const std::string&) override {}
+    void previewShown(int pages) override { shown.push_back("preview|" + std::to_string(pages)); }
+    // Records the pages; nothing reaches a printer.
+    void print(int pages, const std::function<void()>&) override { shown.push_back("printed|" + std::to_string(pages)); }
     [[noreturn]] void endProcess(int exitCode) override { throw ProgramEnded{exitCode}; }
 };
 

@@ -275,6 +275,10 @@ void ScriptInteraction::windowOpened(const std::string& window) { out_ << "windo
 
 void ScriptInteraction::windowClosed(const std::string& window) { out_ << "window close " << window << "\n"; }
 
+void ScriptInteraction::previewShown(int pages) { out_ << "preview " << pages << " pages\n"; }
+
+void ScriptInteraction::print(int pages, const std::function<void()>&) { out_ << "printed " << pages << " pages\n"; }
+
 void ScriptInteraction::endProcess(int exitCode) { throw Ended{exitCode}; }
 
 }  // namespace drive

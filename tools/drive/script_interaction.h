@@ -34,6 +34,9 @@ public:
     void openExternal(std::string_view target) override;
     void windowOpened(const std::string& window) override;
     void windowClosed(const std::string& window) override;
+    void previewShown(int pages) override;
+    // Records the pages; nothing reaches a printer.
+    void print(int pages, const std::function<void()>& send) override;
     [[noreturn]] void endProcess(int exitCode) override;
 
 private:

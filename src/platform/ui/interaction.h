@@ -2,6 +2,7 @@
 // The one seam every blocking call goes through: loops, message boxes, dialogs,
 // the wait window and the desktop. The program installs the Qt implementation;
 // the scenario driver installs one that answers from a script.
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +37,11 @@ public:
     virtual void openExternal(std::string_view target) = 0;
     virtual void windowOpened(const std::string& window) = 0;
     virtual void windowClosed(const std::string& window) = 0;
+    // The print preview is about to show a document of this many pages.
+    virtual void previewShown(int pages) = 0;
+    // The user prints the previewed pages; `send` hands them to the printer.
+    // The program's interaction calls it; the driver and tests only record it.
+    virtual void print(int pages, const std::function<void()>& send) = 0;
     // Ends the process; never returns.
     [[noreturn]] virtual void endProcess(int exitCode) = 0;
 };

@@ -1,0 +1,68 @@
+#pragma once
+// A print document: pages of texts and lines placed in millimetres from the
+// top-left corner of the paper, and the printer set-up they are meant for.
+// Plain C++ without Qt, so that reports can be built and checked anywhere;
+// the print layer shows, prints and saves them (platform/print/preview.h).
+#include <string>
+#include <vector>
+
+namespace print {
+
+enum class Orientation { Portrait, Landscape };
+enum class Align { Left, Centre, Right };
+
+struct Font {
+    std::string family = "Arial";
+    double size = 10;  // points
+    bool bold = false;
+};
+
+// A text whose top lies at `row`; `col` is its left edge, its middle or its
+// right edge by the alignment.
+struct Text {
+    double row = 0, col = 0;
+    std::string text;
+    Font font;
+    Align align = Align::Left;
+};
+
+struct Line {
+    double row1 = 0, col1 = 0, row2 = 0, col2 = 0;
+    double pen = 0.25;  // mm
+};
+
+struct Page {
+    std::vector<Text> texts;
+    std::vector<Line> lines;
+
+    void text(double row, double col, std::string text, Font font = {}, Align align = Align::Left) {
+        texts.push_back({row, col, std::move(text), std::move(font), align});
+    }
+    void line(double row1, double col1, double row2, double col2, double pen = 0.25) {
+        lines.push_back({row1, col1, row2, col2, pen});
+    }
+};
+
+// Paper in the printer drivers' numbering: 0 the printer's own paper, 1 to 118
+// the named papers (1 Letter, 9 A4, ...), 256 a user-defined size.
+struct Paper {
+    static constexpr int PrinterDefault = 0;
+    static constexpr int UserDefined = 256;
+    int number = PrinterDefault;
+    double width = 0, height = 0;  // mm, portrait, user-defined paper only
+};
+
+struct PageSetup {
+    std::string printer;  // empty: the default printer
+    Orientation orientation = Orientation::Portrait;
+    Paper paper;
+};
+
+struct Document {
+    PageSetup setup;
+    std::vector<Page> pages;
+
+    Page& newPage() { return pages.emplace_back(); }
+};
+
+}  // namespace print

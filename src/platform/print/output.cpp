@@ -1,0 +1,91 @@
+// The document's pages as a PDF file, as pictures, and on the printer.
+#include <QBuffer>
+#include <QFile>
+#include <cstdio>
+#include <filesystem>
+
+#include "platform/desktop/files.h"
+#include "platform/pdf/image_pages.h"
+#include "platform/print/preview.h"
+#include "platform/print/qt_printer.h"
+#include "platform/ui/ui.h"
+
+namespace print {
+
+namespace {
+
+constexpr double pictureDpi = 150;
+constexpr int jpegQuality = 85;
+
+std::string encoded(const QImage& image, const char* format, int quality = -1) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format, quality)) return {};
+    return bytes.toStdString();
+}
+
+std::string pictureName(std::size_t page) {
+    char name[32];
+    std::snprintf(name, sizeof name, "page-%03zu.png", page);
+    return name;
+}
+
+}  // namespace
+
+std::string savePdf(const Document& document, const std::string& path) {
+    const auto paper = pageArea(document.setup);
+    if (!paper) return detail::refusedSetup;
+    std::vector<pdf::ImagePage> pages;
+    for (const Page& page : document.pages)
+        pages.push_back({encoded(detail::picture(page, *paper, pictureDpi), "JPG", jpegQuality), paper->width, paper->height});
+    try {
+        return desktop::writeFile(path, pdf::imagePages(pages));
+    } catch (const pdf::Error& e) {
+        return e.what();
+    }
+}
+
+std::string savePictures(const Document& document, const std::string& folder) {
+    const auto paper = pageArea(document.setup);
+    if (!paper) return detail::refusedSetup;
+    for (std::size_t i = 0; i < document.pages.size(); ++i) {
+        const std::string png = encoded(detail::picture(document.pages[i], *paper, pictureDpi), "PNG");
+        const std::string failure = desktop::writeFile((std::filesystem::path(folder) / pictureName(i + 1)).string(), png);
+        if (!failure.empty()) return failure;
+    }
+    return "";
+}
+
+namespace detail {
+
+std::string sendToPrinter(const Document& document) {
+    const auto printer = configuredPrinter(document.setup);
+    if (!printer) return detail::refusedSetup;
+    // The built-in printer writes a PDF file, complete before it takes the chosen name.
+    std::string target;
+    if (printer->outputFormat() == QPrinter::PdfFormat) {
+        const auto path = ui::putFile("Печати во PDF фајл", {{"PDF", "*.pdf"}});
+        if (!path) return "";
+        target = *path;
+        printer->setOutputFileName(QString::fromStdString(target + ".tmp"));
+    }
+    QPainter painter;
+    if (!painter.begin(printer.get())) return detail::refusedSetup;
+    const double dotsPerMm = printer->resolution() / 25.4;
+    for (std::size_t i = 0; i < document.pages.size(); ++i) {
+        if (i > 0) printer->newPage();
+        paintPage(painter, document.pages[i], dotsPerMm);
+    }
+    const bool done = painter.end();
+    if (target.empty()) return done ? "" : "Печатењето не успеа.";
+    std::error_code renamed, ignored;
+    if (done) std::filesystem::rename(target + ".tmp", target, renamed);
+    if (done && !renamed) return "";
+    std::filesystem::remove(target + ".tmp", ignored);
+    return done ? renamed.message() : "Фајлот не може да се запише.";
+}
+
+}  // namespace detail
+
+}  // namespace print

@@ -1,0 +1,104 @@
+// The print preview's buttons and what they write.
+#include "platform/print/preview.h"
+#include "platform/print/printers.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <filesystem>
+
+#include "platform/ui/registry.h"
+#include "support/pdf_info.h"
+#include "support/recording_interaction.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+print::Document threePages() {
+    print::Document d;
+    d.setup = {std::string(print::pdfPrinter), print::Orientation::Landscape, {9}};
+    for (int i = 1; i <= 3; ++i) {
+        print::Page& p = d.newPage();
+        p.text(20, 10, "Страна " + std::to_string(i), {"Arial", 12, true});
+        p.line(30, 10, 30, 277, 0.01);
+    }
+    return d;
+}
+
+void click(const std::string& control) { ui::detail::invoke(ui::detail::control("frmPrintPreview", control).on.click); }
+
+TEST(PrintOutput, PdfHasOnePagePerPageOfThePaperSize) {
+    testing_support::TempFolder folder;
+    const std::string path = folder.file("spec.pdf");
+    ASSERT_EQ(print::savePdf(threePages(), path), "");
+    const auto info = testing_support::pdfInfo(path);
+    EXPECT_TRUE(info.readable);
+    EXPECT_EQ(info.pages, 3);
+    EXPECT_EQ(info.pageSize, "841.89 x 595.276 pts (A4)");
+}
+
+TEST(PrintOutput, PicturesOnePngPerPage) {
+    testing_support::TempFolder folder;
+    ASSERT_EQ(print::savePictures(threePages(), folder.path().string()), "");
+    for (const char* name : {"page-001.png", "page-002.png", "page-003.png"}) {
+        const QImage picture(QString::fromStdString(folder.file(name)));
+        ASSERT_FALSE(picture.isNull()) << name;
+        EXPECT_EQ(picture.width(), 1754);  // 297 mm at 150 dpi
+        EXPECT_EQ(picture.height(), 1240);
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()), 3);
+}
+
+TEST(PrintOutput, AFailedSaveNamesTheReasonAndLeavesNoFile) {
+    testing_support::TempFolder folder;
+    EXPECT_EQ(print::savePdf(threePages(), folder.file("missing/spec.pdf")), "No such file or directory");
+    EXPECT_EQ(print::savePictures(threePages(), folder.file("missing")), "No such file or directory");
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+TEST(PrintPreview, ButtonsPrintSaveAndClose) {
+    testing_support::TempFolder folder;
+    testing_support::RecordingInteraction seam;
+    seam.paths = {folder.file("preview.pdf"), std::nullopt, folder.path().string()};
+    bool stillOpen = false;
+    seam.inModal = [&](const std::string& window) {
+        ASSERT_EQ(window, "frmPrintPreview");
+        EXPECT_EQ(ui::Ctl(window, "lblPage").text(), "Страна 1 од 3");
+        EXPECT_FALSE(ui::Ctl(window, "btnPrevious").enabled());
+        click("btnNext");
+        click("btnNext");
+        EXPECT_EQ(ui::Ctl(window, "lblPage").text(), "Страна 3 од 3");
+        EXPECT_FALSE(ui::Ctl(window, "btnNext").enabled());
+        click("btnPrint");
+        click("btnSavePdf");
+        click("btnSavePdf");  // cancelled: nothing written, nothing said
+        click("btnSavePictures");
+        click("btnClose");
+        stillOpen = ui::windowExists(window);
+    };
+    print::preview(threePages());
+    EXPECT_FALSE(stillOpen);
+    EXPECT_EQ(seam.shown, (std::vector<std::string>{"preview|3", "printed|3", "dialog|Сочувај PDF", "dialog|Сочувај PDF",
+                                                    "dialog|Фолдер за сликите"}));
+    EXPECT_EQ(testing_support::pdfInfo(folder.file("preview.pdf")).pages, 3);
+    EXPECT_TRUE(std::filesystem::exists(folder.file("page-003.png")));
+}
+
+TEST(PrintPreview, AnInteractionThatDoesNotWaitLeavesNoWindow) {
+    testing_support::RecordingInteraction seam;
+    print::preview(threePages());
+    EXPECT_FALSE(ui::windowExists("frmPrintPreview"));
+    EXPECT_EQ(seam.shown, std::vector<std::string>{"preview|3"});
+}
+
+TEST(PrintPreview, APrinterThatIsNotThereIsReported) {
+    testing_support::RecordingInteraction seam;
+    print::Document d = threePages();
+    d.setup.printer = "Нема таков печатач";
+    print::preview(d);
+    EXPECT_FALSE(ui::windowExists("frmPrintPreview"));
+    ASSERT_EQ(seam.shown.size(), 1u);
+    EXPECT_EQ(seam.shown[0].rfind("stop|Грешка!!!|", 0), 0u);
+}
+
+}  // namespace
