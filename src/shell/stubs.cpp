@@ -2,11 +2,7 @@
 #include "shell/entries.h"
 
 namespace shell {
-void LOGON() {}
-void PARAMETRITREZOR() {}
-void PARAMETRITREZORGETDATA() {}
 void KORISNICI() {}
-void ZAPROGRAMATA() {}
 }  // namespace shell
 
 namespace registers {
