@@ -1,10 +1,6 @@
 // Entry operations of windows that are not built yet: they open nothing.
 #include "shell/entries.h"
 
-namespace shell {
-void KORISNICI() {}
-}  // namespace shell
-
 namespace registers {
 void SIMPLEFORMS(const std::string&, const std::string&, const std::string&, const std::string&, const std::string&) {}
 void ISPLAKJACI() {}
