@@ -28,7 +28,10 @@ void addTextField(const Field& f, const std::string& value) {
 
 void addPercentField(const Field& f, double value) {
     ui::addLabel(WINDOW, "lblParametri" + f.name).at(30, f.row, 190, f.labelHeight).text(f.label);
-    ui::addNumberBox(WINDOW, "txtParametri" + f.name, PERCENT_MASK).at(230, f.row, 50, 20).number(value).tooltip(f.tooltip);
+    ui::addNumberBox(WINDOW, "txtParametri" + f.name, PERCENT_MASK)
+        .at(230, f.row, 50, 20)
+        .number(value)
+        .tooltip(f.tooltip);
 }
 
 std::string typed(const std::string& name) { return ui::Ctl(WINDOW, "txtParametri" + name).text(); }
@@ -50,7 +53,8 @@ void PARAMETRITREZORSAVE() {
 void defineWindow() {
     using namespace vocab;
     const TreasuryParameters p = parametersOf(app());
-    ui::defineWindow({.name = WINDOW, .kind = ui::WindowKind::Modal, .title = CTITPARAMETRI, .width = 500, .height = 400});
+    ui::defineWindow(
+        {.name = WINDOW, .kind = ui::WindowKind::Modal, .title = CTITPARAMETRI, .width = 500, .height = 400});
     addTextField({"TrezorskaSmetkaNaRM", CVALUELBLTREZORSKASMETKANARM, CTOOLTIPTREZORSKASMETKANARM, 20, 20},
                  p.trezorskaSmetkaNaRM);
     addTextField({"TrezorskaSmetkaNaFZOM", CVALUELBLTREZORSKASMETKANAFZOM, CTOOLTIPTREZORSKASMETKANAFZOM, 50, 20},

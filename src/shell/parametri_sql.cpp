@@ -68,7 +68,8 @@ std::string parametriInsert(const TreasuryParameters& p) {
 std::string parametriUpdate(const TreasuryParameters& p) {
     const auto values = literals(p);
     std::string sets;
-    for (std::size_t i = 0; i < COLUMNS.size(); ++i) sets += (i ? ", " : "") + std::string(COLUMNS[i]) + " = " + values[i];
+    for (std::size_t i = 0; i < COLUMNS.size(); ++i)
+        sets += (i ? ", " : "") + std::string(COLUMNS[i]) + " = " + values[i];
     return "update Parametri set " + sets + ";";
 }
 

@@ -52,8 +52,8 @@ void addField(const std::string& name, const std::string& label, const std::stri
     ui::addTextBox(EDIT, "txtKorisnici" + name).at(330, row, width, 20).text(value).tooltip(tooltip);
 }
 
-void addButton(const std::string& name, const std::string& caption, const std::string& picture,
-               const std::string& tooltip, ui::Action action) {
+void addListButton(const std::string& name, const std::string& caption, const std::string& picture,
+                   const std::string& tooltip, ui::Action action) {
     ui::addButton(LIST, name).text(caption).picture(picture).tooltip(tooltip).onClick(std::move(action));
 }
 
@@ -66,7 +66,8 @@ void KORISNICI() {
         ui::WaitWindow wait(CPORSEPREZEMAATPODATOCITEODBAZA);
         MISCSQL1(app().DB, KORISNICICREATE);
     }
-    ui::defineWindow({.name = LIST, .kind = ui::WindowKind::Child, .title = CTITKORISNICI, .width = 600, .height = 400});
+    ui::defineWindow(
+        {.name = LIST, .kind = ui::WindowKind::Child, .title = CTITKORISNICI, .width = 600, .height = 400});
     STATUSBARB(LIST);
     ui::addGrid(LIST, GRID)
         .headers(layouts::AHEADERSKORISNICI)
@@ -74,9 +75,10 @@ void KORISNICI() {
         .justify({0, 0, 0, 0})
         .multiSelect(true)
         .onDblClick([] { KorisniciChange(false); });
-    addButton("btnDodaj", CCAPTIONDODAJNOV, "img16Add", CTOOLTIPDODAJNOV, [] { KorisniciChange(true); });
-    addButton("btnIzmeni", CCAPTIONIZMENI, "img16Edit", CTOOLTIPIZMENI, [] { KorisniciChange(false); });
-    addButton("btnIzbrisi", CCAPTIONIZBRISI, "img16Delete", CTOOLTIPIZBRISI, nullptr);
+    addListButton("btnDodaj", CCAPTIONDODAJNOV, "img16Add", CTOOLTIPDODAJNOV, [] { KorisniciChange(true); });
+    addListButton("btnIzmeni", CCAPTIONIZMENI, "img16Edit", CTOOLTIPIZMENI, [] { KorisniciChange(false); });
+    // Deleting users, with the Delete key, comes with the list toolkit's deletion.
+    addListButton("btnIzbrisi", CCAPTIONIZBRISI, "img16Delete", CTOOLTIPIZBRISI, nullptr);
     ui::Win(LIST).onKey(ui::Key::Insert, [] { KorisniciChange(true); });
     ui::Win(LIST).onStart(KORISNICIGETDATA).onSize(KORISNICIFORMRESIZE).center().activate();
 }
