@@ -68,7 +68,8 @@ bool IMAFOLDER(std::string_view path) {
 
 std::string FOLDERSOSLASH(std::string_view path) {
     std::string p(path);
-    if (p.empty() || (p.back() != '/' && p.back() != '\\')) p += static_cast<char>(std::filesystem::path::preferred_separator);
+    if (p.empty() || (p.back() != '/' && p.back() != '\\'))
+        p += static_cast<char>(std::filesystem::path::preferred_separator);
     return p;
 }
 
