@@ -20,6 +20,7 @@ bool RecordingInteraction::question(std::string_view title, std::string_view tex
 
 std::optional<std::string> RecordingInteraction::dialog(const ui::DialogRequest& request) {
     shown.push_back("dialog|" + request.title);
+    dialogs.push_back(request);
     if (paths.empty()) return std::nullopt;
     auto p = paths.front();
     paths.pop_front();

@@ -22,6 +22,7 @@ public:
     std::vector<std::string> shown;  // "stop|title|text" and the like, in order
     std::deque<bool> answers;
     std::deque<std::optional<std::string>> paths;
+    std::vector<ui::DialogRequest> dialogs;  // every dialog asked for, in order
 
     // Runs inside a modal window's loop, where a user would act on the window.
     std::function<void(const std::string& window)> inModal;

@@ -35,6 +35,12 @@ std::string_view cutBytes(std::string_view text, std::size_t bytes) {
     return text.substr(0, end);
 }
 
+std::string fitBytes(std::string_view text, std::size_t bytes) {
+    std::string out(cutBytes(text, bytes));
+    out.resize(bytes, ' ');
+    return out;
+}
+
 namespace {
 // Cyrillic U+0400..U+045F: lower а..я (U+0430..U+044F) -> U+0410..U+042F,
 // ѐ..џ (U+0450..U+045F) -> U+0400..U+040F.

@@ -18,6 +18,10 @@ std::size_t length(std::string_view text);
 // The longest prefix of at most `bytes` bytes that ends on a character boundary.
 std::string_view cutBytes(std::string_view text, std::size_t bytes);
 
+// The text in a fixed-width field: cut at the last whole character within
+// `bytes`, then filled with blanks to exactly `bytes` bytes.
+std::string fitBytes(std::string_view text, std::size_t bytes);
+
 // Upper case of Latin and Cyrillic letters; other characters unchanged.
 std::string upper(std::string_view text);
 

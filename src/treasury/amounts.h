@@ -1,0 +1,26 @@
+#pragma once
+// Amounts of treasury orders: int64 cents, and the two forms they are written in.
+#include <cstdint>
+#include <string>
+
+namespace treasury {
+
+// The largest amount the file's 15 integer digits hold: 999999999999999,99.
+inline constexpr std::int64_t maxFileCents = 99'999'999'999'999'999;
+
+// An amount as cents, rounded half away from zero at the decimal digits the
+// amount was typed with (1.005 gives 101). Amounts beyond any file's reach,
+// and NaN, give a value above maxFileCents (or its negative), so that they are
+// refused with the others.
+std::int64_t centsOf(double amount);
+
+// The amount format of the treasury order file (19 bytes): "+", 15 integer
+// digits, ",", 2 cent digits. For 0 to maxFileCents.
+std::string amountField(std::int64_t cents);
+
+// The whole-number picture "999999999" of the order specification: rounded
+// half away from zero, right-aligned in nine characters, nine asterisks when
+// it does not fit.
+std::string wholeAmount9(std::int64_t cents);
+
+}  // namespace treasury

@@ -1,0 +1,91 @@
+#include "treasury/order_file.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/text/utf8.h"
+#include "shell/vocabulary.h"
+#include "treasury/amounts.h"
+
+namespace treasury {
+
+namespace {
+
+// A text value at its width. Control characters become blanks: a line end in
+// a purpose must not break the file into records.
+std::string field(std::string_view text, std::size_t width) {
+    std::string clean(text);
+    std::replace_if(clean.begin(), clean.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, ' ');
+    return width ? utf8::fitBytes(clean, width) : clean;
+}
+
+// No character that a file name cannot hold or that would lead it into another folder.
+bool fitsAFileName(std::string_view text) {
+    return std::none_of(text.begin(), text.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+    });
+}
+
+std::string zeroFilled(long long n, int width) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%0*lld", width, n);
+    return text;
+}
+
+}  // namespace
+
+std::optional<TreasuryKind> treasuryKind(const registers::CurrentPayer& payer) {
+    const std::string kind = payer.MVIDNATREZOR.substr(0, 3);
+    if (kind == "TRZ") return TreasuryKind::TRZ;
+    if (kind == "FZM") return TreasuryKind::FZM;
+    return std::nullopt;
+}
+
+std::string headerRecord(const TreasuryFileInput& input, char batchDigit) {
+    return "1" + field(input.payer.MKRATENKAINSTITUCIJA, 3) + field(input.payer.MVIDNATREZOR, 3) +
+           field(input.DDATANAOBRABOTKA, 8) + batchDigit + zeroFilled(input.NBRSTAVK(), 6) + amountField(input.NUKIZNOS());
+}
+
+std::string detailRecord(const TreasuryOrderRow& r, TreasuryKind kind, Mode mode) {
+    std::string record = field(r.recordType, 1) + field(r.sequence, 6) + field(r.debitAccount, 15) +
+                         field(r.debitSubAccount, 15) + field(r.expenditureKonto, 6) + field(r.debitProgramme, 2) +
+                         field(r.purpose, 70) + field(r.treasuryOffice, 6) + amountField(r.amount) +
+                         field(r.recipientAccount, 18) + field(r.recipientName, 70) + field(r.recipientSubAccount, 15) +
+                         field(r.revenueKonto, 6) + field(r.recipientProgramme, 2) + field(r.reference, 24) +
+                         field(r.form, 2) + field(r.method, 1) + field(r.taxNumber, 13);
+    if (kind == TreasuryKind::TRZ) record += field(r.closing, mode == Mode::N ? 8 : 0);
+    return record;
+}
+
+std::string orderFile(const TreasuryFileInput& input, TreasuryKind kind, Mode mode, char batchDigit) {
+    std::string file = headerRecord(input, batchDigit) + "\r\n";
+    for (const TreasuryOrderRow& row : input.AGFAJL) file += detailRecord(row, kind, mode) + "\r\n";
+    return file;
+}
+
+std::optional<ProposedName> proposedName(const std::string& submissionDate, const std::string& abbreviation,
+                                         const std::vector<std::string>& existingNames) {
+    const std::string date = utf8::fitBytes(submissionDate, 8);
+    const std::string day = date.substr(6, 2) + date.substr(4, 2) + date.substr(2, 2);
+    for (char digit = '1'; digit <= '9'; ++digit) {
+        const std::string name = "N" + day + digit + "." + field(abbreviation, 3);
+        if (std::find(existingNames.begin(), existingNames.end(), name) == existingNames.end()) return ProposedName{digit, name};
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> refusal(const TreasuryFileInput& input) {
+    if (!treasuryKind(input.payer)) return vocab::CPORNESEZNAETREZOROT;
+    if (!fitsAFileName(input.payer.MKRATENKAINSTITUCIJA)) return vocab::CPORNEISPRAVNOIMENAFAJL;
+    std::int64_t total = 0;
+    for (std::size_t i = 0; i < input.AGFAJL.size(); ++i) {
+        const std::int64_t amount = input.AGFAJL[i].amount;
+        if (amount < 0) return vocab::CPORNEGATIVENIZNOSNALOG + std::to_string(i + 1);
+        if (amount > maxFileCents) return vocab::CPORPREGOLEMIZNOSNALOG + std::to_string(i + 1);
+        total += amount;
+        if (total > maxFileCents) return vocab::CPORPREGOLEMVKUPENIZNOS;
+    }
+    return std::nullopt;
+}
+
+}  // namespace treasury

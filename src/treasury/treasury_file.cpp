@@ -1,0 +1,57 @@
+#include "treasury/treasury_file.h"
+
+#include <filesystem>
+
+#include "platform/desktop/files.h"
+#include "platform/ui/ui.h"
+#include "shell/app_state.h"
+#include "shell/udfs.h"
+#include "shell/vocabulary.h"
+#include "treasury/order_file.h"
+
+namespace treasury {
+
+namespace {
+
+std::vector<std::string> namesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        names.push_back(it->path().filename().string());
+    return names;
+}
+
+}  // namespace
+
+void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input) {
+    if (const auto why = refusal(input)) {
+        ui::msgInfo(*why, vocab::CPORGRESKA);
+        return;
+    }
+    const std::string folder = shell::FOLDERSOSLASH(shell::FOLDERSOSLASH(shell::app().CFOLDERNAINSTALACIJABAZA) + "TREZOR");
+    std::error_code ignored;  // a folder that cannot be made shows when the file is written
+    std::filesystem::create_directory(folder, ignored);
+
+    const auto proposal = proposedName(input.DDATANAPODNESUVANJE, input.payer.MKRATENKAINSTITUCIJA, namesIn(folder));
+    if (!proposal) {
+        ui::msgInfo(vocab::CPORMAXFAJLOVI, vocab::CPORGRESKA);
+        return;
+    }
+    const std::string pattern = "*." + proposal->name.substr(proposal->name.find('.') + 1);
+    const auto path = ui::putFile(vocab::CTITSAVEFILE, {{"", pattern}}, folder, proposal->name);
+    if (!path || path->empty()) {
+        ui::msgInfo(vocab::CPORNEMAFILENAME, vocab::CPORGRESKA);
+        return;
+    }
+    const std::string failure = desktop::writeFile(*path, orderFile(input, *treasuryKind(input.payer), mode, proposal->batchDigit));
+    if (!failure.empty()) {
+        ui::msgInfo(vocab::CPORNEMOZESOCUVAFAJL + failure, vocab::CPORGRESKA);
+        return;
+    }
+    input.CDEL = proposal->batchDigit;
+    input.savedFile = *path;
+    input.LUSPEH = true;
+    ui::msgInfo(vocab::CPORUSPEHSAVEFILE, vocab::CPORUSPEH);
+}
+
+}  // namespace treasury

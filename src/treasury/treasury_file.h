@@ -1,0 +1,16 @@
+#pragma once
+// The one writer of treasury order files, called by every producer with its
+// batch: NAPRAVIFAJL(mode, input), and the order specification it prints.
+#include "treasury/order_row.h"
+
+namespace treasury {
+
+// Refuses a batch it cannot write (message, nothing else); otherwise proposes
+// the day's next name in the TREZOR folder of the data folder, lets the user
+// confirm or change it in the save dialog, writes the file whole (a failure
+// is reported with the system's reason and leaves no file), then sets
+// input.CDEL, input.savedFile and input.LUSPEH, reports the success and shows
+// the order specification. Returns when the specification's preview closes.
+void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input);
+
+}  // namespace treasury
