@@ -28,8 +28,9 @@ struct EditState {
     int LINENO = 0;   // its grid line; the number of lines + 1 for a new user
 };
 
-// A failed statement keeps the window open with the typed values; the
-// database's message has been shown.
+// The window closes and the list reloads also after a failed statement,
+// whose message the database layer has shown: the list then shows the users
+// as they are stored.
 void KORISNICISAVE(const EditState& edit) {
     const User user{ui::Ctl(EDIT, "txtKorisniciUserName").text(), ui::Ctl(EDIT, "txtKorisniciPassword").text(),
                     ui::Ctl(EDIT, "txtKorisniciOpis").text()};
@@ -41,7 +42,7 @@ void KORISNICISAVE(const EditState& edit) {
         ui::msgPlain(vocab::CPORPRAZNALOZINKA);
         return;
     }
-    if (!MISCSQL1(app().DB, edit.isNew ? userInsert(user) : userUpdate(user, edit.MID))) return;
+    MISCSQL1(app().DB, edit.isNew ? userInsert(user) : userUpdate(user, edit.MID));
     ui::Win(EDIT).release();
     KORISNICIGETDATA();
 }
