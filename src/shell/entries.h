@@ -33,3 +33,9 @@ void VPREGLED();
 void IZVESTAJ();
 void PREFRLANJE();
 }  // namespace payments
+
+// The grid report of a list's grid, reached from the list's toolbar.
+namespace gridreport {
+void _GRIDPRINT(const std::string& grid, const std::string& window);
+void _GRID2PDF(const std::string& grid, const std::string& window);
+}  // namespace gridreport

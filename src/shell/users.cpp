@@ -4,6 +4,10 @@
 
 #include <memory>
 
+#include "listkit/edit_checks.h"
+#include "listkit/search_strip.h"
+#include "listkit/sort.h"
+#include "listkit/toolbar.h"
 #include "platform/ui/ui.h"
 #include "shell/app_state.h"
 #include "shell/entries.h"
@@ -31,7 +35,7 @@ struct EditState {
 // The window closes and the list reloads also after a failed statement,
 // whose message the database layer has shown: the list then shows the users
 // as they are stored.
-void KORISNICISAVE(const EditState& edit) {
+void KORISNICISAVE(listkit::ListState& list, const EditState& edit) {
     const User user{ui::Ctl(EDIT, "txtKorisniciUserName").text(), ui::Ctl(EDIT, "txtKorisniciPassword").text(),
                     ui::Ctl(EDIT, "txtKorisniciOpis").text()};
     if (isBlank(user.name)) {
@@ -44,7 +48,7 @@ void KORISNICISAVE(const EditState& edit) {
     }
     MISCSQL1(app().DB, edit.isNew ? userInsert(user) : userUpdate(user, edit.MID));
     ui::Win(EDIT).release();
-    KORISNICIGETDATA();
+    KORISNICIGETDATA(list);
 }
 
 void addField(const std::string& name, const std::string& label, const std::string& tooltip, int row, int width,
@@ -69,48 +73,58 @@ void KORISNICI() {
     }
     ui::defineWindow(
         {.name = LIST, .kind = ui::WindowKind::Child, .title = CTITKORISNICI, .width = 600, .height = 400});
+    auto list = listkit::newListState(LIST, GRID, layouts::AHEADERSKORISNICI);
+    const ui::Action insert = [list] { KorisniciChange(list, true); };
+    const ui::Action remove = [list] { KorisniciDelete(list); };
     STATUSBARB(LIST);
     ui::addGrid(LIST, GRID)
         .headers(layouts::AHEADERSKORISNICI)
         .widths({0, 120, 120, 300})
         .justify({0, 0, 0, 0})
         .multiSelect(true)
-        .onDblClick([] { KorisniciChange(false); });
-    addListButton("btnDodaj", CCAPTIONDODAJNOV, "img16Add", CTOOLTIPDODAJNOV, [] { KorisniciChange(true); });
-    addListButton("btnIzmeni", CCAPTIONIZMENI, "img16Edit", CTOOLTIPIZMENI, [] { KorisniciChange(false); });
-    // Deleting users, with the Delete key, comes with the list toolkit's deletion.
-    addListButton("btnIzbrisi", CCAPTIONIZBRISI, "img16Delete", CTOOLTIPIZBRISI, nullptr);
-    ui::Win(LIST).onKey(ui::Key::Insert, [] { KorisniciChange(true); });
-    ui::Win(LIST).onStart(KORISNICIGETDATA).onSize(KORISNICIFORMRESIZE).center().activate();
+        .onHeadClick(listkit::CREATECHEADCLICK(list))
+        .onDblClick([list] { KorisniciChange(list, false); });
+    addListButton("btnDodaj", CCAPTIONDODAJNOV, "img16Add", CTOOLTIPDODAJNOV, insert);
+    addListButton("btnIzmeni", CCAPTIONIZMENI, "img16Edit", CTOOLTIPIZMENI, [list] { KorisniciChange(list, false); });
+    addListButton("btnIzbrisi", CCAPTIONIZBRISI, "img16Delete", CTOOLTIPIZBRISI, remove);
+    ui::Win(LIST).onKey(ui::Key::Insert, insert).onKey(ui::Key::Delete, remove);
+    listkit::_ADDGRIDTOOLBAR(list);
+    listkit::_ADDSEARCH(list, insert, remove);
+    ui::Win(LIST)
+        .onStart([list] { KORISNICIGETDATA(*list); })
+        .onSize([list] { KORISNICIFORMRESIZE(*list); })
+        .center()
+        .activate();
 }
 
-void KORISNICIGETDATA() {
-    ui::Ctl(LIST, GRID).rows(SQL(app().DB, KORISNICILIST));
-    KORISNICIFORMRESIZE();
+void KORISNICIGETDATA(listkit::ListState& list) {
+    listkit::fill(list, SQL(app().DB, KORISNICILIST));
+    KORISNICIFORMRESIZE(list);
 }
 
-void KORISNICIFORMRESIZE() {
+void KORISNICIFORMRESIZE(const listkit::ListState& list) {
     const ui::Win w(LIST);
     const int width = w.width(), height = w.height();
     ui::Ctl(LIST, GRID).at(0, 40, width - 10, height - 140);
     ui::Ctl(LIST, "btnDodaj").at(30, height - 98, 105, 25);
     ui::Ctl(LIST, "btnIzmeni").at(180, height - 98, 105, 25);
     ui::Ctl(LIST, "btnIzbrisi").at(330, height - 98, 105, 25);
+    listkit::_RESIZEGRIDTOOLBAR(list);
+    listkit::_RESIZESEARCH(list);
 }
 
-void KorisniciChange(bool isNew) {
+void KorisniciChange(const std::shared_ptr<listkit::ListState>& list, bool isNew) {
     using namespace vocab;
     const ui::Ctl grid(LIST, GRID);
     const int lines = grid.itemCount();
+    if (!listkit::PROVERIGRID(isNew, lines, grid.selection())) return;
     auto edit = std::make_shared<EditState>();
     edit->isNew = isNew;
     User user;
     if (isNew) {
         edit->LINENO = lines + 1;
     } else {
-        const std::vector<int> selected = grid.selection();
-        if (selected.empty() || selected.front() < 1) return;
-        edit->LINENO = selected.front();
+        edit->LINENO = grid.selection().front();
         edit->MID = grid.cell(edit->LINENO, 1);
         user = {grid.cell(edit->LINENO, 2), grid.cell(edit->LINENO, 3), grid.cell(edit->LINENO, 4)};
     }
@@ -131,7 +145,7 @@ void KorisniciChange(bool isNew) {
         .text(CCAPTIONPOTVRDI)
         .picture("img16OK")
         .tooltip(CTOOLTIPPOTVRDI)
-        .onClick([edit] { KORISNICISAVE(*edit); });
+        .onClick([list, edit] { KORISNICISAVE(*list, *edit); });
     ui::addButton(EDIT, "cmdCancel")
         .at(500, 220, 100, 25)
         .text(CCAPTIONOTKAZI)
@@ -139,6 +153,10 @@ void KorisniciChange(bool isNew) {
         .tooltip(CTOOLTIPOTKAZI)
         .onClick([] { ui::Win(EDIT).release(); });
     ui::Win(EDIT).center().activate();
+}
+
+void KorisniciDelete(const std::shared_ptr<listkit::ListState>& list) {
+    listkit::deleteSelectedRows(*list, "Korisnici", {}, [list] { KORISNICIGETDATA(*list); });
 }
 
 }  // namespace shell

@@ -36,7 +36,11 @@ public:
     std::optional<std::string> dialog(const ui::DialogRequest& request) override;
     void waitShown(std::string_view text) override { shown.push_back("wait|" + std::string(text)); }
     void waitHidden() override {}
-    void openExternal(std::string_view target) override { shown.push_back("open|" + std::string(target)); }
+    bool opens = true;  // whether a program opens what the program hands to the desktop
+    bool openExternal(std::string_view target) override {
+        shown.push_back("open|" + std::string(target));
+        return opens;
+    }
     void windowOpened(const std::string&) override {}
     void windowClosed(const std::string&) override {}
     void previewShown(int pages) override { shown.push_back("preview|" + std::to_string(pages)); }

@@ -269,7 +269,10 @@ std::optional<std::string> ScriptInteraction::dialog(const ui::DialogRequest& r)
 
 void ScriptInteraction::waitShown(std::string_view text) { out_ << "wait " << ui::quote(text) << "\n"; }
 
-void ScriptInteraction::openExternal(std::string_view target) { out_ << "open " << ui::quote(target) << "\n"; }
+bool ScriptInteraction::openExternal(std::string_view target) {
+    out_ << "open " << ui::quote(target) << "\n";
+    return true;
+}
 
 void ScriptInteraction::windowOpened(const std::string& window) { out_ << "window open " << window << "\n"; }
 

@@ -31,7 +31,8 @@ public:
     std::optional<std::string> dialog(const ui::DialogRequest& request) override;
     void waitShown(std::string_view text) override;
     void waitHidden() override {}
-    void openExternal(std::string_view target) override;
+    // The driver opens nothing and reports it opened.
+    bool openExternal(std::string_view target) override;
     void windowOpened(const std::string& window) override;
     void windowClosed(const std::string& window) override;
     void previewShown(int pages) override;

@@ -22,6 +22,6 @@ std::string today() {
 
 void setToday(std::string yyyymmdd) { fixedToday = std::move(yyyymmdd); }
 
-void open(std::string_view target) { ui::interaction().openExternal(target); }
+bool open(std::string_view target) { return ui::interaction().openExternal(target); }
 
 }  // namespace desktop

@@ -10,7 +10,8 @@ namespace desktop {
 std::string today();
 void setToday(std::string yyyymmdd);
 
-// Asks the desktop to open a file or a web/mail address with its default program.
-void open(std::string_view target);
+// Asks the desktop to open a file or a web/mail address with its default
+// program; false when none could open it.
+bool open(std::string_view target);
 
 }  // namespace desktop

@@ -34,7 +34,8 @@ public:
     virtual std::optional<std::string> dialog(const DialogRequest& request) = 0;
     virtual void waitShown(std::string_view text) = 0;
     virtual void waitHidden() = 0;
-    virtual void openExternal(std::string_view target) = 0;
+    // False when no program could open it.
+    virtual bool openExternal(std::string_view target) = 0;
     virtual void windowOpened(const std::string& window) = 0;
     virtual void windowClosed(const std::string& window) = 0;
     // The print preview is about to show a document of this many pages.

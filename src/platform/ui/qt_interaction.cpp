@@ -111,10 +111,10 @@ public:
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     void waitHidden() override { delete wait_; }
-    void openExternal(std::string_view target) override {
+    bool openExternal(std::string_view target) override {
         const QString t = q(target);
         const bool address = t.startsWith("http://") || t.startsWith("https://") || t.startsWith("mailto:");
-        QDesktopServices::openUrl(address ? QUrl(t) : QUrl::fromLocalFile(t));
+        return QDesktopServices::openUrl(address ? QUrl(t) : QUrl::fromLocalFile(t));
     }
     void windowOpened(const std::string&) override {}
     void previewShown(int) override {}

@@ -1,0 +1,179 @@
+// kasavel-bench: the list-window toolkit on 100,000 rows of 36 columns (the
+// payment-item shape), each figure beside a baseline measured in the same run.
+#include <QApplication>
+#include <malloc.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "listkit/csv.h"
+#include "listkit/list_state.h"
+#include "listkit/search.h"
+#include "listkit/sort.h"
+#include "platform/desktop/files.h"
+#include "platform/ui/ui.h"
+#include "shell/sql1.h"
+
+namespace {
+
+constexpr int rowCount = 100000, columnCount = 36, runs = 5;
+constexpr int nameColumn = 12;
+
+// Best of `runs` wall times, in milliseconds.
+double best(const std::function<void()>& step, const std::function<void()>& prepare = {}) {
+    double fastest = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        if (prepare) prepare();
+        const auto start = std::chrono::steady_clock::now();
+        step();
+        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+        fastest = std::min(fastest, took.count());
+    }
+    return fastest;
+}
+
+void report(const char* what, double ms, const char* baseline, double baseMs) {
+    std::printf("  %-34s %9.1f ms   %-30s %9.1f ms   %5.2fx\n", what, ms, baseline, baseMs, ms / baseMs);
+}
+
+long residentBytes() {
+    long pages = 0, resident = 0;
+    if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(f);
+    }
+    return resident * ::sysconf(_SC_PAGESIZE);
+}
+
+// Rows as a list window shows them: dates as dd.mm.yyyy, amounts right-aligned
+// in nine characters, names and descriptions in Cyrillic.
+void createItems(sqlite3* db) {
+    std::string columns, values;
+    const char* const shapes[] = {
+        "i",                                                            // ID
+        "printf('%02d.%02d.2026', i % 28 + 1, i % 12 + 1)",             // dates
+        "printf('%02d.%02d.2026', 1, i % 12 + 1)",
+        "printf('%02d.%02d.2026', 28, i % 12 + 1)",
+        "printf('3000000%08d', i % 97)",                                // account
+        "'Персонален данок од доход'", "'71'", "'Други надоместоци'", "'718'", "'Вирман'", "'1'",
+        "(CASE i % 7 WHEN 0 THEN 'Ана' WHEN 1 THEN 'Петар' WHEN 2 THEN 'Снежана' WHEN 3 THEN 'Ѓорѓи'"
+        " WHEN 4 THEN 'Љубица' WHEN 5 THEN 'Марко' ELSE 'Елена' END) || ' ' || (i % 1000)",
+        "(CASE i % 5 WHEN 0 THEN 'Петровски' WHEN 1 THEN 'Стојановска' WHEN 2 THEN 'Николов'"
+        " WHEN 3 THEN 'Јовановиќ' ELSE 'Трајковска' END)",
+        "printf('%013d', 1000000000 + i)", "'003'", "printf('2100000%08d', i)",  // EMBG, municipality, account
+        "printf('%9d', 0)", "printf('%9d', 1000 + i % 50000)", "printf('%9d', 100)", "printf('%9d', 90)",
+        "printf('%9d', 810 + i % 50000)", "printf('%9d', 0)",                    // six amounts
+        "'08-' || (i % 300)", "'  .  .    '", "'Хонорар за месец ' || (i % 12 + 1)",
+        "'1'", "i", "'28'", "'49'", "'1'", "'1'", "i", "'741114'", "'000000'", "'840'", "'000000000'",
+    };
+    static_assert(std::size(shapes) == columnCount);
+    for (int c = 0; c < columnCount; ++c) {
+        columns += (c ? ", C" : "C") + std::to_string(c + 1) + " TEXT";
+        values += (c ? ", " : "") + std::string(shapes[c]);
+    }
+    const std::string sql = "CREATE TABLE Items (" + columns +
+                            ");"
+                            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+                            std::to_string(rowCount) + ") INSERT INTO Items SELECT " + values + " FROM n;";
+    shell::MISCSQL1(db, sql);
+}
+
+// The baseline of the fill: the sqlite3 C API into vectors of strings.
+std::vector<std::vector<std::string>> readPlain(sqlite3* db, const char* sql) {
+    std::vector<std::vector<std::string>> rows;
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+    const int columns = sqlite3_column_count(stmt);
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        auto& row = rows.emplace_back();
+        row.reserve(static_cast<std::size_t>(columns));
+        for (int c = 0; c < columns; ++c) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+            row.emplace_back(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, c)));
+        }
+    }
+    sqlite3_finalize(stmt);
+    return rows;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const auto folder = std::filesystem::temp_directory_path() / ("kasavel-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    sqlite3* db = nullptr;
+    sqlite3_open((folder / "Kasavel.db").c_str(), &db);
+    createItems(db);
+    const char* const select = "SELECT * FROM Items";
+
+    std::vector<std::string> captions;
+    for (int c = 1; c <= columnCount; ++c) captions.push_back("Колона " + std::to_string(c));
+    ui::defineWindow({.name = "frmBench", .title = "Bench", .width = 1000, .height = 600});
+    auto state = listkit::newListState("frmBench", "grdBench", captions);
+    const ui::Ctl grid = ui::addGrid("frmBench", "grdBench").headers(captions).multiSelect(true);
+
+    std::printf("list-window toolkit, %d rows x %d columns, best of %d runs\n", rowCount, columnCount, runs);
+
+    const double fill = best([&] { listkit::fill(*state, shell::SQL(db, select)); },
+                             [&] { listkit::fill(*state, ui::TextTable(columnCount)); });
+    const double plain = best([&] { readPlain(db, select); });
+    report("fill: query into the grid", fill, "sqlite3 into vector<string>", plain);
+
+    listkit::fill(*state, ui::TextTable(columnCount));
+    malloc_trim(0);
+    const long before = residentBytes();
+    listkit::fill(*state, shell::SQL(db, select));
+    malloc_trim(0);
+    const long held = residentBytes() - before;
+    const std::size_t raw = grid.rows().textBytes();
+    std::printf("  %-34s %9.1f MB   %-30s %9.1f MB   %5.2fx\n", "memory: the filled list", held / 1e6,
+                "raw text of the cells", raw / 1e6, static_cast<double>(held) / static_cast<double>(raw));
+
+    const ui::TextTable& rows = grid.rows();
+    const double order = best([&] { listkit::sortOrder(rows, nameColumn, 1); });
+    std::vector<std::string> keys;
+    for (std::size_t r = 0; r < rows.rows(); ++r) keys.push_back(rows.at(r, nameColumn - 1));
+    std::vector<std::string> sorted;
+    const double stable = best([&] { std::stable_sort(sorted.begin(), sorted.end()); }, [&] { sorted = keys; });
+    report("sort: order of one column", order, "std::stable_sort of the keys", stable);
+    const double click = best([&] { listkit::MA_SortColumn(*state, nameColumn); });
+    report("sort: header click, grid refilled", click, "std::stable_sort of the keys", stable);
+
+    // The worst case: no cell begins with the text, only the last row contains it.
+    listkit::fill(*state, shell::SQL(db, select));
+    ui::TextTable probe = grid.rows();
+    probe.setCell(probe.rows() - 1, nameColumn - 1, "Ана Зxq");
+    int found = 0;
+    const double search = best([&] { found = listkit::findLine(probe, nameColumn, "зxq"); });
+    std::printf("  %-34s %9.1f ms   (found line %d; goal under 100 ms)\n", "search: both passes, whole list", search, found);
+
+    // Both write a new file, as an export to a new name does.
+    const listkit::ExportTable table{captions, grid.rows()};
+    const auto csvFile = folder / "izvoz.csv";
+    const auto removeFile = [&] { std::filesystem::remove(csvFile); };
+    const double csv = best([&] { desktop::writeFile(csvFile.string(), listkit::csvBytes(table)); }, removeFile);
+    const std::string bytes = listkit::csvBytes(table);
+    const double fwrite = best(
+        [&] {
+            std::FILE* f = std::fopen(csvFile.c_str(), "wb");
+            std::fwrite(bytes.data(), 1, bytes.size(), f);
+            std::fclose(f);
+        },
+        removeFile);
+    report("csv: bytes built and saved", csv, "one fwrite of the same bytes", fwrite);
+
+    ui::releaseAllWindows();
+    sqlite3_close(db);
+    std::filesystem::remove_all(folder);
+    return 0;
+}

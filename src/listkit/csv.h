@@ -1,0 +1,22 @@
+#pragma once
+// The CSV file of a list: UTF-8 without a byte-order mark; every field in
+// double quotes with its own double quotes doubled, fields separated by commas,
+// every record (the captions first) ended by a carriage return alone.
+#include <string>
+#include <string_view>
+
+#include "listkit/export_table.h"
+
+namespace listkit {
+
+// _PARSEQUOTE: the text with every double quote doubled.
+std::string _PARSEQUOTE(std::string_view text);
+
+// The bytes of the file.
+std::string csvBytes(const ExportTable& table);
+
+// The name typed in the save dialog, with ".csv" appended unless it already
+// ends so, in any mix of letter case.
+std::string csvFileName(std::string name);
+
+}  // namespace listkit

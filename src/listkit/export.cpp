@@ -1,0 +1,83 @@
+#include "listkit/export.h"
+
+#include <unistd.h>
+
+#include <ctime>
+#include <filesystem>
+
+#include "listkit/csv.h"
+#include "listkit/spreadsheet_export.h"
+#include "platform/desktop/desktop.h"
+#include "platform/desktop/files.h"
+#include "shell/vocabulary.h"
+
+namespace listkit {
+
+namespace {
+
+// "yyyymmdd_hhmmss" of the moment.
+std::string timestamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y%m%d_%H%M%S", &local);
+    return text;
+}
+
+// Whether a file can be made in the folder of `file`: after a failed write, it
+// tells a file that could not be created from one that could not be completed.
+bool canCreateBeside(const std::string& file) {
+    const std::filesystem::path folder = std::filesystem::path(file).parent_path();
+    std::error_code ec;
+    return std::filesystem::is_directory(folder, ec) && ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+}  // namespace
+
+ExportTable VCITAJODGRID(const ListState& s, bool withCaptions) {
+    const ui::Ctl grid = s.gridCtl();
+    const ui::TextTable& lines = grid.rows();
+    std::vector<std::string> captions;
+    if (withCaptions)
+        for (std::size_t c = 1; c <= lines.columns(); ++c) captions.push_back(grid.header(static_cast<int>(c)));
+    return {std::move(captions), lines};
+}
+
+void _GRID2CSV(const ListState& s, bool withCaptions) {
+    const auto chosen = ui::putFile(vocab::CTOOLTIPEXPORTTOCSV, {{"Comma Separated Value Files", "*.csv"}});
+    if (!chosen || chosen->empty()) return;
+    const std::string file = csvFileName(*chosen);
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec) && !ui::msgYesNo(vocab::CPORDALIPREKUSTARA, vocab::CTOOLTIPEXPORTTOCSV)) return;
+
+    const ExportTable table = VCITAJODGRID(s, withCaptions);
+    const bool empty = table.lines.rows() == 0;
+    // A list without lines leaves the file empty, as a new export would start it.
+    if (!desktop::writeFile(file, empty ? std::string() : csvBytes(table)).empty()) {
+        ui::msgStop(canCreateBeside(file) ? "Error in saving!" : "The file " + file + " can't be created!");
+        return;
+    }
+    if (empty) ui::msgInfo(vocab::CPORNEMAPODATOCIZAEKSPORT);
+    else ui::msgInfo("Exported Successfully!");
+}
+
+void _GRID2XLS(const ListState& s, bool withCaptions) {
+    const ExportTable table = VCITAJODGRID(s, withCaptions);
+    if (table.lines.rows() == 0) {
+        ui::msgInfo(vocab::CPORNEMAPODATOCIZAEKSPORT);
+        return;
+    }
+    const std::string title = s.win().title();
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
+    const std::string file = (folder / spreadsheetFileName(title, timestamp())).string();
+    if (ec || !writeSpreadsheet(file, title, table)) {
+        ui::msgStop("Табелата не може да се зачува во датотеката " + file + "!");
+        return;
+    }
+    if (!desktop::open(file))
+        ui::msgInfo("Табелата е зачувана во датотеката " + file + ", но ниту една програма не може да ја отвори.");
+}
+
+}  // namespace listkit

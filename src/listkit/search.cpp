@@ -1,0 +1,46 @@
+#include "listkit/search.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/text/utf8.h"
+#include "shell/udfs.h"
+
+namespace listkit {
+
+namespace {
+
+// The first `characters` characters of the text.
+std::string_view firstChars(std::string_view text, std::size_t characters) {
+    std::size_t end = 0;
+    for (; characters > 0 && end < text.size(); --characters) end += utf8::charLength(static_cast<unsigned char>(text[end]));
+    return text.substr(0, std::min(end, text.size()));
+}
+
+}  // namespace
+
+int findLine(const ui::TextTable& rows, int column, std::string_view text) {
+    if (shell::isBlank(text) || column < 1 || column > static_cast<int>(rows.columns())) return 0;
+    const std::string key = utf8::upper(text);
+    const std::size_t characters = utf8::length(text);
+    const auto c = static_cast<std::size_t>(column - 1);
+    for (std::size_t r = 0; r < rows.rows(); ++r)
+        if (utf8::upper(firstChars(rows.cell(r, c), characters)) == key) return static_cast<int>(r) + 1;
+    for (std::size_t r = 0; r < rows.rows(); ++r)
+        if (utf8::upper(rows.cell(r, c)).find(key) != std::string::npos) return static_cast<int>(r) + 1;
+    return 0;
+}
+
+int moveTo(Move move, int lineCount, const std::vector<int>& selection) {
+    if (lineCount <= 0) return 0;
+    const bool single = selection.size() == 1;
+    switch (move) {
+        case Move::First: return 1;
+        case Move::Last: return lineCount;
+        case Move::Previous: return single && selection[0] > 1 && selection[0] <= lineCount ? selection[0] - 1 : 0;
+        case Move::Next: return single && selection[0] >= 1 && selection[0] < lineCount ? selection[0] + 1 : 0;
+    }
+    return 0;
+}
+
+}  // namespace listkit

@@ -1,0 +1,71 @@
+#include "listkit/sort.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string_view>
+
+#include "platform/text/utf8.h"
+
+namespace listkit {
+
+int nextSortState(int current) { return current == 0 || current == 1 ? current + 1 : 0; }
+
+std::vector<std::size_t> sortOrder(const ui::TextTable& rows, int column, int state) {
+    std::vector<std::size_t> order(rows.rows());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    if (state == 0) {
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return rows.cell(a, 0) < rows.cell(b, 0); });
+        return order;
+    }
+    // The upper-cased keys are made once per sort; the result is the same as
+    // upper-casing both texts at every comparison.
+    const auto c = static_cast<std::size_t>(column - 1);
+    std::vector<std::string> keys(rows.rows());
+    for (std::size_t r = 0; r < keys.size(); ++r) keys[r] = utf8::upper(rows.cell(r, c));
+    if (state == 1)
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    else
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[b] < keys[a]; });
+    return order;
+}
+
+std::vector<std::string> sortCaptions(const std::vector<std::string>& original, int column, int state) {
+    std::vector<std::string> captions = original;
+    if (state != 0 && column >= 1 && column <= static_cast<int>(captions.size()))
+        captions[static_cast<std::size_t>(column - 1)] += state == 1 ? " ^" : " v";
+    return captions;
+}
+
+SortResult sortList(ListState& s, const ui::TextTable& rows, const std::vector<int>& selection, int column) {
+    MA_SETFRN(s, selection);
+    int& state = s.ACOLORDER.at(static_cast<std::size_t>(column));
+    state = nextSortState(state);
+    SortResult result;
+    result.order = sortOrder(rows, column, state);
+    result.captions = sortCaptions(s.AORGHEADERS, column, state);
+    s.NSORTCOL = state == 0 ? 0 : column;
+    std::vector<std::uint32_t> identity;
+    identity.reserve(result.order.size());
+    for (std::size_t r : result.order) identity.push_back(r < s.identity.size() ? s.identity[r] : 0);
+    s.identity = std::move(identity);
+    result.line = lineOf(s, s.NCURFRN);
+    return result;
+}
+
+void MA_SortColumn(ListState& s, int column) {
+    if (column < 1 || column > s.NBRKOL) return;
+    const ui::Ctl grid = s.gridCtl();
+    SortResult sorted = sortList(s, grid.rows(), grid.selection(), column);
+    ui::TextTable rows = grid.rows();
+    rows.reorder(sorted.order);
+    grid.rows(std::move(rows));
+    grid.selection(sorted.line > 0 ? std::vector<int>{sorted.line} : std::vector<int>{});
+    for (int c = 1; c <= s.NBRKOL; ++c) grid.header(c, sorted.captions[static_cast<std::size_t>(c - 1)]);
+}
+
+std::function<void(int)> CREATECHEADCLICK(std::shared_ptr<ListState> s) {
+    return [s](int column) { MA_SortColumn(*s, column); };
+}
+
+}  // namespace listkit

@@ -1,0 +1,82 @@
+#include "platform/spreadsheet/workbook.h"
+
+#include <xlsxwriter.h>
+
+#include <filesystem>
+
+namespace spreadsheet {
+
+Workbook::Workbook(std::string path) : path_(std::move(path)), partial_(path_ + ".part") {
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    book_ = workbook_new_opt(partial_.c_str(), &options);
+    if (book_) sheet_ = workbook_add_worksheet(book_, nullptr);
+    failed_ = !sheet_;
+}
+
+Workbook::~Workbook() {
+    if (!book_) return;
+    // Closing writes the file; a workbook never saved leaves none behind.
+    workbook_close(book_);
+    std::error_code ignored;
+    std::filesystem::remove(partial_, ignored);
+}
+
+int Workbook::style(const Style& s) {
+    if (failed_) return 0;
+    lxw_format* f = workbook_add_format(book_);
+    format_set_font_name(f, s.font.c_str());
+    format_set_font_size(f, s.points);
+    if (s.bold) format_set_bold(f);
+    if (!s.numberFormat.empty()) format_set_num_format(f, s.numberFormat.c_str());
+    if (s.fill) {
+        format_set_pattern(f, LXW_PATTERN_SOLID);
+        format_set_bg_color(f, *s.fill);
+    }
+    if (s.bottomBorder) format_set_bottom(f, LXW_BORDER_THIN);
+    styles_.push_back(f);
+    return static_cast<int>(styles_.size() - 1);
+}
+
+void Workbook::columns(int first, int last, double width, int style) {
+    if (failed_) return;
+    if (worksheet_set_column(sheet_, static_cast<lxw_col_t>(first - 1), static_cast<lxw_col_t>(last - 1), width,
+                             styles_.at(static_cast<std::size_t>(style))) != LXW_NO_ERROR)
+        failed_ = true;
+}
+
+void Workbook::rowStyle(int row, int style) {
+    if (failed_) return;
+    if (worksheet_set_row(sheet_, static_cast<lxw_row_t>(row - 1), LXW_DEF_ROW_HEIGHT,
+                          styles_.at(static_cast<std::size_t>(style))) != LXW_NO_ERROR)
+        failed_ = true;
+}
+
+void Workbook::freeze(int rows, int columns) {
+    if (!failed_) worksheet_freeze_panes(sheet_, static_cast<lxw_row_t>(rows), static_cast<lxw_col_t>(columns));
+}
+
+void Workbook::text(int row, int column, std::string_view value, int style) {
+    if (failed_) return;
+    const std::string terminated(value);
+    if (worksheet_write_string(sheet_, static_cast<lxw_row_t>(row - 1), static_cast<lxw_col_t>(column - 1),
+                               terminated.c_str(), styles_.at(static_cast<std::size_t>(style))) != LXW_NO_ERROR)
+        failed_ = true;
+}
+
+bool Workbook::save() {
+    if (!book_) return false;
+    const lxw_error closed = workbook_close(book_);
+    book_ = nullptr;
+    std::error_code ec;
+    if (failed_ || closed != LXW_NO_ERROR) {
+        std::filesystem::remove(partial_, ec);
+        return false;
+    }
+    std::filesystem::rename(partial_, path_, ec);
+    if (!ec) return true;
+    std::filesystem::remove(partial_, ec);
+    return false;
+}
+
+}  // namespace spreadsheet

@@ -1,0 +1,48 @@
+// The CSV file's bytes and its name.
+#include "listkit/csv.h"
+
+#include <gtest/gtest.h>
+
+
+namespace {
+
+ui::TextTable lines(std::initializer_list<std::vector<std::string>> rows) {
+    ui::TextTable t(rows.begin()->size());
+    for (const auto& r : rows) t.appendRow(r);
+    return t;
+}
+
+TEST(Csv, EveryFieldQuotedEveryRecordEndedByCarriageReturnAlone) {
+    const auto t = lines({{"1", "Ана"}, {"2", "Б"}});
+    EXPECT_EQ(listkit::csvBytes({{"ID", "Назив"}, t}), "\"ID\",\"Назив\"\r\"1\",\"Ана\"\r\"2\",\"Б\"\r");
+}
+
+TEST(Csv, QuotesDoubledCommasAndLineBreaksKept) {
+    const auto t = lines({{"1", "Фирма \"Тест\"", "a,b", "ред\r\nдва\n"}, {"", "\"", "", ""}});
+    EXPECT_EQ(listkit::csvBytes({{"ID", "Име ^", "x", "y"}, t}),
+              "\"ID\",\"Име ^\",\"x\",\"y\"\r"
+              "\"1\",\"Фирма \"\"Тест\"\"\",\"a,b\",\"ред\r\nдва\n\"\r"
+              "\"\",\"\"\"\",\"\",\"\"\r");
+}
+
+TEST(Csv, WithoutCaptionsOnlyTheLines) {
+    const auto t = lines({{"1", "x"}});
+    EXPECT_EQ(listkit::csvBytes({{}, t}), "\"1\",\"x\"\r");
+}
+
+TEST(Csv, QuoteDoubling) {
+    EXPECT_EQ(listkit::_PARSEQUOTE(""), "");
+    EXPECT_EQ(listkit::_PARSEQUOTE("\"\"a\""), "\"\"\"\"a\"\"");
+    EXPECT_EQ(listkit::_PARSEQUOTE("Ана 'б'"), "Ана 'б'");
+}
+
+TEST(Csv, SuffixAddedUnlessTheNameEndsSoInAnyCase) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"izvoz", "izvoz.csv"},       {"IZVOZ.CSV", "IZVOZ.CSV"},       {"izvoz.Csv", "izvoz.Csv"},
+        {"izvoz.csv.bak", "izvoz.csv.bak.csv"}, {"/tmp/a/извоз", "/tmp/a/извоз.csv"}, {".csv", ".csv"},
+        {"csv", "csv.csv"},
+    };
+    for (const auto& [typed, file] : cases) EXPECT_EQ(listkit::csvFileName(typed), file);
+}
+
+}  // namespace

@@ -1,0 +1,1 @@
+echo "prazno.csv: $(wc -c < prazno.csv) bytes"
