@@ -1,9 +1,9 @@
 // kasavel-bench: the list-window toolkit on 100,000 rows of 36 columns (the
 // payment-item shape), each figure beside a baseline measured in the same run.
-#include <QApplication>
 #include <malloc.h>
 #include <sqlite3.h>
 #include <unistd.h>
+#include <QApplication>
 
 #include <algorithm>
 #include <chrono>
@@ -58,21 +58,44 @@ long residentBytes() {
 void createItems(sqlite3* db) {
     std::string columns, values;
     const char* const shapes[] = {
-        "i",                                                            // ID
-        "printf('%02d.%02d.2026', i % 28 + 1, i % 12 + 1)",             // dates
+        "i",                                                 // ID
+        "printf('%02d.%02d.2026', i % 28 + 1, i % 12 + 1)",  // dates
         "printf('%02d.%02d.2026', 1, i % 12 + 1)",
         "printf('%02d.%02d.2026', 28, i % 12 + 1)",
-        "printf('3000000%08d', i % 97)",                                // account
-        "'Персонален данок од доход'", "'71'", "'Други надоместоци'", "'718'", "'Вирман'", "'1'",
+        "printf('3000000%08d', i % 97)",  // account
+        "'Персонален данок од доход'",
+        "'71'",
+        "'Други надоместоци'",
+        "'718'",
+        "'Вирман'",
+        "'1'",
         "(CASE i % 7 WHEN 0 THEN 'Ана' WHEN 1 THEN 'Петар' WHEN 2 THEN 'Снежана' WHEN 3 THEN 'Ѓорѓи'"
         " WHEN 4 THEN 'Љубица' WHEN 5 THEN 'Марко' ELSE 'Елена' END) || ' ' || (i % 1000)",
         "(CASE i % 5 WHEN 0 THEN 'Петровски' WHEN 1 THEN 'Стојановска' WHEN 2 THEN 'Николов'"
         " WHEN 3 THEN 'Јовановиќ' ELSE 'Трајковска' END)",
-        "printf('%013d', 1000000000 + i)", "'003'", "printf('2100000%08d', i)",  // EMBG, municipality, account
-        "printf('%9d', 0)", "printf('%9d', 1000 + i % 50000)", "printf('%9d', 100)", "printf('%9d', 90)",
-        "printf('%9d', 810 + i % 50000)", "printf('%9d', 0)",                    // six amounts
-        "'08-' || (i % 300)", "'  .  .    '", "'Хонорар за месец ' || (i % 12 + 1)",
-        "'1'", "i", "'28'", "'49'", "'1'", "'1'", "i", "'741114'", "'000000'", "'840'", "'000000000'",
+        "printf('%013d', 1000000000 + i)",
+        "'003'",
+        "printf('2100000%08d', i)",  // EMBG, municipality, account
+        "printf('%9d', 0)",
+        "printf('%9d', 1000 + i % 50000)",
+        "printf('%9d', 100)",
+        "printf('%9d', 90)",
+        "printf('%9d', 810 + i % 50000)",
+        "printf('%9d', 0)",  // six amounts
+        "'08-' || (i % 300)",
+        "'  .  .    '",
+        "'Хонорар за месец ' || (i % 12 + 1)",
+        "'1'",
+        "i",
+        "'28'",
+        "'49'",
+        "'1'",
+        "'1'",
+        "i",
+        "'741114'",
+        "'000000'",
+        "'840'",
+        "'000000000'",
     };
     static_assert(std::size(shapes) == columnCount);
     for (int c = 0; c < columnCount; ++c) {
@@ -155,7 +178,8 @@ int main(int argc, char** argv) {
     probe.setCell(probe.rows() - 1, nameColumn - 1, "Ана Зxq");
     int found = 0;
     const double search = best([&] { found = listkit::findLine(probe, nameColumn, "зxq"); });
-    std::printf("  %-34s %9.1f ms   (found line %d; goal under 100 ms)\n", "search: both passes, whole list", search, found);
+    std::printf("  %-34s %9.1f ms   (found line %d; goal under 100 ms)\n", "search: both passes, whole list", search,
+                found);
 
     // Both write a new file, as an export to a new name does.
     const listkit::ExportTable table{captions, grid.rows()};

@@ -31,7 +31,9 @@ char* putDoubled(char* out, std::string_view text, const char* quote) {
     return std::copy_n(text.data(), text.size(), out);
 }
 
-const char* firstQuote(std::string_view text) { return static_cast<const char*>(std::memchr(text.data(), '"', text.size())); }
+const char* firstQuote(std::string_view text) {
+    return static_cast<const char*>(std::memchr(text.data(), '"', text.size()));
+}
 
 char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 

@@ -13,21 +13,21 @@ std::string cellOf(const ui::TextTable& rows, int line, std::size_t column) {
 }
 
 bool tableExists(sqlite3* db, std::string_view table) {
-    const auto found = shell::query(
-        db, "SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = " + shell::C2SQL(table) +
-                " COLLATE NOCASE");
+    const auto found = shell::query(db, "SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = " +
+                                            shell::C2SQL(table) + " COLLATE NOCASE");
     return !found.rows.empty();
 }
 
 std::string deleteStatement(std::string_view table, std::string_view keyColumn, const std::string& id) {
-    return "delete from " + std::string(table) + " where " + std::string(keyColumn) + " = '" + shell::doubleQuotes(id) + "'";
+    return "delete from " + std::string(table) + " where " + std::string(keyColumn) + " = '" +
+           shell::doubleQuotes(id) + "'";
 }
 
 }  // namespace
 
 bool PROVERIGRID(bool isNew, int itemCount, const std::vector<int>& selection) {
     if (isNew) return true;
-    const std::string* refusal = itemCount == 0        ? &vocab::CPORNEPOSTOINITUEDENRED
+    const std::string* refusal = itemCount == 0         ? &vocab::CPORNEPOSTOINITUEDENRED
                                  : selection.empty()    ? &vocab::CPORNITUEDENREDSELEKTIRAN
                                  : selection.size() > 1 ? &vocab::CPORSELEKTIRANISEPOVECEREDOVI
                                                         : nullptr;

@@ -49,7 +49,8 @@ void _GRID2CSV(const ListState& s, bool withCaptions) {
     if (!chosen || chosen->empty()) return;
     const std::string file = csvFileName(*chosen);
     std::error_code ec;
-    if (std::filesystem::exists(file, ec) && !ui::msgYesNo(vocab::CPORDALIPREKUSTARA, vocab::CTOOLTIPEXPORTTOCSV)) return;
+    if (std::filesystem::exists(file, ec) && !ui::msgYesNo(vocab::CPORDALIPREKUSTARA, vocab::CTOOLTIPEXPORTTOCSV))
+        return;
 
     const ExportTable table = VCITAJODGRID(s, withCaptions);
     const bool empty = table.lines.rows() == 0;
@@ -58,8 +59,7 @@ void _GRID2CSV(const ListState& s, bool withCaptions) {
         ui::msgStop(canCreateBeside(file) ? "Error in saving!" : "The file " + file + " can't be created!");
         return;
     }
-    if (empty) ui::msgInfo(vocab::CPORNEMAPODATOCIZAEKSPORT);
-    else ui::msgInfo("Exported Successfully!");
+    ui::msgInfo(empty ? vocab::CPORNEMAPODATOCIZAEKSPORT : "Exported Successfully!");
 }
 
 void _GRID2XLS(const ListState& s, bool withCaptions) {

@@ -26,7 +26,8 @@ void fill(ListState& s, ui::TextTable rows) {
 void MA_SETFRN(ListState& s, const std::vector<int>& selection) {
     if (s.identity.empty()) return;
     const int line = selection.empty() ? 1 : selection.front();
-    if (line >= 1 && line <= static_cast<int>(s.identity.size())) s.NCURFRN = s.identity[static_cast<std::size_t>(line - 1)];
+    if (line >= 1 && line <= static_cast<int>(s.identity.size()))
+        s.NCURFRN = s.identity[static_cast<std::size_t>(line - 1)];
 }
 
 int lineOf(const ListState& s, std::uint32_t identity) {

@@ -21,12 +21,12 @@ struct ListState {
     std::string window;  // frm...
     std::string grid;    // grd...
 
-    std::vector<std::uint32_t> identity;  // load-order number of each grid line
-    int NBRKOL = 0;                       // number of columns = number of captions
-    std::vector<int> ACOLORDER;           // sort state of each column (1-based; element 0 unused)
-    std::uint32_t NCURFRN = 0;            // identity of the current row, taken before a sort
-    std::vector<std::string> AORGHEADERS; // the captions without sort signs
-    int NSORTCOL = 0;                     // the column the search strip searches; 0 none
+    std::vector<std::uint32_t> identity;   // load-order number of each grid line
+    int NBRKOL = 0;                        // number of columns = number of captions
+    std::vector<int> ACOLORDER;            // sort state of each column (1-based; element 0 unused)
+    std::uint32_t NCURFRN = 0;             // identity of the current row, taken before a sort
+    std::vector<std::string> AORGHEADERS;  // the captions without sort signs
+    int NSORTCOL = 0;                      // the column the search strip searches; 0 none
 
     // The window's own copies of its layout.
     std::vector<std::string> AHEADERS;

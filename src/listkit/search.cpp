@@ -13,7 +13,8 @@ namespace {
 // The first `characters` characters of the text.
 std::string_view firstChars(std::string_view text, std::size_t characters) {
     std::size_t end = 0;
-    for (; characters > 0 && end < text.size(); --characters) end += utf8::charLength(static_cast<unsigned char>(text[end]));
+    for (; characters > 0 && end < text.size(); --characters)
+        end += utf8::charLength(static_cast<unsigned char>(text[end]));
     return text.substr(0, std::min(end, text.size()));
 }
 

@@ -23,9 +23,8 @@ std::vector<Place> searchStripPlaces(int width) {
     // pixels further left, every 21 pixels, and the picture follows the box.
     const int box = width - (searchBoxWidth + 3 * buttonSize + 5);
     const int first = box - (4 * buttonSize + 3 * 5 + 20);
-    return {{"Next", first, 12},      {"Previous", first + 21, 12},
-            {"First", first + 42, 12}, {"Last", first + 63, 12},
-            {"tbSearch", box, 10},    {"View", box + searchBoxWidth + 5, 12}};
+    return {{"Next", first, 12},      {"Previous", first + 21, 12}, {"First", first + 42, 12},
+            {"Last", first + 63, 12}, {"tbSearch", box, 10},        {"View", box + searchBoxWidth + 5, 12}};
 }
 
 void _ADDSEARCH(std::shared_ptr<ListState> s, ui::Action insertAction, ui::Action deleteAction) {

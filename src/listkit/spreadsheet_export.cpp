@@ -19,9 +19,8 @@ constexpr double maxWidth = 255;
 constexpr std::uint32_t headerColour = 0xFF99CC;
 
 std::size_t characters(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 std::size_t columnCount(const ExportTable& t) { return std::max(t.captions.size(), t.lines.columns()); }
@@ -31,7 +30,8 @@ std::size_t columnCount(const ExportTable& t) { return std::max(t.captions.size(
 std::vector<double> fittedWidths(std::string_view title, const ExportTable& table) {
     std::vector<std::size_t> longest(columnCount(table), 0);
     if (!longest.empty()) longest[0] = characters(title);
-    for (std::size_t c = 0; c < table.captions.size(); ++c) longest[c] = std::max(longest[c], characters(table.captions[c]));
+    for (std::size_t c = 0; c < table.captions.size(); ++c)
+        longest[c] = std::max(longest[c], characters(table.captions[c]));
     for (std::size_t r = 0; r < table.lines.rows(); ++r)
         for (std::size_t c = 0; c < table.lines.columns(); ++c)
             longest[c] = std::max(longest[c], characters(table.lines.cell(r, c)));
@@ -52,7 +52,8 @@ bool writeSpreadsheet(const std::string& path, std::string_view title, const Exp
     const int textStyle = book.style(text), boldStyle = book.style(bold), captionStyle = book.style(caption);
 
     const std::vector<double> widths = fittedWidths(title, table);
-    for (std::size_t c = 0; c < widths.size(); ++c) book.columns(static_cast<int>(c) + 1, static_cast<int>(c) + 1, widths[c], textStyle);
+    for (std::size_t c = 0; c < widths.size(); ++c)
+        book.columns(static_cast<int>(c) + 1, static_cast<int>(c) + 1, widths[c], textStyle);
     if (static_cast<int>(widths.size()) < lastSheetColumn)
         book.columns(static_cast<int>(widths.size()) + 1, lastSheetColumn, standardWidth, textStyle);
     book.freeze(1, 0);
@@ -61,7 +62,8 @@ bool writeSpreadsheet(const std::string& path, std::string_view title, const Exp
     int row = 3;
     if (!table.captions.empty()) {
         book.rowStyle(row, boldStyle);
-        for (std::size_t c = 0; c < table.captions.size(); ++c) book.text(row, static_cast<int>(c) + 1, table.captions[c], captionStyle);
+        for (std::size_t c = 0; c < table.captions.size(); ++c)
+            book.text(row, static_cast<int>(c) + 1, table.captions[c], captionStyle);
         ++row;
     }
     for (std::size_t r = 0; r < table.lines.rows(); ++r, ++row)
@@ -73,7 +75,8 @@ bool writeSpreadsheet(const std::string& path, std::string_view title, const Exp
 std::string spreadsheetFileName(std::string_view title, std::string_view timestamp) {
     std::string name;
     for (char c : title) {
-        const bool unfit = static_cast<unsigned char>(c) < 0x20 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+        const bool unfit =
+            static_cast<unsigned char>(c) < 0x20 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
         name += unfit ? '_' : c;
     }
     return name + "_" + std::string(timestamp) + ".xlsx";

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 ui::TextTable lines(std::initializer_list<std::vector<std::string>> rows) {
@@ -38,8 +37,12 @@ TEST(Csv, QuoteDoubling) {
 
 TEST(Csv, SuffixAddedUnlessTheNameEndsSoInAnyCase) {
     const std::pair<const char*, const char*> cases[] = {
-        {"izvoz", "izvoz.csv"},       {"IZVOZ.CSV", "IZVOZ.CSV"},       {"izvoz.Csv", "izvoz.Csv"},
-        {"izvoz.csv.bak", "izvoz.csv.bak.csv"}, {"/tmp/a/извоз", "/tmp/a/извоз.csv"}, {".csv", ".csv"},
+        {"izvoz", "izvoz.csv"},
+        {"IZVOZ.CSV", "IZVOZ.CSV"},
+        {"izvoz.Csv", "izvoz.Csv"},
+        {"izvoz.csv.bak", "izvoz.csv.bak.csv"},
+        {"/tmp/a/извоз", "/tmp/a/извоз.csv"},
+        {".csv", ".csv"},
         {"csv", "csv.csv"},
     };
     for (const auto& [typed, file] : cases) EXPECT_EQ(listkit::csvFileName(typed), file);

@@ -30,7 +30,8 @@ TEST(ProveriGrid, AddAlwaysEditOnlyOneSelectedLine) {
         RecordingInteraction ui;
         EXPECT_EQ(listkit::PROVERIGRID(c.isNew, c.lines, c.selection), c.refusal == nullptr);
         const std::vector<std::string> shown =
-            c.refusal ? std::vector<std::string>{"info|" + vocab::CPORGRESKA + "|" + *c.refusal} : std::vector<std::string>{};
+            c.refusal ? std::vector<std::string>{"info|" + vocab::CPORGRESKA + "|" + *c.refusal}
+                      : std::vector<std::string>{};
         EXPECT_EQ(ui.shown, shown);
     }
 }
@@ -39,11 +40,13 @@ class Deletion : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
-        ASSERT_TRUE(shell::MISCSQL1(db, "PRAGMA foreign_keys = ON;"
-                                        "CREATE TABLE T (ID INTEGER PRIMARY KEY, Sifra TEXT);"
-                                        "CREATE TABLE R (ID INTEGER PRIMARY KEY, TID INTEGER REFERENCES T (ID));"));
+        ASSERT_TRUE(shell::MISCSQL1(db,
+                                    "PRAGMA foreign_keys = ON;"
+                                    "CREATE TABLE T (ID INTEGER PRIMARY KEY, Sifra TEXT);"
+                                    "CREATE TABLE R (ID INTEGER PRIMARY KEY, TID INTEGER REFERENCES T (ID));"));
         for (int id = 1; id <= 9; ++id)
-            ASSERT_TRUE(shell::MISCSQL1(db, "INSERT INTO T VALUES (" + std::to_string(id) + ", '0" + std::to_string(id) + "')"));
+            ASSERT_TRUE(shell::MISCSQL1(
+                db, "INSERT INTO T VALUES (" + std::to_string(id) + ", '0" + std::to_string(id) + "')"));
     }
     void TearDown() override { sqlite3_close(db); }
 
@@ -71,8 +74,8 @@ TEST_F(Deletion, ReselectionAfterTheReload) {
         {{5}, true, 5, {"1", "2", "3", "4", "6", "7", "8", "9"}, "6"},  // the row that followed
         {{9}, true, 9, {"1", "2", "3", "4", "5", "6", "7", "8"}, ""},   // the last line: nothing
         {{4, 5, 6}, true, 3, {"1", "2", "3", "7", "8", "9"}, "3"},
-        {{2, 7}, true, 5, {"1", "3", "4", "5", "6", "8", "9"}, "6"},    // the row that stood on line 6
-        {{1, 2}, true, 0, {"3", "4", "5", "6", "7", "8", "9"}, ""},     // not every line
+        {{2, 7}, true, 5, {"1", "3", "4", "5", "6", "8", "9"}, "6"},  // the row that stood on line 6
+        {{1, 2}, true, 0, {"3", "4", "5", "6", "7", "8", "9"}, ""},   // not every line
         {{3}, false, 3, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, "3"},
         {{3, 4}, false, 0, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, ""},
     };
@@ -103,7 +106,8 @@ TEST_F(Deletion, SeveralRowsAskOnce) {
 
 TEST_F(Deletion, NothingSelected) {
     EXPECT_EQ(listkit::TABLEDELETE(db, "T", list(), {}), 0);
-    EXPECT_EQ(ui.shown, (std::vector<std::string>{"info|" + vocab::CPORGRESKA + "|" + vocab::CPORNITUEDENREDSELEKTIRAN}));
+    EXPECT_EQ(ui.shown,
+              (std::vector<std::string>{"info|" + vocab::CPORGRESKA + "|" + vocab::CPORNITUEDENREDSELEKTIRAN}));
     EXPECT_EQ(ids().size(), 9u);
 }
 
@@ -130,11 +134,13 @@ TEST_F(Deletion, ReferenceChecks) {
         {"R", {2, 3}, false, {refused}},
         {"R", {}, true, {}},
         {"Nalozi", {2}, true, {}},  // a table not created yet refers to nothing, silently
-        {"r", {2}, false, {refused}},
+        {"r", {2}, false, {refused}},  // table names in any case
     };
     for (const Case& c : cases) {
         ui.shown.clear();
-        EXPECT_EQ(listkit::PROVERIPREDBRISENJE(db, c.table, list(), c.selection, "TID", vocab::CPORNEBRISETIPOVIPRIHODI), c.free)
+        EXPECT_EQ(
+            listkit::PROVERIPREDBRISENJE(db, c.table, list(), c.selection, "TID", vocab::CPORNEBRISETIPOVIPRIHODI),
+            c.free)
             << c.table << " " << c.selection.size();
         EXPECT_EQ(ui.shown, c.shown);
     }

@@ -42,9 +42,14 @@ protected:
     // A list window's grid with its toolbar and search strip, as a window's entry builds them.
     std::shared_ptr<ListState> open(const std::string& window, const std::string& grid) {
         auto s = listkit::newListState(window, grid, {"ID", "Име"});
-        ui::addGrid(window, grid).headers(s->AHEADERS).widths({0, 200}).multiSelect(true).onHeadClick(listkit::CREATECHEADCLICK(s));
+        ui::addGrid(window, grid)
+            .headers(s->AHEADERS)
+            .widths({0, 200})
+            .multiSelect(true)
+            .onHeadClick(listkit::CREATECHEADCLICK(s));
         listkit::_ADDGRIDTOOLBAR(s);
-        listkit::_ADDSEARCH(s, [this] { ++inserts; }, [this] { ++deletes; });
+        listkit::_ADDSEARCH(
+            s, [this] { ++inserts; }, [this] { ++deletes; });
         return s;
     }
     static ui::TextTable rows(std::initializer_list<std::vector<std::string>> list) {
@@ -98,7 +103,7 @@ TEST_F(ListWindow, SearchStripAboveTheGrid) {
     struct Place {
         const char* name;
         int col, row, width;
-    } places[] = {{"Next", 748, 12, 16}, {"Previous", 769, 12, 16}, {"First", 790, 12, 16},
+    } places[] = {{"Next", 748, 12, 16}, {"Previous", 769, 12, 16},  {"First", 790, 12, 16},
                   {"Last", 811, 12, 16}, {"tbSearch", 847, 10, 100}, {"View", 952, 12, 16}};
     for (const Place& p : places) {
         const ui::Ctl c("frmLista", p.name);
@@ -161,7 +166,8 @@ TEST_F(ListWindow, MovingTheSelection) {
     ui::detail::invoke(ui::detail::control("frmLista", "First").on.click);
     EXPECT_EQ(grid().selection(), (std::vector<int>{1}));
     listkit::fill(*state, ui::TextTable(2));
-    for (const char* b : {"First", "Previous", "Next", "Last"}) ui::detail::invoke(ui::detail::control("frmLista", b).on.click);
+    for (const char* b : {"First", "Previous", "Next", "Last"})
+        ui::detail::invoke(ui::detail::control("frmLista", b).on.click);
     EXPECT_TRUE(grid().selection().empty());
 }
 
@@ -203,7 +209,8 @@ TEST_F(ListWindow, CsvExportAsShownWithTheSuffixAdded) {
     listkit::_GRID2CSV(*state);
     EXPECT_EQ(read(folder / "izvoz.csv"),
               "\"ID\",\"Име ^\"\r\"10\",\"ана\"\r\"9\",\"Бојан\"\r\"1\",\"Петров\"\r\"2\",\"Спектар\"\r");
-    EXPECT_EQ(seam.shown, (std::vector<std::string>{"dialog|" + vocab::CTOOLTIPEXPORTTOCSV, "info||Exported Successfully!"}));
+    EXPECT_EQ(seam.shown,
+              (std::vector<std::string>{"dialog|" + vocab::CTOOLTIPEXPORTTOCSV, "info||Exported Successfully!"}));
 }
 
 TEST_F(ListWindow, CsvOverwriteOnlyWhenTheUserAgrees) {
@@ -270,7 +277,8 @@ TEST_F(ListWindow, SpreadsheetNoProgramOpensSaysWhereItIs) {
     listkit::_GRID2XLS(*state);
     ASSERT_EQ(seam.shown.size(), 2u);
     const std::string file = seam.shown[0].substr(std::string("open|").size());
-    EXPECT_EQ(seam.shown[1], "info||Табелата е зачувана во датотеката " + file + ", но ниту една програма не може да ја отвори.");
+    EXPECT_EQ(seam.shown[1],
+              "info||Табелата е зачувана во датотеката " + file + ", но ниту една програма не може да ја отвори.");
     EXPECT_TRUE(std::filesystem::exists(file));
     std::filesystem::remove(file);
 }
@@ -280,9 +288,10 @@ protected:
     void SetUp() override {
         ListWindow::SetUp();
         ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
-        ASSERT_TRUE(shell::MISCSQL1(db, "CREATE TABLE P (ID INTEGER PRIMARY KEY, Ime TEXT);"
-                                        "CREATE TABLE Ziro (PID INTEGER); CREATE TABLE Nal (PID INTEGER);"
-                                        "INSERT INTO P VALUES (1, 'А'), (2, 'Б'), (3, 'В'), (4, 'Г');"));
+        ASSERT_TRUE(shell::MISCSQL1(db,
+                                    "CREATE TABLE P (ID INTEGER PRIMARY KEY, Ime TEXT);"
+                                    "CREATE TABLE Ziro (PID INTEGER); CREATE TABLE Nal (PID INTEGER);"
+                                    "INSERT INTO P VALUES (1, 'А'), (2, 'Б'), (3, 'В'), (4, 'Г');"));
         previous = shell::app().DB;
         shell::app().DB = db;
         reload();
@@ -294,9 +303,10 @@ protected:
     }
     void reload() { listkit::fill(*state, shell::SQL(db, "SELECT ID, Ime FROM P ORDER BY ID")); }
     void deleteSelected() {
-        listkit::deleteSelectedRows(*state, "P",
-                                    {{"Ziro", "PID", vocab::CPORNEBRISEISPLAKJACZIRO}, {"Nal", "PID", vocab::CPORNEBRISEISPLAKJACNALOZI}},
-                                    [this] { reload(); });
+        listkit::deleteSelectedRows(
+            *state, "P",
+            {{"Ziro", "PID", vocab::CPORNEBRISEISPLAKJACZIRO}, {"Nal", "PID", vocab::CPORNEBRISEISPLAKJACNALOZI}},
+            [this] { reload(); });
     }
     sqlite3 *db = nullptr, *previous = nullptr;
 };
@@ -305,7 +315,8 @@ TEST_F(ListDelete, TheFirstCheckThatRefusesStopsEverything) {
     ASSERT_TRUE(shell::MISCSQL1(db, "INSERT INTO Ziro VALUES (2); INSERT INTO Nal VALUES (2);"));
     grid().selection({1, 2, 3});
     deleteSelected();
-    EXPECT_EQ(seam.shown, (std::vector<std::string>{"info|" + vocab::CPORGRESKA + "|" + vocab::CPORNEBRISEISPLAKJACZIRO}));
+    EXPECT_EQ(seam.shown,
+              (std::vector<std::string>{"info|" + vocab::CPORGRESKA + "|" + vocab::CPORNEBRISEISPLAKJACZIRO}));
     EXPECT_EQ(grid().itemCount(), 4);
 }
 

@@ -9,7 +9,8 @@ using listkit::Move;
 
 ui::TextTable names() {
     ui::TextTable t(2);
-    for (const char* name : {"Спектар", "Ана Петровска", "Петров", "ПЕТРОВСКИ", "Zoran Ilievski"}) t.appendRow({"1", name});
+    for (const char* name : {"Спектар", "Ана Петровска", "Петров", "ПЕТРОВСКИ", "Zoran Ilievski"})
+        t.appendRow({"1", name});
     return t;
 }
 
@@ -19,14 +20,14 @@ TEST(Search, BeginningFirstThenAnywhere) {
         const char* text;
         int line;
     } cases[] = {
-        {"пе", 3},        // Петров begins so, although Спектар contains it earlier
-        {"ПЕТРОВС", 4},   // any letter case
-        {"ект", 1},       // no name begins so: the first that contains it
+        {"пе", 3},       // Петров begins so, although Спектар contains it earlier
+        {"ПЕТРОВС", 4},  // any letter case
+        {"ект", 1},      // no name begins so: the first that contains it
         {"петровска", 2},
-        {"ilie", 5},      // Latin letters fold too
+        {"ilie", 5},         // Latin letters fold too
         {"Петровски Х", 0},  // longer than every name beginning so, contained nowhere
         {"ксл", 0},
-        {" петров", 2},   // blanks are part of the text
+        {" петров", 2},  // blanks are part of the text
         {"", 0},
         {"   ", 0},
     };
@@ -46,11 +47,11 @@ TEST(Moves, OnSingleMultipleAndEmptySelections) {
         std::vector<int> selection;
         int line;  // 0: the selection stays
     } cases[] = {
-        {Move::First, 5, {3}, 1},    {Move::Last, 5, {3}, 5},       {Move::First, 5, {2, 4}, 1},
-        {Move::Last, 5, {2, 4}, 5},  {Move::First, 5, {}, 1},       {Move::Next, 5, {3}, 4},
-        {Move::Previous, 5, {3}, 2}, {Move::Next, 5, {5}, 0},       {Move::Previous, 5, {1}, 0},
+        {Move::First, 5, {3}, 1},    {Move::Last, 5, {3}, 5},        {Move::First, 5, {2, 4}, 1},
+        {Move::Last, 5, {2, 4}, 5},  {Move::First, 5, {}, 1},        {Move::Next, 5, {3}, 4},
+        {Move::Previous, 5, {3}, 2}, {Move::Next, 5, {5}, 0},        {Move::Previous, 5, {1}, 0},
         {Move::Next, 5, {2, 4}, 0},  {Move::Previous, 5, {2, 4}, 0}, {Move::Next, 5, {}, 0},
-        {Move::First, 0, {}, 0},     {Move::Last, 0, {}, 0},        {Move::Next, 0, {}, 0},
+        {Move::First, 0, {}, 0},     {Move::Last, 0, {}, 0},         {Move::Next, 0, {}, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(listkit::moveTo(c.move, c.lines, c.selection), c.line)

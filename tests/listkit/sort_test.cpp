@@ -40,11 +40,11 @@ TEST(SortOrder, StatesCycleZeroOneTwo) {
 
 TEST(SortOrder, UpperCasedCyrillicAndLatinStableInBothDirections) {
     // б and Б are equal once upper-cased and keep their order, also descending.
-    const auto t = table({{"1", "б"}, {"2", "Б"}, {"3", "а"}, {"4", "Ѓорѓи"}, {"5", "zebra"}, {"6", "Apple"}, {"7", "10"}});
+    const auto t =
+        table({{"1", "б"}, {"2", "Б"}, {"3", "а"}, {"4", "Ѓорѓи"}, {"5", "zebra"}, {"6", "Apple"}, {"7", "10"}});
     EXPECT_EQ(column(t, listkit::sortOrder(t, 2, 1), 0),
               (std::vector<std::string>{"7", "6", "5", "4", "3", "1", "2"}));  // digits, Latin, Ѓ before А
-    EXPECT_EQ(column(t, listkit::sortOrder(t, 2, 2), 0),
-              (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7"}));
+    EXPECT_EQ(column(t, listkit::sortOrder(t, 2, 2), 0), (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7"}));
 }
 
 TEST(SortOrder, StateZeroSortsIdsAsTextWithoutCaseFolding) {

@@ -60,9 +60,10 @@ protected:
                 const auto v = matches(xf, std::string(name) + "=\"([0-9]+)\"");
                 return v.empty() ? 0u : std::stoul(v[0]);
             };
-            const auto formats = matches(styles, "numFmtId=\"" + std::to_string(attribute("numFmtId")) + "\" formatCode=\"([^\"]*)\"");
-            xfs.push_back({fonts.at(attribute("fontId")), fills.at(attribute("fillId")), borders.at(attribute("borderId")),
-                           formats.empty() ? "" : formats[0]});
+            const auto formats =
+                matches(styles, "numFmtId=\"" + std::to_string(attribute("numFmtId")) + "\" formatCode=\"([^\"]*)\"");
+            xfs.push_back({fonts.at(attribute("fontId")), fills.at(attribute("fillId")),
+                           borders.at(attribute("borderId")), formats.empty() ? "" : formats[0]});
         }
     }
     // The cell's style and its text, which must be held as text.
@@ -84,7 +85,8 @@ protected:
 
 const char* const arial12 = "<sz val=\"12\"/><color theme=\"1\"/><name val=\"Arial\"/><family val=\"2\"/>";
 const char* const arial12Bold = "<b/><sz val=\"12\"/><color theme=\"1\"/><name val=\"Arial\"/><family val=\"2\"/>";
-const char* const headerFill = "<patternFill patternType=\"solid\"><fgColor rgb=\"FFFF99CC\"/><bgColor indexed=\"64\"/></patternFill>";
+const char* const headerFill =
+    "<patternFill patternType=\"solid\"><fgColor rgb=\"FFFF99CC\"/><bgColor indexed=\"64\"/></patternFill>";
 const char* const noFill = "<patternFill patternType=\"none\"/>";
 const char* const bottomBorder = "<left/><right/><top/><bottom style=\"thin\"><color auto=\"1\"/></bottom><diagonal/>";
 const char* const noBorder = "<left/><right/><top/><bottom/><diagonal/>";
@@ -131,10 +133,12 @@ TEST_F(Spreadsheet, FirstRowFrozenEveryColumnTextAndFitted) {
     ui::TextTable lines(2);
     lines.appendRow({"1", "Петар Петровски"});
     write({{"ID", "Име"}, lines});
-    EXPECT_NE(sheet.find("<pane ySplit=\"1\" topLeftCell=\"A2\" activePane=\"bottomLeft\" state=\"frozen\"/>"), std::string::npos);
+    EXPECT_NE(sheet.find("<pane ySplit=\"1\" topLeftCell=\"A2\" activePane=\"bottomLeft\" state=\"frozen\"/>"),
+              std::string::npos);
     const auto cols = matches(sheet, "(<col [^>]*/>)");
     ASSERT_EQ(cols.size(), 3u);  // the two columns, then every other column of the sheet
-    for (const auto& col : cols) EXPECT_EQ(xfs.at(std::stoul(matches(col, "style=\"([0-9]+)\"")[0])).font, arial12) << col;
+    for (const auto& col : cols)
+        EXPECT_EQ(xfs.at(std::stoul(matches(col, "style=\"([0-9]+)\"")[0])).font, arial12) << col;
     EXPECT_NE(cols[2].find("min=\"3\" max=\"16384\""), std::string::npos);
     const auto widths = listkit::fittedWidths("Корисници", {{"ID", "Име"}, lines});
     ASSERT_EQ(widths.size(), 2u);
