@@ -62,6 +62,18 @@ void _GRID2CSV(const ListState& s, bool withCaptions) {
     ui::msgInfo(empty ? vocab::CPORNEMAPODATOCIZAEKSPORT : "Exported Successfully!");
 }
 
+namespace {
+// Two exports within the same second must not overwrite each other: the
+// first may still be open in the spreadsheet program.
+std::filesystem::path unusedName(const std::filesystem::path& wanted) {
+    std::filesystem::path candidate = wanted;
+    for (int n = 2; std::filesystem::exists(candidate); ++n)
+        candidate = wanted.parent_path() /
+                    (wanted.stem().string() + "_" + std::to_string(n) + wanted.extension().string());
+    return candidate;
+}
+}  // namespace
+
 void _GRID2XLS(const ListState& s, bool withCaptions) {
     const ExportTable table = VCITAJODGRID(s, withCaptions);
     if (table.lines.rows() == 0) {
@@ -71,13 +83,12 @@ void _GRID2XLS(const ListState& s, bool withCaptions) {
     const std::string title = s.win().title();
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
-    const std::string file = (folder / spreadsheetFileName(title, timestamp())).string();
+    const std::string file = unusedName(folder / spreadsheetFileName(title, timestamp())).string();
     if (ec || !writeSpreadsheet(file, title, table)) {
-        ui::msgStop("Табелата не може да се зачува во датотеката " + file + "!");
+        ui::msgStop(vocab::CPORNEMOZESOCUVATABELA + file + "!");
         return;
     }
-    if (!desktop::open(file))
-        ui::msgInfo("Табелата е зачувана во датотеката " + file + ", но ниту една програма не може да ја отвори.");
+    if (!desktop::open(file)) ui::msgInfo(vocab::CPORTABELAZACUVANA + file + vocab::CPORNITUEDNAPROGRAMA);
 }
 
 }  // namespace listkit
