@@ -3,6 +3,7 @@
 #include "platform/ui/ui.h"
 #include "shell/app_state.h"
 #include "shell/sql1.h"
+#include "shell/udfs.h"
 #include "shell/vocabulary.h"
 
 namespace registers {
@@ -43,6 +44,19 @@ void writeAndClose(const std::string& window, const std::string& statement, cons
     shell::MISCSQL1(shell::app().DB, statement);
     ui::Win(window).release();
     if (reload) reload();
+}
+
+std::string Lookup::idAt(int position) const { return shell::comboId(rows, position); }
+
+std::optional<Lookup> lookup(std::string_view query, std::string_view emptyMessage, std::string_view id, bool first) {
+    Lookup l;
+    l.rows = shell::SQL(shell::app().DB, query);
+    if (l.rows.empty()) {
+        ui::msgInfo(emptyMessage, vocab::CPORGRESKA);
+        return std::nullopt;
+    }
+    l.initial = shell::NAPUNINIZIZAKOMBO(l.items, l.rows, id, first);
+    return l;
 }
 
 bool blank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }

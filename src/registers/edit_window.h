@@ -4,7 +4,12 @@
 // gives its controls and its save; the save runs the register's checks in
 // order and, when they pass, writes through writeAndClose.
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/text/text_table.h"
 
 namespace registers {
 
@@ -33,6 +38,19 @@ void requiredMark(const std::string& window, const std::string& name, int col, i
 // Runs the statement (a failure has shown its message), closes the edit
 // window and reloads the list, which then has no line selected.
 void writeAndClose(const std::string& window, const std::string& statement, const std::function<void()>& reload);
+
+// A combo box's lookup: the rows of its query (ID, code, text) and the items
+// made of them, with the initial position for the record's stored ID (or the
+// first item when `first`).
+struct Lookup {
+    ui::TextTable rows;
+    std::vector<std::string> items;
+    int initial = 1;
+    std::string idAt(int position) const;  // empty when there is no such row
+};
+// Runs the lookup query; when the table is empty (or the query failed) shows
+// the register's empty-table message and gives nothing: no edit window opens.
+std::optional<Lookup> lookup(std::string_view query, std::string_view emptyMessage, std::string_view id, bool first);
 
 // Whether a text is empty for the checks: empty, or blanks only.
 bool blank(const std::string& text);
