@@ -8,6 +8,7 @@
 // 100,000 rows holds its text once), and `identity` holds each line's
 // load-order number, which sorting moves with its row and never changes.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,6 +32,11 @@ struct ListState {
     // The window's own copies of its layout.
     std::vector<std::string> AHEADERS;
     std::vector<int> AWIDTHS, AJUSTIFY;
+
+    // The window's load and re-layout, for the operations that reload it
+    // (they capture the window's configuration, never the state itself).
+    std::function<void(ListState&)> load;
+    std::function<void(const ListState&)> layout;
 
     ui::Ctl gridCtl() const { return ui::Ctl(window, grid); }
     ui::Win win() const { return ui::Win(window); }

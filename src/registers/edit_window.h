@@ -9,16 +9,12 @@
 #include <string_view>
 #include <vector>
 
+#include "listkit/record_list.h"
 #include "platform/text/text_table.h"
 
 namespace registers {
 
-// The record an edit window works on, from its opening to its closing.
-struct EditState {
-    bool isNew = true;
-    std::string MID;  // the record's ID as decimal text, empty for a new record
-    int LINENO = 0;   // its grid line: the number of lines + 1 for a new record
-};
+using listkit::EditState;
 
 struct EditWindowSpec {
     std::string name;  // "frm" + register + "Change"

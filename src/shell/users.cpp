@@ -5,9 +5,7 @@
 #include <memory>
 
 #include "listkit/edit_checks.h"
-#include "listkit/search_strip.h"
-#include "listkit/sort.h"
-#include "listkit/toolbar.h"
+#include "listkit/record_list.h"
 #include "platform/ui/ui.h"
 #include "shell/app_state.h"
 #include "shell/entries.h"
@@ -25,17 +23,12 @@ const std::string LIST = "frmKorisnici";
 const std::string GRID = "grdKorisnici";
 const std::string EDIT = "frmKorisniciChange";
 
-// The record the edit window works on, from its opening to its closing.
-struct EditState {
-    bool isNew = true;
-    std::string MID;  // the user's ID, empty for a new user
-    int LINENO = 0;   // its grid line; the number of lines + 1 for a new user
-};
+using listkit::EditState;
 
 // The window closes and the list reloads also after a failed statement,
 // whose message the database layer has shown: the list then shows the users
 // as they are stored.
-void KORISNICISAVE(listkit::ListState& list, const EditState& edit) {
+void KORISNICISAVE(const std::shared_ptr<listkit::ListState>& list, const EditState& edit) {
     const User user{ui::Ctl(EDIT, "txtKorisniciUserName").text(), ui::Ctl(EDIT, "txtKorisniciPassword").text(),
                     ui::Ctl(EDIT, "txtKorisniciOpis").text()};
     if (isBlank(user.name)) {
@@ -48,7 +41,7 @@ void KORISNICISAVE(listkit::ListState& list, const EditState& edit) {
     }
     MISCSQL1(app().DB, edit.isNew ? userInsert(user) : userUpdate(user, edit.MID));
     ui::Win(EDIT).release();
-    KORISNICIGETDATA(list);
+    listkit::reload(list);
 }
 
 void addField(const std::string& name, const std::string& label, const std::string& tooltip, int row, int width,
@@ -57,60 +50,21 @@ void addField(const std::string& name, const std::string& label, const std::stri
     ui::addTextBox(EDIT, "txtKorisnici" + name).at(330, row, width, 20).text(value).tooltip(tooltip);
 }
 
-void addListButton(const std::string& name, const std::string& caption, const std::string& picture,
-                   const std::string& tooltip, ui::Action action) {
-    ui::addButton(LIST, name).text(caption).picture(picture).tooltip(tooltip).onClick(std::move(action));
-}
-
 }  // namespace
 
 void KORISNICI() {
-    using namespace vocab;
-    if (ui::windowExists(LIST)) return;
-    {
-        ui::WaitWindow wait(CPORSEPREZEMAATPODATOCITEODBAZA);
-        MISCSQL1(app().DB, KORISNICICREATE);
-    }
-    ui::defineWindow(
-        {.name = LIST, .kind = ui::WindowKind::Child, .title = CTITKORISNICI, .width = 600, .height = 400});
-    auto list = listkit::newListState(LIST, GRID, layouts::AHEADERSKORISNICI);
-    const ui::Action insert = [list] { KorisniciChange(list, true); };
-    const ui::Action remove = [list] { KorisniciDelete(list); };
-    STATUSBARB(LIST);
-    ui::addGrid(LIST, GRID)
-        .headers(layouts::AHEADERSKORISNICI)
-        .widths({0, 120, 120, 300})
-        .justify({0, 0, 0, 0})
-        .multiSelect(true)
-        .onHeadClick(listkit::CREATECHEADCLICK(list))
-        .onDblClick([list] { KorisniciChange(list, false); });
-    addListButton("btnDodaj", CCAPTIONDODAJNOV, "img16Add", CTOOLTIPDODAJNOV, insert);
-    addListButton("btnIzmeni", CCAPTIONIZMENI, "img16Edit", CTOOLTIPIZMENI, [list] { KorisniciChange(list, false); });
-    addListButton("btnIzbrisi", CCAPTIONIZBRISI, "img16Delete", CTOOLTIPIZBRISI, remove);
-    ui::Win(LIST).onKey(ui::Key::Insert, insert).onKey(ui::Key::Delete, remove);
-    listkit::_ADDGRIDTOOLBAR(list);
-    listkit::_ADDSEARCH(list, insert, remove);
-    ui::Win(LIST)
-        .onStart([list] { KORISNICIGETDATA(*list); })
-        .onSize([list] { KORISNICIFORMRESIZE(*list); })
-        .center()
-        .activate();
-}
-
-void KORISNICIGETDATA(listkit::ListState& list) {
-    listkit::fill(list, SQL(app().DB, KORISNICILIST));
-    KORISNICIFORMRESIZE(list);
-}
-
-void KORISNICIFORMRESIZE(const listkit::ListState& list) {
-    const ui::Win w(LIST);
-    const int width = w.width(), height = w.height();
-    ui::Ctl(LIST, GRID).at(0, 40, width - 10, height - 140);
-    ui::Ctl(LIST, "btnDodaj").at(30, height - 98, 105, 25);
-    ui::Ctl(LIST, "btnIzmeni").at(180, height - 98, 105, 25);
-    ui::Ctl(LIST, "btnIzbrisi").at(330, height - 98, 105, 25);
-    listkit::_RESIZEGRIDTOOLBAR(list);
-    listkit::_RESIZESEARCH(list);
+    listkit::openRecordList({.window = LIST,
+                             .grid = GRID,
+                             .title = vocab::CTITKORISNICI,
+                             .width = 600,
+                             .height = 400,
+                             .captions = layouts::AHEADERSKORISNICI,
+                             .widths = {0, 120, 120, 300},
+                             .justify = {0, 0, 0, 0},
+                             .createStatements = {KORISNICICREATE},
+                             .change = KorisniciChange,
+                             .remove = KorisniciDelete,
+                             .query = [] { return std::string(KORISNICILIST); }});
 }
 
 void KorisniciChange(const std::shared_ptr<listkit::ListState>& list, bool isNew) {
@@ -145,7 +99,7 @@ void KorisniciChange(const std::shared_ptr<listkit::ListState>& list, bool isNew
         .text(CCAPTIONPOTVRDI)
         .picture("img16OK")
         .tooltip(CTOOLTIPPOTVRDI)
-        .onClick([list, edit] { KORISNICISAVE(*list, *edit); });
+        .onClick([list, edit] { KORISNICISAVE(list, *edit); });
     ui::addButton(EDIT, "cmdCancel")
         .at(500, 220, 100, 25)
         .text(CCAPTIONOTKAZI)
@@ -155,8 +109,6 @@ void KorisniciChange(const std::shared_ptr<listkit::ListState>& list, bool isNew
     ui::Win(EDIT).center().activate();
 }
 
-void KorisniciDelete(const std::shared_ptr<listkit::ListState>& list) {
-    listkit::deleteSelectedRows(*list, "Korisnici", {}, [list] { KORISNICIGETDATA(*list); });
-}
+void KorisniciDelete(const std::shared_ptr<listkit::ListState>& list) { listkit::deleteRecords(list, "Korisnici", {}); }
 
 }  // namespace shell
