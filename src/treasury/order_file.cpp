@@ -11,18 +11,11 @@ namespace treasury {
 
 namespace {
 
-// A text value at its width. Control characters become blanks: a line end in
-// a purpose must not break the file into records.
-std::string field(std::string_view text, std::size_t width) {
-    std::string clean(text);
-    std::replace_if(clean.begin(), clean.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, ' ');
-    return width ? utf8::fitBytes(clean, width) : clean;
-}
-
 // No character that a file name cannot hold or that would lead it into another folder.
 bool fitsAFileName(std::string_view text) {
     return std::none_of(text.begin(), text.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+        return static_cast<unsigned char>(c) < 0x20 ||
+               std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
     });
 }
 
@@ -34,6 +27,13 @@ std::string zeroFilled(long long n, int width) {
 
 }  // namespace
 
+std::string fieldText(std::string_view text, std::size_t width) {
+    std::string clean(text);
+    std::replace_if(
+        clean.begin(), clean.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, ' ');
+    return width ? utf8::fitBytes(clean, width) : clean;
+}
+
 std::optional<TreasuryKind> treasuryKind(const registers::CurrentPayer& payer) {
     const std::string kind = payer.MVIDNATREZOR.substr(0, 3);
     if (kind == "TRZ") return TreasuryKind::TRZ;
@@ -42,18 +42,20 @@ std::optional<TreasuryKind> treasuryKind(const registers::CurrentPayer& payer) {
 }
 
 std::string headerRecord(const TreasuryFileInput& input, char batchDigit) {
-    return "1" + field(input.payer.MKRATENKAINSTITUCIJA, 3) + field(input.payer.MVIDNATREZOR, 3) +
-           field(input.DDATANAOBRABOTKA, 8) + batchDigit + zeroFilled(input.NBRSTAVK(), 6) + amountField(input.NUKIZNOS());
+    return "1" + fieldText(input.payer.MKRATENKAINSTITUCIJA, 3) + fieldText(input.payer.MVIDNATREZOR, 3) +
+           fieldText(input.DDATANAOBRABOTKA, 8) + batchDigit + zeroFilled(input.NBRSTAVK(), 6) +
+           amountField(input.NUKIZNOS());
 }
 
 std::string detailRecord(const TreasuryOrderRow& r, TreasuryKind kind, Mode mode) {
-    std::string record = field(r.recordType, 1) + field(r.sequence, 6) + field(r.debitAccount, 15) +
-                         field(r.debitSubAccount, 15) + field(r.expenditureKonto, 6) + field(r.debitProgramme, 2) +
-                         field(r.purpose, 70) + field(r.treasuryOffice, 6) + amountField(r.amount) +
-                         field(r.recipientAccount, 18) + field(r.recipientName, 70) + field(r.recipientSubAccount, 15) +
-                         field(r.revenueKonto, 6) + field(r.recipientProgramme, 2) + field(r.reference, 24) +
-                         field(r.form, 2) + field(r.method, 1) + field(r.taxNumber, 13);
-    if (kind == TreasuryKind::TRZ) record += field(r.closing, mode == Mode::N ? 8 : 0);
+    std::string record = fieldText(r.recordType, 1) + fieldText(r.sequence, 6) + fieldText(r.debitAccount, 15) +
+                         fieldText(r.debitSubAccount, 15) + fieldText(r.expenditureKonto, 6) +
+                         fieldText(r.debitProgramme, 2) + fieldText(r.purpose, 70) + fieldText(r.treasuryOffice, 6) +
+                         amountField(r.amount) + fieldText(r.recipientAccount, 18) + fieldText(r.recipientName, 70) +
+                         fieldText(r.recipientSubAccount, 15) + fieldText(r.revenueKonto, 6) +
+                         fieldText(r.recipientProgramme, 2) + fieldText(r.reference, 24) + fieldText(r.form, 2) +
+                         fieldText(r.method, 1) + fieldText(r.taxNumber, 13);
+    if (kind == TreasuryKind::TRZ) record += fieldText(r.closing, mode == Mode::N ? 8 : 0);
     return record;
 }
 
@@ -68,8 +70,9 @@ std::optional<ProposedName> proposedName(const std::string& submissionDate, cons
     const std::string date = utf8::fitBytes(submissionDate, 8);
     const std::string day = date.substr(6, 2) + date.substr(4, 2) + date.substr(2, 2);
     for (char digit = '1'; digit <= '9'; ++digit) {
-        const std::string name = "N" + day + digit + "." + field(abbreviation, 3);
-        if (std::find(existingNames.begin(), existingNames.end(), name) == existingNames.end()) return ProposedName{digit, name};
+        const std::string name = "N" + day + digit + "." + fieldText(abbreviation, 3);
+        if (std::find(existingNames.begin(), existingNames.end(), name) == existingNames.end())
+            return ProposedName{digit, name};
     }
     return std::nullopt;
 }

@@ -15,6 +15,10 @@ enum class TreasuryKind {
     TRZ,  // state treasury: values 1 to 19
     FZM,  // health-fund treasury: values 1 to 18
 };
+// A text value as the file holds it: control characters (a line end in a
+// purpose) as blanks, fitted to `width` bytes; with width 0 only cleaned.
+std::string fieldText(std::string_view text, std::size_t width);
+
 // From the first three bytes of the payer's kind; nothing for any other kind.
 std::optional<TreasuryKind> treasuryKind(const registers::CurrentPayer& payer);
 

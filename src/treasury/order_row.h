@@ -21,25 +21,25 @@ enum class Mode {
 // Texts are UTF-8 at their width in bytes (the writer fits them again, so a
 // longer text is cut at a whole character and a shorter one padded).
 struct TreasuryOrderRow {
-    std::string recordType = "2";        //  1, 1 byte
-    std::string sequence;                //  2, 6: "000001", "000002", ...
-    std::string debitAccount;            //  3, 15: SmetkaZadolzuva
-    std::string debitSubAccount;         //  4, 15: PodsmetkaZadolzuva
-    std::string expenditureKonto;        //  5, 6: KontoZadolzuva
-    std::string debitProgramme;          //  6, 2: ProgramaZadolzuva
-    std::string purpose;                 //  7, 70: CelNaDoznaka
+    std::string recordType = "2";           //  1, 1 byte
+    std::string sequence;                   //  2, 6: "000001", "000002", ...
+    std::string debitAccount;               //  3, 15: SmetkaZadolzuva
+    std::string debitSubAccount;            //  4, 15: PodsmetkaZadolzuva
+    std::string expenditureKonto;           //  5, 6: KontoZadolzuva
+    std::string debitProgramme;             //  6, 2: ProgramaZadolzuva
+    std::string purpose;                    //  7, 70: CelNaDoznaka
     std::string treasuryOffice = "000000";  //  8, 6
-    std::int64_t amount = 0;             //  9, cents (centsOf), 19 bytes in the amount format
-    std::string recipientAccount;        // 10, 18: SmetkaPrimac
-    std::string recipientName;           // 11, 70: NazivPrimac
-    std::string recipientSubAccount;     // 12, 15: PodsmetkaPrimac
-    std::string revenueKonto;            // 13, 6: KontoPrimac
-    std::string recipientProgramme;      // 14, 2: ProgramaPrimac
-    std::string reference;               // 15, 24: PovikuvanjeNaBroj
-    std::string form;                    // 16, 2: Obrazec
-    std::string method;                  // 17, 1: Nacin
-    std::string taxNumber;               // 18, 13: DanocenBroj
-    std::string closing;                 // 19: mode N the due date yyyymmdd (8); mode P free text
+    std::int64_t amount = 0;                //  9, cents (centsOf), 19 bytes in the amount format
+    std::string recipientAccount;           // 10, 18: SmetkaPrimac
+    std::string recipientName;              // 11, 70: NazivPrimac
+    std::string recipientSubAccount;        // 12, 15: PodsmetkaPrimac
+    std::string revenueKonto;               // 13, 6: KontoPrimac
+    std::string recipientProgramme;         // 14, 2: ProgramaPrimac
+    std::string reference;                  // 15, 24: PovikuvanjeNaBroj
+    std::string form;                       // 16, 2: Obrazec
+    std::string method;                     // 17, 1: Nacin
+    std::string taxNumber;                  // 18, 13: DanocenBroj
+    std::string closing;                    // 19: mode N the due date yyyymmdd (8); mode P free text
 };
 
 // One batch for the writer, owned by the producer for the call.
@@ -53,9 +53,9 @@ struct TreasuryFileInput {
     registers::CurrentPayer payer;
 
     // Set by the writer.
-    char CDEL = 0;           // the batch digit it chose, '1' to '9'
-    std::string savedFile;   // the file it wrote, as chosen in the save dialog
-    bool LUSPEH = false;     // the file is written; never set back to false
+    char CDEL = 0;          // the batch digit it chose, '1' to '9'
+    std::string savedFile;  // the file it wrote, as chosen in the save dialog
+    bool LUSPEH = false;    // the file is written; never set back to false
 
     // The count and total of the header and the specification come from the
     // rows themselves, so they cannot disagree with the detail records.

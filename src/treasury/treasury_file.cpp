@@ -8,6 +8,7 @@
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
 #include "treasury/order_file.h"
+#include "treasury/specification.h"
 
 namespace treasury {
 
@@ -28,7 +29,8 @@ void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input) {
         ui::msgInfo(*why, vocab::CPORGRESKA);
         return;
     }
-    const std::string folder = shell::FOLDERSOSLASH(shell::FOLDERSOSLASH(shell::app().CFOLDERNAINSTALACIJABAZA) + "TREZOR");
+    const std::string folder =
+        shell::FOLDERSOSLASH(shell::FOLDERSOSLASH(shell::app().CFOLDERNAINSTALACIJABAZA) + "TREZOR");
     std::error_code ignored;  // a folder that cannot be made shows when the file is written
     std::filesystem::create_directory(folder, ignored);
 
@@ -43,7 +45,8 @@ void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input) {
         ui::msgInfo(vocab::CPORNEMAFILENAME, vocab::CPORGRESKA);
         return;
     }
-    const std::string failure = desktop::writeFile(*path, orderFile(input, *treasuryKind(input.payer), mode, proposal->batchDigit));
+    const std::string failure =
+        desktop::writeFile(*path, orderFile(input, *treasuryKind(input.payer), mode, proposal->batchDigit));
     if (!failure.empty()) {
         ui::msgInfo(vocab::CPORNEMOZESOCUVAFAJL + failure, vocab::CPORGRESKA);
         return;
@@ -52,6 +55,7 @@ void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input) {
     input.savedFile = *path;
     input.LUSPEH = true;
     ui::msgInfo(vocab::CPORUSPEHSAVEFILE, vocab::CPORUSPEH);
+    PRINTSPECIFIKACIJA(mode, input);
 }
 
 }  // namespace treasury

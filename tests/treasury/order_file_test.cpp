@@ -81,7 +81,7 @@ TEST(TreasuryOrderFile, DetailRecordsByKindAndMode) {
     const Case cases[] = {
         {"TRZ mode N: the due date closes the record", TreasuryKind::TRZ, Mode::N, "20240315", "20241231",
          latinTo18 + "20240315", cyrillicTo18 + "20241231", 299, 299},
-        {"TRZ mode N: a due date too long is cut", TreasuryKind::TRZ, Mode::N, "202403150", "2024",
+        {"TRZ mode N: a due date of another width is fitted", TreasuryKind::TRZ, Mode::N, "202403150", "2024",
          latinTo18 + "20240315", cyrillicTo18 + "2024    ", 299, 299},
         {"FZM: no closing value", TreasuryKind::FZM, Mode::N, "20240315", "20241231", latinTo18, cyrillicTo18, 291, 291},
         {"TRZ mode P: the closing text as it is", TreasuryKind::TRZ, Mode::P, "PLATA", "PRIDONES PIO",
@@ -143,7 +143,9 @@ TEST(TreasuryOrderFile, ProposedNameTakesTheFirstFreeDigitOfTheSubmissionDay) {
         {"empty folder", {}, '1'},
         {"the day's first file exists", {"N0503241.ABC"}, '2'},
         {"a gap is filled first", {"N0503241.ABC", "N0503243.ABC"}, '2'},
-        {"other days, institutions and names do not count", {"N0603241.ABC", "N0503241.XYZ", "N0503241.abc", "x"}, '1'},
+        {"other days, institutions and names do not count",
+         {"N0603241.ABC", "N0503241.XYZ", "N0503241.abc", "x"},
+         '1'},
         {"all nine taken", allNine, std::nullopt},
     };
     for (const Case& c : cases) {
@@ -165,13 +167,18 @@ TEST(TreasuryOrderFile, RefusalsBeforeTheDialog) {
     const Case cases[] = {
         {"a sound batch", [](auto&) {}, std::nullopt},
         {"an empty batch", [](auto& in) { in.AGFAJL.clear(); }, std::nullopt},
-        {"the largest amount", [](auto& in) { in.AGFAJL = {treasury_fixture::latinRow()}; in.AGFAJL[0].amount = treasury::maxFileCents; },
+        {"the largest amount",
+         [](auto& in) {
+             in.AGFAJL = {treasury_fixture::latinRow()};
+             in.AGFAJL[0].amount = treasury::maxFileCents;
+         },
          std::nullopt},
         {"unknown treasury kind", [](auto& in) { in.payer.MVIDNATREZOR = "ABC"; }, vocab::CPORNESEZNAETREZOROT},
         {"no treasury kind", [](auto& in) { in.payer.MVIDNATREZOR = ""; }, vocab::CPORNESEZNAETREZOROT},
         {"abbreviation leading into a folder", [](auto& in) { in.payer.MKRATENKAINSTITUCIJA = "A/B"; },
          vocab::CPORNEISPRAVNOIMENAFAJL},
-        {"negative amount names its row", [](auto& in) { in.AGFAJL[1].amount = -1; }, vocab::CPORNEGATIVENIZNOSNALOG + "2"},
+        {"negative amount names its row", [](auto& in) { in.AGFAJL[1].amount = -1; },
+         vocab::CPORNEGATIVENIZNOSNALOG + "2"},
         {"amount beyond 15 digits names its row", [](auto& in) { in.AGFAJL[0].amount = treasury::maxFileCents + 1; },
          vocab::CPORPREGOLEMIZNOSNALOG + "1"},
         {"total beyond 15 digits",

@@ -6,12 +6,14 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
+#include "platform/ui/registry.h"
 #include "shell/app_state.h"
 #include "shell/vocabulary.h"
+#include "support/pdf_info.h"
 #include "support/recording_interaction.h"
 #include "support/temp_folder.h"
 #include "treasury/order_file.h"
@@ -71,7 +73,7 @@ TEST_F(TreasuryFile, WritesTheProposedFileInTheTrezorFolder) {
     ASSERT_EQ(d.filters.size(), 1u);
     EXPECT_EQ(d.filters[0].name, "");
     EXPECT_EQ(d.filters[0].pattern, "*.ABC");
-    EXPECT_EQ(seam.shown[1], success());
+    EXPECT_EQ(seam.shown, (std::vector<std::string>{"dialog|" + vocab::CTITSAVEFILE, success(), "preview|1"}));
 
     EXPECT_EQ(contents(trezor() / "N0503241.ABC"),
               treasury::orderFile(input, treasury::TreasuryKind::TRZ, Mode::N, '1'));
@@ -96,6 +98,23 @@ TEST_F(TreasuryFile, TheDaysNextBatchTakesTheNextDigitAndAnotherNameKeepsIt) {
     EXPECT_EQ(file, treasury::orderFile(input, treasury::TreasuryKind::FZM, Mode::P, '2'));
     EXPECT_EQ(input.savedFile, chosen.string());
     EXPECT_EQ(contents(trezor() / "N0503241.ABC"), "first batch");
+}
+
+TEST_F(TreasuryFile, TheSpecificationFollowsInThePreviewAndSavesAsPdf) {
+    treasury::TreasuryFileInput input = treasury_fixture::batch("TRZ");
+    input.AGFAJL.assign(15, treasury_fixture::latinRow());  // 15 entries of mode N: the footer on page 2
+    const fs::path pdf = data.path() / "specifikacija.pdf";
+    seam.paths = {(trezor() / "N0503241.ABC").string(), pdf.string()};
+    seam.inModal = [](const std::string& window) {
+        ui::detail::invoke(ui::detail::control(window, "btnSavePdf").on.click);
+        ui::Win(window).release();
+    };
+    treasury::NAPRAVIFAJL(Mode::N, input);
+    EXPECT_EQ(seam.shown, (std::vector<std::string>{"dialog|" + vocab::CTITSAVEFILE, success(), "preview|2",
+                                                    "dialog|Сочувај PDF"}));
+    const auto info = testing_support::pdfInfo(pdf.string());
+    EXPECT_TRUE(info.readable);
+    EXPECT_EQ(info.pages, 2);
 }
 
 TEST_F(TreasuryFile, StopsWithAMessageAndWritesNothing) {
@@ -134,7 +153,8 @@ TEST_F(TreasuryFile, StopsWithAMessageAndWritesNothing) {
         seam.shown.clear();
         seam.dialogs.clear();
         seam.paths.clear();
-        if (c.answer) seam.paths = {c.answer->empty() ? std::nullopt : std::optional((folder.path() / *c.answer).string())};
+        if (c.answer)
+            seam.paths = {c.answer->empty() ? std::nullopt : std::optional((folder.path() / *c.answer).string())};
         treasury::NAPRAVIFAJL(Mode::N, input);
 
         EXPECT_EQ(seam.dialogs.size(), c.answer ? 1u : 0u);

@@ -1,0 +1,220 @@
+#include "treasury/specification.h"
+
+#include <unordered_map>
+
+#include "platform/print/preview.h"
+#include "platform/text/utf8.h"
+#include "shell/transliteration.h"
+#include "treasury/amounts.h"
+#include "treasury/order_file.h"
+
+namespace treasury {
+
+namespace {
+
+// Page geometry in mm from the paper's top-left corner. The line height and
+// the character unit come from a page height budget and width measured in
+// screen pixels (3.7795 per mm) as the printout has always been laid out.
+constexpr double pixelsPerMm = 3.7795275590551185;
+constexpr double headTop = 20;
+constexpr double leftEdge = 10;
+constexpr double heightBudget = 210 - 4 * 20;
+constexpr double width = 287 - 2 * 10;
+constexpr double L = heightBudget / (pixelsPerMm * 8) * 0.7;  // line height
+constexpr double unit = width / (pixelsPerMm * 8) * 0.23;     // character unit of the columns
+constexpr double lineLimit = heightBudget / L - 14;           // entry lines per page, exceeded ends it
+
+double column(double c) { return leftEdge + c * unit; }
+
+const print::Font entryFont{"Verdana", 8};
+const print::Font amountFont{"Arial", 10};
+const print::Font headFont{"Arial", 12, true};
+const print::Font headingFont{"Arial", 10, true};
+const print::Font& footerFont = headingFont;
+
+std::string cut(std::string_view text, std::size_t bytes) { return std::string(utf8::cutBytes(text, bytes)); }
+
+// "dd.mm" and "dd.mm.yyyy" of a stored date.
+std::string dayMonth(const std::string& yyyymmdd) {
+    const std::string d = utf8::fitBytes(yyyymmdd, 8);
+    return d.substr(6, 2) + "." + d.substr(4, 2);
+}
+std::string fullDate(const std::string& yyyymmdd) {
+    return dayMonth(yyyymmdd) + "." + utf8::fitBytes(yyyymmdd, 8).substr(0, 4);
+}
+
+// The entry number with its point, right-aligned in 3 characters, its first
+// 3 characters when longer: " 7.", "42.", "100".
+std::string entryNumber(std::size_t n) {
+    std::string s = std::to_string(n) + ".";
+    if (s.size() < 3) s.insert(0, 3 - s.size(), ' ');
+    return s.substr(0, 3);
+}
+
+SpecificationEntry entryOf(Mode mode, const TreasuryOrderRow& r) {
+    SpecificationEntry e;
+    e.recipientAccount = fieldText(r.recipientAccount, 18);
+    e.bank = cut(e.recipientAccount, 3);
+    e.expenditureKonto = fieldText(r.expenditureKonto, 6);
+    e.debitProgramme = fieldText(r.debitProgramme, 2);
+    e.form = fieldText(r.form, 2);
+    e.purpose = mode == Mode::N ? shell::KONVKIR(fieldText(r.purpose, 70)) : fieldText(r.purpose, 70);
+    e.revenueKonto = fieldText(r.revenueKonto, 6);
+    e.method = fieldText(r.method, 1);
+    e.recipientSubAccount = fieldText(r.recipientSubAccount, 15);
+    if (mode == Mode::N) e.recipientName = shell::KONVKIR(fieldText(r.recipientName, 70));
+    e.taxNumber = fieldText(r.taxNumber, 13);
+    if (mode == Mode::N) e.reference = fieldText(r.reference, 24);
+    e.debitSubAccount = fieldText(r.debitSubAccount, 15);
+    e.amount = r.amount;
+    return e;
+}
+
+// Rows of mode P gather by payer sub-account, bank, kontos, programme and purpose.
+std::string groupKey(const SpecificationEntry& e) {
+    return e.debitSubAccount + e.bank + e.expenditureKonto + e.revenueKonto + e.debitProgramme + e.purpose;
+}
+
+// The pages as they are filled: the current row, the page's entry lines.
+class Printout {
+public:
+    Printout(Mode mode, const TreasuryFileInput& input, const std::string& fileName, std::string firstSubAccount)
+        : mode_(mode), input_(input), fileName_(fileName), firstSubAccount_(std::move(firstSubAccount)) {}
+
+    print::Document run(const std::vector<SpecificationEntry>& entries) {
+        const int perPage = mode_ == Mode::P ? 10 : 15;
+        pageTotal_ = static_cast<int>(entries.size()) / perPage + 1;
+        doc_.setup.orientation = print::Orientation::Landscape;
+        pageHead();
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            entry(i + 1, entries[i]);
+            if (pageLines_ > lineLimit)
+                pageHead();
+            else
+                row_ += L;  // an empty line between entries, not counted
+        }
+        row_ -= L;
+        footer();
+        return std::move(doc_);
+    }
+
+private:
+    void text(double row, double c, std::string s, const print::Font& font) {
+        doc_.pages.back().text(row, column(c), std::move(s), font);
+    }
+    void rule(double row, double fromCol, double toCol) { doc_.pages.back().line(row, fromCol, row, toCol, 0.01); }
+    void nextLine() {
+        row_ += L;
+        ++pageLines_;
+    }
+
+    void pageHead() {
+        doc_.newPage();
+        ++page_;
+        pageLines_ = 0;
+        const double r = row_ = headTop;
+        const registers::CurrentPayer& payer = input_.payer;
+        text(r, 0, payer.MISPLAKJACINAZIV, headFont);
+        text(r, 80,
+             "Фајл: " + fileName_ + std::string(10, ' ') + std::to_string(page_) + "/" + std::to_string(pageTotal_),
+             headFont);
+        text(r + 2 * L, 0, payer.MISPLAKJACISEDISTE, headFont);
+        text(r + 2 * L, 80, "Трезор", headFont);
+        // Centred on 105 mm from the paper's edge, as on the portrait page the form was made for.
+        doc_.pages.back().text(r + 4 * L, 105, "СПЕЦИФИКАЦИЈА НА НАЛОЗИ", {"Verdana", 15, true}, print::Align::Centre);
+        text(r + 7 * L, 0,
+             "Преглед за датум: " + dayMonth(input_.DDATANAOBRABOTKA) + "/" + fullDate(input_.DDATANAPODNESUVANJE),
+             headFont);
+        text(r + 7 * L, 60, firstSubAccount_, {"Verdana", 12, true});
+        text(r + 9 * L, 0, "Реализиран на датум: _________________ ", headFont);
+        text(r + 10 * L, 85, "Расходно/", headingFont);
+        text(r + 11 * L, 85, "Приходно", headingFont);
+        text(r + 11 * L, 100, "Повикува", headingFont);
+        const std::pair<double, const char*> headings[] = {
+            {0, "Рб"},     {15, "Цел/Примач"}, {40, "    Износ"}, {50, "Сметка"}, {65, "Потсметка"},
+            {85, "конто"}, {95, "Прг"},        {100, "број"},     {114, "Начин"}, {120, "Даночен бр."},
+        };
+        for (const auto& [c, caption] : headings) text(r + 12 * L, c, caption, headingFont);
+        rule(r + 13.5 * L, leftEdge, leftEdge + width);
+        row_ = r + 14.5 * L;
+    }
+
+    void entry(std::size_t number, const SpecificationEntry& e) {
+        if (!input_.LODBITOCI) text(row_, 4, input_.CFOLIO, entryFont);
+        if (mode_ == Mode::N) text(row_, 8, cut(e.purpose, 22), entryFont);
+        text(row_, 30, e.recipientSubAccount, entryFont);
+        text(row_, 50, input_.CSMETKAZADOLZUVA, entryFont);
+        text(row_, 65, e.debitSubAccount, entryFont);
+        text(row_, 85, e.expenditureKonto, entryFont);
+        text(row_, 95, e.debitProgramme, entryFont);
+        if (mode_ == Mode::N) text(row_, 100, cut(e.reference, 13), entryFont);
+        text(row_, mode_ == Mode::N ? 114 : 108, e.form, entryFont);
+        nextLine();
+
+        text(row_, 0, entryNumber(number), entryFont);
+        if (mode_ == Mode::N) text(row_, 8, cut(e.recipientName, 32), entryFont);
+        text(row_, 40, wholeAmount9(e.amount), amountFont);
+        text(row_, 50, cut(e.recipientAccount, 15), entryFont);
+        text(row_, 65, e.recipientSubAccount, entryFont);
+        text(row_, 85, e.revenueKonto, entryFont);
+        text(row_, 95, input_.payer.MPROGRAMAZADOLZUVA, entryFont);
+        text(row_, 114, e.method, entryFont);
+        text(row_, 120, e.taxNumber, entryFont);
+        nextLine();
+
+        if (mode_ == Mode::P) {
+            text(row_, 4, "Банка: " + e.bank, entryFont);
+            text(row_, 20, "Збирен налог ставки: " + std::to_string(e.count), entryFont);
+            nextLine();
+        }
+    }
+
+    void footer() {
+        const double r = row_;
+        rule(r + 1.5 * L, leftEdge, leftEdge + width);
+        text(r + 3 * L, 20, "Вкупен износ: " + wholeAmount9(input_.NUKIZNOS()), footerFont);
+        text(r + 4.5 * L, 93, "Печат и потпис на овластено лице", footerFont);
+        rule(r + 8.5 * L, column(93), column(125));
+    }
+
+    Mode mode_;
+    const TreasuryFileInput& input_;
+    const std::string& fileName_;
+    std::string firstSubAccount_;
+    print::Document doc_;
+    double row_ = headTop;
+    int page_ = 0, pageTotal_ = 1, pageLines_ = 0;
+};
+
+}  // namespace
+
+std::vector<SpecificationEntry> specificationEntries(Mode mode, const std::vector<TreasuryOrderRow>& rows) {
+    std::vector<SpecificationEntry> entries;
+    std::unordered_map<std::string, std::size_t> byKey;  // mode P: the entry of each group
+    for (const TreasuryOrderRow& row : rows) {
+        SpecificationEntry e = entryOf(mode, row);
+        if (mode == Mode::P) {
+            const auto [at, isNew] = byKey.try_emplace(groupKey(e), entries.size());
+            if (!isNew) {
+                ++entries[at->second].count;
+                entries[at->second].amount += e.amount;
+                continue;
+            }
+        }
+        entries.push_back(std::move(e));
+    }
+    return entries;
+}
+
+print::Document specificationDocument(Mode mode, const TreasuryFileInput& input, const std::string& fileName) {
+    const auto entries = specificationEntries(mode, input.AGFAJL);
+    // A batch without rows has no first entry: its sub-account is left blank.
+    return Printout(mode, input, fileName, entries.empty() ? std::string() : entries.front().debitSubAccount)
+        .run(entries);
+}
+
+void PRINTSPECIFIKACIJA(Mode mode, const TreasuryFileInput& input) {
+    print::preview(specificationDocument(mode, input, input.savedFile));
+}
+
+}  // namespace treasury
