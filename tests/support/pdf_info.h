@@ -24,9 +24,12 @@ inline PdfInfo pdfInfo(const std::string& path) {
             const std::string rest = l.substr(std::string(key).size());
             return rest.substr(rest.find_first_not_of(' '));
         };
-        if (l.rfind("Pages:", 0) == 0) info.pages = std::stoi(value("Pages:"));
-        else if (l.rfind("Page size:", 0) == 0) info.pageSize = value("Page size:");
-        else if (l == "exit=0") info.readable = true;
+        if (l.rfind("Pages:", 0) == 0)
+            info.pages = std::stoi(value("Pages:"));
+        else if (l.rfind("Page size:", 0) == 0)
+            info.pageSize = value("Page size:");
+        else if (l == "exit=0")
+            info.readable = true;
     }
     pclose(out);
     return info;

@@ -1,9 +1,10 @@
 #pragma once
 // A fresh folder for one test, removed with everything in it afterwards.
+#include <unistd.h>
+
 #include <atomic>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace testing_support {
 

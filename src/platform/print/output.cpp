@@ -38,7 +38,8 @@ std::string savePdf(const Document& document, const std::string& path) {
     if (!paper) return detail::refusedSetup;
     std::vector<pdf::ImagePage> pages;
     for (const Page& page : document.pages)
-        pages.push_back({encoded(detail::picture(page, *paper, pictureDpi), "JPG", jpegQuality), paper->width, paper->height});
+        pages.push_back(
+            {encoded(detail::picture(page, *paper, pictureDpi), "JPG", jpegQuality), paper->width, paper->height});
     try {
         return desktop::writeFile(path, pdf::imagePages(pages));
     } catch (const pdf::Error& e) {
@@ -51,7 +52,8 @@ std::string savePictures(const Document& document, const std::string& folder) {
     if (!paper) return detail::refusedSetup;
     for (std::size_t i = 0; i < document.pages.size(); ++i) {
         const std::string png = encoded(detail::picture(document.pages[i], *paper, pictureDpi), "PNG");
-        const std::string failure = desktop::writeFile((std::filesystem::path(folder) / pictureName(i + 1)).string(), png);
+        const std::string failure =
+            desktop::writeFile((std::filesystem::path(folder) / pictureName(i + 1)).string(), png);
         if (!failure.empty()) return failure;
     }
     return "";

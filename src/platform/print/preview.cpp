@@ -1,11 +1,12 @@
 // The print preview window: one page at a time, fitted to the window, with
 // print, save as PDF and save as pictures.
+#include "platform/print/preview.h"
+
 #include <QLabel>
 #include <QPixmap>
 #include <algorithm>
 #include <memory>
 
-#include "platform/print/preview.h"
 #include "platform/print/qt_printer.h"
 #include "platform/ui/interaction.h"
 #include "platform/ui/registry.h"
@@ -27,8 +28,9 @@ int pageCount(const State& s) { return static_cast<int>(s.document.pages.size())
 
 // The picture of the current page, as large as the space below the buttons allows.
 void showPage(const State& s) {
-    ui::Ctl(window, "lblPage").text("Страна " + std::to_string(std::min<int>(s.page + 1, pageCount(s))) + " од " +
-                                    std::to_string(pageCount(s)));
+    ui::Ctl(window, "lblPage")
+        .text("Страна " + std::to_string(std::min<int>(s.page + 1, pageCount(s))) + " од " +
+              std::to_string(pageCount(s)));
     ui::Ctl(window, "btnPrevious").enabled(s.page > 0);
     ui::Ctl(window, "btnNext").enabled(static_cast<int>(s.page) + 1 < pageCount(s));
     auto* label = qobject_cast<QLabel*>(ui::detail::control(window, "imgPage").widget());
@@ -49,8 +51,12 @@ void reportFailure(const std::string& failure) {
 }
 
 void define(const std::shared_ptr<State>& state) {
-    ui::defineWindow({.name = window, .kind = ui::WindowKind::Modal, .title = "Преглед пред печатење",
-                      .width = 1000, .height = 760, .minimizeBox = false});
+    ui::defineWindow({.name = window,
+                      .kind = ui::WindowKind::Modal,
+                      .title = "Преглед пред печатење",
+                      .width = 1000,
+                      .height = 760,
+                      .minimizeBox = false});
     const int pages = pageCount(*state);
     ui::addButton(window, "btnPrint").at(10, 10, 110, 28).text("&Печати").onClick([state, pages] {
         ui::interaction().print(pages, [state] { reportFailure(detail::sendToPrinter(state->document)); });

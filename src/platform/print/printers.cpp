@@ -42,7 +42,8 @@ std::optional<PageArea> pageArea(const PageSetup& setup) {
     layout.setMargins(layout.minimumMargins());
     const QRectF full = layout.fullRect(QPageLayout::Millimeter);
     const QRectF printable = layout.paintRect(QPageLayout::Millimeter);
-    return PageArea{full.width(), full.height(), printable.left(), printable.top(), printable.width(), printable.height()};
+    return PageArea{full.width(),    full.height(),     printable.left(),
+                    printable.top(), printable.width(), printable.height()};
 }
 
 double textWidth(std::string_view text, const Font& font) {
@@ -105,7 +106,8 @@ void paintPage(QPainter& painter, const Page& page, double dotsPerMm) {
         QPen pen(Qt::black, std::max(l.pen * dotsPerMm, 1.0));
         pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);
-        painter.drawLine(QPointF(l.col1 * dotsPerMm, l.row1 * dotsPerMm), QPointF(l.col2 * dotsPerMm, l.row2 * dotsPerMm));
+        painter.drawLine(QPointF(l.col1 * dotsPerMm, l.row1 * dotsPerMm),
+                         QPointF(l.col2 * dotsPerMm, l.row2 * dotsPerMm));
     }
     painter.setPen(Qt::black);
     for (const Text& t : page.texts) {
@@ -114,8 +116,10 @@ void paintPage(QPainter& painter, const Page& page, double dotsPerMm) {
         const QFontMetricsF metrics(font, painter.device());
         const QString text = q(t.text);
         double col = t.col * dotsPerMm;
-        if (t.align == Align::Centre) col -= metrics.horizontalAdvance(text) / 2;
-        else if (t.align == Align::Right) col -= metrics.horizontalAdvance(text);
+        if (t.align == Align::Centre)
+            col -= metrics.horizontalAdvance(text) / 2;
+        else if (t.align == Align::Right)
+            col -= metrics.horizontalAdvance(text);
         painter.drawText(QPointF(col, t.row * dotsPerMm + metrics.ascent()), text);
     }
 }

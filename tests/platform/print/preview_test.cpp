@@ -1,12 +1,12 @@
 // The print preview's buttons and what they write.
 #include "platform/print/preview.h"
-#include "platform/print/printers.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <filesystem>
 
+#include "platform/print/printers.h"
 #include "platform/ui/registry.h"
 #include "support/pdf_info.h"
 #include "support/recording_interaction.h"
@@ -46,7 +46,8 @@ TEST(PrintOutput, PicturesOnePngPerPage) {
         EXPECT_EQ(picture.width(), 1754);  // 297 mm at 150 dpi
         EXPECT_EQ(picture.height(), 1240);
     }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()), 3);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()),
+              3);
 }
 
 TEST(PrintOutput, AFailedSaveNamesTheReasonAndLeavesNoFile) {
@@ -78,8 +79,8 @@ TEST(PrintPreview, ButtonsPrintSaveAndClose) {
     };
     print::preview(threePages());
     EXPECT_FALSE(stillOpen);
-    EXPECT_EQ(seam.shown, (std::vector<std::string>{"preview|3", "printed|3", "dialog|Сочувај PDF", "dialog|Сочувај PDF",
-                                                    "dialog|Фолдер за сликите"}));
+    EXPECT_EQ(seam.shown, (std::vector<std::string>{"preview|3", "printed|3", "dialog|Сочувај PDF",
+                                                    "dialog|Сочувај PDF", "dialog|Фолдер за сликите"}));
     EXPECT_EQ(testing_support::pdfInfo(folder.file("preview.pdf")).pages, 3);
     EXPECT_TRUE(std::filesystem::exists(folder.file("page-003.png")));
 }

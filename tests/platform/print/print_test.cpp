@@ -28,9 +28,7 @@ Ink ink(const QImage& image) {
     return box;
 }
 
-QImage drawn(const print::Page& page) {
-    return print::detail::picture(page, *print::pageArea(pdfA4), 300);
-}
+QImage drawn(const print::Page& page) { return print::detail::picture(page, *print::pageArea(pdfA4), 300); }
 
 TEST(PrintPage, TextsStandAtTheirPositionByAlignment) {
     struct Case {
