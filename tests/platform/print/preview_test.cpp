@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "platform/print/printers.h"
+#include "platform/print/qt_printer.h"
 #include "platform/ui/registry.h"
 #include "support/pdf_info.h"
 #include "support/recording_interaction.h"
@@ -55,6 +56,21 @@ TEST(PrintOutput, AFailedSaveNamesTheReasonAndLeavesNoFile) {
     EXPECT_EQ(print::savePdf(threePages(), folder.file("missing/spec.pdf")), "No such file or directory");
     EXPECT_EQ(print::savePictures(threePages(), folder.file("missing")), "No such file or directory");
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+TEST(PrintOutput, TheBuiltInPrinterWritesTheChosenPdfFile) {
+    testing_support::TempFolder folder;
+    testing_support::RecordingInteraction seam;
+    seam.paths = {folder.file("printed.pdf"), std::nullopt};
+    ASSERT_EQ(print::detail::sendToPrinter(threePages()), "");
+    const auto info = testing_support::pdfInfo(folder.file("printed.pdf"));
+    EXPECT_TRUE(info.readable);
+    EXPECT_EQ(info.pages, 3);
+    EXPECT_EQ(info.pageSize, "842 x 595 pts (A4)");  // Qt rounds the page to whole points
+    // Cancelled: nothing printed, nothing said.
+    EXPECT_EQ(print::detail::sendToPrinter(threePages()), "");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST(PrintPreview, ButtonsPrintSaveAndClose) {
