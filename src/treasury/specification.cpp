@@ -13,8 +13,8 @@ namespace treasury {
 namespace {
 
 // Page geometry in mm from the paper's top-left corner. The line height and
-// the character unit come from a page height budget and width measured in
-// screen pixels (3.7795 per mm) as the printout has always been laid out.
+// the character unit are derived from a height budget and the page width
+// expressed in screen pixels (3.7795 per mm).
 constexpr double pixelsPerMm = 3.7795275590551185;
 constexpr double headTop = 20;
 constexpr double leftEdge = 10;
