@@ -7,17 +7,6 @@ namespace listkit {
 
 namespace {
 
-// Every field in the list's rows, captions first, each with whether it ends its record.
-template <class Field>
-void eachField(const ExportTable& table, Field field) {
-    const std::size_t captions = table.captions.size();
-    for (std::size_t c = 0; c < captions; ++c) field(std::string_view(table.captions[c]), c + 1 == captions);
-    const ui::TextTable& lines = table.lines;
-    const std::size_t columns = lines.columns();
-    for (std::size_t r = 0; r < lines.rows(); ++r)
-        for (std::size_t c = 0; c < columns; ++c) field(lines.cell(r, c), c + 1 == columns);
-}
-
 // Copies the text with its double quotes doubled, the first at `quote` (or
 // none); returns the end of the copy.
 char* putDoubled(char* out, std::string_view text, const char* quote) {
@@ -45,29 +34,55 @@ std::string _PARSEQUOTE(std::string_view text) {
     return out;
 }
 
-std::string csvBytes(const ExportTable& table) {
-    // Every field is its text, the two quotes around it and the comma or
-    // carriage return after it, plus one byte for each double quote in it: the
-    // size is exact before the first quote and grows only for quotes.
-    std::size_t size = table.lines.textBytes() + 3 * table.lines.rows() * table.lines.columns();
-    for (const auto& c : table.captions) size += c.size() + 3;
-    std::string out(size, '\0');
-    char* p = out.data();
-    eachField(table, [&](std::string_view text, bool last) {
-        const char* quote = firstQuote(text);
-        if (quote) {
-            const std::size_t used = static_cast<std::size_t>(p - out.data());
-            const auto quotes = static_cast<std::size_t>(std::count(text.begin(), text.end(), '"'));
-            out.resize(std::max(out.size() + quotes, 2 * out.size()));
-            size += quotes;
-            p = out.data() + used;
+void writeCsv(const ExportTable& table, const std::function<bool(std::string_view)>& sink) {
+    constexpr std::size_t chunk = 1 << 20;
+    std::string buffer(chunk, '\0');
+    std::size_t used = 0;
+    bool ok = true;
+    // One record: its fields as `field(i)`, `bytes` their text together. A
+    // record takes at most its text twice over (every byte a quote) and three
+    // bytes a field more.
+    const auto record = [&](std::size_t fields, std::size_t bytes, bool quotes, auto field) {
+        const std::size_t most = (quotes ? 2 * bytes : bytes) + 3 * fields;
+        if (used + most > buffer.size() && used > 0) {
+            ok = ok && sink(std::string_view(buffer.data(), used));
+            used = 0;
         }
-        *p++ = '"';
-        p = putDoubled(p, text, quote);
-        *p++ = '"';
-        *p++ = last ? '\r' : ',';
+        if (most > buffer.size()) buffer.resize(most);
+        char* p = buffer.data() + used;
+        for (std::size_t i = 0; i < fields; ++i) {
+            const std::string_view text = field(i);
+            *p++ = '"';
+            p = quotes ? putDoubled(p, text, firstQuote(text)) : std::copy_n(text.data(), text.size(), p);
+            *p++ = '"';
+            *p++ = i + 1 == fields ? '\r' : ',';
+        }
+        used = static_cast<std::size_t>(p - buffer.data());
+    };
+    const auto& captions = table.captions;
+    if (!captions.empty()) {
+        std::size_t bytes = 0;
+        for (const auto& c : captions) bytes += c.size();
+        record(captions.size(), bytes, true, [&](std::size_t i) { return std::string_view(captions[i]); });
+    }
+    const ui::TextTable& lines = table.lines;
+    for (std::size_t r = 0; r < lines.rows() && ok; ++r) {
+        const std::string_view text = lines.rowText(r);
+        const std::uint32_t* ends = lines.rowEnds(r).data();
+        record(lines.columns(), text.size(), firstQuote(text) != nullptr, [&](std::size_t c) {
+            const std::uint32_t begin = c == 0 ? 0 : ends[c - 1];
+            return std::string_view(text.data() + begin, ends[c] - begin);
+        });
+    }
+    if (ok && used > 0) sink(std::string_view(buffer.data(), used));
+}
+
+std::string csvBytes(const ExportTable& table) {
+    std::string out;
+    writeCsv(table, [&](std::string_view piece) {
+        out.append(piece);
+        return true;
     });
-    out.resize(size);
     return out;
 }
 

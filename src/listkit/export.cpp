@@ -55,7 +55,9 @@ void _GRID2CSV(const ListState& s, bool withCaptions) {
     const ExportTable table = VCITAJODGRID(s, withCaptions);
     const bool empty = table.lines.rows() == 0;
     // A list without lines leaves the file empty, as a new export would start it.
-    if (!desktop::writeFile(file, empty ? std::string() : csvBytes(table)).empty()) {
+    desktop::FileWriter out(file);
+    if (!empty) writeCsv(table, [&](std::string_view piece) { return out.write(piece); });
+    if (!out.commit().empty()) {
         ui::msgStop(canCreateBeside(file) ? "Error in saving!" : "The file " + file + " can't be created!");
         return;
     }

@@ -1,31 +1,70 @@
 #include "platform/desktop/files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
 namespace desktop {
 
-std::string writeFile(const std::string& path, std::string_view bytes) {
-    const std::string temporary = path + ".tmp";
-    std::FILE* f = std::fopen(temporary.c_str(), "wb");
-    if (!f) return std::strerror(errno);
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && std::fflush(f) == 0;
-    int error = ok ? 0 : errno;
-    if (std::fclose(f) != 0 && ok) {
-        ok = false;
-        error = errno;
+FileWriter::FileWriter(std::string path) : path_(std::move(path)) {
+    std::string pattern = path_ + ".XXXXXX";
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) {
+        error_ = std::strerror(errno);
+        return;
     }
+    // mkstemp makes the file private; a written file gets the usual permissions.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    temporary_ = pattern;
+    file_ = ::fdopen(fd, "wb");
+    if (!file_) {
+        error_ = std::strerror(errno);
+        ::close(fd);
+    }
+}
+
+FileWriter::~FileWriter() {
+    if (file_) std::fclose(file_);
+    if (!temporary_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary_, ignored);
+    }
+}
+
+void FileWriter::fail() {
+    if (error_.empty()) error_ = std::strerror(errno ? errno : EIO);
+}
+
+bool FileWriter::write(std::string_view bytes) {
+    if (!file_ || !error_.empty()) return false;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) fail();
+    return error_.empty();
+}
+
+std::string FileWriter::commit() {
+    if (!file_) return error_;
+    if (error_.empty() && std::fflush(file_) != 0) fail();
+    if (std::fclose(file_) != 0) fail();
+    file_ = nullptr;
+    if (!error_.empty()) return error_;
     std::error_code ec;
-    if (ok) {
-        std::filesystem::rename(temporary, path, ec);
-        if (!ec) return "";
-    }
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    return ok ? ec.message() : std::strerror(error);
+    std::filesystem::rename(temporary_, path_, ec);
+    if (ec) return error_ = ec.message();
+    temporary_.clear();
+    return "";
+}
+
+std::string writeFile(const std::string& path, std::string_view bytes) {
+    FileWriter file(path);
+    file.write(bytes);
+    return file.commit();
 }
 
 }  // namespace desktop

@@ -1,10 +1,32 @@
 #pragma once
 // Files written whole: under a temporary name in the same folder, renamed into
 // place once complete, so that a failure never leaves a partial file behind.
+#include <cstdio>
 #include <string>
 #include <string_view>
 
 namespace desktop {
+
+// A file being written: bytes go to a temporary file beside `path` (a name of
+// its own, so no other file is touched) until commit renames it into place.
+// Dropped without a commit, it removes the temporary file.
+class FileWriter {
+public:
+    explicit FileWriter(std::string path);
+    ~FileWriter();
+    FileWriter(const FileWriter&) = delete;
+    FileWriter& operator=(const FileWriter&) = delete;
+
+    bool write(std::string_view bytes);
+    // Flushes, closes and renames; returns the system's reason when any step
+    // (or an earlier write) failed, empty on success.
+    std::string commit();
+
+private:
+    void fail();
+    std::string path_, temporary_, error_;
+    std::FILE* file_ = nullptr;
+};
 
 // Writes `bytes` to `path`, replacing an existing file. Returns the system's
 // reason when it fails (then neither a new file nor a temporary one is left,
