@@ -2,9 +2,16 @@
 // tests of the platform layer can create windows and controls.
 #include <QApplication>
 #include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Tests run in parallel processes: each gets a temporary folder of its own.
+    std::string folder = (std::filesystem::temp_directory_path() / "kasavel-test-XXXXXX").string();
+    if (::mkdtemp(folder.data())) ::setenv("TMPDIR", folder.c_str(), 1);
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

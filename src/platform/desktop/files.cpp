@@ -11,18 +11,36 @@
 
 namespace desktop {
 
-FileWriter::FileWriter(std::string path) : path_(std::move(path)) {
-    std::string pattern = path_ + ".XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) {
-        error_ = std::strerror(errno);
-        return;
-    }
+namespace {
+// Opens a new file beside `path` under a name of its own; -1 on failure.
+int openBeside(const std::string& path, std::string& name) {
+    name = path + ".XXXXXX";
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) return -1;
     // mkstemp makes the file private; a written file gets the usual permissions.
     const mode_t mask = ::umask(0);
     ::umask(mask);
     ::fchmod(fd, 0666 & ~mask);
-    temporary_ = pattern;
+    return fd;
+}
+}  // namespace
+
+std::string temporaryBeside(const std::string& path) {
+    std::string name;
+    const int fd = openBeside(path, name);
+    if (fd < 0) return "";
+    ::close(fd);
+    return name;
+}
+
+FileWriter::FileWriter(std::string path) : path_(std::move(path)) {
+    std::string name;
+    const int fd = openBeside(path_, name);
+    if (fd < 0) {
+        error_ = std::strerror(errno);
+        return;
+    }
+    temporary_ = name;
     file_ = ::fdopen(fd, "wb");
     if (!file_) {
         error_ = std::strerror(errno);

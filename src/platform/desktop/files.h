@@ -28,6 +28,10 @@ private:
     std::FILE* file_ = nullptr;
 };
 
+// A new, empty file beside `path` under a name of its own, for writers that
+// fill a file themselves before it is renamed into place; empty on failure.
+std::string temporaryBeside(const std::string& path);
+
 // Writes `bytes` to `path`, replacing an existing file. Returns the system's
 // reason when it fails (then neither a new file nor a temporary one is left,
 // and an existing file is unchanged); empty on success.

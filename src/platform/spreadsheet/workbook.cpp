@@ -4,9 +4,15 @@
 
 #include <filesystem>
 
+#include "platform/desktop/files.h"
+
 namespace spreadsheet {
 
-Workbook::Workbook(std::string path) : path_(std::move(path)), partial_(path_ + ".part") {
+Workbook::Workbook(std::string path) : path_(std::move(path)), partial_(desktop::temporaryBeside(path_)) {
+    if (partial_.empty()) {
+        failed_ = true;
+        return;
+    }
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     book_ = workbook_new_opt(partial_.c_str(), &options);
@@ -15,11 +21,10 @@ Workbook::Workbook(std::string path) : path_(std::move(path)), partial_(path_ + 
 }
 
 Workbook::~Workbook() {
-    if (!book_) return;
     // Closing writes the file; a workbook never saved leaves none behind.
-    workbook_close(book_);
+    if (book_) workbook_close(book_);
     std::error_code ignored;
-    std::filesystem::remove(partial_, ignored);
+    if (!partial_.empty()) std::filesystem::remove(partial_, ignored);
 }
 
 int Workbook::style(const Style& s) {
@@ -69,14 +74,11 @@ bool Workbook::save() {
     const lxw_error closed = workbook_close(book_);
     book_ = nullptr;
     std::error_code ec;
-    if (failed_ || closed != LXW_NO_ERROR) {
-        std::filesystem::remove(partial_, ec);
-        return false;
-    }
+    if (failed_ || closed != LXW_NO_ERROR) return false;
     std::filesystem::rename(partial_, path_, ec);
-    if (!ec) return true;
-    std::filesystem::remove(partial_, ec);
-    return false;
+    if (ec) return false;
+    partial_.clear();
+    return true;
 }
 
 }  // namespace spreadsheet
