@@ -23,4 +23,8 @@ struct CurrentPayer {
     std::string MPROGRAMAZADOLZUVA;     // programme, 2 bytes
 };
 
+// Loads the payer whose ID is the decimal text `payerId` into the record,
+// overwriting all its fields.
+void ISPLAKJACICITAJ(const std::string& payerId, CurrentPayer& payer);
+
 }  // namespace registers

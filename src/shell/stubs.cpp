@@ -3,8 +3,6 @@
 
 namespace registers {
 void SIMPLEFORMS(const std::string&, const std::string&, const std::string&, const std::string&, const std::string&) {}
-void ISPLAKJACI() {}
-void PRIMACI() {}
 void TIPOVIPRIHODI() {}
 void POTPRIHODI() {}
 }  // namespace registers

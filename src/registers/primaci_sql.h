@@ -1,0 +1,36 @@
+#pragma once
+// The recipients (Primaci) and their giro accounts (PrimaciZiroSmetki): the
+// tables, the list query, and the save's checks and statements.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/text/text_table.h"
+#include "registers/giro_accounts.h"
+
+struct sqlite3;
+
+namespace registers {
+
+// Opstini first, as for the payers; the last statement drops an index of an
+// older database that made EMBG unique.
+std::vector<std::string> recipientCreateStatements();
+std::string recipientList();
+// The list as shown: the VAT flag (column 11) as "v" or " ".
+void showRecipientTicks(ui::TextTable& rows);
+const AccountTables& recipientAccounts();
+
+// A recipient as the save writes it: every text as it stands in its box,
+// the VAT flag "1" or "0", the municipality's ID.
+struct Recipient {
+    std::string ime, prezime, adresa, adresaBroj, mesto, opstiniId, maticenBroj, embg, email, ddvObvrznik;
+};
+
+// The message of the first check the recipient fails; `id` is the edited
+// recipient's ID, empty for a new one. An empty or blank EMBG is not checked.
+std::optional<std::string> recipientRefusal(sqlite3* db, const Recipient& r, const std::string& id);
+std::string recipientInsert(const Recipient& r);
+std::string recipientUpdate(const Recipient& r, const std::string& id);
+RecordSave recipientSave(const Recipient& r, const std::string& id);
+
+}  // namespace registers

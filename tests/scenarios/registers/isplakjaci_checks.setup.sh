@@ -1,0 +1,2 @@
+sqlite3 Kasavel.db < "$KASAVEL_SCENARIO_DIR/opstini.sql"
+sqlite3 Kasavel.db < "$KASAVEL_SCENARIO_DIR/isplakjaci.sql"

@@ -1,0 +1,1 @@
+bash "$KASAVEL_SCENARIO_DIR/primaci_dump.sh"

@@ -1,0 +1,3 @@
+sqlite3 Kasavel.db < "$KASAVEL_SCENARIO_DIR/opstini.sql"
+sqlite3 Kasavel.db < "$KASAVEL_SCENARIO_DIR/nalozi_transakcii.sql"
+sqlite3 Kasavel.db < "$KASAVEL_SCENARIO_DIR/primaci.sql"
