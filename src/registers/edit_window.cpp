@@ -1,5 +1,6 @@
 #include "registers/edit_window.h"
 
+#include "listkit/edit_checks.h"
 #include "platform/ui/ui.h"
 #include "shell/app_state.h"
 #include "shell/sql1.h"
@@ -7,6 +8,17 @@
 #include "shell/vocabulary.h"
 
 namespace registers {
+
+std::optional<EditState> beginEdit(const listkit::ListState& list, bool isNew) {
+    const ui::Ctl grid = list.gridCtl();
+    const int lines = grid.itemCount();
+    const std::vector<int> selection = grid.selection();
+    if (!listkit::PROVERIGRID(isNew, lines, selection)) return std::nullopt;
+    EditState edit{.isNew = isNew};
+    edit.LINENO = isNew ? lines + 1 : selection.front();
+    if (!isNew) edit.MID = grid.cell(edit.LINENO, 1);
+    return edit;
+}
 
 void openEditWindow(const EditWindowSpec& spec) {
     ui::defineWindow({.name = spec.name,

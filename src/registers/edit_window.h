@@ -25,6 +25,11 @@ struct EditWindowSpec {
     std::function<void()> save;
 };
 
+// The edit's first steps on the list: PROVERIGRID, then the edit state (a new
+// record: LINENO the number of lines + 1, MID empty; an edit: the selected
+// line and the ID in its column 1). Nothing when the check refuses.
+std::optional<EditState> beginEdit(const listkit::ListState& list, bool isNew);
+
 // Defines, centres and activates the edit window; returns when it closes.
 void openEditWindow(const EditWindowSpec& spec);
 

@@ -16,6 +16,10 @@ struct SubRevenue {
     int status = 1;
 };
 
+// The combo lookups of the revenue windows (ID, code, description).
+inline constexpr const char* accountLookup = "select ID, Sifra, Opis from Konta order by Sifra";
+inline constexpr const char* revenueTypeLookup = "select ID, Sifra, Opis from TipoviPrihodi order by Sifra";
+
 std::string revenueTypeCreate();
 std::string revenueTypeLoad();
 std::string revenueTypeInsert(const RevenueType& t);

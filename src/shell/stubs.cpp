@@ -1,12 +1,6 @@
 // Entry operations of windows that are not built yet: they open nothing.
 #include "shell/entries.h"
 
-namespace registers {
-void SIMPLEFORMS(const std::string&, const std::string&, const std::string&, const std::string&, const std::string&) {}
-void TIPOVIPRIHODI() {}
-void POTPRIHODI() {}
-}  // namespace registers
-
 namespace treasury {
 void NALOZI(const std::string&) {}
 void IMPORTPLATA() {}

@@ -24,6 +24,14 @@ TEST(RegisterStatements, TextsAsStored) {
     EXPECT_EQ(revenueTypeInsert({"11", "O'K", "", "", "", "", 2}),
               " insert into TipoviPrihodi (Sifra, Opis, UplatnaSmetkaZaPD1, UplatnaSmetkaZaPD2, Status, KontaID, "
               "ProgramaPrimac)  values ('11', 'O''K', '', '', '2', '', '');");
+    EXPECT_EQ(subRevenueInsert({"111", "Д'Арк", "4", "2", "10", "840", "01242", 5, true, 1}),
+              " insert into Potprihodi (Sifra, Opis, ProcentOdbitoci, SePlakjaPD, UplatnaSmetkaZaPD1, "
+              "UplatnaSmetkaZaPD2, Status, KontaID, ProgramaPrimac, TipoviPrihodiID)  values ('111', 'Д''Арк', "
+              "'  5', '1', '840', '01242', '1', '2', '10', '4');");
+    EXPECT_EQ(subRevenueUpdate({"111", "x", "4", "2", "", "", "", 30, false, 2}, "7"),
+              " UPDATE Potprihodi SET  Sifra = '111',  Opis = 'x',  ProcentOdbitoci = ' 30',  SePlakjaPD = '0',  "
+              "UplatnaSmetkaZaPD1 = '',  UplatnaSmetkaZaPD2 = '',  Status = '2',  KontaID = '2',  "
+              "ProgramaPrimac = '',  TipoviPrihodiID = '4'  WHERE ID = 7;");
     EXPECT_EQ(percentText(5), "  5");
     EXPECT_EQ(percentText(100), "100");
     EXPECT_EQ(percentText(0), "  0");

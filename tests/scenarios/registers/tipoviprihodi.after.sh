@@ -1,0 +1,1 @@
+sqlite3 Kasavel.db "SELECT ID, quote(Sifra), quote(Opis), quote(UplatnaSmetkaZaPD1), quote(UplatnaSmetkaZaPD2), Status, KontaID, quote(ProgramaPrimac), quote(ProgresivnaStapka) FROM TipoviPrihodi ORDER BY ID"
