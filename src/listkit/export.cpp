@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <ctime>
 #include <filesystem>
 
 #include "listkit/csv.h"
@@ -14,16 +13,6 @@
 namespace listkit {
 
 namespace {
-
-// "yyyymmdd_hhmmss" of the moment.
-std::string timestamp() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y%m%d_%H%M%S", &local);
-    return text;
-}
 
 // Whether a file can be made in the folder of `file`: after a failed write, it
 // tells a file that could not be created from one that could not be completed.
@@ -85,7 +74,7 @@ void _GRID2XLS(const ListState& s, bool withCaptions) {
     const std::string title = s.win().title();
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
-    const std::string file = unusedName(folder / spreadsheetFileName(title, timestamp())).string();
+    const std::string file = unusedName(folder / spreadsheetFileName(title, desktop::timestamp())).string();
     if (ec || !writeSpreadsheet(file, title, table)) {
         ui::msgStop(vocab::CPORNEMOZESOCUVATABELA + file + "!");
         return;

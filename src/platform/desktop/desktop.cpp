@@ -10,15 +10,17 @@ namespace {
 std::string fixedToday;
 }
 
-std::string today() {
-    if (!fixedToday.empty()) return fixedToday;
+std::string timestamp() {
+    if (!fixedToday.empty()) return fixedToday + "_000000";
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    char text[9];
-    std::strftime(text, sizeof text, "%Y%m%d", &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y%m%d_%H%M%S", &local);
     return text;
 }
+
+std::string today() { return timestamp().substr(0, 8); }
 
 void setToday(std::string yyyymmdd) { fixedToday = std::move(yyyymmdd); }
 

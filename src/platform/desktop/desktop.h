@@ -9,6 +9,9 @@ namespace desktop {
 // Today as "yyyymmdd". The scenario driver fixes it with setToday.
 std::string today();
 void setToday(std::string yyyymmdd);
+// The moment as "yyyymmdd_hhmmss", for names of produced files; with the day
+// fixed, that day at midnight.
+std::string timestamp();
 
 // Asks the desktop to open a file or a web/mail address with its default
 // program; false when none could open it.

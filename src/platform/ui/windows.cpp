@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <cstdlib>
+#include <utility>
 
 #include "platform/ui/interaction.h"
 #include "platform/ui/registry.h"
@@ -60,6 +61,20 @@ const char* keyProperty(Key k) {
         case Key::Escape: return "kasavel.key.escape";
     }
     return "";
+}
+
+// Runs the release handler, then forgets the window (the handler may have released it already).
+// `name` is a copy: the window that owns the caller's string goes here.
+void releaseOne(std::string name) {
+    detail::Window* w = detail::findWindow(name);
+    if (!w) return;
+    const Action onRelease = std::exchange(w->onRelease, nullptr);  // runs once, even if it releases the window
+    detail::invoke(onRelease);
+    w = detail::findWindow(name);
+    if (!w) return;
+    const bool wasShown = w->shown;
+    detail::removeWindow(name);
+    if (wasShown) interaction().windowClosed(name);
 }
 
 }  // namespace
@@ -115,29 +130,13 @@ void Win::release() const {
     detail::Window* w = detail::findWindow(name_);
     if (!w) return;
     const std::string name = w->name();
-    const bool main = w->spec.kind == WindowKind::Main;
-    if (main) {
-        endProgram(0);
-    }
-    const Action onRelease = w->onRelease;
-    detail::invoke(onRelease);
-    const bool wasShown = detail::findWindow(name) && detail::findWindow(name)->shown;
-    detail::removeWindow(name);
-    if (wasShown) interaction().windowClosed(name);
+    if (w->spec.kind == WindowKind::Main) endProgram(0);
+    releaseOne(name);
 }
 
 void releaseAllWindows() {
     auto all = detail::windows();
-    for (auto it = all.rbegin(); it != all.rend(); ++it) {
-        const std::string name = (*it)->name();
-        detail::Window* w = detail::findWindow(name);
-        if (!w) continue;
-        const Action onRelease = w->onRelease;
-        detail::invoke(onRelease);
-        const bool wasShown = detail::findWindow(name) && detail::findWindow(name)->shown;
-        detail::removeWindow(name);
-        if (wasShown) interaction().windowClosed(name);
-    }
+    for (auto it = all.rbegin(); it != all.rend(); ++it) releaseOne((*it)->name());
 }
 
 void endProgram(int exitCode) {
