@@ -71,6 +71,4 @@ std::optional<Lookup> lookup(std::string_view query, std::string_view emptyMessa
     return l;
 }
 
-bool blank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
-
 }  // namespace registers

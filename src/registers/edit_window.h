@@ -53,7 +53,4 @@ struct Lookup {
 // the register's empty-table message and gives nothing: no edit window opens.
 std::optional<Lookup> lookup(std::string_view query, std::string_view emptyMessage, std::string_view id, bool first);
 
-// Whether a text is empty for the checks: empty, or blanks only.
-bool blank(const std::string& text);
-
 }  // namespace registers
