@@ -12,12 +12,6 @@ std::string cellOf(const ui::TextTable& rows, int line, std::size_t column) {
     return line >= 1 ? rows.at(static_cast<std::size_t>(line - 1), column) : std::string();
 }
 
-bool tableExists(sqlite3* db, std::string_view table) {
-    const auto found = shell::query(db, "SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = " +
-                                            shell::C2SQL(table) + " COLLATE NOCASE");
-    return !found.rows.empty();
-}
-
 std::string deleteStatement(std::string_view table, std::string_view keyColumn, const std::string& id) {
     return "delete from " + std::string(table) + " where " + std::string(keyColumn) + " = '" +
            shell::doubleQuotes(id) + "'";
@@ -42,7 +36,7 @@ bool PROVERIGRID(bool isNew, const ListState& s) {
 
 bool PROVERIPREDBRISENJE(sqlite3* db, std::string_view refTable, const ui::TextTable& rows,
                          const std::vector<int>& selection, std::string_view refColumn, std::string_view message) {
-    if (selection.empty() || !tableExists(db, refTable)) return true;
+    if (selection.empty() || !shell::tableExists(db, refTable)) return true;
     for (int line : selection) {
         const std::string sql = "select * from " + std::string(refTable) + " where " + std::string(refColumn) + " = '" +
                                 shell::doubleQuotes(cellOf(rows, line, 0)) + "'";

@@ -15,12 +15,6 @@ namespace {
 
 using shell::doubleQuotes;
 
-bool tableExists(sqlite3* db, std::string_view table) {
-    return !shell::SQL(db, "SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = " +
-                               shell::C2SQL(table) + " COLLATE NOCASE")
-                .empty();
-}
-
 bool inUse(sqlite3* db, const AccountTables& t, std::string_view id) {
     return std::any_of(t.uses.begin(), t.uses.end(),
                        [&](const listkit::ReferenceCheck& u) { return referenced(db, u.table, u.column, id); });
@@ -65,7 +59,7 @@ std::string accountsQuery(const AccountTables& t, std::string_view ownerId) {
 }
 
 bool referenced(sqlite3* db, std::string_view table, std::string_view column, std::string_view id) {
-    if (!tableExists(db, table)) return false;
+    if (!shell::tableExists(db, table)) return false;
     return !shell::SQL(db, "select * from " + std::string(table) + " where " + std::string(column) + " = '" +
                                doubleQuotes(id) + "'")
                 .empty();

@@ -130,6 +130,12 @@ std::string C2SQL(double number) {
 }
 std::string C2SQL(bool value) { return value ? "1" : "0"; }
 
+bool tableExists(sqlite3* db, std::string_view table) {
+    return !SQL(db, "SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = " + C2SQL(table) +
+                        " COLLATE NOCASE")
+                .empty();
+}
+
 sqlite3* CONNECT2DB(const std::string& file, bool create) {
     sqlite3* db = nullptr;
     const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);

@@ -37,6 +37,9 @@ std::string C2SQL(bool value);
 // the statement writes itself.
 std::string doubleQuotes(std::string_view text);
 
+// Whether the database holds a table (or view) of that name, in any letter case.
+bool tableExists(sqlite3* db, std::string_view table);
+
 // Opens a database file; nullptr after "Database could not be connected!".
 sqlite3* CONNECT2DB(const std::string& file, bool create);
 
