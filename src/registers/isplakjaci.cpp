@@ -191,17 +191,13 @@ void ISPLAKJACI() {
 }
 
 void IsplakjaciChange(const std::shared_ptr<listkit::ListState>& list, bool isNew) {
-    const ui::Ctl grid = list->gridCtl();
-    const int lines = grid.itemCount();
-    const std::vector<int> selection = grid.selection();
-    if (!listkit::PROVERIGRID(isNew, lines, selection)) return;
+    auto edit = beginEdit(*list, isNew);
+    if (!edit) return;
     auto state = std::make_shared<PayerEdit>();
-    state->edit = {.isNew = isNew, .LINENO = isNew ? lines + 1 : selection.front()};
+    state->edit = *edit;
+    const ui::Ctl grid = list->gridCtl();
     Payer working{.dvojazicenIspis = "1", .vidNaTrezor = "FZM", .opstiniId = "0"};
-    if (!isNew) {
-        working = listedPayer(grid, state->edit.LINENO);
-        state->edit.MID = grid.cell(state->edit.LINENO, 1);
-    }
+    if (!isNew) working = listedPayer(grid, state->edit.LINENO);
     auto municipalities = lookup(MUNICIPALITYROWS, vocab::CPORPRAZNAOPSTINI, working.opstiniId, isNew);
     if (!municipalities) return;
     state->municipalities = std::move(*municipalities);

@@ -144,17 +144,13 @@ void PRIMACI() {
 }
 
 void PrimaciChange(const std::shared_ptr<listkit::ListState>& list, bool isNew) {
-    const ui::Ctl grid = list->gridCtl();
-    const int lines = grid.itemCount();
-    const std::vector<int> selection = grid.selection();
-    if (!listkit::PROVERIGRID(isNew, lines, selection)) return;
+    auto edit = beginEdit(*list, isNew);
+    if (!edit) return;
     auto state = std::make_shared<RecipientEdit>();
-    state->edit = {.isNew = isNew, .LINENO = isNew ? lines + 1 : selection.front()};
+    state->edit = *edit;
+    const ui::Ctl grid = list->gridCtl();
     Recipient working{.opstiniId = "0", .ddvObvrznik = "0"};
-    if (!isNew) {
-        working = listedRecipient(grid, state->edit.LINENO);
-        state->edit.MID = grid.cell(state->edit.LINENO, 1);
-    }
+    if (!isNew) working = listedRecipient(grid, state->edit.LINENO);
     auto municipalities = lookup(MUNICIPALITYROWS, vocab::CPORPRAZNAOPSTINI, working.opstiniId, isNew);
     if (!municipalities) return;
     state->municipalities = std::move(*municipalities);
