@@ -1,9 +1,8 @@
 // kasavel: the program, with the working folder as its data folder.
-#include <QApplication>
-
+#include "platform/ui/application.h"
 #include "shell/main.h"
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    ui::Application application(argc, argv);
     return shell::MAIN();
 }

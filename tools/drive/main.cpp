@@ -2,7 +2,6 @@
 // user from a scenario script, and prints what happened as a transcript.
 //
 //   kasavel-drive [--today YYYY-MM-DD] [--data DIR] SCRIPT     ("-" reads standard input)
-#include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include <iostream>
 
 #include "platform/desktop/desktop.h"
+#include "platform/ui/application.h"
 #include "shell/main.h"
 #include "tools/drive/script_interaction.h"
 
@@ -63,8 +63,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    ui::Application application(argc, argv, true);
     drive::Script script(*in);
     drive::ScriptInteraction interaction(script, std::cout);
     ui::setInteraction(&interaction);

@@ -156,6 +156,9 @@ const Win& Win::center() const {
 
 const Win& Win::maximize() const {
     detail::Window& w = detail::window(name_);
+    // A window without a sizing border still fills the screen when the program maximizes it.
+    w.widget->setMinimumSize(0, 0);
+    w.widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     if (QScreen* screen = QGuiApplication::primaryScreen()) w.widget->setGeometry(screen->availableGeometry());
     w.widget->setWindowState(w.widget->windowState() | Qt::WindowMaximized);
     return *this;

@@ -1,0 +1,23 @@
+#include "platform/ui/application.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace ui {
+
+struct Application::Impl {
+    Impl(int& argc, char** argv) : app(argc, argv) {}
+    QApplication app;
+};
+
+Application::Application(int& argc, char** argv, bool offscreen) {
+    if (offscreen) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", "/tmp");
+    impl_ = std::make_unique<Impl>(argc, argv);
+    // The windows are laid out in pixels for a 9-point Arial.
+    QApplication::setFont(QFont("Arial", 9));
+}
+
+Application::~Application() = default;
+
+}  // namespace ui
