@@ -98,20 +98,44 @@ protected:
         if (e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete) {
             const int at = e->key() == Qt::Key_Backspace ? pos - 1 : pos;
             if (at < 0 || at >= static_cast<int>(mask.size())) return;
-            std::size_t caret = 0;
-            setText(q(mask::typeOver(mask, s(text()), " ", static_cast<std::size_t>(at), &caret)));
-            setCursorPosition(at);
-            if (typed) typed();
+            replaceText(mask::typeOver(mask, s(text()), " ", static_cast<std::size_t>(at)), at);
             return;
         }
         if (!t.isEmpty() && t[0].isPrint()) {
             std::size_t caret = 0;
-            setText(q(mask::typeOver(mask, s(text()), s(t), static_cast<std::size_t>(pos), &caret)));
-            setCursorPosition(static_cast<int>(caret));
-            if (typed) typed();
+            const std::string typedText = mask::typeOver(mask, s(text()), s(t), static_cast<std::size_t>(pos), &caret);
+            replaceText(typedText, static_cast<int>(caret));
             return;
         }
         QLineEdit::keyPressEvent(e);
+    }
+    // A click or the focus never leaves the caret among the trailing blanks of a
+    // masked box, where typing would not show: it stops after the last character.
+    void mousePressEvent(QMouseEvent* e) override {
+        QLineEdit::mousePressEvent(e);
+        keepCaretInText();
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        QLineEdit::focusInEvent(e);
+        keepCaretInText();
+    }
+
+private:
+    void replaceText(const std::string& newText, int caret) {
+        const bool changed = newText != s(text());
+        setText(q(newText));
+        setCursorPosition(caret);
+        if (changed && typed) typed();
+    }
+    void keepCaretInText() {
+        if (mask.empty()) return;
+        const QString t = text();
+        int end = static_cast<int>(t.size());
+        while (end > 0 && t[end - 1] == ' ') --end;
+        if (cursorPosition() > end) {
+            deselect();
+            setCursorPosition(end);
+        }
     }
 };
 
