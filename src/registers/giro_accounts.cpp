@@ -15,9 +15,11 @@ namespace {
 
 using shell::doubleQuotes;
 
+// A row whose use could not be looked up counts as used: it is kept.
 bool inUse(sqlite3* db, const AccountTables& t, std::string_view id) {
-    return std::any_of(t.uses.begin(), t.uses.end(),
-                       [&](const listkit::ReferenceCheck& u) { return referenced(db, u.table, u.column, id); });
+    return std::any_of(t.uses.begin(), t.uses.end(), [&](const listkit::ReferenceCheck& u) {
+        return referenced(db, u.table, u.column, id).value_or(true);
+    });
 }
 
 bool heldBy(const ui::TextTable& owners, const std::string& ownerId) {
@@ -58,11 +60,12 @@ std::string accountsQuery(const AccountTables& t, std::string_view ownerId) {
            std::string(ownerId);
 }
 
-bool referenced(sqlite3* db, std::string_view table, std::string_view column, std::string_view id) {
+std::optional<bool> referenced(sqlite3* db, std::string_view table, std::string_view column, std::string_view id) {
     if (!shell::tableExists(db, table)) return false;
-    return !shell::SQL(db, "select * from " + std::string(table) + " where " + std::string(column) + " = '" +
-                               doubleQuotes(id) + "'")
-                .empty();
+    const shell::QueryResult found = shell::query(db, "select * from " + std::string(table) + " where " +
+                                                          std::string(column) + " = '" + doubleQuotes(id) + "'");
+    if (!found.ok) return std::nullopt;
+    return !found.rows.empty();
 }
 
 bool removable(sqlite3* db, const AccountTables& t, const ui::TextTable& rows, const std::vector<int>& selection) {
@@ -71,7 +74,9 @@ bool removable(sqlite3* db, const AccountTables& t, const ui::TextTable& rows, c
         const std::string id = rows.at(static_cast<std::size_t>(line - 1), 0);
         if (id.empty()) continue;  // added in this window: nothing refers to it yet
         for (const listkit::ReferenceCheck& u : t.uses) {
-            if (referenced(db, u.table, u.column, id)) {
+            const std::optional<bool> used = referenced(db, u.table, u.column, id);
+            if (!used) return false;
+            if (*used) {
                 ui::msgInfo(u.message, vocab::CPORGRESKA);
                 return false;
             }

@@ -31,13 +31,15 @@ struct AccountTables {
 // The owner's stored account rows as the grid holds them: ID, number.
 std::string accountsQuery(const AccountTables& t, std::string_view ownerId);
 
-// Whether a row of `table` names `id` in `column`. A table that has not been
-// created yet names nothing, and no error is shown for it.
-bool referenced(sqlite3* db, std::string_view table, std::string_view column, std::string_view id);
+// Whether a row of `table` names `id` in `column`; nothing when the query
+// failed (its error has been shown), which callers take as "in use". A table
+// that has not been created yet names nothing, and no error is shown for it.
+std::optional<bool> referenced(sqlite3* db, std::string_view table, std::string_view column, std::string_view id);
 
 // Whether the selected grid lines (cell 1 the row's ID, empty for an account
 // added in this window) may leave the grid: for each line in order, each use
-// in order, the first use found shows its refusal and nothing may go.
+// in order, the first use found shows its refusal and nothing may go; nothing
+// goes either after a failed lookup.
 bool removable(sqlite3* db, const AccountTables& t, const ui::TextTable& rows, const std::vector<int>& selection);
 
 // The account the small window gives back. Confirmed without a change, it is

@@ -93,10 +93,29 @@ TEST_F(Accounts, AnAccountOfAnotherOwnerIsNotAttachedTheRestIsSaved) {
 // Orders and payment items may not exist yet: nothing refers to an account then.
 TEST_F(Accounts, MissingReferringTablesReferToNothing) {
     run("INSERT INTO IsplakjaciZiroSmetki VALUES (1, 1, 'A'), (2, 1, 'O''1');");
-    EXPECT_FALSE(referenced(db, "Nalozi", "IsplakjaciZiroSmetkiID", "1"));
+    EXPECT_EQ(referenced(db, "Nalozi", "IsplakjaciZiroSmetkiID", "1"), false);
     EXPECT_TRUE(savePayer("1", {"O'1"}));
     EXPECT_EQ(payerAccountRows(), (std::vector<std::string>{"3|1|O'1"}));
     EXPECT_TRUE(ui.shown.empty());
+}
+
+// Orders name recipient accounts without a foreign key: when their lookup
+// fails (here an orders table without the column), the account counts as
+// used, so the save keeps it and the grid does not let it go.
+TEST_F(Accounts, AnAccountWhoseUseCannotBeLookedUpIsKept) {
+    run("CREATE TABLE Nalozi (ID INTEGER PRIMARY KEY, PrimaciID INTEGER);"
+        "INSERT INTO PrimaciZiroSmetki VALUES (1, 1, 'X'), (2, 1, 'Y');");
+    EXPECT_EQ(referenced(db, "Nalozi", "PrimaciZiroSmetkiID", "1"), std::nullopt);
+    ui.shown.clear();
+    EXPECT_TRUE(saveRecipient("1", "", {"X"}));
+    EXPECT_EQ(recipientAccountRows(), (std::vector<std::string>{"1|1|X", "2|1|Y"}));
+
+    ui::TextTable grid(2);
+    grid.appendRow({"2", "Y"});
+    ui.shown.clear();
+    EXPECT_FALSE(removable(db, recipientAccounts(), grid, {1}));
+    ASSERT_EQ(ui.shown.size(), 1u);  // the database error, no refusal that names an order
+    EXPECT_EQ(ui.shown[0].rfind("stop|", 0), 0u) << ui.shown[0];
 }
 
 // A failed statement after the record's own undoes the update, the purge
