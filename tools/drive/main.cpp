@@ -68,7 +68,10 @@ int main(int argc, char** argv) {
     drive::ScriptInteraction interaction(script, std::cout);
     ui::setInteraction(&interaction);
     try {
-        finish(shell::MAIN());
+        // MAIN returns only when the program ends before its main window (the
+        // database cannot be opened): the program ended, which is exit 0.
+        shell::MAIN();
+        finish(0);
     } catch (const drive::Ended& e) {
         finish(e.status);
     } catch (const drive::Failed& f) {
