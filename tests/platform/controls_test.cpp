@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/desktop/desktop.h"
 #include "platform/ui/ui.h"
 #include "support/recording_interaction.h"
 
@@ -71,7 +72,10 @@ TEST_F(Controls, GridValueIsTheSelectedLinesAscending) {
 }
 
 TEST_F(Controls, DatePickerHoldsStoredDates) {
+    desktop::setToday("20240229");
     auto date = ui::addDatePicker("frmTest", "txtD").allowEmptyDate(true);
+    desktop::setToday("");
+    EXPECT_EQ(date.date(), "20240229");  // a new picker starts on the program's today
     date.date("20261210");
     EXPECT_EQ(date.date(), "20261210");
     EXPECT_EQ(date.text(), "10.12.2026");

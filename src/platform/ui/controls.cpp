@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "platform/desktop/desktop.h"
 #include "platform/ui/mask.h"
 #include "platform/ui/quote.h"
 #include "platform/text/utf8.h"
@@ -333,7 +334,8 @@ public:
         edit_->setCalendarPopup(true);
         edit_->setMinimumDate(kEmptyDate);
         edit_->setSpecialValueText(" ");
-        edit_->setDate(QDate::currentDate());
+        // Today of the program's clock, which the scenario driver fixes.
+        edit_->setDate(QDate::fromString(q(desktop::today()), "yyyyMMdd"));
         QObject::connect(edit_, &QDateEdit::userDateChanged, [this] { fireChange(); });
     }
     void setAllowEmpty(bool on) override { allowEmpty_ = on; }
