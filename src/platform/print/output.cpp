@@ -64,13 +64,17 @@ namespace detail {
 std::string sendToPrinter(const Document& document) {
     const auto printer = configuredPrinter(document.setup);
     if (!printer) return detail::refusedSetup;
-    // The built-in printer writes a PDF file, complete before it takes the chosen name.
-    std::string target;
+    // The built-in printer writes a PDF file, complete before it takes the chosen
+    // name; until then it is a temporary file of its own beside it.
+    const char* const notWritten = "Фајлот не може да се запише.";
+    std::string target, temporary;
     if (printer->outputFormat() == QPrinter::PdfFormat) {
         const auto path = ui::putFile("Печати во PDF фајл", {{"PDF", "*.pdf"}});
         if (!path) return "";
         target = *path;
-        printer->setOutputFileName(QString::fromStdString(target + ".tmp"));
+        temporary = desktop::temporaryBeside(target);
+        if (temporary.empty()) return notWritten;
+        printer->setOutputFileName(QString::fromStdString(temporary));
     }
     QPainter painter;
     if (!painter.begin(printer.get())) return detail::refusedSetup;
@@ -82,10 +86,10 @@ std::string sendToPrinter(const Document& document) {
     const bool done = painter.end();
     if (target.empty()) return done ? "" : "Печатењето не успеа.";
     std::error_code renamed, ignored;
-    if (done) std::filesystem::rename(target + ".tmp", target, renamed);
+    if (done) std::filesystem::rename(temporary, target, renamed);
     if (done && !renamed) return "";
-    std::filesystem::remove(target + ".tmp", ignored);
-    return done ? renamed.message() : "Фајлот не може да се запише.";
+    std::filesystem::remove(temporary, ignored);
+    return done ? renamed.message() : notWritten;
 }
 
 }  // namespace detail

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <filesystem>
+#include <fstream>
 
 #include "platform/print/printers.h"
 #include "platform/print/qt_printer.h"
@@ -62,6 +63,7 @@ TEST(PrintOutput, TheBuiltInPrinterWritesTheChosenPdfFile) {
     testing_support::TempFolder folder;
     testing_support::RecordingInteraction seam;
     seam.paths = {folder.file("printed.pdf"), std::nullopt};
+    std::ofstream(folder.file("printed.pdf.tmp")) << "the user's own";  // no name the printer may take
     ASSERT_EQ(print::detail::sendToPrinter(threePages()), "");
     const auto info = testing_support::pdfInfo(folder.file("printed.pdf"));
     EXPECT_TRUE(info.readable);
@@ -70,7 +72,9 @@ TEST(PrintOutput, TheBuiltInPrinterWritesTheChosenPdfFile) {
     // Cancelled: nothing printed, nothing said.
     EXPECT_EQ(print::detail::sendToPrinter(threePages()), "");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()),
-              1);
+              2);
+    std::ifstream own(folder.file("printed.pdf.tmp"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(own), {}), "the user's own");
 }
 
 TEST(PrintPreview, ButtonsPrintSaveAndClose) {
