@@ -40,7 +40,11 @@ bool PROVERIPREDBRISENJE(sqlite3* db, std::string_view refTable, const ui::TextT
     for (int line : selection) {
         const std::string sql = "select * from " + std::string(refTable) + " where " + std::string(refColumn) + " = '" +
                                 shell::doubleQuotes(cellOf(rows, line, 0)) + "'";
-        if (!shell::SQL(db, sql).empty()) {
+        const shell::QueryResult found = shell::query(db, sql);
+        // A check that could not be made refuses the delete; the database
+        // layer has shown why.
+        if (!found.ok) return false;
+        if (!found.rows.empty()) {
             ui::msgInfo(message, vocab::CPORGRESKA);
             return false;
         }

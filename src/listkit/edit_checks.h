@@ -22,7 +22,7 @@ bool PROVERIGRID(bool isNew, const ListState& s);
 
 // PROVERIPREDBRISENJE: whether no row of refTable refers, through refColumn,
 // to the record of any selected line; otherwise shows the message. A table
-// that does not exist yet refers to nothing.
+// that does not exist yet refers to nothing; a check query that fails refuses.
 bool PROVERIPREDBRISENJE(sqlite3* db, std::string_view refTable, const ui::TextTable& rows,
                          const std::vector<int>& selection, std::string_view refColumn, std::string_view message);
 bool PROVERIPREDBRISENJE(std::string_view refTable, const ListState& s, std::string_view refColumn,

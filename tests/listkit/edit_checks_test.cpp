@@ -146,6 +146,13 @@ TEST_F(Deletion, ReferenceChecks) {
     }
 }
 
+TEST_F(Deletion, AReferenceCheckThatCannotBeMadeRefuses) {
+    // A referring table that exists but cannot be read: a view over a table that is gone.
+    ASSERT_TRUE(shell::MISCSQL1(db, "CREATE TABLE G (TID); CREATE VIEW V AS SELECT TID FROM G; DROP TABLE G;"));
+    EXPECT_FALSE(listkit::PROVERIPREDBRISENJE(db, "V", list(), {2}, "TID", vocab::CPORNEBRISETIPOVIPRIHODI));
+    EXPECT_EQ(ui.shown, (std::vector<std::string>{"stop||no such table: main.G Query is : select * from V where TID = '2'"}));
+}
+
 TEST_F(Deletion, IdsCompareAsWholeTexts) {
     ASSERT_TRUE(shell::MISCSQL1(db, "INSERT INTO T VALUES (10, '10'); INSERT INTO R VALUES (1, 10)"));
     EXPECT_TRUE(listkit::PROVERIPREDBRISENJE(db, "R", list(), {1}, "TID", "x"));
