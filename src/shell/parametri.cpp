@@ -105,7 +105,7 @@ void PARAMETRITREZOR() {
     if (ui::windowExists(WINDOW)) return;
     {
         ui::WaitWindow wait(vocab::CPORSEPREZEMAATPODATOCITEODBAZA);
-        MISCSQL1(app().DB, PARAMETRICREATE);
+        MISCSQL1(app().DB, PARAMETRICREATEWINDOW);
     }
     defineWindow();
     ui::Win(WINDOW).center().activate();

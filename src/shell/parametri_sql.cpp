@@ -28,12 +28,19 @@ std::array<std::string, 10> literals(const TreasuryParameters& p) {
 
 }  // namespace
 
-const std::string PARAMETRICREATE =
-    "CREATE TABLE IF NOT EXISTS Parametri ( ID\tINTEGER NOT NULL PRIMARY KEY AUTOINCREMENT, "
-    "TrezorskaSmetkaNaRM\tCHAR(18), TrezorskaSmetkaNaFZOM\tCHAR(18), PodsmetkaGotovinaNaRM\tCHAR(18), "
-    "PodsmetkaGotovinaNaFZOM\tCHAR(18), KontoGotovinaNaRM\tCHAR(6), KontoGotovinaNaFZOM\tCHAR(6), "
-    "ProcentZaPD\tNUMERIC(2, 0), UplatnaSmetkaZaPD1\tCHAR(18), UplatnaSmetkaZaPD2\tCHAR(18), "
-    "ProcentZaDDV\tNUMERIC(2, 0));";
+namespace {
+std::string createStatement(std::string_view gapBeforeUplatnaSmetkaZaPD1) {
+    return "CREATE TABLE IF NOT EXISTS Parametri ( ID\tINTEGER NOT NULL PRIMARY KEY AUTOINCREMENT, "
+           "TrezorskaSmetkaNaRM\tCHAR(18), TrezorskaSmetkaNaFZOM\tCHAR(18), PodsmetkaGotovinaNaRM\tCHAR(18), "
+           "PodsmetkaGotovinaNaFZOM\tCHAR(18), KontoGotovinaNaRM\tCHAR(6), KontoGotovinaNaFZOM\tCHAR(6), "
+           "ProcentZaPD\tNUMERIC(2, 0)," +
+           std::string(gapBeforeUplatnaSmetkaZaPD1) +
+           "UplatnaSmetkaZaPD1\tCHAR(18), UplatnaSmetkaZaPD2\tCHAR(18), ProcentZaDDV\tNUMERIC(2, 0));";
+}
+}  // namespace
+
+const std::string PARAMETRICREATE = createStatement(" ");
+const std::string PARAMETRICREATEWINDOW = createStatement("  ");
 
 const std::string PARAMETRISELECT =
     " select TrezorskaSmetkaNaRM, TrezorskaSmetkaNaFZOM, PodsmetkaGotovinaNaRM, PodsmetkaGotovinaNaFZOM,  "

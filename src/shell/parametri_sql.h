@@ -26,6 +26,9 @@ struct TreasuryParameters {
 };
 
 extern const std::string PARAMETRICREATE;
+// The same statement as the parameters window sends it, with two blanks before
+// UplatnaSmetkaZaPD1: an error message shows it so.
+extern const std::string PARAMETRICREATEWINDOW;
 extern const std::string PARAMETRISELECT;
 
 // The parameters of a row of PARAMETRISELECT: texts as stored, the percents as

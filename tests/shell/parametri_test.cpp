@@ -38,6 +38,21 @@ TEST_F(Parametri, FirstStartCreatesTheTableWithTheDefaultRow) {
     EXPECT_EQ(SQL(db, "select count(*) from Parametri").at(0, 0), "1");
 }
 
+TEST(ParametriStatements, CreateAtStartUpAndInTheWindow) {
+    EXPECT_EQ(PARAMETRICREATE,
+              "CREATE TABLE IF NOT EXISTS Parametri ( ID\tINTEGER NOT NULL PRIMARY KEY AUTOINCREMENT, "
+              "TrezorskaSmetkaNaRM\tCHAR(18), TrezorskaSmetkaNaFZOM\tCHAR(18), PodsmetkaGotovinaNaRM\tCHAR(18), "
+              "PodsmetkaGotovinaNaFZOM\tCHAR(18), KontoGotovinaNaRM\tCHAR(6), KontoGotovinaNaFZOM\tCHAR(6), "
+              "ProcentZaPD\tNUMERIC(2, 0), UplatnaSmetkaZaPD1\tCHAR(18), UplatnaSmetkaZaPD2\tCHAR(18), "
+              "ProcentZaDDV\tNUMERIC(2, 0));");
+    EXPECT_EQ(PARAMETRICREATEWINDOW,
+              "CREATE TABLE IF NOT EXISTS Parametri ( ID\tINTEGER NOT NULL PRIMARY KEY AUTOINCREMENT, "
+              "TrezorskaSmetkaNaRM\tCHAR(18), TrezorskaSmetkaNaFZOM\tCHAR(18), PodsmetkaGotovinaNaRM\tCHAR(18), "
+              "PodsmetkaGotovinaNaFZOM\tCHAR(18), KontoGotovinaNaRM\tCHAR(6), KontoGotovinaNaFZOM\tCHAR(6), "
+              "ProcentZaPD\tNUMERIC(2, 0),  UplatnaSmetkaZaPD1\tCHAR(18), UplatnaSmetkaZaPD2\tCHAR(18), "
+              "ProcentZaDDV\tNUMERIC(2, 0));");
+}
+
 TEST_F(Parametri, TheDefaultsAreInsertedWithTheirPercentsAsTwoCharacterTexts) {
     EXPECT_EQ(parametriInsert(TreasuryParameters{}),
               "insert into Parametri (TrezorskaSmetkaNaRM, TrezorskaSmetkaNaFZOM, PodsmetkaGotovinaNaRM, "
