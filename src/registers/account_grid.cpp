@@ -46,6 +46,7 @@ void changeAccount(const AccountPage& p, bool isNew) {
     openEditWindow({.name = smallWindow(p),
                     .width = 500,
                     .height = 200,
+                    .cancelFromRight = 150,
                     .isNew = isNew,
                     .controls =
                         [&](const std::string& w) {

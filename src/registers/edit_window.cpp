@@ -40,7 +40,7 @@ void openEditWindow(const EditWindowSpec& spec) {
         .onClick(spec.save);
     const std::string window = spec.name;
     ui::addButton(spec.name, "cmdCancel")
-        .at(spec.width - 140, row, 100, 25)
+        .at(spec.width - spec.cancelFromRight, row, 100, 25)
         .text(vocab::CCAPTIONOTKAZI)
         .picture("img16Cancel")
         .tooltip(vocab::CTOOLTIPOTKAZI)

@@ -20,6 +20,7 @@ struct EditWindowSpec {
     std::string name;  // "frm" + register + "Change"
     int width = 600;
     int height = 250;
+    int cancelFromRight = 140;  // the cancel button's column: the width minus this
     bool isNew = true;
     std::function<void(const std::string& window)> controls;
     std::function<void()> save;
