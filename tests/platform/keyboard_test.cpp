@@ -55,4 +55,30 @@ TEST_F(Keyboard, TypingIntoATextBoxRunsTheChangeHandler) {
     EXPECT_EQ(changes, 3);
 }
 
+TEST_F(Keyboard, EnterRunsTheControlsActionThenMovesOnExceptInGridsAndEditBoxes) {
+    std::vector<std::string> events;
+    const auto log = [&](std::string e) { return [&events, e] { events.push_back(e); }; };
+    ui::addTextBox("frmKeys", "txtA").onEnter(log("enter txtA")).onLostFocus(log("left txtA"));
+    ui::addGrid("frmKeys", "grdB").onLostFocus(log("left grdB"));
+    ui::addEditBox("frmKeys", "edtC").onGotFocus(log("got edtC")).onLostFocus(log("left edtC"));
+    ui::addTextBox("frmKeys", "txtD").onGotFocus(log("got txtD"));
+    auto& w = ui::detail::window("frmKeys");
+    const auto press = [&](const char* name) {
+        auto& c = ui::detail::control("frmKeys", name);
+        ui::detail::moveFocus(w, &c);
+        events.clear();
+        const bool taken = ui::detail::pressEnter(c);
+        return std::make_pair(taken, w.focus->name());
+    };
+    ui::setEnterMovesFocus(true);
+    EXPECT_EQ(press("txtA"), std::make_pair(true, std::string("grdB")));
+    EXPECT_EQ(events, (std::vector<std::string>{"enter txtA", "left txtA"}));
+    EXPECT_EQ(press("grdB"), std::make_pair(false, std::string("grdB")));
+    EXPECT_EQ(press("edtC"), std::make_pair(false, std::string("edtC")));
+    EXPECT_TRUE(events.empty());
+    ui::setEnterMovesFocus(false);
+    EXPECT_EQ(press("txtA"), std::make_pair(true, std::string("txtA")));  // its action, and the focus stays
+    EXPECT_EQ(events, (std::vector<std::string>{"enter txtA"}));
+}
+
 }  // namespace

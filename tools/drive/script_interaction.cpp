@@ -184,11 +184,7 @@ void ScriptInteraction::run(const Line& l) {
                     ud::invoke(it->second);
                     return;
                 }
-                if (key == ui::Key::Enter && w.focus) {
-                    const std::string window = w.name();
-                    ud::invoke(w.focus->on.enter);
-                    if (ud::Window* still = ud::findWindow(window); still && ud::enterMovesFocus()) ud::focusNext(*still);
-                }
+                if (key == ui::Key::Enter && w.focus) ud::pressEnter(*w.focus);
                 return;
             }
             case Verb::Close: {

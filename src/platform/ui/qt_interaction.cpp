@@ -50,18 +50,12 @@ protected:
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) return false;
         detail::Control* c = controlOf(qobject_cast<QWidget*>(o));
-        if (!c || c->kind() == detail::Kind::Grid || c->kind() == detail::Kind::Edit) return false;
+        if (!c) return false;
         const std::string window = c->window().name();
-        const bool hadAction = static_cast<bool>(c->on.enter);
-        detail::invoke(c->on.enter);
-        if (detail::enterMovesFocus()) {
-            if (detail::Window* w = detail::findWindow(window)) {
-                detail::focusNext(*w);
-                if (w->focus) w->focus->widget()->setFocus();
-            }
-            return true;
-        }
-        return hadAction;
+        if (!detail::pressEnter(*c)) return false;
+        if (detail::enterMovesFocus())
+            if (detail::Window* w = detail::findWindow(window); w && w->focus) w->focus->widget()->setFocus();
+        return true;
     }
 };
 

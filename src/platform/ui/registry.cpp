@@ -151,6 +151,16 @@ void focusNext(Window& w) {
 
 bool enterMovesFocus() { return enterMoves; }
 
+bool pressEnter(Control& c) {
+    if (c.kind() == Kind::Grid || c.kind() == Kind::Edit) return false;
+    const std::string window = c.window().name();  // the action may release the window
+    const bool hadAction = static_cast<bool>(c.on.enter);
+    detail::invoke(c.on.enter);
+    if (!enterMoves) return hadAction;
+    if (Window* w = findWindow(window)) focusNext(*w);
+    return true;
+}
+
 }  // namespace ui::detail
 
 namespace ui {

@@ -113,6 +113,11 @@ void invoke(const Action& a);
 
 bool enterMovesFocus();
 
+// The Enter key on the control that has the focus: its own Enter action, then
+// the focus moves on when the program asks for that. Grids and edit boxes keep
+// the key for themselves. False when the key is left to the control.
+bool pressEnter(Control& c);
+
 std::string lower(std::string_view s);
 
 }  // namespace ui::detail
