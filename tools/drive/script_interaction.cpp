@@ -221,7 +221,10 @@ Line ScriptInteraction::answer(const std::string& what) {
         return l;
     }
     auto line = script_.next();
-    if (!line) throw Failed(what + " left unanswered at the end of the script");
+    if (!line) {
+        out_ << "\n";  // ends the transcript line of the question or dialog
+        throw Failed(what + " left unanswered at the end of the script");
+    }
     return *line;
 }
 
