@@ -1,0 +1,41 @@
+#pragma once
+// How wide the report's columns are, how they add up to the table width, the
+// spread over the printable width, and the fit test. Plain C++: texts are
+// measured through the function the caller passes (PRINTLEN in the program).
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "gridreport/report_state.h"
+
+namespace gridreport {
+
+// The width of a text in mm at a font size in points, rounded to 2 decimals.
+using Measure = std::function<double(std::string_view text, double size)>;
+
+// PRINTLEN: the text's width in whole pixels of one fixed screen font (the
+// report's own font plays no part), times 0.0254 mm per pixel and point.
+double PRINTLEN(std::string_view text, double size);
+
+// PDFCALCULATECOLUMNSIZES: content and caption widths, and every column's
+// width from them (or from the caller's widths). `fontSize` is the entry of
+// the font size combo as shown.
+void PDFCALCULATECOLUMNSIZES(ReportState& s, std::string_view fontSize, const Measure& measure);
+
+// What the tally shows.
+struct Tally {
+    bool fits = false;
+    std::string status1, status2;
+};
+
+// PDFPRINTCOLTALLY: spreads the columns when `spread` is on, sets CURCOL1 and
+// tests the fit against MAXCOL2.
+Tally PDFPRINTCOLTALLY(ReportState& s, bool spread);
+
+// Status bar item 2: "Total Width : 187.50 out of 175.90".
+std::string widthStatus(const ReportState& s);
+
+// The natural width of column c: the larger of its content and caption widths.
+double naturalWidth(const ReportState& s, std::size_t c);
+
+}  // namespace gridreport

@@ -1,0 +1,111 @@
+// Column widths from the texts, the caller's widths, the spread and the fit test.
+#include "gridreport/column_fit.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "report_fixture.h"
+
+namespace {
+
+using namespace gridreport;
+using report_fixture::report;
+using report_fixture::table;
+
+TEST(GridReportColumns, WidthsFromCellsAndCaptions) {
+    const auto rows = table({{"12345", "", "ab"}, {"  1  ", "", "abcd"}});
+    auto s = report(rows, {"ID", "", "A very long caption"});
+    EXPECT_EQ(s.COLUMNARR[0].width, 5);   // the widest cell
+    EXPECT_EQ(s.COLUMNARR[1].width, 0);   // empty cells and caption
+    EXPECT_EQ(s.COLUMNARR[2].width, 19);  // the caption is wider than every cell
+    s.MAXCOL2 = 100;
+    const Tally t = PDFPRINTCOLTALLY(s, false);
+    EXPECT_EQ(s.CURCOL1, 5 + 2 + 0 + 2 + 19 + 2);  // an empty column still takes its gap
+    EXPECT_TRUE(t.fits);
+    EXPECT_EQ(t.status1, "Welcome to Print Wizard");
+    EXPECT_EQ(t.status2, "Total Width : 30.00 out of 100.00");
+}
+
+TEST(GridReportColumns, FontSizeScalesTheWidths) {
+    const auto rows = table({{"123456"}});
+    auto s = report(rows, {"ID"});
+    PDFCALCULATECOLUMNSIZES(s, " 24 ", report_fixture::measure);
+    EXPECT_EQ(s.COLUMNARR[0].width, 12);
+    PDFCALCULATECOLUMNSIZES(s, "", report_fixture::measure);  // no size: nothing changes
+    EXPECT_EQ(s.COLUMNARR[0].width, 12);
+}
+
+TEST(GridReportColumns, CallerWidthsLeaveColumnsOut) {
+    const auto rows = table({{"a", "b", "c"}});
+    ReportRequest r;
+    r.widths = {0, 25, 40};
+    auto s = report(rows, {"A", "B", "C"}, {}, r);
+    EXPECT_FALSE(s.COLUMNARR[0].included());
+    EXPECT_EQ(s.COLUMNARR[1].width, 25);
+    EXPECT_EQ(s.COLUMNARR[2].width, 40);
+    r.widths = {10, 20};  // a count that differs is ignored
+    auto t = report(rows, {"A", "B", "C"}, {}, r);
+    EXPECT_EQ(t.COLUMNARR[0].width, 0);
+    EXPECT_TRUE(t.COLUMNARR[0].included());
+}
+
+TEST(GridReportColumns, SumColumnIsAsWideAsItsTotal) {
+    ReportRequest r;
+    r.rows = table({{"1"}, {"999"}});
+    r.captions = {"N"};
+    r.sums = {{true, "999,999"}};
+    auto s = report(ui::TextTable(), {}, {}, r);
+    EXPECT_EQ(s.COLUMNARR[0].width, 5);  // "1,000"
+}
+
+TEST(GridReportFit, EqualFitsAndAHundredthMoreDoesNot) {
+    const auto rows = table({{"12345678"}});
+    auto s = report(rows, {"ID"});
+    s.MAXCOL2 = 10;
+    EXPECT_TRUE(PDFPRINTCOLTALLY(s, false).fits);
+    s.MAXCOL2 = 9.99;
+    const Tally t = PDFPRINTCOLTALLY(s, false);
+    EXPECT_FALSE(t.fits);
+    EXPECT_EQ(t.status1, "You had selected more columns than to fit in a page!");
+    EXPECT_EQ(t.status2, "Total Width : 10.00 out of 9.99");
+}
+
+TEST(GridReportFit, SpreadKeepsProportionsAndEndsFiveMillimetresShort) {
+    const auto rows = table({{std::string(10, 'a'), std::string(20, 'b'), std::string(30, 'c'), "x"}});
+    auto s = report(rows, {"", "", "", ""});
+    s.COLUMNARR[3].include = 2;
+    s.MAXCOL2 = 170;
+    EXPECT_TRUE(PDFPRINTCOLTALLY(s, true).fits);
+    EXPECT_DOUBLE_EQ(s.COLUMNARR[0].width, 26.5);
+    EXPECT_DOUBLE_EQ(s.COLUMNARR[1].width, 53);
+    EXPECT_DOUBLE_EQ(s.COLUMNARR[2].width, 79.5);
+    EXPECT_DOUBLE_EQ(s.CURCOL1, 165);
+    // Spread again from the natural widths on a narrower page.
+    s.MAXCOL2 = 100;
+    PDFPRINTCOLTALLY(s, true);
+    EXPECT_DOUBLE_EQ(s.CURCOL1, 95);
+}
+
+TEST(GridReportFit, SpreadLeavesANaturalTableThatFillsThePage) {
+    const auto rows = table({{std::string(8, 'a')}});
+    auto s = report(rows, {""});
+    s.MAXCOL2 = 10;
+    EXPECT_TRUE(PDFPRINTCOLTALLY(s, true).fits);
+    EXPECT_EQ(s.COLUMNARR[0].width, 8);
+    EXPECT_EQ(s.CURCOL1, 10);
+    s.COLUMNARR[0].include = 2;  // nothing included
+    EXPECT_TRUE(PDFPRINTCOLTALLY(s, true).fits);
+    EXPECT_EQ(s.CURCOL1, 5);
+}
+
+TEST(GridReportMeasure, OneFixedScreenFont) {
+    EXPECT_EQ(PRINTLEN("", 12), 0);
+    const double w = PRINTLEN("Износ 123", 12);
+    EXPECT_GT(w, 0);
+    // Whole pixels of 0.0254 mm per point: twice the size, twice the width.
+    EXPECT_NEAR(PRINTLEN("Износ 123", 24), 2 * w, 0.011);
+    EXPECT_NEAR(w * 100, std::round(w * 100), 1e-9);
+}
+
+}  // namespace
