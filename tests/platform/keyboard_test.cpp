@@ -62,6 +62,7 @@ TEST_F(Keyboard, EnterRunsTheControlsActionThenMovesOnExceptInGridsAndEditBoxes)
     ui::addGrid("frmKeys", "grdB").onLostFocus(log("left grdB"));
     ui::addEditBox("frmKeys", "edtC").onGotFocus(log("got edtC")).onLostFocus(log("left edtC"));
     ui::addTextBox("frmKeys", "txtD").onGotFocus(log("got txtD"));
+    ui::addButton("frmKeys", "btnE").onClick(log("click btnE"));
     auto& w = ui::detail::window("frmKeys");
     const auto press = [&](const char* name) {
         auto& c = ui::detail::control("frmKeys", name);
@@ -76,6 +77,8 @@ TEST_F(Keyboard, EnterRunsTheControlsActionThenMovesOnExceptInGridsAndEditBoxes)
     EXPECT_EQ(press("grdB"), std::make_pair(false, std::string("grdB")));
     EXPECT_EQ(press("edtC"), std::make_pair(false, std::string("edtC")));
     EXPECT_TRUE(events.empty());
+    EXPECT_EQ(press("btnE"), std::make_pair(true, std::string("btnE")));  // a button is pressed, the focus stays
+    EXPECT_EQ(events, (std::vector<std::string>{"click btnE"}));
     ui::setEnterMovesFocus(false);
     EXPECT_EQ(press("txtA"), std::make_pair(true, std::string("txtA")));  // its action, and the focus stays
     EXPECT_EQ(events, (std::vector<std::string>{"enter txtA"}));

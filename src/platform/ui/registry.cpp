@@ -153,6 +153,11 @@ bool enterMovesFocus() { return enterMoves; }
 
 bool pressEnter(Control& c) {
     if (c.kind() == Kind::Grid || c.kind() == Kind::Edit) return false;
+    // Enter on a button presses it, as on every desktop; the focus stays.
+    if (c.kind() == Kind::Button) {
+        detail::invoke(c.on.click);
+        return true;
+    }
     const std::string window = c.window().name();  // the action may release the window
     const bool hadAction = static_cast<bool>(c.on.enter);
     detail::invoke(c.on.enter);
