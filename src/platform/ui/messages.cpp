@@ -52,10 +52,25 @@ std::optional<std::string> getFolder(std::string_view title, std::string_view fo
 WaitWindow::WaitWindow(std::string_view text) { interaction().waitShown(text); }
 WaitWindow::~WaitWindow() { interaction().waitHidden(); }
 
+namespace {
+std::string escapedHtml(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '&': out += "&amp;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+}  // namespace
+
 void fatal(std::string_view what) {
     {
         std::ofstream log("ErrorLog.Htm", std::ios::app);
-        log << "<html><body><p><b>Program Error</b></p><p>" << what << "</p></body></html>\n";
+        log << "<html><body><p><b>Program Error</b></p><p>" << escapedHtml(what) << "</p></body></html>\n";
     }
     interaction().message(MsgKind::Stop, "Program Error", what);
     releaseAllWindows();
