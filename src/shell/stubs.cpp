@@ -16,6 +16,5 @@ void PREFRLANJE() {}
 }  // namespace payments
 
 namespace gridreport {
-void _GRIDPRINT(const std::string&, const std::string&) {}
 void _GRID2PDF(const std::string&, const std::string&) {}
 }  // namespace gridreport

@@ -93,10 +93,13 @@ TEST_F(ListWindow, ToolbarSlotsUnderTheGridPdfHidden) {
         EXPECT_EQ(c.width(), 24) << b.name;
         EXPECT_EQ(c.visible(), b.shown) << b.name;
     }
-    // The grid report is not there yet: its buttons do nothing, and nothing breaks.
-    ui::detail::invoke(ui::detail::control("frmLista", "Print").on.click);
+    // Print reaches the grid report; the hidden Pdf button's report is not there yet.
     ui::detail::invoke(ui::detail::control("frmLista", "Pdf").on.click);
     EXPECT_TRUE(seam.shown.empty());
+    std::filesystem::current_path(folder);  // where the report keeps its settings
+    ui::detail::invoke(ui::detail::control("frmLista", "Print").on.click);
+    EXPECT_TRUE(std::filesystem::exists(folder / "reports.cfg"));
+    EXPECT_EQ(seam.shown, std::vector<std::string>{"preview|1"});
 }
 
 TEST_F(ListWindow, SearchStripAboveTheGrid) {

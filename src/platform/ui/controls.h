@@ -74,6 +74,7 @@ public:
     virtual std::string header(int column) const = 0;
     virtual void setWidths(std::vector<int> pixels) = 0;
     virtual void setJustify(std::vector<int> codes) = 0;
+    virtual std::vector<int> justify() const = 0;
     virtual void setMultiSelect(bool on) = 0;
     virtual void setAllowEdit(bool on) = 0;
     virtual void setRows(TextTable rows) = 0;

@@ -200,6 +200,7 @@ const Ctl& Ctl::justify(std::vector<int> codes) const {
     as<detail::GridLike>(*this, "justify").setJustify(std::move(codes));
     return *this;
 }
+std::vector<int> Ctl::justify() const { return as<detail::GridLike>(*this, "justify").justify(); }
 const Ctl& Ctl::multiSelect(bool on) const {
     as<detail::GridLike>(*this, "multiselect").setMultiSelect(on);
     return *this;
@@ -258,6 +259,10 @@ const Ctl& Ctl::onEnter(Action a) const {
 }
 const Ctl& Ctl::onHeadClick(std::function<void(int)> a) const {
     get(*this).on.headClick = std::move(a);
+    return *this;
+}
+const Ctl& Ctl::onCellCheck(std::function<bool(int, int, const std::string&)> a) const {
+    get(*this).on.cellCheck = std::move(a);
     return *this;
 }
 const Ctl& Ctl::onCellEdit(std::function<void(int, int)> a) const {

@@ -166,6 +166,7 @@ public:
         model_.justify = std::move(codes);
         model_.changedHeaders();
     }
+    std::vector<int> justify() const override { return model_.justify; }
     void setMultiSelect(bool on) override {
         view_->setSelectionMode(on ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
     }
@@ -237,6 +238,10 @@ public:
     }
     void userEditCell(int line, int column, std::string_view value) override {
         if (!model_.editable) throw Refused("the grid allows no editing");
+        if (on.cellCheck) {
+            auto check = on.cellCheck;
+            if (!check(line, column, std::string(value))) return;
+        }
         setCell(line, column, value);
         if (on.cellEdit) {
             auto copy = on.cellEdit;

@@ -20,6 +20,8 @@ struct Handlers {
     Action change, click, dblClick, gotFocus, lostFocus, enter;
     std::function<void(int)> headClick;
     std::function<void(int, int)> cellEdit;
+    // Answers whether a user's cell edit is taken, before it is stored.
+    std::function<bool(int, int, const std::string&)> cellCheck;
 };
 
 // A script or user action the control cannot take (a label cannot be typed into).

@@ -166,6 +166,7 @@ public:
     std::string header(int column) const;
     const Ctl& widths(std::vector<int> pixels) const;   // 0 hides a column
     const Ctl& justify(std::vector<int> codes) const;   // 0 left, 1 right, 2 centred
+    std::vector<int> justify() const;
     const Ctl& multiSelect(bool on) const;
     const Ctl& allowEdit(bool on) const;
     const Ctl& rows(TextTable table) const;
@@ -186,6 +187,8 @@ public:
     const Ctl& onEnter(Action a) const;
     const Ctl& onHeadClick(std::function<void(int column)> a) const;
     const Ctl& onCellEdit(std::function<void(int line, int column)> a) const;
+    // Runs before a user's cell edit is stored; false refuses it: the cell keeps its value.
+    const Ctl& onCellCheck(std::function<bool(int line, int column, const std::string& value)> a) const;
 
 private:
     std::string window_, name_;

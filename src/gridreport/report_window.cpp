@@ -1,0 +1,510 @@
+#include "gridreport/report_window.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "gridreport/paper.h"
+#include "gridreport/settings_file.h"
+#include "gridreport/texts.h"
+#include "platform/print/preview.h"
+#include "platform/print/printers.h"
+#include "platform/ui/ui.h"
+
+namespace gridreport {
+
+namespace {
+
+const char* const settingsFile = "reports.cfg";
+
+// One run of the report: its state and the window that shows it.
+struct Run {
+    ReportState s;
+    Target target = Target::Printer;
+    std::string window;
+    bool built = false;  // change handlers wait until the window is complete
+
+    ui::Ctl ctl(const char* name) const { return ui::Ctl(window, name); }
+    ui::Win win() const { return ui::Win(window); }
+};
+using RunPtr = std::shared_ptr<Run>;
+
+const Measure measure = [](std::string_view text, double size) { return PRINTLEN(text, size); };
+
+std::vector<MergeRow> mergeRows(const Run& r) {
+    std::vector<MergeRow> rows;
+    const ui::TextTable& t = r.ctl("merge").rows();
+    for (std::size_t i = 0; i < t.rows(); ++i)
+        rows.push_back({std::atoi(t.at(i, 0).c_str()), std::atoi(t.at(i, 1).c_str()), t.at(i, 2)});
+    return rows;
+}
+
+void showMergeRows(const Run& r, const std::vector<MergeRow>& rows) {
+    ui::TextTable t(3);
+    for (const MergeRow& m : rows) t.appendRow({std::to_string(m.from), std::to_string(m.to), m.text});
+    r.ctl("merge").rows(std::move(t)).selection(rows.empty() ? std::vector<int>{} : std::vector<int>{1});
+}
+
+void showColumns(const Run& r) {
+    ui::TextTable t(3);
+    for (const Column& c : r.s.COLUMNARR) t.appendRow({c.caption, mm2(c.width), r.s.msg(c.included() ? 59 : 60)});
+    r.ctl("columns").rows(std::move(t)).selection(r.s.COLUMNARR.empty() ? std::vector<int>{} : std::vector<int>{1});
+}
+
+Settings readSettings(const Run& r) {
+    Settings v;
+    v.headers = {r.ctl("header1").text(), r.ctl("header2").text(), r.ctl("Header3").text()};
+    v.footer = r.ctl("Footer1").text();
+    v.fontEntry = r.ctl("selectfontsize").value();
+    v.lengthyLine = r.ctl("wordwrap").value();
+    v.pagination = r.ctl("pageno").value();
+    v.columnLines = r.ctl("collines").value() == 1;
+    v.rowLines = r.ctl("rowlines").value() == 1;
+    v.centre = r.ctl("vertical").value() == 1;
+    v.spread = r.ctl("spread").value() == 1;
+    v.orientation = r.ctl("paperorientation").value();
+    v.printer = r.ctl("printers").value();
+    v.paper = r.ctl("pagesizes").value();
+    v.width = r.ctl("width").number();
+    v.height = r.ctl("height").number();
+    v.top = r.ctl("top").number();
+    v.right = r.ctl("right").number();
+    v.left = r.ctl("left").number();
+    v.bottom = r.ctl("bottom").number();
+    v.mergeList = mergeRows(r);
+    return v;
+}
+
+// ---- measurement, tally, page size ---------------------------------------
+
+void measureColumns(Run& r) {
+    PDFCALCULATECOLUMNSIZES(r.s, r.ctl("selectfontsize").text(), measure);
+}
+
+void REFRESHPDFGRID(Run& r) {
+    const Tally t = PDFPRINTCOLTALLY(r.s, r.ctl("spread").value() == 1);
+    r.win().statusItem(2, t.status2);
+    r.win().statusItem(1, t.status1);
+    r.ctl("browseprint1").enabled(t.fits);
+    if (t.fits) {
+        const std::vector<int> selected = r.ctl("columns").selection();
+        showColumns(r);
+        r.ctl("columns").selection(selected);
+    }
+}
+
+void PDFPAGESIZECHANGED(Run& r) {
+    if (!r.built) return;
+    r.s.MAXCOL2 = r.ctl("width").number() - r.ctl("left").number() - r.ctl("right").number();
+    r.win().statusItem(2, widthStatus(r.s));
+    REFRESHPDFGRID(r);
+}
+
+void PDFPAPERSIZECHANGED(Run& r) {
+    if (!r.built) return;
+    if (r.ctl("printers").value() == 0) {
+        ui::msgStop(r.s.msg(47), r.s.msg(3));
+        return;
+    }
+    const Settings v = readSettings(r);
+    const auto area = print::pageArea(pageSetup(r.s, v));
+    if (!area) {
+        ui::msgStop(r.s.msg(48), r.s.msg(3));
+        return;
+    }
+    const bool userDefined = v.paper == userDefinedEntry;
+    if (!userDefined) {
+        r.ctl("width").number(area->printableWidth + 2 * area->printableCol);
+        r.ctl("height").number(area->printableHeight + 2 * area->printableRow);
+    }
+    if (v.paper > 0) {
+        r.s.MAXCOL2 = r.ctl("width").number() - r.ctl("left").number() - r.ctl("right").number();
+        r.win().statusItem(2, widthStatus(r.s));
+    }
+    r.ctl("width").readOnly(!userDefined);
+    r.ctl("height").readOnly(!userDefined);
+    REFRESHPDFGRID(r);
+}
+
+void remeasure(Run& r) {
+    if (!r.built) return;
+    measureColumns(r);
+    REFRESHPDFGRID(r);
+}
+
+// ---- merged header rows --------------------------------------------------
+
+void PDFMERGEHEADERSCHANGED(Run& r) {
+    std::vector<int> refused;
+    r.s.MERGEHEAD = checkedMergeRows(mergeRows(r), &refused);
+    for (int line : refused) ui::msgStop(r.s.msg(65) + std::to_string(line));
+}
+
+void PDFADDMERGEHEADROW(Run& r) {
+    const int columns = static_cast<int>(r.s.COLUMNARR.size());
+    if (r.s.MERGEHEAD.empty()) {
+        r.ctl("merge").addRow({"1", "1", ""});
+    } else if (const int t = r.s.MERGEHEAD.back().to; t < columns) {
+        r.ctl("merge").addRow({std::to_string(t + 1), std::to_string(t + 1), ""});
+    } else {
+        return;
+    }
+    PDFMERGEHEADERSCHANGED(r);
+}
+
+void PDFDELMERGEHEADROW(Run& r) {
+    const ui::Ctl merge = r.ctl("merge");
+    const std::vector<int> selected = merge.selection();
+    if (selected.empty()) return;
+    const int line = selected.front();
+    merge.deleteRow(line);
+    const int left = static_cast<int>(merge.rows().rows());
+    if (line > 1) merge.selection({line - 1});
+    else if (left > 0) merge.selection({1});
+    PDFMERGEHEADERSCHANGED(r);
+}
+
+bool mergeCellCheck(int column, const std::string& value) {
+    if (column == 3) return true;
+    const bool digits = !value.empty() && value.size() <= 3 && value.find_first_not_of("0123456789") == std::string::npos;
+    if (!digits) ui::msgWarning(invalidEntry);
+    return digits;
+}
+
+// ---- the column list -----------------------------------------------------
+
+// PDFCOLUMNSIZEVERIFY and PDFCOLUMNSELECTED for an edit of line `line`.
+bool columnCellCheck(Run& r, int line, int column, const std::string& value) {
+    if (line < 1 || line > static_cast<int>(r.s.COLUMNARR.size())) return false;
+    Column& c = r.s.COLUMNARR[static_cast<std::size_t>(line - 1)];
+    if (column == 2) {
+        if (r.ctl("spread").value() == 1) return false;
+        char* end = nullptr;
+        const double width = std::strtod(value.c_str(), &end);
+        const bool number = end != value.c_str() && *end == '\0' && width >= 0 && width <= 9999.99;
+        const std::size_t i = static_cast<std::size_t>(line - 1);
+        if (!number || (width < naturalWidth(r.s, i) && c.justify == 1)) {
+            ui::msgWarning(invalidEntry);
+            return false;
+        }
+        c.width = width;
+        return true;
+    }
+    if (column == 3) {
+        if (value != r.s.msg(59) && value != r.s.msg(60)) {
+            ui::msgWarning(invalidEntry);
+            return false;
+        }
+        c.include = value == r.s.msg(59) ? 1 : 2;
+        return true;
+    }
+    return false;  // the caption
+}
+
+// ---- saved settings ------------------------------------------------------
+
+// The settings file, when it exists and can be read; `opened` tells whether
+// it could be read (a file that does not exist reads as empty).
+std::optional<ini::File> openSettings(bool& opened) {
+    int error = 0;
+    auto file = ini::load(settingsFile, error);
+    opened = error == 0;
+    if (!opened) {
+        char number[8];
+        std::snprintf(number, sizeof number, "%2d", error);
+        ui::msgInfo(std::string(iniOpenError) + number);
+    }
+    return file;
+}
+
+void saveSettingsFile(const Run& r) {
+    if (r.s.LARRAYMODE) return;
+    bool opened = false;
+    auto file = openSettings(opened);
+    if (!opened) return;
+    if (!file) file.emplace();
+    saveSettings(*file, r.s, readSettings(r));
+    if (const std::string failure = ini::save(*file, settingsFile); !failure.empty())
+        ui::msgStop(failure, r.s.msg(3));
+}
+
+void applySettings(Run& r, const Settings& v) {
+    r.ctl("Footer1").text(v.footer);
+    r.ctl("selectfontsize").value(v.fontEntry);
+    r.ctl("wordwrap").value(v.lengthyLine);
+    r.ctl("pageno").value(v.pagination);
+    r.ctl("collines").value(v.columnLines);
+    r.ctl("rowlines").value(v.rowLines);
+    r.ctl("vertical").value(v.centre);
+    r.ctl("spread").value(v.spread);
+    r.ctl("paperorientation").value(v.orientation);
+    r.ctl("printers").value(v.printer);
+    r.ctl("pagesizes").value(v.paper);
+    r.ctl("width").number(v.width);
+    r.ctl("height").number(v.height);
+    r.ctl("top").number(v.top);
+    r.ctl("right").number(v.right);
+    r.ctl("left").number(v.left);
+    r.ctl("bottom").number(v.bottom);
+}
+
+void PDFGRIDINIT(Run& r) {
+    if (!std::filesystem::exists(settingsFile) || !r.s.ACOLWIDTHS.empty() || r.s.LARRAYMODE) return;
+    bool opened = false;
+    const auto file = openSettings(opened);
+    if (!file) return;
+    const auto stored = storedSettings(*file, r.s.section());
+    if (!stored) return;
+    // A column list of another shape belongs to another layout of the grid.
+    if (stored->columns.size() == r.s.COLUMNARR.size()) {
+        for (std::size_t i = 0; i < stored->columns.size(); ++i) {
+            Column c = stored->columns[i];
+            c.include = c.include == 2 ? 2 : 1;
+            c.justify = r.s.AJUSTIFY[i];
+            r.s.COLUMNARR[i] = c;
+        }
+        showColumns(r);
+    }
+    const char* const headerBoxes[] = {"header1", "header2", "Header3"};
+    const std::string* asked[] = {&r.s.HEADER1, &r.s.HEADER2, &r.s.HEADER3};
+    for (int i = 0; i < 3; ++i) {
+        const bool blank = asked[i]->find_first_not_of(" \t\r\n") == std::string::npos;
+        r.ctl(headerBoxes[i]).text(blank ? stored->settings.headers[static_cast<std::size_t>(i)] : *asked[i]);
+    }
+    applySettings(r, stored->settings);
+    showMergeRows(r, stored->settings.mergeList);
+    PDFMERGEHEADERSCHANGED(r);
+    REFRESHPDFGRID(r);
+}
+
+void RESETPDFGRIDFORM(Run& r) {
+    if (!ui::msgYesNo(r.s.msg(67))) return;
+    if (!std::filesystem::exists(settingsFile)) return;
+    bool opened = false;
+    auto file = openSettings(opened);
+    if (r.s.LARRAYMODE) return;
+    if (file && file->hasSection(r.s.section())) {
+        removeSettings(*file, r.s.section());
+        if (const std::string failure = ini::save(*file, settingsFile); !failure.empty())
+            ui::msgStop(failure, r.s.msg(3));
+    }
+    showMergeRows(r, {});
+    r.ctl("spread").value(0);
+    r.ctl("collines").value(1);
+    r.ctl("rowlines").value(1);
+    r.ctl("wordwrap").value(Truncate);
+    r.ctl("pageno").value(PageNoTop);
+    r.ctl("vertical").value(1);
+    showMergeRows(r, checkedMergeRows(r.s.MERGEHEAD));
+    measureColumns(r);
+    PDFPAPERSIZECHANGED(r);
+}
+
+// ---- the Print action ----------------------------------------------------
+
+void PRINTPDFSTART(Run& r) {
+    if (r.ctl("printers").value() == 0) {
+        ui::msgStop(r.s.msg(47), r.s.msg(3));
+        return;
+    }
+    const Settings v = readSettings(r);
+    if (!print::pageArea(pageSetup(r.s, v))) {
+        ui::msgStop(r.s.msg(48), r.s.msg(3));
+        return;
+    }
+    saveSettingsFile(r);
+    std::fill(r.s.TOTALARR.begin(), r.s.TOTALARR.end(), 0);
+    const print::Document doc = reportPages(r.s, v, r.target, measure);
+    print::preview(doc);
+    r.win().release();
+}
+
+// ---- the window ----------------------------------------------------------
+
+void label(const Run& r, const char* name, const std::string& text, int page, int col, int row, int width = 100) {
+    ui::addLabel(r.window, name).onPage("tab1", page).at(col, row, width, 20).text(text);
+}
+
+void defineWindow(const RunPtr& run) {
+    Run& r = *run;
+    const ReportState& s = r.s;
+    ui::defineWindow({.name = r.window,
+                      .kind = ui::WindowKind::Modal,
+                      .title = s.msg(4),
+                      .width = 700,
+                      .height = 440,
+                      .closeBox = false,
+                      .sizable = false,
+                      .maximizeBox = false,
+                      .minimizeBox = false});
+    ui::addTab(r.window, "tab1", {s.msg(5), s.msg(16), s.msg(30), s.msg(61)}).at(10, 10, 285, 335);
+
+    ui::addGrid(r.window, "columns")
+        .onPage("tab1", 1)
+        .at(10, 30, 270, 300)
+        .headers({s.msg(6), s.msg(7), s.msg(57)})
+        .widths({130, 60, 60})
+        .justify({0, 1, 0})
+        .allowEdit(true)
+        .onCellCheck([run](int line, int column, const std::string& value) {
+            return columnCellCheck(*run, line, column, value);
+        })
+        .onLostFocus([run] { REFRESHPDFGRID(*run); });
+
+    label(r, "header1label", s.msg(12), 2, 10, 30);
+    ui::addTextBox(r.window, "header1").onPage("tab1", 2).at(110, 30, 165, 22);
+    label(r, "header2label", s.msg(13), 2, 10, 70);
+    ui::addTextBox(r.window, "header2").onPage("tab1", 2).at(110, 70, 165, 22);
+    label(r, "header3label", s.msg(14), 2, 10, 100);
+    ui::addTextBox(r.window, "Header3").onPage("tab1", 2).at(110, 100, 165, 22);
+    label(r, "footer1label", s.msg(15), 2, 10, 130);
+    ui::addTextBox(r.window, "Footer1").onPage("tab1", 2).at(110, 130, 165, 22);
+    label(r, "selectfontsizelabel", s.msg(17), 2, 10, 160);
+    ui::addComboBox(r.window, "selectfontsize")
+        .onPage("tab1", 2)
+        .at(110, 160, 50, 22)
+        .items(FONTSIZESSTR, s.FONTNUMBER)
+        .onChange([run] { remeasure(*run); });
+    label(r, "multilinelabel", s.msg(18), 2, 10, 190);
+    ui::addComboBox(r.window, "wordwrap").onPage("tab1", 2).at(110, 190, 90, 22).items({s.msg(19), s.msg(20)}, Truncate);
+    label(r, "pagination", s.msg(21), 2, 10, 220);
+    ui::addComboBox(r.window, "pageno")
+        .onPage("tab1", 2)
+        .at(110, 220, 90, 22)
+        .items({s.msg(22), s.msg(23), s.msg(24)}, PageNoTop)
+        ;
+    label(r, "separatorlab", s.msg(25), 2, 10, 245);
+    ui::addCheckBox(r.window, "collines").onPage("tab1", 2).at(110, 245, 65, 22).text(s.msg(26));
+    ui::addCheckBox(r.window, "rowlines").onPage("tab1", 2).at(180, 245, 65, 22).text(s.msg(27));
+    label(r, "centerlab", s.msg(28), 2, 10, 275);
+    ui::addCheckBox(r.window, "vertical").onPage("tab1", 2).at(110, 275, 100, 22).text(s.msg(29));
+    label(r, "spacelab", s.msg(54), 2, 10, 305);
+    ui::addCheckBox(r.window, "spread")
+        .onPage("tab1", 2)
+        .at(110, 305, 100, 22)
+        .text(s.msg(55))
+        .onChange([run] { remeasure(*run); });
+
+    const auto paperChanged = [run] { PDFPAPERSIZECHANGED(*run); };
+    const auto pageChanged = [run] { PDFPAGESIZECHANGED(*run); };
+    label(r, "orientationlabel", s.msg(31), 3, 10, 30);
+    ui::addComboBox(r.window, "paperorientation")
+        .onPage("tab1", 3)
+        .at(110, 30, 90, 22)
+        .items({s.msg(32), s.msg(33)})
+        .onChange(paperChanged);
+    label(r, "printerslabel", s.msg(34), 3, 10, 60);
+    ui::addComboBox(r.window, "printers").onPage("tab1", 3).at(110, 60, 165, 22).items(s.APRINTERNAMES);
+    label(r, "sizelabel", s.msg(35), 3, 10, 90);
+    ui::addComboBox(r.window, "pagesizes").onPage("tab1", 3).at(110, 90, 165, 22).items(paperNames()).onChange(paperChanged);
+    label(r, "widthlabel", s.msg(36), 3, 10, 120);
+    ui::addNumberBox(r.window, "width", "999.99").onPage("tab1", 3).at(110, 120, 60, 22).onChange(pageChanged);
+    label(r, "widthmm", mm, 3, 170, 120, 30);
+    label(r, "heightlabel", s.msg(37), 3, 10, 150);
+    ui::addNumberBox(r.window, "height", "999.99").onPage("tab1", 3).at(110, 150, 60, 22).onChange(pageChanged);
+    label(r, "heightmm", mm, 3, 170, 150, 30);
+    label(r, "margins", s.msg(38), 3, 5, 180, 185);
+    const struct {
+        const char *label, *box;
+        int text, col, row;
+        bool paper;  // the side margins change the printable width
+    } margins[] = {{"toplabel", "top", 39, 45, 200, false},
+                   {"rightlabel", "right", 40, 135, 200, true},
+                   {"leftlabel", "left", 41, 45, 230, true},
+                   {"bottomlabel", "bottom", 42, 135, 230, false}};
+    for (const auto& m : margins) {
+        label(r, m.label, s.msg(m.text), 3, m.col - 40, m.row, 40);
+        ui::addNumberBox(r.window, m.box, "99.99")
+            .onPage("tab1", 3)
+            .at(m.col, m.row, 50, 22)
+            .onChange(m.paper ? ui::Action(paperChanged) : ui::Action());
+    }
+
+    ui::addGrid(r.window, "merge")
+        .onPage("tab1", 4)
+        .at(10, 30, 240, 240)
+        .headers({s.msg(62), s.msg(63), s.msg(64)})
+        .widths({40, 40, 100})
+        .allowEdit(true)
+        .onCellCheck([](int, int column, const std::string& value) { return mergeCellCheck(column, value); })
+        .onLostFocus([run] { PDFMERGEHEADERSCHANGED(*run); });
+    ui::addButton(r.window, "add").onPage("tab1", 4).at(260, 30, 20, 20).text("+").font("Arial", 16, true).onClick([run] {
+        PDFADDMERGEHEADROW(*run);
+    });
+    ui::addButton(r.window, "del").onPage("tab1", 4).at(260, 55, 20, 20).text("-").font("Arial", 16, true).onClick([run] {
+        PDFDELMERGEHEADROW(*run);
+    });
+
+    ui::addButton(r.window, "browseprint1").at(160, 350, 80, 25).text(s.msg(43)).onClick([run] { PRINTPDFSTART(*run); });
+    ui::addButton(r.window, "browseprintcancel").at(260, 350, 80, 25).text(s.msg(44)).onClick([run] {
+        run->win().release();
+    });
+    ui::addButton(r.window, "browseprintreset").at(360, 350, 80, 25).text(s.msg(66)).onClick([run] {
+        RESETPDFGRIDFORM(*run);
+    });
+    r.win().statusBar({s.msg(45), s.msg(10) + std::string(mm) + " " + s.msg(11) + mm});
+}
+
+// The starting values, then the page size, the widths, the tally.
+void setUp(const RunPtr& run, const ReportRequest& request) {
+    Run& r = *run;
+    const Settings v = startingSettings(r.s, request);
+    r.ctl("width").number(v.width);
+    r.ctl("height").number(v.height);
+    r.ctl("pagesizes").value(v.paper);
+    r.ctl("top").number(v.top);
+    r.ctl("bottom").number(v.bottom);
+    r.ctl("left").number(v.left);
+    r.ctl("right").number(v.right);
+    r.ctl("collines").value(v.columnLines);
+    r.ctl("rowlines").value(v.rowLines);
+    r.ctl("header1").text(v.headers[0]);
+    r.ctl("header2").text(v.headers[1]);
+    r.ctl("Header3").text(v.headers[2]);
+    r.ctl("vertical").value(1);
+    r.ctl("paperorientation").value(v.orientation);
+    r.ctl("printers").value(v.printer);
+    r.built = true;
+    PDFPAPERSIZECHANGED(r);
+    showMergeRows(r, v.mergeList);
+    showColumns(r);
+    measureColumns(r);
+    REFRESHPDFGRID(r);
+}
+
+}  // namespace
+
+void runReport(const ReportRequest& request, Target target) {
+    const ui::Ctl grid(request.window, request.grid);
+    GridSource source;
+    if (request.rows.empty()) {
+        source.rows = &grid.rows();
+        for (std::size_t c = 1; c <= source.rows->columns(); ++c) source.captions.push_back(grid.header(static_cast<int>(c)));
+        source.justify = grid.justify();
+    }
+    const std::vector<std::string> texts = PDFINIT_MESSAGES();
+    if (rowCount(request, source) == 0) {
+        ui::msgInfo(texts[0]);
+        return;
+    }
+    std::vector<std::string> printers = print::printerNames();
+    if (printers.empty()) {
+        ui::msgStop(texts[1], texts[2]);
+        return;
+    }
+    auto run = std::make_shared<Run>();
+    run->s = startReport(request, source, std::move(printers), print::defaultPrinter());
+    run->target = target;
+    run->window = target == Target::Pdf ? "pdfgrid" : "printgrid";
+    defineWindow(run);
+    setUp(run, request);
+    run->win().onStart([run] {
+        if (run->s.SHOWWINDOW || !run->ctl("browseprint1").enabled())
+            PDFGRIDINIT(*run);
+        else
+            PRINTPDFSTART(*run);
+    });
+    run->win().center().activate();
+}
+
+}  // namespace gridreport
