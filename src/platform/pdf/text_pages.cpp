@@ -1,0 +1,117 @@
+#include "platform/pdf/text_pages.h"
+
+#include <hpdf.h>
+
+#include <map>
+#include <memory>
+#include <utility>
+
+namespace pdf {
+
+namespace {
+
+constexpr double pointsPerMm = 72.0 / 25.4;
+
+void onError(HPDF_STATUS error, HPDF_STATUS detail, void* data) {
+    auto* first = static_cast<std::string*>(data);
+    if (first->empty()) *first = "libharu error " + std::to_string(error) + "/" + std::to_string(detail);
+}
+
+struct Freer {
+    void operator()(HPDF_Doc d) const { HPDF_Free(d); }
+};
+
+// The TrueType file that stands in for a font family.
+std::string fontFile(const std::string& family, bool bold) {
+    const std::string liberation = "/usr/share/fonts/truetype/liberation2/Liberation";
+    const std::string style = bold ? "-Bold.ttf" : "-Regular.ttf";
+    if (family == "Times New Roman" || family == "Times") return liberation + "Serif" + style;
+    if (family == "Courier New" || family == "Courier") return liberation + "Mono" + style;
+    if (family == "Verdana")
+        return std::string("/usr/share/fonts/truetype/dejavu/DejaVuSans") + (bold ? "-Bold.ttf" : ".ttf");
+    return liberation + "Sans" + style;
+}
+
+class Writer {
+public:
+    Writer() : doc_(HPDF_New(onError, &failure_)) {
+        if (!doc_) throw Error("libharu cannot start a document");
+        HPDF_SetCompressionMode(doc_.get(), HPDF_COMP_ALL);
+        HPDF_UseUTFEncodings(doc_.get());
+        HPDF_SetCurrentEncoder(doc_.get(), "UTF-8");
+        check();
+    }
+
+    void page(const print::Page& p, double widthMm, double heightMm, TextRow rows) {
+        HPDF_Page page = HPDF_AddPage(doc_.get());
+        check();
+        const double height = heightMm * pointsPerMm;
+        HPDF_Page_SetWidth(page, static_cast<HPDF_REAL>(widthMm * pointsPerMm));
+        HPDF_Page_SetHeight(page, static_cast<HPDF_REAL>(height));
+        for (const print::Line& l : p.lines) {
+            HPDF_Page_SetLineWidth(page, static_cast<HPDF_REAL>(l.pen * pointsPerMm));
+            HPDF_Page_MoveTo(page, pt(l.col1), static_cast<HPDF_REAL>(height - l.row1 * pointsPerMm));
+            HPDF_Page_LineTo(page, pt(l.col2), static_cast<HPDF_REAL>(height - l.row2 * pointsPerMm));
+            HPDF_Page_Stroke(page);
+        }
+        for (const print::Text& t : p.texts) {
+            if (t.text.empty()) continue;
+            HPDF_Font f = font(t.font);
+            const auto size = static_cast<HPDF_REAL>(t.font.size);
+            HPDF_Page_BeginText(page);
+            HPDF_Page_SetFontAndSize(page, f, size);
+            double col = t.col * pointsPerMm;
+            const double width = HPDF_Page_TextWidth(page, t.text.c_str());
+            if (t.align == print::Align::Centre) col -= width / 2;
+            if (t.align == print::Align::Right) col -= width;
+            double baseline = height - t.row * pointsPerMm;
+            if (rows == TextRow::Top) baseline -= HPDF_Font_GetAscent(f) * t.font.size / 1000;
+            HPDF_Page_TextOut(page, static_cast<HPDF_REAL>(col), static_cast<HPDF_REAL>(baseline), t.text.c_str());
+            HPDF_Page_EndText(page);
+        }
+        check();
+    }
+
+    std::string bytes() {
+        if (HPDF_SaveToStream(doc_.get()) != HPDF_OK) check();
+        std::string bytes(HPDF_GetStreamSize(doc_.get()), '\0');
+        auto size = static_cast<HPDF_UINT32>(bytes.size());
+        HPDF_ReadFromStream(doc_.get(), reinterpret_cast<HPDF_BYTE*>(bytes.data()), &size);
+        bytes.resize(size);
+        check();
+        return bytes;
+    }
+
+private:
+    static HPDF_REAL pt(double mm) { return static_cast<HPDF_REAL>(mm * pointsPerMm); }
+
+    void check() const {
+        if (!failure_.empty()) throw Error(failure_);
+    }
+
+    // Each font file is embedded once, whatever the number of its texts.
+    HPDF_Font font(const print::Font& f) {
+        const std::string file = fontFile(f.family, f.bold);
+        auto found = fonts_.find(file);
+        if (found != fonts_.end()) return found->second;
+        const char* name = HPDF_LoadTTFontFromFile(doc_.get(), file.c_str(), HPDF_TRUE);
+        HPDF_Font loaded = name ? HPDF_GetFont(doc_.get(), name, "UTF-8") : nullptr;
+        check();
+        if (!loaded) throw Error("libharu cannot load the font " + file);
+        return fonts_.emplace(file, loaded).first->second;
+    }
+
+    std::string failure_;
+    std::unique_ptr<std::remove_pointer_t<HPDF_Doc>, Freer> doc_;
+    std::map<std::string, HPDF_Font> fonts_;
+};
+
+}  // namespace
+
+std::string textPages(const print::Document& document, double widthMm, double heightMm, TextRow rows) {
+    Writer writer;
+    for (const print::Page& p : document.pages) writer.page(p, widthMm, heightMm, rows);
+    return writer.bytes();
+}
+
+}  // namespace pdf

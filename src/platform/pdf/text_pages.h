@@ -1,0 +1,23 @@
+#pragma once
+// PDF documents of texts and lines: the pages of a print document drawn as
+// vector text in embedded TrueType fonts (Cyrillic included) and straight
+// lines. Plain C++ over libharu; the caller decides where the bytes go.
+#include <string>
+
+#include "platform/pdf/image_pages.h"
+#include "platform/print/document.h"
+
+namespace pdf {
+
+// What a text's row is: its top (as the print layer draws it) or its baseline.
+enum class TextRow { Top, Baseline };
+
+// The bytes of a PDF document with one page of `widthMm` x `heightMm` per page
+// of the document, streams compressed. Fonts: "Arial" and "Helvetica" are set
+// in Liberation Sans, "Times New Roman" and "Times" in Liberation Serif,
+// "Courier New" and "Courier" in Liberation Mono, "Verdana" in DejaVu Sans,
+// any other family in Liberation Sans. Throws Error when libharu refuses the
+// document or a font.
+std::string textPages(const print::Document& document, double widthMm, double heightMm, TextRow rows);
+
+}  // namespace pdf
