@@ -29,10 +29,13 @@ bool heldBy(const ui::TextTable& owners, const std::string& ownerId) {
 }
 
 // Purges the owner's stored rows that nothing uses, then attaches the grid's
-// numbers; false after a failed statement (the transaction is then undone).
+// numbers; false after a failed statement or lookup (the transaction is then
+// undone): a number whose owner is unknown is never attached.
 bool syncAccounts(sqlite3* db, shell::Transaction& tx, const AccountTables& t, const std::string& ownerId,
                   const std::vector<std::string>& accounts, bool& foreign) {
-    const ui::TextTable stored = shell::SQL(db, accountsQuery(t, ownerId));
+    const shell::QueryResult storedRows = shell::query(db, accountsQuery(t, ownerId));
+    if (!storedRows.ok) return false;
+    const ui::TextTable& stored = storedRows.rows;
     for (std::size_t r = 0; r < stored.rows(); ++r) {
         const std::string id = stored.at(r, 0);
         const bool listed = std::find(accounts.begin(), accounts.end(), stored.cell(r, 1)) != accounts.end();
@@ -40,8 +43,11 @@ bool syncAccounts(sqlite3* db, shell::Transaction& tx, const AccountTables& t, c
         if (!tx.run("DELETE FROM " + t.table + " WHERE ID = '" + doubleQuotes(id) + "';")) return false;
     }
     for (const std::string& account : accounts) {
-        const ui::TextTable owners = shell::SQL(db, " SELECT z." + t.ownerColumn + ", z.ZiroSmetka  FROM " + t.table +
-                                                        " AS z  WHERE z.ZiroSmetka = '" + doubleQuotes(account) + "'");
+        const shell::QueryResult found = shell::query(db, " SELECT z." + t.ownerColumn + ", z.ZiroSmetka  FROM " +
+                                                              t.table + " AS z  WHERE z.ZiroSmetka = '" +
+                                                              doubleQuotes(account) + "'");
+        if (!found.ok) return false;
+        const ui::TextTable& owners = found.rows;
         if (owners.empty()) {
             if (!tx.run("insert into " + t.table + "  (" + t.ownerColumn + ", ZiroSmetka)  values  ('" +
                         doubleQuotes(ownerId) + "', '" + doubleQuotes(account) + "');"))

@@ -118,6 +118,25 @@ TEST_F(Accounts, AnAccountWhoseUseCannotBeLookedUpIsKept) {
     EXPECT_EQ(ui.shown[0].rfind("stop|", 0), 0u) << ui.shown[0];
 }
 
+// Reading the account numbers fails (denied here): the save stops and undoes
+// itself rather than attach a number whose owner it could not see.
+TEST_F(Accounts, ASaveThatCannotReadTheAccountsChangesNothing) {
+    run("INSERT INTO PrimaciZiroSmetki VALUES (1, 2, 'X');");
+    sqlite3_set_authorizer(
+        db,
+        [](void*, int action, const char* table, const char* column, const char*, const char*) {
+            const bool number = action == SQLITE_READ && std::string_view(table) == "PrimaciZiroSmetki" &&
+                                std::string_view(column) == "ZiroSmetka";
+            return number ? SQLITE_DENY : SQLITE_OK;
+        },
+        nullptr);
+    EXPECT_FALSE(saveRecipient("1", "", {"X"}));
+    sqlite3_set_authorizer(db, nullptr, nullptr);
+    EXPECT_EQ(recipientAccountRows(), (std::vector<std::string>{"1|2|X"}));
+    ASSERT_FALSE(ui.shown.empty());
+    EXPECT_EQ(ui.shown[0].rfind("stop|", 0), 0u) << ui.shown[0];
+}
+
 // A failed statement after the record's own undoes the update, the purge
 // and the inserts of this save.
 TEST_F(Accounts, AFailedStatementUndoesTheWholeSave) {
