@@ -40,10 +40,15 @@ TEST_F(Controls, ProgramSetFiresChangeLikeTheUser) {
 }
 
 TEST_F(Controls, MaskedAndNumberBoxes) {
+    // A box nobody typed into holds the empty text; once typed into, its positions.
     auto masked = ui::addMaskedBox("frmTest", "txtM", "999999999999999");
-    EXPECT_EQ(masked.text(), std::string(15, ' '));
+    EXPECT_EQ(masked.text(), "");
+    masked.text("");
+    EXPECT_EQ(masked.text(), "");
     masked.text("123");
     EXPECT_EQ(masked.text(), "123            ");
+    masked.text("               ");
+    EXPECT_EQ(masked.text(), std::string(15, ' '));
     auto number = ui::addNumberBox("frmTest", "txtN", "999");
     number.number(5);
     EXPECT_EQ(number.text(), "  5");

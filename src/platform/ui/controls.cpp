@@ -90,6 +90,9 @@ public:
     using QLineEdit::QLineEdit;
     std::string mask;  // masked boxes only
     std::function<void()> typed;
+    // A masked box nobody has typed into or set holds the empty text; once
+    // touched it holds its positions, blanks included.
+    bool pristine = true;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override {
@@ -123,6 +126,7 @@ protected:
 
 private:
     void replaceText(const std::string& newText, int caret) {
+        pristine = false;
         const bool changed = newText != s(text());
         setText(q(newText));
         setCursorPosition(caret);
@@ -156,9 +160,13 @@ public:
             setNumber(0);
         }
     }
-    std::string text() const override { return s(edit_->text()); }
+    std::string text() const override {
+        if (kind() == Kind::Masked && edit_->pristine) return {};
+        return s(edit_->text());
+    }
     void setText(std::string_view v) override {
         Quiet quiet(edit_);
+        edit_->pristine = v.empty();  // the program's empty text is no typing
         if (kind() == Kind::Masked) edit_->setText(q(mask::typeOver(mask_, mask::blank(mask_), v)));
         else edit_->setText(q(v));
     }
@@ -167,7 +175,8 @@ public:
     void userSet(std::string_view v) override {
         if (kind() == Kind::Masked) {
             Quiet quiet(edit_);
-            edit_->setText(q(mask::typeOver(mask_, text(), v)));
+            edit_->pristine = false;
+            edit_->setText(q(mask::typeOver(mask_, s(edit_->text()), v)));
         } else {
             setText(v);
         }
@@ -180,7 +189,8 @@ public:
         mask_ = std::move(m);
         if (kind() == Kind::Masked) {
             edit_->mask = mask_;
-            setText("");
+            edit_->setText(q(mask::blank(mask_)));
+            edit_->pristine = true;
         }
     }
     void setReadOnly(bool on) override { edit_->setReadOnly(on); }
