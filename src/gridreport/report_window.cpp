@@ -3,10 +3,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "gridreport/paper.h"
 #include "gridreport/settings_file.h"
 #include "gridreport/texts.h"
+#include "platform/desktop/files.h"
+#include "platform/pdf/text_pages.h"
 #include "platform/print/preview.h"
 #include "platform/print/printers.h"
 #include "platform/ui/ui.h"
@@ -22,7 +25,8 @@ struct Run {
     ReportState s;
     Target target = Target::Printer;
     std::string window;
-    bool built = false;  // change handlers wait until the window is complete
+    bool built = false;    // change handlers wait until the window is complete
+    bool written = false;  // the PDF file of this run stands at its path
 
     ui::Ctl ctl(const char* name) const { return ui::Ctl(window, name); }
     ui::Win win() const { return ui::Win(window); }
@@ -302,12 +306,39 @@ void RESETPDFGRIDFORM(Run& r) {
 
 // ---- the Print action ----------------------------------------------------
 
+// The PDF target: the report written to CPDFFILENAME, then the window released.
+// A stop leaves the window up for another try.
+void writePdf(Run& r, const Settings& v, std::optional<ui::WaitWindow>& wait) {
+    std::fill(r.s.TOTALARR.begin(), r.s.TOTALARR.end(), 0);
+    std::string bytes;
+    try {
+        bytes = pdf::textPages(reportPages(r.s, v, Target::Pdf, measure), v.width, v.height, pdf::TextRow::Baseline);
+    } catch (const pdf::Error&) {
+        wait.reset();
+        ui::msgStop(pdfCannotStart);
+        return;
+    }
+    saveSettingsFile(r);
+    const std::string failure = desktop::writeFile(r.s.CPDFFILENAME, bytes);
+    wait.reset();
+    if (!failure.empty()) {
+        ui::msgStop(std::string(pdfNotWritten) + r.s.CPDFFILENAME + "\r\n" + failure, r.s.msg(3));
+        return;
+    }
+    r.written = true;
+    r.win().release();
+}
+
 void PRINTPDFSTART(Run& r) {
+    std::optional<ui::WaitWindow> wait;
+    if (r.target == Target::Pdf) wait.emplace(pdfWait);
     if (r.ctl("printers").value() == 0) {
+        wait.reset();
         ui::msgStop(r.s.msg(47), r.s.msg(3));
         return;
     }
     const Settings v = readSettings(r);
+    if (r.target == Target::Pdf) return writePdf(r, v, wait);
     if (!print::pageArea(pageSetup(r.s, v))) {
         ui::msgStop(r.s.msg(48), r.s.msg(3));
         return;
@@ -474,7 +505,7 @@ void setUp(const RunPtr& run, const ReportRequest& request) {
 
 }  // namespace
 
-void runReport(const ReportRequest& request, Target target) {
+bool runReport(const ReportRequest& request, Target target) {
     const ui::Ctl grid(request.window, request.grid);
     GridSource source;
     if (request.rows.empty()) {
@@ -485,12 +516,12 @@ void runReport(const ReportRequest& request, Target target) {
     const std::vector<std::string> texts = PDFINIT_MESSAGES();
     if (rowCount(request, source) == 0) {
         ui::msgInfo(texts[0]);
-        return;
+        return false;
     }
     std::vector<std::string> printers = print::printerNames();
     if (printers.empty()) {
         ui::msgStop(texts[1], texts[2]);
-        return;
+        return false;
     }
     auto run = std::make_shared<Run>();
     run->s = startReport(request, source, std::move(printers), print::defaultPrinter());
@@ -498,13 +529,22 @@ void runReport(const ReportRequest& request, Target target) {
     run->window = target == Target::Pdf ? "pdfgrid" : "printgrid";
     defineWindow(run);
     setUp(run, request);
-    run->win().onStart([run] {
-        if (run->s.SHOWWINDOW || !run->ctl("browseprint1").enabled())
-            PDFGRIDINIT(*run);
-        else
-            PRINTPDFSTART(*run);
-    });
+    const bool direct = !run->s.SHOWWINDOW && run->ctl("browseprint1").enabled();
+    if (direct && target == Target::Pdf) {
+        // The PDF file is written while the window stays out of sight; it
+        // comes up only when the writing stops.
+        PRINTPDFSTART(*run);
+        if (!ui::windowExists(run->window)) return run->written;
+    } else {
+        run->win().onStart([run, direct] {
+            if (direct)
+                PRINTPDFSTART(*run);
+            else
+                PDFGRIDINIT(*run);
+        });
+    }
     run->win().center().activate();
+    return run->written;
 }
 
 }  // namespace gridreport

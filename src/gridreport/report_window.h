@@ -10,6 +10,7 @@ namespace gridreport {
 
 // The report operation: refuses an empty grid and a system without printers,
 // else builds the report state and the settings window and runs it modally.
-void runReport(const ReportRequest& request, Target target);
+// True when it wrote the PDF file (PDF target).
+bool runReport(const ReportRequest& request, Target target);
 
 }  // namespace gridreport

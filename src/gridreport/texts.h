@@ -17,6 +17,8 @@ inline const char* const pdfWait = "Please wait while exporting to PDF";
 inline const char* const invalidEntry = "Invalid Entry";
 inline const char* const iniOpenError = "Error opening a file INI. DOS ERROR: ";
 inline const char* const pdfCannotStart = "PDF document cannot be initialized.";
+// A written PDF file that cannot take its name is reported, not passed over.
+inline const char* const pdfNotWritten = "The PDF file cannot be written: ";
 inline const char* const mm = "mm";
 
 }  // namespace gridreport

@@ -14,7 +14,3 @@ void VPREGLED() {}
 void IZVESTAJ() {}
 void PREFRLANJE() {}
 }  // namespace payments
-
-namespace gridreport {
-void _GRID2PDF(const std::string&, const std::string&) {}
-}  // namespace gridreport

@@ -1,0 +1,27 @@
+// The toolbar's Pdf button: the grid as a report in a PDF file, opened when written.
+#include <filesystem>
+
+#include "gridreport/pdf_file.h"
+#include "gridreport/report_window.h"
+#include "gridreport/texts.h"
+#include "platform/desktop/desktop.h"
+#include "platform/ui/ui.h"
+#include "shell/entries.h"
+
+namespace gridreport {
+
+void _GRID2PDF(const std::string& grid, const std::string& window) {
+    const auto chosen = ui::putFile(exportTitle, {{pdfFilter, "*.pdf"}});
+    if (!chosen) return;
+    const auto path = pdfFileName(*chosen);
+    if (!path) return;
+    if (std::filesystem::exists(*path) && !ui::msgYesNo(overwriteQuestion, exportTitle)) return;
+    ReportRequest request;
+    request.grid = grid;
+    request.window = window;
+    request.pdfFile = *path;
+    // Only the file this run wrote is opened: an older one at the path would pass for the report.
+    if (runReport(request, Target::Pdf)) desktop::open(*path);
+}
+
+}  // namespace gridreport
