@@ -318,9 +318,9 @@ void writePdf(Run& r, const Settings& v, std::optional<ui::WaitWindow>& wait) {
         ui::msgStop(pdfCannotStart);
         return;
     }
+    wait.reset();  // before any message of the settings file or the writing
     saveSettingsFile(r);
     const std::string failure = desktop::writeFile(r.s.CPDFFILENAME, bytes);
-    wait.reset();
     if (!failure.empty()) {
         ui::msgStop(std::string(pdfNotWritten) + r.s.CPDFFILENAME + "\r\n" + failure, r.s.msg(3));
         return;
