@@ -14,23 +14,23 @@ namespace listkit {
 
 namespace {
 
-void layout(const RecordListSpec& spec, const ListState& s) {
-    const ui::Win w(spec.window);
+void layout(const RecordListSpec& definition, const ListState& s) {
+    const ui::Win w(definition.window);
     const int width = w.width(), height = w.height();
-    ui::Ctl(spec.window, spec.grid).at(0, 40, width - 10, height - 140);
+    ui::Ctl(definition.window, definition.grid).at(0, 40, width - 10, height - 140);
     const char* buttons[] = {"btnDodaj", "btnIzmeni", "btnIzbrisi"};
-    for (std::size_t i = 0; i < 3 && i < spec.buttonColumns.size(); ++i)
-        ui::Ctl(spec.window, buttons[i]).at(spec.buttonColumns[i], height - spec.buttonsFromBottom, 105, 25);
-    if (spec.layoutMore) spec.layoutMore(s);
+    for (std::size_t i = 0; i < 3 && i < definition.buttonColumns.size(); ++i)
+        ui::Ctl(definition.window, buttons[i]).at(definition.buttonColumns[i], height - definition.buttonsFromBottom, 105, 25);
+    if (definition.layoutMore) definition.layoutMore(s);
     _RESIZEGRIDTOOLBAR(s);
     _RESIZESEARCH(s);
 }
 
-void load(const RecordListSpec& spec, ListState& s) {
-    ui::TextTable rows = shell::SQL(shell::app().DB, spec.query());
-    if (spec.shape) spec.shape(rows);
+void load(const RecordListSpec& definition, ListState& s) {
+    ui::TextTable rows = shell::SQL(shell::app().DB, definition.query());
+    if (definition.shape) definition.shape(rows);
     fill(s, std::move(rows));
-    layout(spec, s);
+    layout(definition, s);
 }
 
 void addButton(const std::string& window, const char* name, const std::string& caption, const char* picture,
@@ -40,44 +40,44 @@ void addButton(const std::string& window, const char* name, const std::string& c
 
 }  // namespace
 
-void openRecordList(const RecordListSpec& spec) {
+void openRecordList(const RecordListSpec& definition) {
     using namespace vocab;
-    if (ui::windowExists(spec.window)) return;
-    if (!spec.createStatements.empty()) {
+    if (ui::windowExists(definition.window)) return;
+    if (!definition.createStatements.empty()) {
         ui::WaitWindow wait(CPORSEPREZEMAATPODATOCITEODBAZA);
-        for (const auto& statement : spec.createStatements) shell::MISCSQL1(shell::app().DB, statement);
+        for (const auto& statement : definition.createStatements) shell::MISCSQL1(shell::app().DB, statement);
     }
-    ui::defineWindow({.name = spec.window,
+    ui::defineWindow({.name = definition.window,
                       .kind = ui::WindowKind::Child,
-                      .title = spec.title,
-                      .width = spec.width,
-                      .height = spec.height});
-    auto list = newListState(spec.window, spec.grid, spec.captions);
-    list->AWIDTHS = spec.widths;
-    list->AJUSTIFY = spec.justify;
-    list->load = [spec](ListState& s) { listkit::load(spec, s); };
-    list->layout = [spec](const ListState& s) { listkit::layout(spec, s); };
+                      .title = definition.title,
+                      .width = definition.width,
+                      .height = definition.height});
+    auto list = newListState(definition.window, definition.grid, definition.captions);
+    list->AWIDTHS = definition.widths;
+    list->AJUSTIFY = definition.justify;
+    list->load = [definition](ListState& s) { listkit::load(definition, s); };
+    list->layout = [definition](const ListState& s) { listkit::layout(definition, s); };
 
-    const auto change = spec.change;
-    const auto remove = spec.remove;
+    const auto change = definition.change;
+    const auto remove = definition.remove;
     const ui::Action insert = [list, change] { change(list, true); };
     const ui::Action edit = [list, change] { change(list, false); };
     const ui::Action erase = [list, remove] { remove(list); };
-    shell::STATUSBARB(spec.window);
-    ui::addGrid(spec.window, spec.grid)
-        .headers(spec.captions)
-        .widths(spec.widths)
-        .justify(spec.justify)
+    shell::STATUSBARB(definition.window);
+    ui::addGrid(definition.window, definition.grid)
+        .headers(definition.captions)
+        .widths(definition.widths)
+        .justify(definition.justify)
         .multiSelect(true)
         .onHeadClick(CREATECHEADCLICK(list))
         .onDblClick(edit);
-    addButton(spec.window, "btnDodaj", CCAPTIONDODAJNOV, "img16Add", CTOOLTIPDODAJNOV, insert);
-    addButton(spec.window, "btnIzmeni", CCAPTIONIZMENI, "img16Edit", CTOOLTIPIZMENI, edit);
-    addButton(spec.window, "btnIzbrisi", CCAPTIONIZBRISI, "img16Delete", CTOOLTIPIZBRISI, erase);
-    ui::Win(spec.window).onKey(ui::Key::Insert, insert).onKey(ui::Key::Delete, erase);
+    addButton(definition.window, "btnDodaj", CCAPTIONDODAJNOV, "img16Add", CTOOLTIPDODAJNOV, insert);
+    addButton(definition.window, "btnIzmeni", CCAPTIONIZMENI, "img16Edit", CTOOLTIPIZMENI, edit);
+    addButton(definition.window, "btnIzbrisi", CCAPTIONIZBRISI, "img16Delete", CTOOLTIPIZBRISI, erase);
+    ui::Win(definition.window).onKey(ui::Key::Insert, insert).onKey(ui::Key::Delete, erase);
     _ADDGRIDTOOLBAR(list);
     _ADDSEARCH(list, insert, erase);
-    ui::Win(spec.window)
+    ui::Win(definition.window)
         .onStart([list] { reload(list); })
         .onSize([list] { list->layout(*list); })
         .center()

@@ -44,7 +44,7 @@ struct RecordListSpec {
 };
 
 // Opens the window; nothing when it is already open.
-void openRecordList(const RecordListSpec& spec);
+void openRecordList(const RecordListSpec& definition);
 
 // The load of the window: its query into the grid, then the re-layout.
 void reload(const std::shared_ptr<ListState>& s);

@@ -20,32 +20,32 @@ std::optional<EditState> beginEdit(const listkit::ListState& list, bool isNew) {
     return edit;
 }
 
-void openEditWindow(const EditWindowSpec& spec) {
-    ui::defineWindow({.name = spec.name,
+void openEditWindow(const EditWindowSpec& definition) {
+    ui::defineWindow({.name = definition.name,
                       .kind = ui::WindowKind::Modal,
-                      .title = spec.isNew ? vocab::CTITDODAJNOVZAPIS : vocab::CTITEDITIRAJZAPIS,
-                      .width = spec.width,
-                      .height = spec.height,
+                      .title = definition.isNew ? vocab::CTITDODAJNOVZAPIS : vocab::CTITEDITIRAJZAPIS,
+                      .width = definition.width,
+                      .height = definition.height,
                       .closeBox = false,
                       .sizable = false,
                       .maximizeBox = false,
                       .minimizeBox = false});
-    spec.controls(spec.name);
-    const int row = spec.height - 95;
-    ui::addButton(spec.name, "cmdConfirm")
+    definition.controls(definition.name);
+    const int row = definition.height - 95;
+    ui::addButton(definition.name, "cmdConfirm")
         .at(30, row, 100, 25)
         .text(vocab::CCAPTIONPOTVRDI)
         .picture("img16OK")
         .tooltip(vocab::CTOOLTIPPOTVRDI)
-        .onClick(spec.save);
-    const std::string window = spec.name;
-    ui::addButton(spec.name, "cmdCancel")
-        .at(spec.width - spec.cancelFromRight, row, 100, 25)
+        .onClick(definition.save);
+    const std::string window = definition.name;
+    ui::addButton(definition.name, "cmdCancel")
+        .at(definition.width - definition.cancelFromRight, row, 100, 25)
         .text(vocab::CCAPTIONOTKAZI)
         .picture("img16Cancel")
         .tooltip(vocab::CTOOLTIPOTKAZI)
         .onClick([window] { ui::Win(window).release(); });
-    ui::Win(spec.name).center().activate();
+    ui::Win(definition.name).center().activate();
 }
 
 void requiredMark(const std::string& window, const std::string& name, int col, int row) {

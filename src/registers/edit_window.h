@@ -32,7 +32,7 @@ struct EditWindowSpec {
 std::optional<EditState> beginEdit(const listkit::ListState& list, bool isNew);
 
 // Defines, centres and activates the edit window; returns when it closes.
-void openEditWindow(const EditWindowSpec& spec);
+void openEditWindow(const EditWindowSpec& definition);
 
 // The red "*" of a required field.
 void requiredMark(const std::string& window, const std::string& name, int col, int row);

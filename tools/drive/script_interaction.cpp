@@ -26,7 +26,7 @@ ud::Window& reachable(const std::string& name) {
     bool after = false;
     for (ud::Window* other : ud::windows()) {
         if (other == w) after = true;
-        else if (after && other->shown && other->spec.kind == ui::WindowKind::Modal)
+        else if (after && other->shown && other->definition.kind == ui::WindowKind::Modal)
             throw Failed("window " + name + " is behind modal window " + other->name());
     }
     return *w;
@@ -118,7 +118,7 @@ void ScriptInteraction::run(const Line& l) {
                 const std::string popup = l.value.substr(0, l.value.find('/'));
                 const std::string item = l.value.substr(l.value.find('/') + 1);
                 for (ud::Window* w : ud::windows()) {
-                    if (w->spec.kind != ui::WindowKind::Main) continue;
+                    if (w->definition.kind != ui::WindowKind::Main) continue;
                     reachable(w->name());
                     for (const auto& p : w->menu) {
                         if (withoutAmpersand(p.caption) != popup) continue;
@@ -189,7 +189,7 @@ void ScriptInteraction::run(const Line& l) {
             }
             case Verb::Close: {
                 ud::Window& w = reachable(l.window);
-                if (!w.spec.closeBox) throw Failed("window " + l.window + " has no close box");
+                if (!w.definition.closeBox) throw Failed("window " + l.window + " has no close box");
                 if (w.onCloseBox) ud::invoke(w.onCloseBox);
                 else ui::Win(w.name()).release();
                 return;

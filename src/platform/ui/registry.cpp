@@ -45,7 +45,7 @@ void Control::userSet(std::string_view) { throw Refused("control " + name_ + " t
 
 void Control::fireChange() const { detail::invoke(on.change); }
 
-Window::Window(const WindowSpec& s, QMainWindow* w, QWidget* c) : spec(s), widget(w), client(c) {}
+Window::Window(const WindowSpec& s, QMainWindow* w, QWidget* c) : definition(s), widget(w), client(c) {}
 
 Window::~Window() {
     controls.clear();

@@ -73,10 +73,10 @@ private:
 
 class Window {
 public:
-    Window(const WindowSpec& spec, QMainWindow* widget, QWidget* client);
+    Window(const WindowSpec& definition, QMainWindow* widget, QWidget* client);
     ~Window();
 
-    const WindowSpec spec;
+    const WindowSpec definition;
     QMainWindow* const widget;
     QWidget* const client;  // the area controls are placed on
     std::vector<std::unique_ptr<Control>> controls;  // definition order = focus order
@@ -88,7 +88,7 @@ public:
     std::vector<std::string> statusItems;
 
     Control* find(std::string_view name) const;
-    const std::string& name() const { return spec.name; }
+    const std::string& name() const { return definition.name; }
 };
 
 Window* findWindow(std::string_view name);

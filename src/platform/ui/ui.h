@@ -54,7 +54,7 @@ struct MenuPopup {
 
 // ---- windows -------------------------------------------------------------
 
-void defineWindow(const WindowSpec& spec);
+void defineWindow(const WindowSpec& definition);
 bool windowExists(std::string_view name);
 
 class Win {

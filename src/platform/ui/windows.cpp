@@ -30,7 +30,7 @@ protected:
         e->ignore();
         detail::Window* w = detail::findWindow(name_);
         if (!w) return;
-        if (!w->spec.closeBox) return;
+        if (!w->definition.closeBox) return;
         if (w->onCloseBox) detail::invoke(w->onCloseBox);
         else Win(name_).release();
     }
@@ -79,27 +79,27 @@ void releaseOne(std::string name) {
 
 }  // namespace
 
-void defineWindow(const WindowSpec& spec) {
-    auto* frame = new Frame(spec.name);
+void defineWindow(const WindowSpec& definition) {
+    auto* frame = new Frame(definition.name);
     auto* client = new QWidget(frame);
     frame->setCentralWidget(client);
-    frame->setWindowTitle(q(spec.title));
+    frame->setWindowTitle(q(definition.title));
     Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
-    if (spec.closeBox) flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
-    if (spec.maximizeBox) flags |= Qt::WindowMaximizeButtonHint;
-    if (spec.minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
+    if (definition.closeBox) flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
+    if (definition.maximizeBox) flags |= Qt::WindowMaximizeButtonHint;
+    if (definition.minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
     frame->setWindowFlags(flags);
-    if (spec.kind == WindowKind::Modal) frame->setWindowModality(Qt::ApplicationModal);
-    frame->move(spec.col, spec.row);
-    frame->resize(spec.width, spec.height);
-    if (!spec.sizable) frame->setFixedSize(spec.width, spec.height);
-    if (spec.background) {
+    if (definition.kind == WindowKind::Modal) frame->setWindowModality(Qt::ApplicationModal);
+    frame->move(definition.col, definition.row);
+    frame->resize(definition.width, definition.height);
+    if (!definition.sizable) frame->setFixedSize(definition.width, definition.height);
+    if (definition.background) {
         QPalette p = client->palette();
-        p.setColor(QPalette::Window, QColor(spec.background->red, spec.background->green, spec.background->blue));
+        p.setColor(QPalette::Window, QColor(definition.background->red, definition.background->green, definition.background->blue));
         client->setAutoFillBackground(true);
         client->setPalette(p);
     }
-    detail::addWindow(std::make_unique<detail::Window>(spec, frame, client));
+    detail::addWindow(std::make_unique<detail::Window>(definition, frame, client));
 }
 
 bool windowExists(std::string_view name) { return detail::findWindow(name) != nullptr; }
@@ -112,7 +112,7 @@ void Win::activate() const {
         return;
     }
     w.shown = true;
-    const WindowKind kind = w.spec.kind;
+    const WindowKind kind = w.definition.kind;
     if (w.widget->windowState() & Qt::WindowMaximized) w.widget->showMaximized();
     else w.widget->show();
     interaction().windowOpened(w.name());
@@ -130,7 +130,7 @@ void Win::release() const {
     detail::Window* w = detail::findWindow(name_);
     if (!w) return;
     const std::string name = w->name();
-    if (w->spec.kind == WindowKind::Main) endProgram(0);
+    if (w->definition.kind == WindowKind::Main) endProgram(0);
     releaseOne(name);
 }
 

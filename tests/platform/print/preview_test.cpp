@@ -31,7 +31,7 @@ void click(const std::string& control) { ui::detail::invoke(ui::detail::control(
 
 TEST(PrintOutput, PdfHasOnePagePerPageOfThePaperSize) {
     testing_support::TempFolder folder;
-    const std::string path = folder.file("spec.pdf");
+    const std::string path = folder.file("order.pdf");
     ASSERT_EQ(print::savePdf(threePages(), path), "");
     const auto info = testing_support::pdfInfo(path);
     EXPECT_TRUE(info.readable);
@@ -54,7 +54,7 @@ TEST(PrintOutput, PicturesOnePngPerPage) {
 
 TEST(PrintOutput, AFailedSaveNamesTheReasonAndLeavesNoFile) {
     testing_support::TempFolder folder;
-    EXPECT_EQ(print::savePdf(threePages(), folder.file("missing/spec.pdf")), "No such file or directory");
+    EXPECT_EQ(print::savePdf(threePages(), folder.file("missing/order.pdf")), "No such file or directory");
     EXPECT_EQ(print::savePictures(threePages(), folder.file("missing")), "No such file or directory");
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
