@@ -14,6 +14,7 @@
 #include "shell/entries.h"
 #include "shell/layouts.h"
 #include "shell/udfs.h"
+#include "shell/tax_account_fields.h"
 #include "shell/vocabulary.h"
 
 namespace registers {
@@ -91,16 +92,7 @@ void addControls(const std::string& w, const SubRevenue& sub, const Lookups& loo
         .at(490, 270, 30, 20)
         .text(sub.programa)
         .tooltip(CTOOLTIPPRIHODNAPROGRAMA);
-    ui::addLabel(w, "lblPotprihodiUplatnaSmetkaZaPD").at(100, 310, 190, 30).text(CVALUELBLUPLATNASMETKAZAPD);
-    ui::addTextBox(w, "txtPotprihodiUplatnaSmetkaZaPD1")
-        .at(280, 310, 30, 20)
-        .text(sub.uplatna1)
-        .tooltip(CTOOLTIPUPLATNASMETKAZAPD1);
-    ui::addLabel(w, "lblPotprihodiOpstinaKodPD").at(314, 314, 30, 20).text("XXX").tooltip(CTOOLTIPKODNAOPSTINATA);
-    ui::addTextBox(w, "txtPotprihodiUplatnaSmetkaZaPD2")
-        .at(350, 310, 50, 20)
-        .text(sub.uplatna2)
-        .tooltip(CTOOLTIPUPLATNASMETKAZAPD2);
+    shell::addTaxAccountFields(w, "Potprihodi", {100, 280, 310, 350}, sub.uplatna1, sub.uplatna2);
 }
 
 void PotprihodiChange(const std::shared_ptr<ListState>& list, bool isNew) {

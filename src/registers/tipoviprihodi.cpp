@@ -12,6 +12,7 @@
 #include "registers/revenue_sql.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
+#include "shell/tax_account_fields.h"
 #include "shell/vocabulary.h"
 
 namespace registers {
@@ -58,16 +59,7 @@ void addControls(const std::string& w, const RevenueType& type, const Lookup& ko
         .at(490, 110, 30, 20)
         .text(type.programa)
         .tooltip(CTOOLTIPPRIHODNAPROGRAMA);
-    ui::addLabel(w, "lblTipoviPrihodiUplatnaSmetkaZaPD").at(100, 150, 190, 30).text(CVALUELBLUPLATNASMETKAZAPD);
-    ui::addTextBox(w, "txtTipoviPrihodiUplatnaSmetkaZaPD1")
-        .at(280, 150, 30, 20)
-        .text(type.uplatna1)
-        .tooltip(CTOOLTIPUPLATNASMETKAZAPD1);
-    ui::addLabel(w, "lblTipoviPrihodiOpstinaKodPD").at(314, 154, 30, 20).text("XXX").tooltip(CTOOLTIPKODNAOPSTINATA);
-    ui::addTextBox(w, "txtTipoviPrihodiUplatnaSmetkaZaPD2")
-        .at(350, 150, 50, 20)
-        .text(type.uplatna2)
-        .tooltip(CTOOLTIPUPLATNASMETKAZAPD2);
+    shell::addTaxAccountFields(w, "TipoviPrihodi", {100, 280, 150, 350}, type.uplatna1, type.uplatna2);
     ui::addLabel(w, "lblSimpleFormsStatus").at(100, 210, 180, 20).text(CVALUELBLSTATUS);
     ui::addRadioGroup(w, "rgTipoviPrihodiStatus", {COPTAKTIVEN, COPTNEAKTIVEN})
         .at(280, 210, 200, 50)

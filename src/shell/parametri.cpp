@@ -4,6 +4,7 @@
 #include "shell/entries.h"
 #include "shell/parametri_sql.h"
 #include "shell/sql1.h"
+#include "shell/tax_account_fields.h"
 #include "shell/vocabulary.h"
 
 namespace shell {
@@ -70,16 +71,7 @@ void defineWindow() {
     addPercentField({"ProcentZaPD", CVALUELBLPROCENTZAPD, CTOOLTIPPROCENTZAPD, 200, 30}, p.procentZaPD);
 
     // The personal-tax payment account: first part, the municipality code's place, second part.
-    ui::addLabel(WINDOW, "lblParametriUplatnaSmetkaZaPD").at(30, 230, 190, 30).text(CVALUELBLUPLATNASMETKAZAPD);
-    ui::addTextBox(WINDOW, "txtParametriUplatnaSmetkaZaPD1")
-        .at(230, 230, 30, 20)
-        .text(p.uplatnaSmetkaZaPD1)
-        .tooltip(CTOOLTIPUPLATNASMETKAZAPD1);
-    ui::addLabel(WINDOW, "lblParametriOpstinaKodPD").at(264, 234, 30, 20).text("XXX").tooltip(CTOOLTIPKODNAOPSTINATA);
-    ui::addTextBox(WINDOW, "txtParametriUplatnaSmetkaZaPD2")
-        .at(290, 230, 50, 20)
-        .text(p.uplatnaSmetkaZaPD2)
-        .tooltip(CTOOLTIPUPLATNASMETKAZAPD2);
+    addTaxAccountFields(WINDOW, "Parametri", {30, 230, 230, 290}, p.uplatnaSmetkaZaPD1, p.uplatnaSmetkaZaPD2);
 
     addPercentField({"ProcentZaDDV", CVALUELBLPROCENTZADDV, CTOOLTIPPROCENTZADDV, 260, 20}, p.procentZaDDV);
 
