@@ -1,25 +1,14 @@
 #include "platform/pdf/text_pages.h"
 
-#include <hpdf.h>
-
 #include <map>
 #include <memory>
 #include <utility>
 
+#include "platform/pdf/document.h"
+
 namespace pdf {
 
 namespace {
-
-constexpr double pointsPerMm = 72.0 / 25.4;
-
-void onError(HPDF_STATUS error, HPDF_STATUS detail, void* data) {
-    auto* first = static_cast<std::string*>(data);
-    if (first->empty()) *first = "libharu error " + std::to_string(error) + "/" + std::to_string(detail);
-}
-
-struct Freer {
-    void operator()(HPDF_Doc d) const { HPDF_Free(d); }
-};
 
 // The TrueType file that stands in for a font family.
 std::string fontFile(const std::string& family, bool bold) {
@@ -34,12 +23,10 @@ std::string fontFile(const std::string& family, bool bold) {
 
 class Writer {
 public:
-    Writer() : doc_(HPDF_New(onError, &failure_)) {
-        if (!doc_) throw Error("libharu cannot start a document");
-        HPDF_SetCompressionMode(doc_.get(), HPDF_COMP_ALL);
+    Writer() {
         HPDF_UseUTFEncodings(doc_.get());
         HPDF_SetCurrentEncoder(doc_.get(), "UTF-8");
-        check();
+        doc_.check();
     }
 
     void page(const print::Page& p, double widthMm, double heightMm, TextRow rows) {
@@ -72,22 +59,12 @@ public:
         check();
     }
 
-    std::string bytes() {
-        if (HPDF_SaveToStream(doc_.get()) != HPDF_OK) check();
-        std::string bytes(HPDF_GetStreamSize(doc_.get()), '\0');
-        auto size = static_cast<HPDF_UINT32>(bytes.size());
-        HPDF_ReadFromStream(doc_.get(), reinterpret_cast<HPDF_BYTE*>(bytes.data()), &size);
-        bytes.resize(size);
-        check();
-        return bytes;
-    }
+    std::string bytes() { return doc_.bytes(); }
 
 private:
     static HPDF_REAL pt(double mm) { return static_cast<HPDF_REAL>(mm * pointsPerMm); }
 
-    void check() const {
-        if (!failure_.empty()) throw Error(failure_);
-    }
+    void check() const { doc_.check(); }
 
     // Each font file is embedded once, whatever the number of its texts.
     HPDF_Font font(const print::Font& f) {
@@ -101,8 +78,7 @@ private:
         return fonts_.emplace(file, loaded).first->second;
     }
 
-    std::string failure_;
-    std::unique_ptr<std::remove_pointer_t<HPDF_Doc>, Freer> doc_;
+    Document doc_;
     std::map<std::string, HPDF_Font> fonts_;
 };
 
