@@ -5,16 +5,11 @@
 #include <cstdlib>
 
 #include "platform/print/printers.h"
+#include "platform/text/utf8.h"
 
 namespace gridreport {
 
 namespace {
-
-std::string_view trimmedBoth(std::string_view s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 double round2(double v) { return std::round(v * 100) / 100; }
 
@@ -41,18 +36,18 @@ void PDFCALCULATECOLUMNSIZES(ReportState& s, std::string_view fontSize, const Me
         }
         return;
     }
-    const double size = std::atof(std::string(trimmedBoth(fontSize)).c_str());
+    const double size = std::atof(std::string(utf8::trimBlanks(fontSize)).c_str());
     if (!(size > 0)) return;
     s.SIZES.assign(columns, 0);
     s.HEADERSIZES.assign(columns, 0);
     for (std::size_t row = 0; row < s.LINES; ++row)
         for (std::size_t c = 0; c < columns; ++c)
-            s.SIZES[c] = std::max(s.SIZES[c], measure(trimmedBoth(cellText(s, row, c)), size));
+            s.SIZES[c] = std::max(s.SIZES[c], measure(utf8::trimBlanks(cellText(s, row, c)), size));
     for (std::size_t c = 0; c < s.HEADERARR.size() && c < columns; ++c)
-        s.HEADERSIZES[c] = measure(trimmedBoth(s.HEADERARR[c]), size);
+        s.HEADERSIZES[c] = measure(utf8::trimBlanks(s.HEADERARR[c]), size);
     for (std::size_t c = 0; c < s.COLUMNARR.size(); ++c) {
         if (s.sumColumn(c))
-            s.SIZES[c] = std::max(s.SIZES[c], measure(trimmedBoth(formatPicture(s._ASUM[c], s.SUMARR[c].picture)), size));
+            s.SIZES[c] = std::max(s.SIZES[c], measure(utf8::trimBlanks(formatPicture(s._ASUM[c], s.SUMARR[c].picture)), size));
         s.COLUMNARR[c].width = naturalWidth(s, c);
     }
 }

@@ -10,12 +10,6 @@ namespace gridreport {
 
 namespace {
 
-std::string_view trimmedBoth(std::string_view s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 // The longest leading part of the text that fits in the width.
 std::string_view longestFitting(std::string_view text, double width, double size, const Measure& measure) {
     const auto chars = utf8::chars(text);
@@ -57,7 +51,7 @@ public:
 
     print::Document run() {
         startPage();
-        const bool footer = !trimmedBoth(v_.footer).empty();
+        const bool footer = !utf8::trimBlanks(v_.footer).empty();
         for (std::size_t row = 0; row < s_.LINES; ++row) {
             placeRow(row);
             if (r_ + (s_.hasSums() ? 3 * h_ : h_) + (footer ? h_ : 0) >= B_)
@@ -104,7 +98,7 @@ private:
             r_ += h_;
         }
         for (const std::string& header : v_.headers)
-            if (const auto t = trimmedBoth(header); !t.empty()) {
+            if (const auto t = utf8::trimBlanks(header); !t.empty()) {
                 centred(t);
                 r_ += 2 * h_;
             }
@@ -205,7 +199,7 @@ private:
         std::vector<std::string> texts;
         for (std::size_t c : included_)
             texts.push_back(s_.sumColumn(c)
-                                ? std::string(trimmedBoth(formatPicture(s_.TOTALARR[c], s_.SUMARR[c].picture)))
+                                ? std::string(utf8::trimBlanks(formatPicture(s_.TOTALARR[c], s_.SUMARR[c].picture)))
                                 : "");
         return texts;
     }
@@ -220,7 +214,7 @@ private:
     // Column lines, footer and the page number at the bottom.
     void closePage() {
         columnLines();
-        if (const auto footer = trimmedBoth(v_.footer); !footer.empty()) {
+        if (const auto footer = utf8::trimBlanks(v_.footer); !footer.empty()) {
             centred(footer);
             r_ += 2 * h_;
         }
@@ -268,7 +262,7 @@ private:
 double lineHeight(double size) { return std::floor(size / 72 * 25.4) + 1; }
 
 CellCut firstLine(std::string_view text, double width, bool wordWrap, double size, const Measure& measure) {
-    const std::string_view t = trimmedBoth(text);
+    const std::string_view t = utf8::trimBlanks(text);
     if (measure(t, size) <= width) return {std::string(t), 0};
     if (!wordWrap) return {std::string(longestFitting(text, width, size, measure)), 0};
     const std::string_view part = wrapped(text, width, size, measure);
@@ -278,7 +272,7 @@ CellCut firstLine(std::string_view text, double width, bool wordWrap, double siz
 CellCut continuationLine(std::string_view text, std::size_t offset, double width, double size,
                          const Measure& measure) {
     const std::string_view rest = fromChar(text, offset);
-    const std::string_view t = trimmedBoth(rest);
+    const std::string_view t = utf8::trimBlanks(rest);
     if (measure(t, size) <= width) return {std::string(t), 0};
     const std::string_view part = wrapped(rest, width, size, measure);
     // A rest whose first character is wider than the column ends the cell.
@@ -287,7 +281,7 @@ CellCut continuationLine(std::string_view text, std::size_t offset, double width
 }
 
 std::string cutCaption(std::string_view caption, double width, double size, const Measure& measure) {
-    const std::string_view t = trimmedBoth(caption);
+    const std::string_view t = utf8::trimBlanks(caption);
     if (measure(t, size) <= width) return std::string(t);
     return std::string(longestFitting(caption, width, size, measure));
 }

@@ -41,6 +41,12 @@ std::string fitBytes(std::string_view text, std::size_t bytes) {
     return out;
 }
 
+std::string_view trimBlanks(std::string_view s) {
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
 namespace {
 // Cyrillic U+0400..U+045F: lower а..я (U+0430..U+044F) -> U+0410..U+042F,
 // ѐ..џ (U+0450..U+045F) -> U+0400..U+040F.

@@ -22,6 +22,9 @@ std::string_view cutBytes(std::string_view text, std::size_t bytes);
 // `bytes`, then filled with blanks to exactly `bytes` bytes.
 std::string fitBytes(std::string_view text, std::size_t bytes);
 
+// Without leading and trailing blanks (only the blank character).
+std::string_view trimBlanks(std::string_view text);
+
 // Upper case of Latin and Cyrillic letters; other characters unchanged.
 std::string upper(std::string_view text);
 
