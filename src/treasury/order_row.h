@@ -57,7 +57,7 @@ struct TreasuryFileInput {
     std::string savedFile;  // the file it wrote, as chosen in the save dialog
     bool LUSPEH = false;    // the file is written; never set back to false
 
-    // The count and total of the header and the specification come from the
+    // The count and total of the header and the order specification come from the
     // rows themselves, so they cannot disagree with the detail records.
     int NBRSTAVK() const { return static_cast<int>(AGFAJL.size()); }
     std::int64_t NUKIZNOS() const {

@@ -38,7 +38,7 @@ std::vector<SpecificationEntry> specificationEntries(Mode mode, const std::vecto
 // last entry. `fileName` is the file written, named in every page head.
 print::Document specificationDocument(Mode mode, const TreasuryFileInput& input, const std::string& fileName);
 
-// Shows the specification of a written batch in the print preview; returns
+// Shows the order specification of a written batch in the print preview; returns
 // when the preview closes.
 void PRINTSPECIFIKACIJA(Mode mode, const TreasuryFileInput& input);
 

@@ -10,7 +10,7 @@ namespace treasury {
 // confirm or change it in the save dialog, writes the file whole (a failure
 // is reported with the system's reason and leaves no file), then sets
 // input.CDEL, input.savedFile and input.LUSPEH, reports the success and shows
-// the order specification. Returns when the specification's preview closes.
+// the order specification. Returns when its preview closes.
 void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input);
 
 }  // namespace treasury
