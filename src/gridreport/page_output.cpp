@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "gridreport/paper.h"
+#include "gridreport/table_columns.h"
 #include "platform/text/utf8.h"
 
 namespace gridreport {
@@ -38,14 +39,12 @@ std::string_view fromChar(std::string_view text, std::size_t characters) {
 class Writer {
 public:
     Writer(ReportState& s, const Settings& v, Target target, const Measure& measure)
-        : s_(s), v_(v), pdf_(target == Target::Pdf), measure_(measure) {
+        : s_(s), v_(v), pdf_(target == Target::Pdf), measure_(measure), columns_(s) {
         size_ = v.fontSize();
         h_ = lineHeight(size_);
         T_ = s.CURCOL1;
         L_ = v.centre ? (v.width - T_) / 2 : v.left;
         B_ = v.height - v.bottom;
-        for (std::size_t c = 0; c < s.COLUMNARR.size(); ++c)
-            if (s.COLUMNARR[c].included()) included_.push_back(c);
         doc_.setup = pageSetup(s, v);
     }
 
@@ -76,12 +75,7 @@ private:
     print::Page& page() { return doc_.pages.back(); }
 
     void rule(double r) { page().line(R(r), L_ - 1, R(r), L_ + T_ - 1); }
-    // The column line after the k-th included column (k from 1).
-    double columnLine(std::size_t k) const {
-        double c = 0;
-        for (std::size_t i = 0; i < k; ++i) c += s_.COLUMNARR[included_[i]].width;
-        return L_ + c + 2.0 * static_cast<double>(k) - 1;
-    }
+    double columnLine(std::size_t k) const { return L_ + columns_.columnLine(k); }
     void pageNumber() {
         const std::string text = s_.msg(49) + std::to_string(pageNo_);
         page().text(r_, L_ + T_ - measure_(text, size_) - 5, text, font(size_));
@@ -108,25 +102,17 @@ private:
             rule(r_);
         top_ = r_;
         std::vector<std::string> captions;
-        for (std::size_t c : included_)
+        for (std::size_t c : columns_.included())
             captions.push_back(cutCaption(s_.COLUMNARR[c].caption, s_.COLUMNARR[c].width, size_, measure_));
         placeLine(r_, captions);
         r_ += h_;
         rule(r_);
     }
 
-    // The sum of (width + 2) over the included columns numbered up to `last` (1-based).
-    double spanTo(int last) const {
-        double x = 0;
-        for (std::size_t c : included_)
-            if (static_cast<int>(c) + 1 <= last) x += s_.COLUMNARR[c].width + 2;
-        return x;
-    }
-
     void mergedHeader() {
         rule(r_);
         for (const MergeRow& m : s_.MERGEHEAD) {
-            const double start = spanTo(m.from - 1), end = spanTo(m.to);
+            const auto [start, end] = columns_.span(m);
             if (end <= start) continue;
             page().text(r_, L_ + start + std::floor((end - start) / 2), m.text, font(size_), print::Align::Centre);
             page().line(U(r_), L_ - 1 + start, U(r_), L_ - 1 + end);
@@ -134,25 +120,15 @@ private:
         page().line(R(r_), L_ - 1, U(r_), L_ - 1);
         page().line(R(r_), L_ + T_ - 1, U(r_), L_ + T_ - 1);
         if (v_.columnLines)
-            for (std::size_t k = 1; k <= included_.size(); ++k)
-                if (!insideMergedRange(k)) page().line(R(r_), columnLine(k), U(r_), columnLine(k));
+            for (std::size_t k = 1; k <= columns_.included().size(); ++k)
+                if (!columns_.insideMergedRange(k)) page().line(R(r_), columnLine(k), U(r_), columnLine(k));
         r_ += h_;
-    }
-
-    // Whether the k-th included column lies inside a merged range with an
-    // included column after it in the same range.
-    bool insideMergedRange(std::size_t k) const {
-        const int number = static_cast<int>(included_[k - 1]) + 1;
-        const int next = k < included_.size() ? static_cast<int>(included_[k]) + 1 : 0;
-        for (const MergeRow& m : s_.MERGEHEAD)
-            if (number >= m.from && number < m.to && next != 0 && next <= m.to) return true;
-        return false;
     }
 
     void placeLine(double row, const std::vector<std::string>& texts) {
         double x = L_;
         for (std::size_t k = 0; k < texts.size(); ++k) {
-            const Column& c = s_.COLUMNARR[included_[k]];
+            const Column& c = columns_.column(k);
             if (c.justify == 0)
                 page().text(row, x, texts[k], font(size_));
             else if (c.justify == 1)
@@ -164,32 +140,16 @@ private:
     }
 
     void placeRow(std::size_t row) {
-        std::vector<std::string> full, line;
-        std::vector<std::size_t> offsets;
-        for (std::size_t c : included_) {
+        std::vector<std::string> cells;
+        for (std::size_t c : columns_.included()) {
             std::string t(cellText(s_, row, c));
             if (s_.sumColumn(c)) {
                 t = formatPicture(plainNumber(t), s_.SUMARR[c].picture);
                 s_.TOTALARR[c] += plainNumber(t);
             }
-            const CellCut cut = firstLine(t, s_.COLUMNARR[c].width, v_.lengthyLine == WordWrap, size_, measure_);
-            line.push_back(cut.text);
-            offsets.push_back(cut.offset);
-            full.push_back(std::move(t));
+            cells.push_back(std::move(t));
         }
-        placeLine(r_, line);
-        r_ += h_;
-        while (std::any_of(offsets.begin(), offsets.end(), [](std::size_t o) { return o > 0; })) {
-            for (std::size_t k = 0; k < included_.size(); ++k) {
-                if (offsets[k] == 0) {
-                    line[k].clear();
-                    continue;
-                }
-                const CellCut cut =
-                    continuationLine(full[k], offsets[k], s_.COLUMNARR[included_[k]].width, size_, measure_);
-                line[k] = cut.text;
-                offsets[k] = cut.offset;
-            }
+        for (const auto& line : columns_.rowLines(cells, v_.lengthyLine == WordWrap, size_, measure_)) {
             placeLine(r_, line);
             r_ += h_;
         }
@@ -197,7 +157,7 @@ private:
 
     std::vector<std::string> totalsLine() const {
         std::vector<std::string> texts;
-        for (std::size_t c : included_)
+        for (std::size_t c : columns_.included())
             texts.push_back(s_.sumColumn(c)
                                 ? std::string(utf8::trimBlanks(formatPicture(s_.TOTALARR[c], s_.SUMARR[c].picture)))
                                 : "");
@@ -207,7 +167,8 @@ private:
     void columnLines() {
         page().line(R(top_), L_ - 1, R(r_), L_ - 1);
         if (v_.columnLines)
-            for (std::size_t k = 1; k <= included_.size(); ++k) page().line(R(top_), columnLine(k), R(r_), columnLine(k));
+            for (std::size_t k = 1; k <= columns_.included().size(); ++k)
+                page().line(R(top_), columnLine(k), R(r_), columnLine(k));
         page().line(R(top_), L_ + T_ - 1, R(r_), L_ + T_ - 1);
     }
 
@@ -253,7 +214,7 @@ private:
     const Measure& measure_;
     double size_ = 0, h_ = 0, T_ = 0, L_ = 0, B_ = 0, r_ = 0, top_ = 0;
     int pageNo_ = 1;
-    std::vector<std::size_t> included_;
+    const TableColumns columns_;
     print::Document doc_;
 };
 
