@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -439,6 +440,48 @@ private:
     std::string picture_;
 };
 
+// ---- canvases -----------------------------------------------------------
+
+class CanvasWidget : public QWidget {
+public:
+    explicit CanvasWidget(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+    std::vector<Shape> shapes;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        for (const Shape& shape : shapes) {
+            painter.setPen(QPen(QColor(shape.pen.red, shape.pen.green, shape.pen.blue), 1));
+            if (shape.kind == Shape::Kind::Line) {
+                painter.drawLine(QLineF(shape.col1, shape.row1, shape.col2, shape.row2));
+                continue;
+            }
+            painter.setBrush(shape.fill ? QBrush(QColor(shape.fill->red, shape.fill->green, shape.fill->blue))
+                                        : QBrush(Qt::NoBrush));
+            painter.drawRect(QRectF(QPointF(shape.col1, shape.row1), QPointF(shape.col2, shape.row2)));
+        }
+    }
+};
+
+class CanvasControl : public Control, public Drawn {
+public:
+    CanvasControl(Window& w, std::string n, CanvasWidget* c) : Control(w, std::move(n), Kind::Canvas, c), canvas_(c) {}
+    // The driver shows how many shapes of each kind the drawing holds.
+    std::string show() const override {
+        const auto lines = std::count_if(canvas_->shapes.begin(), canvas_->shapes.end(),
+                                         [](const Shape& s) { return s.kind == Shape::Kind::Line; });
+        const auto rectangles = static_cast<long>(canvas_->shapes.size()) - lines;
+        return "canvas " + std::to_string(rectangles) + " rectangles " + std::to_string(lines) + " lines";
+    }
+    void setDrawing(std::vector<Shape> shapes) override {
+        canvas_->shapes = std::move(shapes);
+        canvas_->update();
+    }
+
+private:
+    CanvasWidget* canvas_;
+};
+
 template <class C, class W, class... A>
 std::unique_ptr<Control> make(Window& w, std::string name, W* widget, A&&... a) {
     tagWidget(widget, w, name);
@@ -488,6 +531,9 @@ std::unique_ptr<Control> makeTab(Window& w, std::string n, QWidget* p, std::vect
 }
 std::unique_ptr<Control> makeImage(Window& w, std::string n, QWidget* p) {
     return make<ImageControl>(w, std::move(n), new QLabel(p));
+}
+std::unique_ptr<Control> makeCanvas(Window& w, std::string n, QWidget* p) {
+    return make<CanvasControl>(w, std::move(n), new CanvasWidget(p));
 }
 
 }  // namespace ui::detail

@@ -22,6 +22,7 @@ std::unique_ptr<Control> makeDatePicker(Window& w, std::string name, QWidget* pa
 std::unique_ptr<Control> makeButton(Window& w, std::string name, QWidget* parent);
 std::unique_ptr<Control> makeTab(Window& w, std::string name, QWidget* parent, std::vector<std::string> pages);
 std::unique_ptr<Control> makeImage(Window& w, std::string name, QWidget* parent);
+std::unique_ptr<Control> makeCanvas(Window& w, std::string name, QWidget* parent);
 std::unique_ptr<Control> makeGrid(Window& w, std::string name, QWidget* parent);
 
 // Kind-specific operations, reached from the Ctl handle.
@@ -64,6 +65,12 @@ class Pictured {  // buttons and images
 public:
     virtual ~Pictured() = default;
     virtual void setPicture(std::string_view resource) = 0;
+};
+
+class Drawn {  // canvases
+public:
+    virtual ~Drawn() = default;
+    virtual void setDrawing(std::vector<Shape> shapes) = 0;
 };
 
 class GridLike {

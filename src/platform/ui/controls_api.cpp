@@ -233,6 +233,11 @@ const Ctl& Ctl::selection(const std::vector<int>& lines) const {
     return *this;
 }
 
+const Ctl& Ctl::drawing(std::vector<Shape> shapes) const {
+    as<detail::Drawn>(*this, "drawing").setDrawing(std::move(shapes));
+    return *this;
+}
+
 const Ctl& Ctl::onChange(Action a) const {
     get(*this).on.change = std::move(a);
     return *this;
@@ -311,6 +316,9 @@ Ctl addTab(std::string w, std::string n, std::vector<std::string> pages) {
 }
 Ctl addImage(std::string w, std::string n) {
     return add(w, n, [&](detail::Window& win, QWidget* p) { return detail::makeImage(win, n, p); });
+}
+Ctl addCanvas(std::string w, std::string n) {
+    return add(w, n, [&](detail::Window& win, QWidget* p) { return detail::makeCanvas(win, n, p); });
 }
 
 }  // namespace ui

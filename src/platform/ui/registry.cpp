@@ -27,7 +27,8 @@ Control::Control(Window& window, std::string name, Kind kind, QWidget* widget)
 Control::~Control() = default;
 
 bool Control::focusable() const {
-    return kind_ != Kind::Label && kind_ != Kind::Image && kind_ != Kind::Tab && kind_ != Kind::Link;
+    return kind_ != Kind::Label && kind_ != Kind::Image && kind_ != Kind::Tab && kind_ != Kind::Link &&
+           kind_ != Kind::Canvas;
 }
 bool Control::enabled() const { return widget_->isEnabled(); }
 bool Control::visible() const { return !widget_->isHidden(); }

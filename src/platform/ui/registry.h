@@ -14,7 +14,7 @@ class QMainWindow;
 
 namespace ui::detail {
 
-enum class Kind { Label, Link, Text, Masked, Number, Edit, Combo, Check, Radio, Date, Button, Grid, Tab, Image };
+enum class Kind { Label, Link, Text, Masked, Number, Edit, Combo, Check, Radio, Date, Button, Grid, Tab, Image, Canvas };
 
 struct Handlers {
     Action change, click, dblClick, gotFocus, lostFocus, enter;

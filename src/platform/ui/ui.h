@@ -31,6 +31,17 @@ struct Rgb {
     int red = 0, green = 0, blue = 0;
 };
 
+// One shape of a canvas's drawing, in pixels of the canvas, drawn with a
+// 1-pixel pen: a line from (col1, row1) to (col2, row2), or a rectangle with
+// those corners, filled when it has a fill.
+struct Shape {
+    enum class Kind { Line, Rectangle };
+    Kind kind = Kind::Line;
+    double col1 = 0, row1 = 0, col2 = 0, row2 = 0;
+    Rgb pen;
+    std::optional<Rgb> fill;
+};
+
 struct WindowSpec {
     std::string name;
     WindowKind kind = WindowKind::Child;
@@ -178,6 +189,9 @@ public:
     std::vector<int> selection() const;
     const Ctl& selection(const std::vector<int>& lines) const;
 
+    // Canvases: replaces the drawing, which the canvas keeps and repaints.
+    const Ctl& drawing(std::vector<Shape> shapes) const;
+
     // Handlers.
     const Ctl& onChange(Action a) const;
     const Ctl& onClick(Action a) const;
@@ -208,6 +222,7 @@ Ctl addButton(std::string window, std::string name);
 Ctl addGrid(std::string window, std::string name);
 Ctl addTab(std::string window, std::string name, std::vector<std::string> pages);
 Ctl addImage(std::string window, std::string name);
+Ctl addCanvas(std::string window, std::string name);  // takes no input
 
 // ---- message boxes, dialogs, waiting -------------------------------------
 
