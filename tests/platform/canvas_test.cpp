@@ -27,7 +27,12 @@ protected:
 TEST_F(Canvas, PaintsLinesAndFilledRectangles) {
     const ui::Rgb black{}, white{255, 255, 255}, red{255, 0, 0};
     ui::Ctl("frmCanvas", "cnvA")
-        .drawing({{.kind = ui::Shape::Kind::Rectangle, .col1 = 2, .row1 = 2, .col2 = 20, .row2 = 20, .pen = black,
+        .drawing({{.kind = ui::Shape::Kind::Rectangle,
+                   .col1 = 2,
+                   .row1 = 2,
+                   .col2 = 20,
+                   .row2 = 20,
+                   .pen = black,
                    .fill = white},
                   {.col1 = 25, .row1 = 5, .col2 = 35, .row2 = 5, .pen = red}});
     const QImage image = painted();
