@@ -62,6 +62,15 @@ protected:
     void mousePressEvent(QMouseEvent*) override {
         if (clicked) clicked();
     }
+    // A label given the height of two lines or more holds a text meant to run
+    // onto a second line: its words wrap and it reads from the top. A one-line
+    // label stays centred beside the boxes of its row.
+    void resizeEvent(QResizeEvent* e) override {
+        const bool lines = height() >= 2 * fontMetrics().lineSpacing();
+        setWordWrap(lines);
+        setAlignment((alignment() & Qt::AlignHorizontal_Mask) | (lines ? Qt::AlignTop : Qt::AlignVCenter));
+        QLabel::resizeEvent(e);
+    }
 };
 
 class LabelControl : public Control {

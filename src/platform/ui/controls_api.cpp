@@ -109,7 +109,7 @@ const Ctl& Ctl::color(Rgb text) const {
 const Ctl& Ctl::align(Align a) const {
     const Qt::Alignment h = a == Align::Right ? Qt::AlignRight : a == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft;
     QWidget* w = get(*this).widget();
-    if (auto* l = qobject_cast<QLabel*>(w)) l->setAlignment(h | Qt::AlignVCenter);
+    if (auto* l = qobject_cast<QLabel*>(w)) l->setAlignment(h | (l->alignment() & Qt::AlignVertical_Mask));
     else if (auto* e = qobject_cast<QLineEdit*>(w)) e->setAlignment(h | Qt::AlignVCenter);
     return *this;
 }
