@@ -16,8 +16,9 @@ struct TabPage {
 
 enum class Star { None, Required, NaturalPersons };
 
-// Places `field` on the page at `row`; returns it for its value.
+// Places `field` on the page at `row`; returns it for its value. Without a
+// width of its own the label reaches the star, or the field on a row without one.
 const ui::Ctl& placeField(const TabPage& p, const std::string& label, const std::string& caption, Star star, int row,
-                          const ui::Ctl& field, int width, const std::string& tooltip, int labelWidth = 180);
+                          const ui::Ctl& field, int width, const std::string& tooltip, int labelWidth = 0);
 
 }  // namespace registers
