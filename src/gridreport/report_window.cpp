@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "gridreport/first_page_preview.h"
 #include "gridreport/paper.h"
 #include "gridreport/settings_file.h"
 #include "gridreport/texts.h"
@@ -79,6 +80,25 @@ Settings readSettings(const Run& r) {
     return v;
 }
 
+// ---- the first-page preview ----------------------------------------------
+
+// The canvas covers the drawing area, so the drawing moves by its corner.
+void PDFGRIDPREVIEW(const Run& r) {
+    if (!r.built || !r.ctl("browseprintcancel").exists()) return;
+    const PagePreview p = firstPagePreview(r.s, readSettings(r), measure);
+    const auto shape = [](ui::Shape::Kind kind, double col1, double row1, double col2, double row2) {
+        return ui::Shape{.kind = kind,
+                         .col1 = col1 - previewLeft,
+                         .row1 = row1 - previewTop,
+                         .col2 = col2 - previewLeft,
+                         .row2 = row2 - previewTop};
+    };
+    std::vector<ui::Shape> shapes{shape(ui::Shape::Kind::Rectangle, p.left, p.top, p.right, p.bottom)};
+    shapes.front().fill = ui::Rgb{255, 255, 255};
+    for (const PreviewLine& l : p.lines) shapes.push_back(shape(ui::Shape::Kind::Line, l.col1, l.row1, l.col2, l.row2));
+    r.ctl("preview").drawing(std::move(shapes));
+}
+
 // ---- measurement, tally, page size ---------------------------------------
 
 void measureColumns(Run& r) {
@@ -95,6 +115,7 @@ void REFRESHPDFGRID(Run& r) {
         showColumns(r);
         r.ctl("columns").selection(selected);
     }
+    PDFGRIDPREVIEW(r);
 }
 
 void PDFPAGESIZECHANGED(Run& r) {
@@ -142,6 +163,7 @@ void PDFMERGEHEADERSCHANGED(Run& r) {
     std::vector<int> refused;
     r.s.MERGEHEAD = checkedMergeRows(mergeRows(r), &refused);
     for (int line : refused) ui::msgStop(r.s.msg(65) + std::to_string(line));
+    PDFGRIDPREVIEW(r);
 }
 
 void PDFADDMERGEHEADROW(Run& r) {
@@ -382,14 +404,15 @@ void defineWindow(const RunPtr& run) {
         })
         .onLostFocus([run] { REFRESHPDFGRID(*run); });
 
+    const auto preview = [run] { PDFGRIDPREVIEW(*run); };
     label(r, "header1label", s.msg(12), 2, 10, 30);
-    ui::addTextBox(r.window, "header1").onPage("tab1", 2).at(110, 30, 165, 22);
+    ui::addTextBox(r.window, "header1").onPage("tab1", 2).at(110, 30, 165, 22).onChange(preview);
     label(r, "header2label", s.msg(13), 2, 10, 70);
-    ui::addTextBox(r.window, "header2").onPage("tab1", 2).at(110, 70, 165, 22);
+    ui::addTextBox(r.window, "header2").onPage("tab1", 2).at(110, 70, 165, 22).onChange(preview);
     label(r, "header3label", s.msg(14), 2, 10, 100);
-    ui::addTextBox(r.window, "Header3").onPage("tab1", 2).at(110, 100, 165, 22);
+    ui::addTextBox(r.window, "Header3").onPage("tab1", 2).at(110, 100, 165, 22).onChange(preview);
     label(r, "footer1label", s.msg(15), 2, 10, 130);
-    ui::addTextBox(r.window, "Footer1").onPage("tab1", 2).at(110, 130, 165, 22);
+    ui::addTextBox(r.window, "Footer1").onPage("tab1", 2).at(110, 130, 165, 22).onChange(preview);
     label(r, "selectfontsizelabel", s.msg(17), 2, 10, 160);
     ui::addComboBox(r.window, "selectfontsize")
         .onPage("tab1", 2)
@@ -397,18 +420,22 @@ void defineWindow(const RunPtr& run) {
         .items(FONTSIZESSTR, s.FONTNUMBER)
         .onChange([run] { remeasure(*run); });
     label(r, "multilinelabel", s.msg(18), 2, 10, 190);
-    ui::addComboBox(r.window, "wordwrap").onPage("tab1", 2).at(110, 190, 90, 22).items({s.msg(19), s.msg(20)}, Truncate);
+    ui::addComboBox(r.window, "wordwrap")
+        .onPage("tab1", 2)
+        .at(110, 190, 90, 22)
+        .items({s.msg(19), s.msg(20)}, Truncate)
+        .onChange(preview);
     label(r, "pagination", s.msg(21), 2, 10, 220);
     ui::addComboBox(r.window, "pageno")
         .onPage("tab1", 2)
         .at(110, 220, 90, 22)
         .items({s.msg(22), s.msg(23), s.msg(24)}, PageNoTop)
-        ;
+        .onChange(preview);
     label(r, "separatorlab", s.msg(25), 2, 10, 245);
-    ui::addCheckBox(r.window, "collines").onPage("tab1", 2).at(110, 245, 65, 22).text(s.msg(26));
-    ui::addCheckBox(r.window, "rowlines").onPage("tab1", 2).at(180, 245, 65, 22).text(s.msg(27));
+    ui::addCheckBox(r.window, "collines").onPage("tab1", 2).at(110, 245, 65, 22).text(s.msg(26)).onChange(preview);
+    ui::addCheckBox(r.window, "rowlines").onPage("tab1", 2).at(180, 245, 65, 22).text(s.msg(27)).onChange(preview);
     label(r, "centerlab", s.msg(28), 2, 10, 275);
-    ui::addCheckBox(r.window, "vertical").onPage("tab1", 2).at(110, 275, 100, 22).text(s.msg(29));
+    ui::addCheckBox(r.window, "vertical").onPage("tab1", 2).at(110, 275, 100, 22).text(s.msg(29)).onChange(preview);
     label(r, "spacelab", s.msg(54), 2, 10, 305);
     ui::addCheckBox(r.window, "spread")
         .onPage("tab1", 2)
@@ -438,7 +465,7 @@ void defineWindow(const RunPtr& run) {
     const struct {
         const char *label, *box;
         int text, col, row;
-        bool paper;  // the side margins change the printable width
+        bool paper;  // the side margins change the printable width, the others only the preview
     } margins[] = {{"toplabel", "top", 39, 45, 200, false},
                    {"rightlabel", "right", 40, 135, 200, true},
                    {"leftlabel", "left", 41, 45, 230, true},
@@ -448,7 +475,7 @@ void defineWindow(const RunPtr& run) {
         ui::addNumberBox(r.window, m.box, "99.99")
             .onPage("tab1", 3)
             .at(m.col, m.row, 50, 22)
-            .onChange(m.paper ? ui::Action(paperChanged) : ui::Action());
+            .onChange(m.paper ? ui::Action(paperChanged) : ui::Action(preview));
     }
 
     ui::addGrid(r.window, "merge")
@@ -466,6 +493,10 @@ void defineWindow(const RunPtr& run) {
         PDFDELMERGEHEADROW(*run);
     });
 
+    // Under the buttons, which reach into the drawing area.
+    ui::addCanvas(r.window, "preview")
+        .at(static_cast<int>(previewLeft), static_cast<int>(previewTop), static_cast<int>(previewRight - previewLeft),
+            static_cast<int>(previewBottom - previewTop));
     ui::addButton(r.window, "browseprint1").at(160, 350, 80, 25).text(s.msg(43)).onClick([run] { PRINTPDFSTART(*run); });
     ui::addButton(r.window, "browseprintcancel").at(260, 350, 80, 25).text(s.msg(44)).onClick([run] {
         run->win().release();
