@@ -1,0 +1,218 @@
+#include "treasury/salary_import.h"
+
+#include "shell/udfs.h"
+#include "shell/vocabulary.h"
+#include "treasury/amounts.h"
+#include "treasury/order_file.h"
+#include "treasury/salary_files.h"
+
+namespace treasury {
+
+namespace {
+
+using Line = std::vector<std::string>;
+
+// Field n (from 1) of a line whose length is checked.
+const std::string& f(const Line& line, std::size_t n) { return line[n - 1]; }
+
+// The fields a file's lines need and the field holding their amount.
+struct FileShape {
+    std::size_t fields;
+    std::size_t amountField;
+};
+constexpr FileShape SHAPES[] = {{6, 3}, {6, 3}, {7, 4}, {7, 5}};  // by SalaryFile
+
+// Of a contributions group's 8 lines, the first 4 carry amounts; the other 4
+// describe their interest.
+constexpr std::size_t GROUP = 8, CONTRIBUTIONS = 4;
+bool carriesAmount(SalaryFile file, std::size_t index) { return file != PRIDONESI || index % GROUP < CONTRIBUTIONS; }
+
+std::string atLine(const std::string& message, std::size_t index, const std::string& path) {
+    return message + std::to_string(index + 1) + "\r\n" + path;
+}
+
+// The chosen file's lines, or the message that refuses them.
+std::optional<std::string> readFile(const SalaryImport& import, SalaryFile file, SalaryLines& lines) {
+    const SalaryFileChoice& choice = import.files[file];
+    auto read = MAKEARRY(choice.path);
+    if (!read) return vocab::CPORNEMOZEPROCITAFAJL + choice.path;
+    lines = std::move(*read);
+    if (file == PRIDONESI && lines.size() % GROUP != 0) return vocab::CPORBROJNAREDOVIVOFAJLOT;
+    const FileShape shape = SHAPES[file];
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() < shape.fields) return atLine(vocab::CPORKRATOKRED, i, choice.path);
+        if (carriesAmount(file, i) && !salaryAmount(f(lines[i], shape.amountField)))
+            return atLine(vocab::CPORNEISPRAVENIZNOS, i, choice.path);
+    }
+    return std::nullopt;
+}
+
+// The values that follow the payer's treasury kind.
+struct KindValues {
+    std::string debitAccount, stateAccount, salaryForm, taxForm, contributionForm, deductionForm, contributionMethod;
+};
+
+KindValues kindValues(const SalaryImport& import, TreasuryKind kind) {
+    const bool trz = kind == TreasuryKind::TRZ;
+    return {fieldText(trz ? import.treasuryAccountRM : import.treasuryAccountFZOM, 15),
+            fieldText(import.treasuryAccountRM, 18),
+            trz ? "62" : "92",
+            trz ? "70" : "76",
+            trz ? "70" : "76",
+            trz ? "60" : "90",
+            trz ? "3" : "0"};
+}
+
+class RowBuilder {
+public:
+    RowBuilder(const SalaryImport& import, KindValues kind)
+        : import_(import), kind_(std::move(kind)), folio_(fieldText(import.folio, 70)) {}
+
+    void salary(const Line& l) {
+        TreasuryOrderRow r = start(f(l, 1), f(l, 2), folio_, amount(l, PLATI));
+        r.recipientAccount = fieldText(f(l, 4), 18);
+        r.recipientName = fieldText(f(l, 5), 70);
+        r.reference = fieldText("101", 24);
+        r.form = kind_.salaryForm;
+        r.method = "2";
+        r.closing = f(l, 6);
+        add(std::move(r));
+    }
+
+    void tax(const Line& l) {
+        TreasuryOrderRow r = toState(f(l, 1), f(l, 2), amount(l, PERSONALEN), "Personalen danok", f(l, 5), f(l, 6));
+        r.closing = "danok za " + import_.month;
+        add(std::move(r));
+    }
+
+    void taxInterest(const Line& lastTaxLine) {
+        TreasuryOrderRow r = toState(f(lastTaxLine, 1), f(lastTaxLine, 2), centsOf(import_.interest[KAMATAPD]),
+                                     "Kamata personalen danok", import_.payer.MOPSTINAKOD, f(lastTaxLine, 6));
+        r.closing = "Kamata personalen danok";
+        add(std::move(r));
+    }
+
+    // A contribution from `line`, or its interest with the texts and codes of
+    // `texts` (the group's interest line) and the typed amount.
+    void contribution(const Line& line, const Line& texts, std::int64_t cents) {
+        TreasuryOrderRow r = start(f(line, 1), f(texts, 2), folio_, cents);
+        r.recipientAccount = kind_.stateAccount;
+        r.recipientName = fieldText(f(texts, 3), 70);
+        r.recipientSubAccount = fieldText(f(texts, 6), 15);
+        r.revenueKonto = fieldText(f(texts, 7), 6);
+        r.recipientProgramme = "00";
+        r.reference = fieldText(f(texts, 3), 24);
+        r.form = kind_.contributionForm;
+        r.method = kind_.contributionMethod;
+        r.closing = r.reference;
+        add(std::move(r));
+    }
+    std::int64_t contributionAmount(const Line& l) const { return amount(l, PRIDONESI); }
+
+    void deduction(const Line& l) {
+        TreasuryOrderRow r = start(f(l, 1), f(l, 2), fieldText(f(l, 4), 70), amount(l, ODBITOCI));
+        r.recipientAccount = fieldText(f(l, 6), 18);
+        r.recipientName = fieldText(f(l, 7), 70);
+        r.reference = fieldText(f(l, 3), 24);
+        r.form = kind_.deductionForm;
+        r.method = "2";
+        r.closing = import_.submissionDate;
+        add(std::move(r));
+    }
+
+    std::vector<TreasuryOrderRow> rows() && { return std::move(rows_); }
+
+private:
+    TreasuryOrderRow start(const std::string& subAccount, const std::string& konto, std::string purpose,
+                           std::int64_t cents) const {
+        TreasuryOrderRow r;
+        r.debitAccount = kind_.debitAccount;
+        r.debitSubAccount = fieldText(subAccount, 15);
+        r.expenditureKonto = fieldText(konto, 6);
+        r.debitProgramme = import_.payer.MPROGRAMAZADOLZUVA;
+        r.purpose = std::move(purpose);
+        r.amount = cents;
+        // Rows to a recipient's own account leave the recipient's codes blank.
+        r.recipientSubAccount = std::string(15, ' ');
+        r.revenueKonto = std::string(6, ' ');
+        r.recipientProgramme = std::string(2, ' ');
+        r.taxNumber = import_.payer.MDANOCENBROJ;
+        return r;
+    }
+
+    // A personal-tax row to the treasury account of the state; its payment
+    // account holds the municipality code between two fixed parts.
+    TreasuryOrderRow toState(const std::string& subAccount, const std::string& konto, std::int64_t cents,
+                             const std::string& reference, const std::string& municipality,
+                             const std::string& revenueKonto) const {
+        TreasuryOrderRow r = start(subAccount, konto, folio_, cents);
+        r.recipientAccount = kind_.stateAccount;
+        r.recipientName = fieldText("Trezorska smetka", 70);
+        r.recipientSubAccount = fieldText("840" + fieldText(municipality, 3) + "01242", 15);
+        r.revenueKonto = fieldText(revenueKonto, 6);
+        r.recipientProgramme = "00";
+        r.reference = fieldText(reference, 24);
+        r.form = kind_.taxForm;
+        r.method = "2";
+        return r;
+    }
+
+    void add(TreasuryOrderRow r) {
+        r.sequence = shell::DODAJ0(std::to_string(rows_.size() + 1), 6);
+        rows_.push_back(std::move(r));
+    }
+
+    static std::int64_t amount(const Line& l, SalaryFile file) { return *salaryAmount(f(l, SHAPES[file].amountField)); }
+
+    const SalaryImport& import_;
+    KindValues kind_;
+    std::string folio_;
+    std::vector<TreasuryOrderRow> rows_;
+};
+
+}  // namespace
+
+SalaryBatch salaryBatch(const SalaryImport& import) {
+    SalaryBatch batch;
+    const auto refuse = [&](std::string message) {
+        batch.refusal = std::move(message);
+        return batch;
+    };
+    if (!shell::VALIDENMESEC(shell::MESUGOD(import.month))) return refuse(vocab::CPORNEVALIDENMESEC);
+    const auto kind = treasuryKind(import.payer);
+    if (!kind) return refuse(vocab::CPORNESEZNAETREZOROT);
+
+    std::array<SalaryLines, 4> lines;
+    for (SalaryFile file : {PLATI, PERSONALEN, PRIDONESI, ODBITOCI}) {
+        if (import.files[file].chosen)
+            if (auto why = readFile(import, file, lines[file])) return refuse(std::move(*why));
+        if (file == PERSONALEN && import.interest[KAMATAPD] > 0 && lines[PERSONALEN].empty())
+            return refuse(vocab::CPORKAMATABEZPERSONALEN);
+    }
+
+    const KindValues values = kindValues(import, *kind);
+    RowBuilder rows(import, values);
+    for (const Line& l : lines[PLATI]) rows.salary(l);
+    for (const Line& l : lines[PERSONALEN]) rows.tax(l);
+    if (import.interest[KAMATAPD] > 0) rows.taxInterest(lines[PERSONALEN].back());
+    const SalaryLines& groups = lines[PRIDONESI];
+    for (std::size_t g = 0; g < groups.size(); g += GROUP)
+        for (std::size_t k = 0; k < CONTRIBUTIONS; ++k) {
+            const Line& line = groups[g + k];
+            rows.contribution(line, line, rows.contributionAmount(line));
+            if (import.interest[k] > 0) rows.contribution(line, groups[g + k + CONTRIBUTIONS], centsOf(import.interest[k]));
+        }
+    for (const Line& l : lines[ODBITOCI]) rows.deduction(l);
+
+    TreasuryFileInput& input = batch.input;
+    input.AGFAJL = std::move(rows).rows();
+    input.DDATANAPODNESUVANJE = import.submissionDate;
+    input.DDATANAOBRABOTKA = import.processingDate;
+    input.CFOLIO = fieldText(import.folio, 70);
+    input.LODBITOCI = import.files[ODBITOCI].chosen;
+    input.CSMETKAZADOLZUVA = values.debitAccount;
+    input.payer = import.payer;
+    return batch;
+}
+
+}  // namespace treasury
