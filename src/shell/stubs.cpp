@@ -3,7 +3,6 @@
 
 namespace treasury {
 void NALOZI(const std::string&) {}
-void IMPORTPLATA() {}
 void VPREGLEDTREZOR() {}
 void IZVESTAJTREZOR() {}
 }  // namespace treasury
