@@ -6,6 +6,7 @@
 #include <charconv>
 
 #include "platform/ui/ui.h"
+#include "shell/udfs.h"
 
 namespace shell {
 
@@ -13,12 +14,6 @@ namespace {
 
 void showError(sqlite3* db, std::string_view sql) {
     ui::msgStop(std::string(sqlite3_errmsg(db)) + " Query is : " + std::string(sql));
-}
-
-bool blank(std::string_view s) {
-    for (char c : s)
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') return false;
-    return true;
 }
 
 std::string upperTrimmed(const char* s) {
@@ -118,7 +113,7 @@ std::string doubleQuotes(std::string_view text) {
 }
 
 std::string C2SQL(std::string_view text) {
-    if (blank(text)) return "''";
+    if (isBlank(text)) return "''";
     return "'" + doubleQuotes(text) + "'";
 }
 std::string C2SQL(int number) { return std::to_string(number); }
