@@ -20,7 +20,9 @@ void layout(const RecordListSpec& definition, const ListState& s) {
     ui::Ctl(definition.window, definition.grid).at(0, 40, width - 10, height - 140);
     const char* buttons[] = {"btnDodaj", "btnIzmeni", "btnIzbrisi"};
     for (std::size_t i = 0; i < 3 && i < definition.buttonColumns.size(); ++i)
-        ui::Ctl(definition.window, buttons[i]).at(definition.buttonColumns[i], height - definition.buttonsFromBottom, 105, 25);
+        ui::Ctl(definition.window, buttons[i])
+            .at(definition.buttonColumns[i], height - definition.buttonsFromBottom, definition.buttons[i].width,
+                definition.buttons[i].height);
     if (definition.layoutMore) definition.layoutMore(s);
     _RESIZEGRIDTOOLBAR(s);
     _RESIZESEARCH(s);
@@ -33,9 +35,9 @@ void load(const RecordListSpec& definition, ListState& s) {
     layout(definition, s);
 }
 
-void addButton(const std::string& window, const char* name, const std::string& caption, const char* picture,
+void addButton(const std::string& window, const char* name, const std::string& caption, const ListButton& look,
                const std::string& tooltip, ui::Action action) {
-    ui::addButton(window, name).text(caption).picture(picture).tooltip(tooltip).onClick(std::move(action));
+    ui::addButton(window, name).text(caption).picture(look.picture).tooltip(tooltip).onClick(std::move(action));
 }
 
 }  // namespace
@@ -47,6 +49,7 @@ void openRecordList(const RecordListSpec& definition) {
         ui::WaitWindow wait(CPORSEPREZEMAATPODATOCITEODBAZA);
         for (const auto& statement : definition.createStatements) shell::MISCSQL1(shell::app().DB, statement);
     }
+    if (definition.admit && !definition.admit()) return;
     ui::defineWindow({.name = definition.window,
                       .kind = ui::WindowKind::Child,
                       .title = definition.title,
@@ -64,6 +67,7 @@ void openRecordList(const RecordListSpec& definition) {
     const ui::Action edit = [list, change] { change(list, false); };
     const ui::Action erase = [list, remove] { remove(list); };
     shell::STATUSBARB(definition.window);
+    if (definition.controls) definition.controls(list);
     ui::addGrid(definition.window, definition.grid)
         .headers(definition.captions)
         .widths(definition.widths)
@@ -71,9 +75,9 @@ void openRecordList(const RecordListSpec& definition) {
         .multiSelect(true)
         .onHeadClick(CREATECHEADCLICK(list))
         .onDblClick(edit);
-    addButton(definition.window, "btnDodaj", CCAPTIONDODAJNOV, "img16Add", CTOOLTIPDODAJNOV, insert);
-    addButton(definition.window, "btnIzmeni", CCAPTIONIZMENI, "img16Edit", CTOOLTIPIZMENI, edit);
-    addButton(definition.window, "btnIzbrisi", CCAPTIONIZBRISI, "img16Delete", CTOOLTIPIZBRISI, erase);
+    addButton(definition.window, "btnDodaj", CCAPTIONDODAJNOV, definition.buttons[0], CTOOLTIPDODAJNOV, insert);
+    addButton(definition.window, "btnIzmeni", CCAPTIONIZMENI, definition.buttons[1], CTOOLTIPIZMENI, edit);
+    addButton(definition.window, "btnIzbrisi", CCAPTIONIZBRISI, definition.buttons[2], CTOOLTIPIZBRISI, erase);
     ui::Win(definition.window).onKey(ui::Key::Insert, insert).onKey(ui::Key::Delete, erase);
     _ADDGRIDTOOLBAR(list);
     _ADDSEARCH(list, insert, erase);

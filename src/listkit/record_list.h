@@ -4,6 +4,7 @@
 // protocol: single instance, tables created inside the wait window, the grid
 // with sorting, the three buttons, the Insert and Delete keys, the toolbar and
 // the search strip, the load on opening and the re-layout on every size change.
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -23,6 +24,17 @@ struct EditState {
 
 using ListAction = std::function<void(const std::shared_ptr<ListState>&)>;
 
+// The picture and size of one of the three buttons.
+struct ListButton {
+    std::string picture;
+    int width = 105, height = 25;
+};
+using ListButtons = std::array<ListButton, 3>;  // add, edit, delete
+
+inline const ListButtons BUTTONS16 = {{{"img16Add"}, {"img16Edit"}, {"img16Delete"}}};
+// The larger buttons of the lists that sit above a chosen payer.
+inline const ListButtons BUTTONS24 = {{{"img24Add", 115, 35}, {"img24Edit", 105, 35}, {"img24Delete", 105, 35}}};
+
 struct RecordListSpec {
     std::string window;  // frm...
     std::string grid;    // grd...
@@ -33,6 +45,13 @@ struct RecordListSpec {
     std::vector<std::string> createStatements;  // CREATE TABLE / INDEX IF NOT EXISTS
     int buttonsFromBottom = 98;                 // the buttons' row: window height minus this
     std::vector<int> buttonColumns = {30, 180, 330};
+    ListButtons buttons = BUTTONS16;
+    // Runs after the tables are created and before the window is defined;
+    // false keeps the window from opening (it has told the user why).
+    std::function<bool()> admit;
+    // Defines the controls of the row above the grid, ahead of the grid in the
+    // focus order; they get the state for their handlers.
+    ListAction controls;
     std::function<void(const std::shared_ptr<ListState>&, bool isNew)> change;  // add (true) or edit
     ListAction remove;
     // The query of the load, run at opening and by reload().

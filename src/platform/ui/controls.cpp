@@ -401,7 +401,12 @@ public:
     std::string text() const override { return s(button_->text()); }
     void setText(std::string_view v) override { button_->setText(q(v)); }
     std::string show() const override { return quote(text()); }
-    void setPicture(std::string_view r) override { button_->setIcon(icon(r)); }
+    // The picture shows at its own size, 16 or 24 pixels.
+    void setPicture(std::string_view r) override {
+        const QIcon picture = icon(r);
+        button_->setIcon(picture);
+        if (!picture.isNull()) button_->setIconSize(picture.availableSizes().value(0, button_->iconSize()));
+    }
 
 private:
     QPushButton* button_;
