@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/desktop/desktop.h"
+#include "platform/text/utf8.h"
 #include "platform/ui/ui.h"
 #include "shell/vocabulary.h"
 
@@ -89,5 +91,88 @@ std::string comboId(const ui::TextTable& rows, int position) {
     if (position < 1 || static_cast<std::size_t>(position) > rows.rows()) return {};
     return rows.at(static_cast<std::size_t>(position) - 1, 0);
 }
+
+namespace {
+bool sameValue(const Value& a, const Value& b);
+}
+
+bool ACOMPARE(const ValueList& a, const ValueList& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (!sameValue(a[i], b[i])) return false;
+    return true;
+}
+
+namespace {
+bool sameValue(const Value& a, const Value& b) {
+    if (a.index() != b.index()) return false;
+    return std::visit(
+        [&](const auto& left) {
+            using T = std::decay_t<decltype(left)>;
+            const T& right = std::get<T>(b);
+            if constexpr (std::is_same_v<T, ValueList>) return ACOMPARE(left, right);
+            else return left == right;
+        },
+        static_cast<const Value::variant&>(a));
+}
+
+// The text of a stored number among texts numbered from 1, and back.
+std::string optionText(long long n, std::initializer_list<const std::string*> texts) {
+    if (n < 1 || n > static_cast<long long>(texts.size())) return {};
+    return *texts.begin()[n - 1];
+}
+int optionNumber(std::string_view text, std::initializer_list<const std::string*> texts) {
+    int n = 0;
+    for (const std::string* t : texts) {
+        ++n;
+        if (*t == text) return n;
+    }
+    return 0;
+}
+}  // namespace
+
+std::string INTTOCHVII(long long n) { return optionText(n, {&COPTVLEZEN, &COPTIZLEZEN, &COPTINTEREN}); }
+int CHTOINTVII(std::string_view text) { return optionNumber(text, {&COPTVLEZEN, &COPTIZLEZEN, &COPTINTEREN}); }
+std::string INTTOROKOTSEPRESMETUVAOD(long long n) { return optionText(n, {&COPTODKREIRANJE, &COPTODZAKLUCUVANJE}); }
+int ROKOTSEPRESMETUVAODTOINT(std::string_view text) {
+    return optionNumber(text, {&COPTODKREIRANJE, &COPTODZAKLUCUVANJE});
+}
+std::string INTTONACINNACUVANJE(long long n) {
+    return optionText(n, {&COPTIZDVOJUVA, &COPTDELIMICNO, &COPTTRAEN});
+}
+int NACINNACUVANJETOINT(std::string_view text) {
+    return optionNumber(text, {&COPTIZDVOJUVA, &COPTDELIMICNO, &COPTTRAEN});
+}
+
+bool VALIDFAJLNAME(std::string_view name, std::string* refused) {
+    constexpr std::string_view forbidden = "/\\:*\"<>|";  // the blank lies below 33
+    for (std::string_view c : utf8::chars(name)) {
+        // Every character of more than one byte lies above 122.
+        const auto code = static_cast<unsigned char>(c[0]);
+        if (c.size() > 1 || code < 33 || code > 122 || forbidden.find(c[0]) != std::string_view::npos) {
+            if (refused) *refused = std::string(c);
+            return false;
+        }
+    }
+    return true;
+}
+
+void OTVORIFAJL(const std::string& file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        ui::msgInfo(vocab::CPORNEPOSTOIFAJLFAJL, vocab::CPORGRESKA);
+        return;
+    }
+    std::string refused;
+    if (!VALIDFAJLNAME(std::filesystem::path(file).filename().string(), &refused)) {
+        ui::msgInfo(vocab::CPORNEISPRAVNOIMENAFAJL + " " + refused, vocab::CPORGRESKA);
+        return;
+    }
+    desktop::open(file);
+}
+
+std::string KREIRAJMASKA(int n) { return std::string(static_cast<std::size_t>(n > 0 ? n : 0), '9'); }
+
+void POSTAVILOKCODEPAGE() {}
 
 }  // namespace shell

@@ -1,10 +1,11 @@
 #pragma once
 // Small stateless operations that many windows share: trimming, zero-filling,
 // month texts, check-box conversions, the list status bar, folder helpers and
-// combo boxes filled from lookup rows.
+// combo boxes filled from lookup rows, option texts, file names and masks.
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "platform/text/text_table.h"
@@ -52,5 +53,51 @@ std::string FOLDERSOSLASH(std::string_view path);
 int NAPUNINIZIZAKOMBO(std::vector<std::string>& items, const ui::TextTable& rows, std::string_view id, bool first);
 // The ID of the lookup row at a combo position; empty when there is no such row.
 std::string comboId(const ui::TextTable& rows, int position);
+
+// A value of a list of mixed values: nothing, a flag, a whole number, a text
+// or a nested list.
+struct Value;
+using ValueList = std::vector<Value>;
+struct Value : std::variant<std::monostate, bool, long long, std::string, ValueList> {
+    using variant::variant;
+    Value(const char* text) : variant(std::string(text)) {}
+};
+// Same length and, element by element, the same type and the same value;
+// nested lists are compared the same way.
+bool ACOMPARE(const ValueList& a, const ValueList& b);
+
+// Option texts of three choices and their stored numbers; a number without a
+// text gives the empty text, a text without a number gives 0.
+inline const std::string COPTVLEZEN = "Влезен";
+inline const std::string COPTIZLEZEN = "Излезен";
+inline const std::string COPTINTEREN = "Интерен";
+inline const std::string COPTODKREIRANJE = "Од креирање";
+inline const std::string COPTODZAKLUCUVANJE = "Од заклучување";
+inline const std::string COPTIZDVOJUVA = "Се издвојува";
+inline const std::string COPTDELIMICNO = "Делимично";
+inline const std::string COPTTRAEN = "Трајно";
+// A document's direction: 1 incoming, 2 outgoing, 3 internal.
+std::string INTTOCHVII(long long n);
+int CHTOINTVII(std::string_view text);
+// Where a retention period starts: 1 at creation, 2 at closing.
+std::string INTTOROKOTSEPRESMETUVAOD(long long n);
+int ROKOTSEPRESMETUVAODTOINT(std::string_view text);
+// How a document is kept: 1 set apart, 2 partly, 3 for good.
+std::string INTTONACINNACUVANJE(long long n);
+int NACINNACUVANJETOINT(std::string_view text);
+
+// Whether a file name holds no blank, "/", "\", ":", "*", '"', "<", ">", "|"
+// and no character whose code is below 33 or above 122. Stops at the first
+// such character and gives it back in `refused`.
+bool VALIDFAJLNAME(std::string_view name, std::string* refused = nullptr);
+// Opens an existing file with its default program through the desktop; a
+// missing file or a refused name is told in an information box instead.
+void OTVORIFAJL(const std::string& file);
+
+// An input mask of n digits: n characters "9".
+std::string KREIRAJMASKA(int n);
+
+// Text is UTF-8 throughout; the program sets no code page.
+void POSTAVILOKCODEPAGE();
 
 }  // namespace shell

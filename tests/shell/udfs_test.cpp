@@ -6,6 +6,10 @@
 #include <fstream>
 #include <unistd.h>
 
+#include "shell/vocabulary.h"
+#include "support/recording_interaction.h"
+#include "support/temp_folder.h"
+
 namespace {
 
 using namespace shell;
@@ -145,6 +149,123 @@ TEST(Combo, PositionMapsBackToTheRowId) {
     EXPECT_EQ(comboId(rows, 2), "07");
     EXPECT_EQ(comboId(rows, 3), "");
     EXPECT_EQ(comboId(rows, -1), "");
+}
+
+TEST(Acompare, SameTypeAndValueElementByElementNestedListsToo) {
+    struct Case {
+        const char* what;
+        ValueList a, b;
+        bool same;
+    } cases[] = {
+        {"both empty", {}, {}, true},
+        {"equal mixed", {1LL, "a", true, Value()}, {1LL, "a", true, Value()}, true},
+        {"different length", {1LL, 2LL}, {1LL}, false},
+        {"number and text of its digits", {1LL}, {"1"}, false},
+        {"flag and number", {true}, {1LL}, false},
+        {"nothing and empty text", {Value()}, {""}, false},
+        {"different text", {"Плата"}, {"плата"}, false},
+        {"equal nested", {ValueList{1LL, ValueList{"x"}}, 2LL}, {ValueList{1LL, ValueList{"x"}}, 2LL}, true},
+        {"nested differs deep down", {ValueList{1LL, ValueList{"x"}}}, {ValueList{1LL, ValueList{"y"}}}, false},
+        {"nested lengths differ", {ValueList{1LL}}, {ValueList{1LL, 1LL}}, false},
+        {"list and text", {ValueList{}}, {""}, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ACOMPARE(c.a, c.b), c.same) << c.what;
+        EXPECT_EQ(ACOMPARE(c.b, c.a), c.same) << c.what << " (swapped)";
+    }
+}
+
+TEST(Options, NumbersToOptionTextsAndBack) {
+    using ToText = std::string (*)(long long);
+    using ToNumber = int (*)(std::string_view);
+    struct Case {
+        ToText text;
+        ToNumber number;
+        std::vector<std::string> texts;
+    } cases[] = {
+        {INTTOCHVII, CHTOINTVII, {COPTVLEZEN, COPTIZLEZEN, COPTINTEREN}},
+        {INTTOROKOTSEPRESMETUVAOD, ROKOTSEPRESMETUVAODTOINT, {COPTODKREIRANJE, COPTODZAKLUCUVANJE}},
+        {INTTONACINNACUVANJE, NACINNACUVANJETOINT, {COPTIZDVOJUVA, COPTDELIMICNO, COPTTRAEN}},
+    };
+    for (const Case& c : cases) {
+        for (std::size_t i = 0; i < c.texts.size(); ++i) {
+            const long long n = static_cast<long long>(i) + 1;
+            EXPECT_FALSE(c.texts[i].empty());
+            EXPECT_EQ(c.text(n), c.texts[i]) << n;
+            EXPECT_EQ(c.number(c.texts[i]), n) << c.texts[i];
+        }
+        const long long past = static_cast<long long>(c.texts.size()) + 1;
+        for (long long n : {0LL, -1LL, past}) EXPECT_EQ(c.text(n), "") << n;
+        for (std::string_view t : {"", " ", "Влезен ", "x"}) EXPECT_EQ(c.number(t), 0) << t;
+    }
+    EXPECT_EQ(CHTOINTVII(COPTODKREIRANJE), 0);  // each pair knows only its own texts
+}
+
+TEST(FileNames, RefusedCharactersStopAtTheFirst) {
+    struct Case {
+        std::string name;
+        std::string refused;  // empty for a valid name
+    } cases[] = {
+        {"izvestaj.pdf", ""},
+        {"Nalozi_2024-03.txt", ""},
+        {"A-Z_a.9", ""},
+        {"a~b", "~"},  // 126 lies above 122
+        {"z{b", "{"},
+        {"a b", " "},
+        {"a/b", "/"},
+        {"a\\b", "\\"},
+        {"c:b", ":"},
+        {"a*b", "*"},
+        {"a\"b", "\""},
+        {"a<b", "<"},
+        {"a>b", ">"},
+        {"a|b", "|"},
+        {"a\tb", "\t"},
+        {std::string("a\0b", 3), std::string(1, '\0')},
+        {"a\x7f", "\x7f"},
+        {"плата.txt", "п"},
+        {"pay€", "€"},
+        {"a?b!", ""},  // only the listed characters are refused
+        // The first refused character is the one given back.
+        {"x<y z", "<"},
+        {"ok name:2", " "},
+        {"", ""},
+    };
+    for (const Case& c : cases) {
+        std::string refused = "untouched";
+        EXPECT_EQ(VALIDFAJLNAME(c.name, &refused), c.refused.empty()) << c.name;
+        EXPECT_EQ(refused, c.refused.empty() ? "untouched" : c.refused) << c.name;
+    }
+    EXPECT_FALSE(VALIDFAJLNAME("a b"));  // without asking for the character
+}
+
+TEST(FileNames, OpeningAFileTellsWhatStandsInTheWay) {
+    testing_support::TempFolder folder;
+    std::ofstream(folder.file("report.pdf")) << "x";
+    std::ofstream(folder.file("my report.pdf")) << "x";
+    std::filesystem::create_directory(folder.path() / "sub");
+    struct Case {
+        std::string file;
+        std::string shown;
+    } cases[] = {
+        {folder.file("report.pdf"), "open|" + folder.file("report.pdf")},
+        {folder.file("missing.pdf"), "info|" + vocab::CPORGRESKA + "|" + vocab::CPORNEPOSTOIFAJLFAJL},
+        {folder.file("sub"), "info|" + vocab::CPORGRESKA + "|" + vocab::CPORNEPOSTOIFAJLFAJL},
+        {folder.file("my report.pdf"), "info|" + vocab::CPORGRESKA + "|" + vocab::CPORNEISPRAVNOIMENAFAJL + "  "},
+    };
+    for (const Case& c : cases) {
+        testing_support::RecordingInteraction recorder;
+        OTVORIFAJL(c.file);
+        EXPECT_EQ(recorder.shown, std::vector<std::string>{c.shown}) << c.file;
+    }
+}
+
+TEST(Masks, DigitMaskOfNCharacters) {
+    struct Case {
+        int n;
+        std::string mask;
+    } cases[] = {{0, ""}, {-3, ""}, {1, "9"}, {5, "99999"}};
+    for (const Case& c : cases) EXPECT_EQ(KREIRAJMASKA(c.n), c.mask) << c.n;
 }
 
 }  // namespace
