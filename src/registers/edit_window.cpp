@@ -31,9 +31,9 @@ void openEditWindow(const EditWindowSpec& definition) {
                       .maximizeBox = false,
                       .minimizeBox = false});
     definition.controls(definition.name);
-    const int row = definition.height - 95;
+    const int row = definition.height - definition.buttonsFromBottom;
     ui::addButton(definition.name, "cmdConfirm")
-        .at(30, row, 100, 25)
+        .at(definition.confirmCol, row, 100, 25)
         .text(vocab::CCAPTIONPOTVRDI)
         .picture("img16OK")
         .tooltip(vocab::CTOOLTIPPOTVRDI)

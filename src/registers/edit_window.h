@@ -21,6 +21,8 @@ struct EditWindowSpec {
     int width = 600;
     int height = 250;
     int cancelFromRight = 140;  // the cancel button's column: the width minus this
+    int confirmCol = 30;
+    int buttonsFromBottom = 95;  // the buttons' row: the height minus this
     bool isNew = true;
     std::function<void(const std::string& window)> controls;
     std::function<void()> save;

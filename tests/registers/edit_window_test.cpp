@@ -1,5 +1,5 @@
 // The register edit window: modal, titled by add or edit, its two buttons on
-// the row 95 pixels above its bottom.
+// a row above its bottom (95 pixels unless the window says otherwise).
 #include "registers/edit_window.h"
 
 #include <gtest/gtest.h>
@@ -15,11 +15,12 @@ namespace {
 TEST(RegisterEditWindow, TitleAndButtons) {
     struct Case {
         bool isNew;
-        int width, height, cancelFromRight;
+        int width, height, cancelFromRight, confirmCol, buttonsFromBottom;
         std::string title;
     } cases[] = {
-        {true, 600, 250, 140, vocab::CTITDODAJNOVZAPIS},
-        {false, 800, 500, 140, vocab::CTITEDITIRAJZAPIS},
+        {true, 600, 250, 140, 30, 95, vocab::CTITDODAJNOVZAPIS},
+        {false, 800, 500, 140, 30, 95, vocab::CTITEDITIRAJZAPIS},
+        {false, 700, 680, 200, 100, 70, vocab::CTITEDITIRAJZAPIS},  // the payment item's
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.width);
@@ -37,14 +38,16 @@ TEST(RegisterEditWindow, TitleAndButtons) {
                                    .width = c.width,
                                    .height = c.height,
                                    .cancelFromRight = c.cancelFromRight,
+                                   .confirmCol = c.confirmCol,
+                                   .buttonsFromBottom = c.buttonsFromBottom,
                                    .isNew = c.isNew,
                                    .controls = [](const std::string&) {},
                                    .save = [] {}});
         EXPECT_EQ(seen.title, c.title);
-        EXPECT_EQ(seen.confirmCol, 30);
-        EXPECT_EQ(seen.confirmRow, c.height - 95);
+        EXPECT_EQ(seen.confirmCol, c.confirmCol);
+        EXPECT_EQ(seen.confirmRow, c.height - c.buttonsFromBottom);
         EXPECT_EQ(seen.cancelCol, c.width - c.cancelFromRight);
-        EXPECT_EQ(seen.cancelRow, c.height - 95);
+        EXPECT_EQ(seen.cancelRow, c.height - c.buttonsFromBottom);
     }
 }
 
