@@ -13,6 +13,7 @@
 #include "registers/revenue_sql.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
+#include "shell/number_boxes.h"
 #include "shell/udfs.h"
 #include "shell/tax_account_fields.h"
 #include "shell/vocabulary.h"
@@ -36,6 +37,7 @@ std::string textOf(const std::string& control) { return ui::Ctl(EDIT, control).t
 // The values belong to this save alone: the treasury parameters' own
 // personal-tax account parts stay as they are.
 void POTPRIHODISAVE(const std::shared_ptr<ListState>& list, const EditState& edit, const Lookups& lookups) {
+    if (!shell::numberBoxReady(EDIT, "txtPotprihodiProcentOdbitoci", vocab::CVALUELBLPROCENTODBITOCI)) return;
     const SubRevenue sub{
         .sifra = textOf("txtPotprihodiSifra"),
         .opis = textOf("txtPotprihodiOpis"),
@@ -67,10 +69,8 @@ void addControls(const std::string& w, const SubRevenue& sub, const Lookups& loo
         .items(lookups.tipoviPrihodi.items, lookups.tipoviPrihodi.initial)
         .tooltip(CTOOLTIPTIPOVIPRIHODI);
     ui::addLabel(w, "lblPotprihodiProcentOdbitoci").at(100, 140, 190, 20).text(CVALUELBLPROCENTODBITOCI);
-    // At most the three digits of its mask, as a masked box holds.
     ui::addNumberBox(w, "txtPotprihodiProcentOdbitoci", "999")
         .at(280, 140, 50, 20)
-        .maxLength(3)
         .number(sub.procentOdbitoci)
         .tooltip(CTOOLTIPPROCENTODBITOCI);
     ui::addCheckBox(w, "cbPotprihodiSePlakjaPD")

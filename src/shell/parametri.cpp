@@ -2,6 +2,7 @@
 #include "platform/ui/ui.h"
 #include "shell/app_state.h"
 #include "shell/entries.h"
+#include "shell/number_boxes.h"
 #include "shell/parametri_sql.h"
 #include "shell/sql1.h"
 #include "shell/tax_account_fields.h"
@@ -41,6 +42,9 @@ double typedNumber(const std::string& name) { return ui::Ctl(WINDOW, "txtParamet
 // The application state takes the typed values only once they are stored, so
 // that a failed save leaves the run on the values the table holds.
 void PARAMETRITREZORSAVE() {
+    if (!numberBoxReady(WINDOW, "txtParametriProcentZaPD", vocab::CVALUELBLPROCENTZAPD) ||
+        !numberBoxReady(WINDOW, "txtParametriProcentZaDDV", vocab::CVALUELBLPROCENTZADDV))
+        return;
     const TreasuryParameters p{typed("TrezorskaSmetkaNaRM"),   typed("TrezorskaSmetkaNaFZOM"),
                                typed("PodsmetkaGotovinaNaRM"), typed("PodsmetkaGotovinaNaFZOM"),
                                typed("KontoGotovinaNaRM"),     typed("KontoGotovinaNaFZOM"),

@@ -1,6 +1,8 @@
 // Keys pressed on real widgets: what a person types reaches the controls'
 // values and handlers as it does through the program.
 #include <QLineEdit>
+#include <map>
+#include <string_view>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -9,6 +11,41 @@
 #include "support/recording_interaction.h"
 
 namespace {
+
+// Presses keys on a line edit: plain characters are typed, and {Name} is one of
+// the keys Home, End, Left, Right, Backspace, Delete, SelectAll (Ctrl+A),
+// ClickEnd (a mouse click at the right edge), Leave (the focus goes elsewhere).
+void press(QLineEdit* edit, std::string_view keys) {
+    const std::map<std::string_view, std::pair<Qt::Key, Qt::KeyboardModifiers>> named = {
+        {"Home", {Qt::Key_Home, {}}},           {"End", {Qt::Key_End, {}}},
+        {"Left", {Qt::Key_Left, {}}},           {"Right", {Qt::Key_Right, {}}},
+        {"Backspace", {Qt::Key_Backspace, {}}}, {"Delete", {Qt::Key_Delete, {}}},
+        {"SelectAll", {Qt::Key_A, Qt::ControlModifier}},
+    };
+    while (!keys.empty()) {
+        if (keys.front() != '{') {
+            const std::size_t n = std::min(keys.find('{'), keys.size());
+            for (const QChar c : QString::fromUtf8(keys.data(), static_cast<qsizetype>(n)))
+                QTest::sendKeyEvent(QTest::Click, edit, static_cast<Qt::Key>(c.toUpper().unicode()), QString(c), {});
+            keys.remove_prefix(n);
+            continue;
+        }
+        const std::size_t close = keys.find('}');
+        const std::string_view name = keys.substr(1, close - 1);
+        keys.remove_prefix(close + 1);
+        if (name == "ClickEnd") {
+            QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 3, edit->height() / 2));
+        } else if (name == "Leave") {
+            auto& c = ui::detail::control(edit->property("kasavel.window").toString().toStdString(),
+                                          edit->property("kasavel.control").toString().toStdString());
+            ui::detail::moveFocus(c.window(), &c);
+            ui::detail::moveFocus(c.window(), nullptr);
+        } else {
+            const auto& [key, modifiers] = named.at(name);
+            QTest::keyClick(edit, key, modifiers);
+        }
+    }
+}
 
 class Keyboard : public ::testing::Test {
 protected:
@@ -37,6 +74,75 @@ TEST_F(Keyboard, AClickAmongTheBlanksTypesAfterTheText) {
     QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(190, 10));
     QTest::keyClicks(edit, "3");
     EXPECT_EQ(box.text(), "123            ");
+}
+
+TEST_F(Keyboard, MaskedBoxesEditLikeEveryDesktopBox) {
+    struct Case {
+        const char* mask;
+        const char* start;
+        const char* keys;
+        const char* shown;
+    } cases[] = {
+        {"999999999", "12345", "{SelectAll}9", "9        "},      // typing replaces the selection from its start
+        {"999999999", "12345", "{SelectAll}{Delete}", "         "},
+        {"999999999", "12345", "{SelectAll}{Backspace}7", "7        "},
+        {"999999999", "12345", "{Home}9", "92345    "},             // typed over, not shifted
+        {"999999999", "12", "{Home}{End}3", "123      "},           // End stops after the last character
+        {"999999999", "12345", "{Home}{Delete}", "2345     "},       // Delete closes the gap
+        {"999999999", "12345", "{End}{Backspace}{Backspace}", "123      "},
+        {"999999999", "12345", "{Home}{Right}{Right}{Backspace}", "1345     "},
+        {"99.9999", "12.2024", "{Home}{Delete}", "2 .2024"},           // the gap closes up to the literal
+        {"99.9999", "12.2024", "{Home}{Right}{Right}{Right}{Backspace}", "1 .2024"},  // stepping back over the literal
+        {"99.9999", "12.2024", "{Home}{Right}{Right}{Right}{Backspace}{Backspace}", "  .2024"},
+        {"99.9999", "12.2024", "{SelectAll}052025", "05.2025"},
+        {"!!!!!", "", "{Home}аб1", "АБ1  "},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.mask) + " " + c.start + " " + c.keys);
+        const std::string name = "txtMasked" + std::to_string(++n);
+        auto box = ui::addMaskedBox("frmKeys", name, c.mask).at(0, 0, 200, 20).text(c.start);
+        press(static_cast<QLineEdit*>(widget(name.c_str())), c.keys);
+        EXPECT_EQ(box.text(), c.shown);
+    }
+}
+
+TEST_F(Keyboard, NumberBoxesTakeOnlyNumbersThatFitTheirMask) {
+    struct Case {
+        const char* mask;
+        double start;
+        const char* keys;
+        const char* shown;
+        double stored;
+        bool valid = true;
+    } cases[] = {
+        // The blanks that right-align the value do not count toward its digits.
+        {"999", 0, "{ClickEnd}{Backspace}30", " 30", 30},
+        {"999", 5, "{End}7", " 57", 57},
+        {"99", 10, "{SelectAll}x5y", " 5", 5},            // other keys are refused
+        {"99", 10, "{SelectAll}150", "15", 15},            // so is a digit too many
+        {"99", 10, "{SelectAll}-", " -", 0, false},
+        {"99.99", 0, "{SelectAll}1.234", " 1.23", 1.23},
+        {"99.99", 0, "{SelectAll}123.4", " 12.4", 12.4},
+        {"99.99", 0, "{SelectAll}5.5{Leave}", " 5.50", 5.5},   // left, it shows through the mask
+        {"99.99", 0, "{SelectAll}.{Leave}", "    .", 0, false},
+        {"99999999", 0, "{SelectAll}123456789", "12345678", 12345678},
+        {"999", 5, "{Home}{Delete}", "   ", 0},             // empty reads 0
+        {"999", 5, "{Home}{Delete}{Leave}", "  0", 0},
+        {"999", 1000, "", "###", 0, false},                 // too wide for the mask: no number at all
+        {"999", 1000, "{Leave}", "###", 0, false},
+        {"999", 1000, "{SelectAll}12", " 12", 12},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.mask) + " " + std::to_string(c.start) + " " + c.keys);
+        const std::string name = "txtNumber" + std::to_string(++n);
+        auto box = ui::addNumberBox("frmKeys", name, c.mask).at(0, 0, 100, 20).number(c.start);
+        press(static_cast<QLineEdit*>(widget(name.c_str())), c.keys);
+        EXPECT_EQ(box.text(), c.shown);
+        EXPECT_DOUBLE_EQ(box.number(), c.stored);
+        EXPECT_EQ(box.numberValid(), c.valid);
+    }
 }
 
 TEST_F(Keyboard, UpperCaseMask) {

@@ -35,6 +35,35 @@ TEST(NumberMask, FormatsAndReadsBack) {
     EXPECT_EQ(ui::mask::parseNumber("999,999.99", "  1,234.50"), 1234.5);
     EXPECT_EQ(ui::mask::parseNumber("999", "1000"), 0);  // too wide for the mask reads 0
     EXPECT_EQ(ui::mask::parseNumber("999", "x"), 0);
+    EXPECT_EQ(ui::mask::parseNumber("99.99", " 5.5"), 5.5);
+}
+
+TEST(NumberMask, WhatMayBeTypedAndWhatFits) {
+    struct Case {
+        const char* mask;
+        const char* text;
+        bool typable, fits;
+    } cases[] = {
+        {"999", "", true, true},         // an empty box reads 0
+        {"999", "123", true, true},
+        {"999", "1234", false, false},   // a digit too many
+        {"999", "12a", false, false},
+        {"999", "1.5", false, false},    // no decimals in the mask
+        {"999", " 12", false, true},     // blanks only around a number read back
+        {"99.99", "12.34", true, true},
+        {"99.99", "12.345", false, false},
+        {"99.99", "1.2.", false, false},
+        {"99.99", ".", true, false},     // typed on the way to a number, but none yet
+        {"99.99", "-1.5", true, true},
+        {"99.99", "1-", false, false},
+        {"999,999.99", "12,345.6", true, true},
+        {"999,999.99", "1234567", false, false},
+        {"999", "###", false, false},    // what a box shows for a number too wide
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ui::mask::typableNumber(c.mask, c.text), c.typable) << c.mask << " '" << c.text << "'";
+        EXPECT_EQ(ui::mask::fitsNumber(c.mask, c.text), c.fits) << c.mask << " '" << c.text << "'";
+    }
 }
 
 }  // namespace

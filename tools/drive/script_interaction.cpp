@@ -139,6 +139,7 @@ void ScriptInteraction::run(const Line& l) {
             }
             case Verb::Set: {
                 ud::Control& c = usable(l);
+                if (c.readOnly()) throw Failed("control " + l.window + "." + l.control + " is read-only");
                 focusOn(c);
                 if (ud::Control* still = ud::findControl(l.window, l.control)) still->userSet(l.value);
                 return;

@@ -1,6 +1,9 @@
 #include "platform/ui/controls.h"
 
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QValidator>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -105,19 +108,38 @@ public:
     bool pristine = true;
 
 protected:
+    // A masked box is typed over, never shifted as a whole: a selection is
+    // blanked before typing starts at its first position; Backspace and Delete
+    // take out one character and close the gap up to the next literal.
     void keyPressEvent(QKeyEvent* e) override {
         if (mask.empty()) return QLineEdit::keyPressEvent(e);
-        const QString t = e->text();
-        const int pos = cursorPosition();
+        const bool selected = hasSelectedText();
+        const int from = selected ? selectionStart() : cursorPosition();
+        const int to = selected ? selectionStart() + static_cast<int>(selectedText().size()) : from;
+        const std::string now = s(text());
         if (e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete) {
-            const int at = e->key() == Qt::Key_Backspace ? pos - 1 : pos;
-            if (at < 0 || at >= static_cast<int>(mask.size())) return;
-            replaceText(mask::typeOver(mask, s(text()), " ", static_cast<std::size_t>(at)), at);
+            if (selected) return replaceText(mask::clear(mask, now, static_cast<std::size_t>(from), static_cast<std::size_t>(to)), from);
+            const auto at = e->key() == Qt::Key_Backspace ? mask::inputBefore(mask, static_cast<std::size_t>(from))
+                                                          : mask::inputFrom(mask, static_cast<std::size_t>(from));
+            if (at) replaceText(mask::removeAt(mask, now, *at), static_cast<int>(*at));
             return;
         }
-        if (!t.isEmpty() && t[0].isPrint()) {
+        if (e->key() == Qt::Key_End && !(e->modifiers() & Qt::ShiftModifier)) {
+            deselect();
+            setCursorPosition(textEnd());
+            return;
+        }
+        if (e->matches(QKeySequence::Cut)) {
+            copy();
+            if (selected) replaceText(mask::clear(mask, now, static_cast<std::size_t>(from), static_cast<std::size_t>(to)), from);
+            return;
+        }
+        const QString t = e->matches(QKeySequence::Paste) ? QGuiApplication::clipboard()->text() : e->text();
+        const bool command = e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+        if (!t.isEmpty() && t[0].isPrint() && (!command || e->matches(QKeySequence::Paste))) {
+            const std::string base = selected ? mask::clear(mask, now, static_cast<std::size_t>(from), static_cast<std::size_t>(to)) : now;
             std::size_t caret = 0;
-            const std::string typedText = mask::typeOver(mask, s(text()), s(t), static_cast<std::size_t>(pos), &caret);
+            const std::string typedText = mask::typeOver(mask, base, s(t), static_cast<std::size_t>(from), &caret);
             replaceText(typedText, static_cast<int>(caret));
             return;
         }
@@ -142,18 +164,35 @@ private:
         setCursorPosition(caret);
         if (changed && typed) typed();
     }
-    void keepCaretInText() {
-        if (mask.empty()) return;
+    // After the last character that is not a blank.
+    int textEnd() const {
         const QString t = text();
         int end = static_cast<int>(t.size());
         while (end > 0 && t[end - 1] == ' ') --end;
-        if (cursorPosition() > end) {
+        return end;
+    }
+    void keepCaretInText() {
+        if (mask.empty()) return;
+        if (cursorPosition() > textEnd()) {
             deselect();
-            setCursorPosition(end);
+            setCursorPosition(textEnd());
         }
     }
 };
 
+// A number box takes only keys that leave a number that fits its mask.
+class NumberValidator : public QValidator {
+public:
+    NumberValidator(std::string mask, QObject* parent) : QValidator(parent), mask(std::move(mask)) {}
+    std::string mask;
+    State validate(QString& input, int&) const override {
+        return mask::typableNumber(mask, s(input)) ? Acceptable : Invalid;
+    }
+};
+
+// Text, masked and number boxes. A number box holds its number without the
+// blanks that right-align it, so they never count toward what can be typed;
+// its text is the number right-aligned to the mask's width.
 class TextControl : public Control, public TextLike {
 public:
     TextControl(Window& w, std::string n, LineEdit* e, Kind k, std::string m)
@@ -166,31 +205,48 @@ public:
             QObject::connect(edit_, &QLineEdit::textEdited, [this] { fireChange(); });
         }
         if (k == Kind::Number) {
-            edit_->setAlignment(Qt::AlignRight);
+            validator_ = new NumberValidator(mask_, edit_);
+            edit_->setValidator(validator_);
+            edit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             setNumber(0);
         }
     }
     std::string text() const override {
         if (kind() == Kind::Masked && edit_->pristine) return {};
-        return s(edit_->text());
+        const std::string held = s(edit_->text());
+        if (kind() == Kind::Number && held.size() < mask_.size()) return std::string(mask_.size() - held.size(), ' ') + held;
+        return held;
     }
     void setText(std::string_view v) override {
         Quiet quiet(edit_);
         edit_->pristine = v.empty();  // the program's empty text is no typing
         if (kind() == Kind::Masked) edit_->setText(q(mask::typeOver(mask_, mask::blank(mask_), v)));
+        else if (kind() == Kind::Number) edit_->setText(q(utf8::trimBlanks(v)));
         else edit_->setText(q(v));
     }
     bool reportsChange() const override { return true; }
     std::string show() const override { return quote(text()); }
+    // A masked box is typed over from its first position; a number box is
+    // emptied and typed into, its refused keys dropped.
     void userSet(std::string_view v) override {
         if (kind() == Kind::Masked) {
             Quiet quiet(edit_);
             edit_->pristine = false;
             edit_->setText(q(mask::typeOver(mask_, s(edit_->text()), v)));
+        } else if (kind() == Kind::Number) {
+            std::string typed;
+            for (auto c : utf8::chars(v))
+                if (mask::typableNumber(mask_, typed + std::string(c))) typed += c;
+            setText(typed);
         } else {
             setText(v);
         }
         fireChange();
+    }
+    // A number box that is left shows its number through the mask.
+    void focusLeft() override {
+        if (kind() != Kind::Number || !numberValid()) return;
+        if (const auto shown = mask::formatNumber(mask_, number())) setText(*shown);
     }
 
     void setPassword(bool on) override { edit_->setEchoMode(on ? QLineEdit::Password : QLineEdit::Normal); }
@@ -202,9 +258,11 @@ public:
             edit_->setText(q(mask::blank(mask_)));
             edit_->pristine = true;
         }
+        if (validator_) validator_->mask = mask_;
     }
     void setReadOnly(bool on) override { edit_->setReadOnly(on); }
-    double number() const override { return mask::parseNumber(mask_, text()); }
+    double number() const override { return mask::parseNumber(mask_, s(edit_->text())); }
+    bool numberValid() const override { return mask::fitsNumber(mask_, s(edit_->text())); }
     void setNumber(double v) override {
         const auto t = mask::formatNumber(mask_, v);
         setText(t ? *t : std::string(mask_.size(), '#'));
@@ -213,6 +271,7 @@ public:
 private:
     LineEdit* edit_;
     std::string mask_;
+    NumberValidator* validator_ = nullptr;
 };
 
 class EditBoxControl : public Control, public TextLike {
@@ -236,6 +295,7 @@ public:
     void setMask(std::string) override { unsupported("mask"); }
     void setReadOnly(bool on) override { edit_->setReadOnly(on); }
     double number() const override { unsupported("number"); }
+    bool numberValid() const override { unsupported("number"); }
     void setNumber(double) override { unsupported("number"); }
 
 private:

@@ -34,6 +34,7 @@ public:
     virtual void setMask(std::string mask) = 0;
     virtual void setReadOnly(bool on) = 0;
     virtual double number() const = 0;
+    virtual bool numberValid() const = 0;
     virtual void setNumber(double v) = 0;
 };
 

@@ -144,6 +144,7 @@ const Ctl& Ctl::number(double value) const {
     return *this;
 }
 double Ctl::number() const { return as<detail::TextLike>(*this, "number").number(); }
+bool Ctl::numberValid() const { return as<detail::TextLike>(*this, "number").numberValid(); }
 
 const Ctl& Ctl::allowEmptyDate(bool on) const {
     as<detail::DateLike>(*this, "empty date").setAllowEmpty(on);

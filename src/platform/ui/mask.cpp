@@ -1,5 +1,9 @@
 #include "platform/ui/mask.h"
 
+#include <algorithm>
+#include <charconv>
+#include <vector>
+
 #include "platform/text/utf8.h"
 
 namespace ui::mask {
@@ -21,14 +25,55 @@ bool accepts(char m, std::string_view c) {
 
 std::string upper(std::string_view c) { return utf8::upper(c); }
 
-std::string typeOver(std::string_view mask, std::string_view text, std::string_view typed,
-                     std::size_t from, std::size_t* caret) {
+namespace {
+// The text as one cell per mask position, literals in place.
+std::vector<std::string> cellsOf(std::string_view mask, std::string_view text) {
     std::vector<std::string> cells;
     for (auto c : utf8::chars(text)) cells.emplace_back(c);
     cells.resize(mask.size(), " ");
     for (std::size_t i = 0; i < mask.size(); ++i)
         if (!isInput(mask[i])) cells[i] = std::string(1, mask[i]);
+    return cells;
+}
+std::string joined(const std::vector<std::string>& cells) {
+    std::string out;
+    for (const auto& c : cells) out += c;
+    return out;
+}
+}  // namespace
 
+std::string clear(std::string_view mask, std::string_view text, std::size_t from, std::size_t to) {
+    auto cells = cellsOf(mask, text);
+    for (std::size_t i = from; i < to && i < mask.size(); ++i)
+        if (isInput(mask[i])) cells[i] = " ";
+    return joined(cells);
+}
+
+std::string removeAt(std::string_view mask, std::string_view text, std::size_t at) {
+    auto cells = cellsOf(mask, text);
+    if (at >= mask.size() || !isInput(mask[at])) return joined(cells);
+    std::size_t i = at;
+    for (; i + 1 < mask.size() && isInput(mask[i + 1]); ++i)
+        cells[i] = accepts(mask[i], cells[i + 1]) ? cells[i + 1] : " ";
+    cells[i] = " ";
+    return joined(cells);
+}
+
+std::optional<std::size_t> inputBefore(std::string_view mask, std::size_t pos) {
+    for (std::size_t i = std::min(pos, mask.size()); i > 0; --i)
+        if (isInput(mask[i - 1])) return i - 1;
+    return std::nullopt;
+}
+
+std::optional<std::size_t> inputFrom(std::string_view mask, std::size_t pos) {
+    for (std::size_t i = pos; i < mask.size(); ++i)
+        if (isInput(mask[i])) return i;
+    return std::nullopt;
+}
+
+std::string typeOver(std::string_view mask, std::string_view text, std::string_view typed,
+                     std::size_t from, std::size_t* caret) {
+    auto cells = cellsOf(mask, text);
     std::size_t pos = from;
     for (auto c : utf8::chars(typed)) {
         while (pos < mask.size() && !isInput(mask[pos])) ++pos;
@@ -38,9 +83,7 @@ std::string typeOver(std::string_view mask, std::string_view text, std::string_v
         ++pos;
     }
     if (caret) *caret = pos;
-    std::string out;
-    for (const auto& c : cells) out += c;
-    return out;
+    return joined(cells);
 }
 
 }  // namespace ui::mask
@@ -91,20 +134,32 @@ std::optional<std::string> formatNumber(std::string_view mask, double value) {
     return text;
 }
 
-double parseNumber(std::string_view mask, std::string_view text) {
-    std::string clean;
-    for (char c : text)
-        if (c != ',' && c != ' ') clean += c;
-    if (clean.empty()) return 0;
-    std::size_t used = 0;
-    double v = 0;
-    try {
-        v = std::stod(clean, &used);
-    } catch (...) {
-        return 0;
+bool typableNumber(std::string_view mask, std::string_view text) {
+    const NumberShape s = shapeOf(mask);
+    int before = 0, after = 0;
+    bool point = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') ++(point ? after : before);
+        else if (c == '.' && s.decimals > 0 && !point) point = true;
+        else if (!((c == '-' && i == 0) || (c == ',' && s.grouped && !point))) return false;
     }
-    if (used != clean.size()) return 0;
-    return formatNumber(mask, v) ? v : 0;
+    return before <= s.integerDigits && after <= s.decimals;
+}
+
+bool fitsNumber(std::string_view mask, std::string_view text) {
+    const std::string_view t = utf8::trimBlanks(text);
+    return t.empty() || (typableNumber(mask, t) && t.find_first_of("0123456789") != std::string_view::npos);
+}
+
+double parseNumber(std::string_view mask, std::string_view text) {
+    if (!fitsNumber(mask, text)) return 0;
+    std::string digits;
+    for (char c : utf8::trimBlanks(text))
+        if (c != ',') digits += c;
+    double v = 0;  // from_chars reads the point whatever the locale
+    std::from_chars(digits.data(), digits.data() + digits.size(), v);
+    return v;
 }
 
 }  // namespace ui::mask

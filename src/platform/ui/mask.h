@@ -18,6 +18,18 @@ std::string blank(std::string_view mask);
 std::string typeOver(std::string_view mask, std::string_view text, std::string_view typed,
                      std::size_t from = 0, std::size_t* caret = nullptr);
 
+// Blanks the input positions in [from, to), literals kept.
+std::string clear(std::string_view mask, std::string_view text, std::size_t from, std::size_t to);
+
+// Removes the character at input position `at`: the characters after it, up to
+// the next literal, move one position to the left and the last becomes blank
+// (a character its new position refuses becomes blank too).
+std::string removeAt(std::string_view mask, std::string_view text, std::size_t at);
+
+// The input position before `pos` (skipping literals), or at/after it; nullopt when none.
+std::optional<std::size_t> inputBefore(std::string_view mask, std::size_t pos);
+std::optional<std::size_t> inputFrom(std::string_view mask, std::size_t pos);
+
 // Whether mask position character `m` takes character `c` (one UTF-8 character).
 bool accepts(char m, std::string_view c);
 
@@ -32,6 +44,13 @@ namespace ui::mask {
 // "," group separators. The text of `value` through the mask, right-aligned to
 // the mask's width; std::nullopt when the value is too wide for it.
 std::optional<std::string> formatNumber(std::string_view mask, double value);
+// Whether `text` may stand in a number box while it is typed: digits, a "-"
+// first, one "." when the mask has decimals, "," in grouped masks, and no more
+// digits before or after the point than the mask holds. No blanks.
+bool typableNumber(std::string_view mask, std::string_view text);
+// Whether `text` reads as a number that fits the mask; blanks around it are
+// ignored and the empty text reads 0.
+bool fitsNumber(std::string_view mask, std::string_view text);
 // The number a number box shows: 0 when the text is not a number that fits.
 double parseNumber(std::string_view mask, std::string_view text);
 

@@ -32,6 +32,7 @@ bool Control::focusable() const {
 }
 bool Control::enabled() const { return widget_->isEnabled(); }
 bool Control::visible() const { return !widget_->isHidden(); }
+bool Control::readOnly() const { return widget_->property("readOnly").toBool(); }
 
 void Control::unsupported(std::string_view what) const {
     ui::fatal(std::string(what) + " is not a property of control " + name_ + " of window " + window_.name());
@@ -128,7 +129,10 @@ void moveFocus(Window& w, Control* to) {
     Control* from = w.focus;
     w.focus = to;
     const std::string windowName = w.name();
-    if (from) detail::invoke(from->on.lostFocus);
+    if (from) {
+        from->focusLeft();
+        detail::invoke(from->on.lostFocus);
+    }
     // The lost-focus handler may have released the window or moved the focus itself.
     Window* still = findWindow(windowName);
     if (!still || still->focus != to || !to) return;

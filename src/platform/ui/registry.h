@@ -60,6 +60,10 @@ public:
     virtual std::string show() const = 0;
     virtual void userSet(std::string_view value);
     void fireChange() const;
+    // The focus leaves the control (before its lost-focus handler runs).
+    virtual void focusLeft() {}
+    // A text box the user cannot type into.
+    bool readOnly() const;
 
 protected:
     [[noreturn]] void unsupported(std::string_view what) const;

@@ -154,8 +154,11 @@ public:
     // Masked and number boxes: "9" a digit, "!" upper case; number masks such
     // as "999,999.99" or "999".
     const Ctl& mask(std::string_view m) const;
+    // A number box reads 0 when its text is no number that fits its mask;
+    // numberValid() tells that apart from a 0 typed (an empty box reads 0).
     const Ctl& number(double value) const;
     double number() const;
+    bool numberValid() const;
 
     // Date pickers: "yyyymmdd", or empty where the window allows an empty date.
     const Ctl& allowEmptyDate(bool on) const;

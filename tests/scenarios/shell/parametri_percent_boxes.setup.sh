@@ -1,0 +1,3 @@
+# Parametri with a personal-tax percent too wide for its two-digit box.
+sqlite3 Kasavel.db "CREATE TABLE Parametri ( ID	INTEGER NOT NULL PRIMARY KEY AUTOINCREMENT, TrezorskaSmetkaNaRM	CHAR(18), TrezorskaSmetkaNaFZOM	CHAR(18), PodsmetkaGotovinaNaRM	CHAR(18), PodsmetkaGotovinaNaFZOM	CHAR(18), KontoGotovinaNaRM	CHAR(6), KontoGotovinaNaFZOM	CHAR(6), ProcentZaPD	NUMERIC(2, 0), UplatnaSmetkaZaPD1	CHAR(18), UplatnaSmetkaZaPD2	CHAR(18), ProcentZaDDV	NUMERIC(2, 0));
+INSERT INTO Parametri (TrezorskaSmetkaNaRM, TrezorskaSmetkaNaFZOM, PodsmetkaGotovinaNaRM, PodsmetkaGotovinaNaFZOM, KontoGotovinaNaRM, KontoGotovinaNaFZOM, ProcentZaPD, UplatnaSmetkaZaPD1, UplatnaSmetkaZaPD2, ProcentZaDDV) VALUES ('111', '222', '333', '444', '555555', '666666', 150, '840', '01242', 20);"
