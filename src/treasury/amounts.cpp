@@ -1,10 +1,13 @@
 #include "treasury/amounts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+
+#include "platform/text/utf8.h"
 
 namespace treasury {
 
@@ -20,6 +23,32 @@ std::int64_t centsOf(double amount) {
     const int tenThousandths = std::atoi(point + 1);
     const std::int64_t cents = whole * 100 + tenThousandths / 100 + (tenThousandths % 100 >= 50 ? 1 : 0);
     return amount < 0 ? -cents : cents;
+}
+
+std::optional<std::int64_t> parseCents(std::string_view text) {
+    std::string_view number = utf8::trimBlanks(text);
+    const bool negative = !number.empty() && number.front() == '-';
+    if (negative) number.remove_prefix(1);
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t i = 0;
+    std::int64_t whole = 0;
+    constexpr std::int64_t beyond = maxFileCents / 100 + 1;  // more integer digits change nothing
+    for (; i < number.size() && digit(number[i]); ++i) whole = std::min(whole * 10 + (number[i] - '0'), beyond);
+    if (i == 0) return std::nullopt;
+    int cents = 0, roundUp = 0;
+    if (i < number.size() && number[i] == '.') {
+        const std::size_t first = ++i;
+        for (; i < number.size() && digit(number[i]); ++i) {
+            const int d = number[i] - '0';
+            if (i - first < 2) cents = cents * 10 + d;
+            else if (i - first == 2) roundUp = d >= 5 ? 1 : 0;
+        }
+        if (i == first) return std::nullopt;
+        if (i - first == 1) cents *= 10;
+    }
+    if (i != number.size()) return std::nullopt;
+    const std::int64_t value = whole * 100 + cents + roundUp;
+    return negative ? -value : value;
 }
 
 std::string amountField(std::int64_t cents) {

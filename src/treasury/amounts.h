@@ -1,7 +1,9 @@
 #pragma once
 // Amounts of treasury orders: int64 cents, and the two forms they are written in.
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace treasury {
 
@@ -13,6 +15,13 @@ inline constexpr std::int64_t maxFileCents = 99'999'999'999'999'999;
 // and NaN, give a value above maxFileCents (or its negative), so that they are
 // refused with the others.
 std::int64_t centsOf(double amount);
+
+// A decimal text as cents, in integer arithmetic: an optional "-", digits,
+// optionally "." and more digits, blanks around it allowed; rounded half away
+// from zero at the third decimal. Nothing for any other text (a comma, an
+// exponent, letters). An integer part beyond any file's reach gives a value
+// above maxFileCents (or its negative), so that it is refused with the others.
+std::optional<std::int64_t> parseCents(std::string_view text);
 
 // The amount format of the treasury order file (19 bytes): "+", 15 integer
 // digits, ",", 2 cent digits. For 0 to maxFileCents.

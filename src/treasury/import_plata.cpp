@@ -64,7 +64,6 @@ void GETFILEIMPORTPLATA(State& state, const FileControls& c) {
 }
 
 std::string typed(const std::string& name) { return ui::Ctl(WINDOW, name).text(); }
-double typedNumber(const std::string& name) { return ui::Ctl(WINDOW, name).number(); }
 
 void IMPORTPLATASAVE(const State& state) {
     SalaryImport import;
@@ -72,9 +71,10 @@ void IMPORTPLATASAVE(const State& state) {
     import.month = typed("txtImportPlataMesec");
     import.submissionDate = ui::Ctl(WINDOW, "txtImportPlataDataNaPodnesuvanje").date();
     import.processingDate = ui::Ctl(WINDOW, "txtImportPlataDataNaObrabotka").date();
-    import.interest = {typedNumber("txtImportPlataKamataPIO"), typedNumber("txtImportPlataKamataZdravstvo"),
-                       typedNumber("txtImportPlataKamataDopZdravstvo"), typedNumber("txtImportPlataKamataVrabotuvanje"),
-                       typedNumber("txtImportPlataKamataPD")};
+    // As typed: the batch refuses what is not a whole number of the box's digits.
+    import.interest = {typed("txtImportPlataKamataPIO"), typed("txtImportPlataKamataZdravstvo"),
+                       typed("txtImportPlataKamataDopZdravstvo"), typed("txtImportPlataKamataVrabotuvanje"),
+                       typed("txtImportPlataKamataPD")};
     import.folio = typed("txtImportPlataFolio");
     import.payer = state.payer;
     import.treasuryAccountRM = shell::app().MTREZORSKASMETKANARM;
@@ -169,9 +169,10 @@ void defineWindow(const std::shared_ptr<State>& state, const registers::Lookup& 
             .number(0);
         row += 30;
     }
+    // Empty, so that a click puts the cursor at its start: the folio is filled
+    // to its 70 bytes when the file is written.
     lowerRow("ImportPlataFolio", 390, CVALUELBLFOLIO, ui::addTextBox(WINDOW, "txtImportPlataFolio"), 200,
-             CTOOLTIPFOLIO)
-        .text(std::string(70, ' '));
+             CTOOLTIPFOLIO);
 
     ui::addButton(WINDOW, "cmdConfirm")
         .at(100, 440, 100, 25)

@@ -1,7 +1,5 @@
 #include "treasury/salary_files.h"
 
-#include <cctype>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,6 +10,9 @@
 namespace treasury {
 
 namespace {
+
+// Editors that save UTF-8 may put these three bytes before the first line.
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
 std::vector<std::string> fieldsOf(std::string_view line) {
     std::vector<std::string> fields;
@@ -34,6 +35,7 @@ std::size_t lineEndLength(std::string_view text, std::size_t at) {
 }  // namespace
 
 SalaryLines splitSalaryLines(std::string_view content) {
+    if (content.starts_with(byteOrderMark)) content.remove_prefix(byteOrderMark.size());
     SalaryLines lines;
     std::size_t start = 0;
     while (start < content.size()) {
@@ -59,18 +61,8 @@ std::optional<SalaryLines> MAKEARRY(const std::string& path) {
 }
 
 std::optional<std::int64_t> salaryAmount(std::string_view field) {
-    const std::string_view number = utf8::trimBlanks(field);
-    const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
-    std::size_t i = 0;
-    while (i < number.size() && digit(number[i])) ++i;
-    if (i == 0) return std::nullopt;
-    if (i < number.size() && number[i] == '.') {
-        const std::size_t decimals = ++i;
-        while (i < number.size() && digit(number[i])) ++i;
-        if (i == decimals) return std::nullopt;
-    }
-    if (i != number.size()) return std::nullopt;
-    return centsOf(std::strtod(std::string(number).c_str(), nullptr));
+    if (utf8::trimBlanks(field).starts_with('-')) return std::nullopt;
+    return parseCents(field);
 }
 
 }  // namespace treasury

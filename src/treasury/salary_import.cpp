@@ -1,8 +1,10 @@
 #include "treasury/salary_import.h"
 
+#include <algorithm>
+
+#include "platform/text/utf8.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
-#include "treasury/amounts.h"
 #include "treasury/order_file.h"
 #include "treasury/salary_files.h"
 
@@ -40,6 +42,8 @@ std::optional<std::string> readFile(const SalaryImport& import, SalaryFile file,
     if (file == PRIDONESI && lines.size() % GROUP != 0) return vocab::CPORBROJNAREDOVIVOFAJLOT;
     const FileShape shape = SHAPES[file];
     for (std::size_t i = 0; i < lines.size(); ++i) {
+        for (const std::string& field : lines[i])
+            if (!utf8::valid(field)) return atLine(vocab::CPORNEUTF8, i, choice.path);
         if (lines[i].size() < shape.fields) return atLine(vocab::CPORKRATOKRED, i, choice.path);
         if (carriesAmount(file, i) && !salaryAmount(f(lines[i], shape.amountField)))
             return atLine(vocab::CPORNEISPRAVENIZNOS, i, choice.path);
@@ -68,6 +72,7 @@ public:
     RowBuilder(const SalaryImport& import, KindValues kind)
         : import_(import), kind_(std::move(kind)), folio_(fieldText(import.folio, 70)) {}
 
+
     void salary(const Line& l) {
         TreasuryOrderRow r = start(f(l, 1), f(l, 2), folio_, amount(l, PLATI));
         r.recipientAccount = fieldText(f(l, 4), 18);
@@ -85,8 +90,8 @@ public:
         add(std::move(r));
     }
 
-    void taxInterest(const Line& lastTaxLine) {
-        TreasuryOrderRow r = toState(f(lastTaxLine, 1), f(lastTaxLine, 2), centsOf(import_.interest[KAMATAPD]),
+    void taxInterest(const Line& lastTaxLine, std::int64_t cents) {
+        TreasuryOrderRow r = toState(f(lastTaxLine, 1), f(lastTaxLine, 2), cents,
                                      "Kamata personalen danok", import_.payer.MOPSTINAKOD, f(lastTaxLine, 6));
         r.closing = "Kamata personalen danok";
         add(std::move(r));
@@ -170,7 +175,28 @@ private:
     std::vector<TreasuryOrderRow> rows_;
 };
 
+// "mm.yyyy": the month as the shell checks it, and a year of four digits.
+bool validMonth(const std::string& month) {
+    const bool year = month.size() == 7 &&
+                      std::all_of(month.begin() + 3, month.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return year && shell::VALIDENMESEC(shell::MESUGOD(month));
+}
+
+// The labels of the interest boxes, by Interest: a refusal names its box.
+const std::string* const interestBoxes[] = {&vocab::CVALUELBLKAMATAPIO, &vocab::CVALUELBLKAMATAZDRAVSTVO,
+                                            &vocab::CVALUELBLKAMATADOPZDRAVSTVO, &vocab::CVALUELBLKAMATAVRABOTUVANJE,
+                                            &vocab::CVALUELBLKAMATAPD};
+
 }  // namespace
+
+std::optional<std::int64_t> interestCents(std::string_view typed) {
+    const std::string_view digits = utf8::trimBlanks(typed);
+    if (digits.size() > 7 || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    std::int64_t whole = 0;
+    for (char c : digits) whole = whole * 10 + (c - '0');
+    return whole * 100;
+}
 
 SalaryBatch salaryBatch(const SalaryImport& import) {
     SalaryBatch batch;
@@ -178,15 +204,21 @@ SalaryBatch salaryBatch(const SalaryImport& import) {
         batch.refusal = std::move(message);
         return batch;
     };
-    if (!shell::VALIDENMESEC(shell::MESUGOD(import.month))) return refuse(vocab::CPORNEVALIDENMESEC);
+    if (!validMonth(import.month)) return refuse(vocab::CPORNEVALIDENMESEC);
     const auto kind = treasuryKind(import.payer);
     if (!kind) return refuse(vocab::CPORNESEZNAETREZOROT);
+    std::array<std::int64_t, 5> interest{};
+    for (int i : {KAMATAPIO, KAMATAZDRAVSTVO, KAMATADOPZDRAVSTVO, KAMATAVRABOTUVANJE, KAMATAPD}) {
+        const auto cents = interestCents(import.interest[i]);
+        if (!cents) return refuse(vocab::CPORNEISPRAVNAKAMATA + "\r\n" + *interestBoxes[i]);
+        interest[i] = *cents;
+    }
 
     std::array<SalaryLines, 4> lines;
     for (SalaryFile file : {PLATI, PERSONALEN, PRIDONESI, ODBITOCI}) {
         if (import.files[file].chosen)
             if (auto why = readFile(import, file, lines[file])) return refuse(std::move(*why));
-        if (file == PERSONALEN && import.interest[KAMATAPD] > 0 && lines[PERSONALEN].empty())
+        if (file == PERSONALEN && interest[KAMATAPD] > 0 && lines[PERSONALEN].empty())
             return refuse(vocab::CPORKAMATABEZPERSONALEN);
     }
 
@@ -194,13 +226,13 @@ SalaryBatch salaryBatch(const SalaryImport& import) {
     RowBuilder rows(import, values);
     for (const Line& l : lines[PLATI]) rows.salary(l);
     for (const Line& l : lines[PERSONALEN]) rows.tax(l);
-    if (import.interest[KAMATAPD] > 0) rows.taxInterest(lines[PERSONALEN].back());
+    if (interest[KAMATAPD] > 0) rows.taxInterest(lines[PERSONALEN].back(), interest[KAMATAPD]);
     const SalaryLines& groups = lines[PRIDONESI];
     for (std::size_t g = 0; g < groups.size(); g += GROUP)
         for (std::size_t k = 0; k < CONTRIBUTIONS; ++k) {
             const Line& line = groups[g + k];
             rows.contribution(line, line, rows.contributionAmount(line));
-            if (import.interest[k] > 0) rows.contribution(line, groups[g + k + CONTRIBUTIONS], centsOf(import.interest[k]));
+            if (interest[k] > 0) rows.contribution(line, groups[g + k + CONTRIBUTIONS], interest[k]);
         }
     for (const Line& l : lines[ODBITOCI]) rows.deduction(l);
 

@@ -2,8 +2,10 @@
 // The salary import's batch: the treasury order rows of the four salary files
 // and the typed interest amounts, checked whole before anything is written.
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "treasury/order_row.h"
 
@@ -26,7 +28,7 @@ struct SalaryImport {
     std::string month;                      // "mm.yyyy"
     std::string submissionDate;             // yyyymmdd
     std::string processingDate;             // yyyymmdd
-    std::array<double, 5> interest{};       // by Interest, whole numbers as typed
+    std::array<std::string, 5> interest;    // by Interest, the boxes' texts: whole denars, blank for none
     std::string folio;
     registers::CurrentPayer payer;
     std::string treasuryAccountRM;    // MTREZORSKASMETKANARM
@@ -38,12 +40,18 @@ struct SalaryBatch {
     TreasuryFileInput input;             // the batch for NAPRAVIFAJL(Mode::P, ...)
 };
 
+// An interest box's text as cents: a whole number of up to 7 digits, blanks
+// around it allowed, blank meaning 0; nothing for anything else.
+std::optional<std::int64_t> interestCents(std::string_view typed);
+
 // Reads the chosen files and builds the batch. Refused, with nothing built:
-// a month that is not valid, a payer of neither treasury kind, a chosen file
-// that cannot be read, a line with fewer fields than its file needs, an amount
-// that is not a plain number, a contributions file whose line count is not a
-// multiple of 8, and a personal-tax interest without a personal tax line to
-// take its accounts from.
+// a month that is not valid or has no four-digit year, a payer of neither
+// treasury kind, an interest that is not a whole number of up to 7 digits
+// (naming its box), a chosen file that cannot be read, a line that is not
+// UTF-8 or has fewer fields than its file needs, an amount that is not a
+// plain number, a contributions file whose line count is not a multiple of 8,
+// and a personal-tax interest without a personal tax line to take its
+// accounts from.
 SalaryBatch salaryBatch(const SalaryImport& import);
 
 }  // namespace treasury

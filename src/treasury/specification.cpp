@@ -1,8 +1,10 @@
 #include "treasury/specification.h"
 
+#include <filesystem>
 #include <unordered_map>
 
 #include "platform/print/preview.h"
+#include "platform/print/printers.h"
 #include "platform/text/utf8.h"
 #include "shell/transliteration.h"
 #include "treasury/amounts.h"
@@ -19,12 +21,15 @@ constexpr double pixelsPerMm = 3.7795275590551185;
 constexpr double headTop = 20;
 constexpr double leftEdge = 10;
 constexpr double heightBudget = 210 - 4 * 20;
-constexpr double width = 287 - 2 * 10;
+constexpr double pageWidth = 287 - 2 * 10;
 constexpr double L = heightBudget / (pixelsPerMm * 8) * 0.7;  // line height
-constexpr double unit = width / (pixelsPerMm * 8) * 0.23;     // character unit of the columns
+constexpr double unit = pageWidth / (pixelsPerMm * 8) * 0.23;  // character unit of the columns
 constexpr double lineLimit = heightBudget / L - 14;           // entry lines per page, exceeded ends it
 
 double column(double c) { return leftEdge + c * unit; }
+// Amounts stand right-aligned in the nine characters from column 40: blanks
+// of a proportional font would not line their digits up.
+const double amountEdge = column(40 + 9);
 
 const print::Font entryFont{"Verdana", 8};
 const print::Font amountFont{"Arial", 10};
@@ -78,12 +83,18 @@ std::string groupKey(const SpecificationEntry& e) {
 // The pages as they are filled: the current row, the page's entry lines.
 class Printout {
 public:
-    Printout(Mode mode, const TreasuryFileInput& input, const std::string& fileName, std::string firstSubAccount)
-        : mode_(mode), input_(input), fileName_(fileName), firstSubAccount_(std::move(firstSubAccount)) {}
+    Printout(Mode mode, const TreasuryFileInput& input, std::string firstSubAccount)
+        : mode_(mode), input_(input), firstSubAccount_(std::move(firstSubAccount)) {}
 
-    print::Document run(const std::vector<SpecificationEntry>& entries) {
+    print::Document run(const std::vector<SpecificationEntry>& entries, const std::string& fileName,
+                        const TextWidth& width) {
         const int perPage = mode_ == Mode::P ? 10 : 15;
         pageTotal_ = static_cast<int>(entries.size()) / perPage + 1;
+        // The widest head is the last page's; the rules end at the page's right edge.
+        const auto fits = [&](const std::string& name) {
+            return column(80) + width(fileHead(name, pageTotal_), headFont) <= leftEdge + pageWidth;
+        };
+        fileName_ = fits(fileName) ? fileName : std::filesystem::path(fileName).filename().string();
         doc_.setup.orientation = print::Orientation::Landscape;
         pageHead();
         for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -102,10 +113,18 @@ private:
     void text(double row, double c, std::string s, const print::Font& font) {
         doc_.pages.back().text(row, column(c), std::move(s), font);
     }
+    void amount(double row, std::int64_t cents, const print::Font& font) {
+        doc_.pages.back().text(row, amountEdge, std::string(utf8::trimBlanks(wholeAmount9(cents))), font,
+                               print::Align::Right);
+    }
     void rule(double row, double fromCol, double toCol) { doc_.pages.back().line(row, fromCol, row, toCol, 0.01); }
     void nextLine() {
         row_ += L;
         ++pageLines_;
+    }
+
+    std::string fileHead(const std::string& name, int page) const {
+        return "Фајл: " + name + std::string(10, ' ') + std::to_string(page) + "/" + std::to_string(pageTotal_);
     }
 
     void pageHead() {
@@ -115,9 +134,7 @@ private:
         const double r = row_ = headTop;
         const registers::CurrentPayer& payer = input_.payer;
         text(r, 0, payer.MISPLAKJACINAZIV, headFont);
-        text(r, 80,
-             "Фајл: " + fileName_ + std::string(10, ' ') + std::to_string(page_) + "/" + std::to_string(pageTotal_),
-             headFont);
+        text(r, 80, fileHead(fileName_, page_), headFont);
         text(r + 2 * L, 0, payer.MISPLAKJACISEDISTE, headFont);
         text(r + 2 * L, 80, "Трезор", headFont);
         // Centred on 105 mm from the paper's edge, as on the portrait page the form was made for.
@@ -131,11 +148,12 @@ private:
         text(r + 11 * L, 85, "Приходно", headingFont);
         text(r + 11 * L, 100, "Повикува", headingFont);
         const std::pair<double, const char*> headings[] = {
-            {0, "Рб"},     {15, "Цел/Примач"}, {40, "    Износ"}, {50, "Сметка"}, {65, "Потсметка"},
-            {85, "конто"}, {95, "Прг"},        {100, "број"},     {114, "Начин"}, {120, "Даночен бр."},
+            {0, "Рб"},     {15, "Цел/Примач"}, {50, "Сметка"}, {65, "Потсметка"},
+            {85, "конто"}, {95, "Прг"},        {100, "број"},  {114, "Начин"}, {120, "Даночен бр."},
         };
         for (const auto& [c, caption] : headings) text(r + 12 * L, c, caption, headingFont);
-        rule(r + 13.5 * L, leftEdge, leftEdge + width);
+        doc_.pages.back().text(r + 12 * L, amountEdge, "Износ", headingFont, print::Align::Right);
+        rule(r + 13.5 * L, leftEdge, leftEdge + pageWidth);
         row_ = r + 14.5 * L;
     }
 
@@ -153,7 +171,7 @@ private:
 
         text(row_, 0, entryNumber(number), entryFont);
         if (mode_ == Mode::N) text(row_, 8, cut(e.recipientName, 32), entryFont);
-        text(row_, 40, wholeAmount9(e.amount), amountFont);
+        amount(row_, e.amount, amountFont);
         text(row_, 50, cut(e.recipientAccount, 15), entryFont);
         text(row_, 65, e.recipientSubAccount, entryFont);
         text(row_, 85, e.revenueKonto, entryFont);
@@ -171,15 +189,16 @@ private:
 
     void footer() {
         const double r = row_;
-        rule(r + 1.5 * L, leftEdge, leftEdge + width);
-        text(r + 3 * L, 20, "Вкупен износ: " + wholeAmount9(input_.NUKIZNOS()), footerFont);
+        rule(r + 1.5 * L, leftEdge, leftEdge + pageWidth);
+        text(r + 3 * L, 20, "Вкупен износ: ", footerFont);
+        amount(r + 3 * L, input_.NUKIZNOS(), footerFont);
         text(r + 4.5 * L, 93, "Печат и потпис на овластено лице", footerFont);
         rule(r + 8.5 * L, column(93), column(125));
     }
 
     Mode mode_;
     const TreasuryFileInput& input_;
-    const std::string& fileName_;
+    std::string fileName_;
     std::string firstSubAccount_;
     print::Document doc_;
     double row_ = headTop;
@@ -206,15 +225,16 @@ std::vector<SpecificationEntry> specificationEntries(Mode mode, const std::vecto
     return entries;
 }
 
-print::Document specificationDocument(Mode mode, const TreasuryFileInput& input, const std::string& fileName) {
+print::Document specificationDocument(Mode mode, const TreasuryFileInput& input, const std::string& fileName,
+                                      const TextWidth& width) {
     const auto entries = specificationEntries(mode, input.AGFAJL);
     // A batch without rows has no first entry: its sub-account is left blank.
-    return Printout(mode, input, fileName, entries.empty() ? std::string() : entries.front().debitSubAccount)
-        .run(entries);
+    return Printout(mode, input, entries.empty() ? std::string() : entries.front().debitSubAccount)
+        .run(entries, fileName, width);
 }
 
 void PRINTSPECIFIKACIJA(Mode mode, const TreasuryFileInput& input) {
-    print::preview(specificationDocument(mode, input, input.savedFile));
+    print::preview(specificationDocument(mode, input, input.savedFile, print::textWidth));
 }
 
 }  // namespace treasury

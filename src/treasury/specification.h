@@ -3,7 +3,9 @@
 // accompanies every treasury order file. Built here as a print document, pure;
 // PRINTSPECIFIKACIJA shows it through the print preview.
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/print/document.h"
@@ -33,10 +35,15 @@ struct SpecificationEntry {
 
 std::vector<SpecificationEntry> specificationEntries(Mode mode, const std::vector<TreasuryOrderRow>& rows);
 
+// How wide a text is on paper, in mm (print::textWidth; tests give their own).
+using TextWidth = std::function<double(std::string_view, const print::Font&)>;
+
 // The pages for the default printer in landscape: a page head on every page,
 // 10 entries of mode P or 15 of mode N per page, the closing block below the
-// last entry. `fileName` is the file written, named in every page head.
-print::Document specificationDocument(Mode mode, const TreasuryFileInput& input, const std::string& fileName);
+// last entry. `fileName` is the file written, named in every page head with
+// its folder, or without it when the page number would then leave the paper.
+print::Document specificationDocument(Mode mode, const TreasuryFileInput& input, const std::string& fileName,
+                                      const TextWidth& width);
 
 // Shows the order specification of a written batch in the print preview; returns
 // when the preview closes.

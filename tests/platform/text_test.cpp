@@ -36,6 +36,22 @@ TEST(Utf8, CutNeverSplitsACharacter) {
     EXPECT_EQ(utf8::upper("ѓорѓи šx"), "ЃОРЃИ šX");
 }
 
+TEST(Utf8, ValidTellsWellFormedTextFromOtherBytes) {
+    const std::pair<const char*, bool> cases[] = {
+        {"", true},
+        {"plain ascii", true},
+        {"Ѓорѓи €𝄞", true},
+        {"\xD0", false},                  // cut before its second byte
+        {"\xC3\xA9\x80", false},          // a stray continuation byte
+        {"\xC0\xAF", false},              // overlong "/"
+        {"\xE0\x80\xAF", false},          // overlong, three bytes
+        {"\xED\xA0\x80", false},          // a surrogate
+        {"\xF4\x90\x80\x80", false},      // beyond U+10FFFF
+        {"\xCF\xEB\xE0\xF2\xE0", false},  // "Плата" in Windows-1251
+    };
+    for (const auto& [text, valid] : cases) EXPECT_EQ(utf8::valid(text), valid) << text;
+}
+
 TEST(Quote, EscapesRoundTrip) {
     const std::string text = "a \"b\" \\ \t\r\n end";
     EXPECT_EQ(ui::quote(text), "\"a \\\"b\\\" \\\\ \\t\\r\\n end\"");

@@ -22,6 +22,8 @@ TEST(SalaryFiles, LinesEndInEveryConventionAndFieldsSplitAtEverySemicolon) {
         {";;x; y ;", {{"", "", "x", " y ", ""}}},                   // no trimming, empty fields kept
         {"\"a;b\"", {{"\"a", "b\""}}},                              // no quoting
         {"Ана;Јованоска\r\n", {{"Ана", "Јованоска"}}},
+        {"\xEF\xBB\xBF" "a;b\r\n", {{"a", "b"}}},                  // a byte-order mark is no text
+        {"a;\xEF\xBB\xBF" "b", {{"a", "\xEF\xBB\xBF" "b"}}},          // only before the first line
     };
     for (const auto& [content, lines] : cases) EXPECT_EQ(treasury::splitSalaryLines(content), lines) << content;
 }
@@ -41,6 +43,10 @@ TEST(SalaryFiles, AmountsArePlainNumbersWithADecimalPoint) {
         {"25000.50", 2500050}, {"18000", 1800000}, {"0.07", 7},         {" 12.5 ", 1250}, {"0", 0},
         {"1.005", 101},        {"1234,56", {}},    {"", {}},            {"abc", {}},      {"-5", {}},
         {"+5", {}},            {"12.", {}},        {".5", {}},          {"12.5x", {}},    {"1 000", {}},
+        {"1e5", {}},           {"0.005", 1},       {"0.0049999", 0},    {"7.1", 710},
+        // Fifteen integer digits keep every cent: no double on the way.
+        {"999999999999999.99", 99'999'999'999'999'999}, {"123456789012345.67", 12'345'678'901'234'567},
+        {"100000000000000.01", 10'000'000'000'000'001},
     };
     for (const auto& [field, cents] : cases) EXPECT_EQ(treasury::salaryAmount(field), cents) << field;
     // Beyond the file's digits: left for the writer to refuse as too large.

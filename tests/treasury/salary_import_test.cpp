@@ -115,8 +115,8 @@ TEST_F(SalaryRows, EveryKindOfRowOfAStateTreasuryPayerToTheByte) {
     choose(PERSONALEN, TAXES);
     choose(PRIDONESI, CONTRIBUTIONS);
     choose(ODBITOCI, DEDUCTIONS);
-    import.interest[treasury::KAMATAPIO] = 40;
-    import.interest[treasury::KAMATAPD] = 150;
+    import.interest[treasury::KAMATAPIO] = "40";
+    import.interest[treasury::KAMATAPD] = "    150";
     const treasury::SalaryBatch batch = treasury::salaryBatch(import);
     const std::string folio = "Folio 2026/11";
     const std::string state = "100000000063095";
@@ -194,9 +194,30 @@ TEST_F(SalaryRows, AHealthFundPayerTakesItsFormsMethodAndAccountWithoutTheClosin
     EXPECT_TRUE(batch.input.LODBITOCI);
 }
 
+TEST_F(SalaryRows, AByteOrderMarkIsDroppedAndFifteenDigitAmountsKeepTheirCents) {
+    choose(PLATI, "\xEF\xBB\xBF" "788014101263814;401110;999999999999999.99;300000000211222;Petrovski Petar;P\r\n"
+                  "788014101263814;401110;123456789012345.67;300000000211222;Petrovski Petar;P\r\n");
+    const treasury::SalaryBatch batch = treasury::salaryBatch(import);
+    ASSERT_EQ(batch.refusal, std::nullopt);
+    ASSERT_EQ(batch.input.AGFAJL.size(), 2u);
+    EXPECT_EQ(batch.input.AGFAJL[0].debitSubAccount, "788014101263814");
+    EXPECT_EQ(batch.input.AGFAJL[0].amount, 99'999'999'999'999'999);
+    EXPECT_EQ(batch.input.AGFAJL[1].amount, 12'345'678'901'234'567);
+    const std::string file = fileOf(batch);
+    EXPECT_EQ(file.substr(file.find("\r\n") + 2 + 121, 19), "+999999999999999,99");
+}
+
+TEST(SalaryInterest, WholeNumbersOfUpToSevenDigits) {
+    const std::pair<const char*, std::optional<std::int64_t>> cases[] = {
+        {"", 0},         {"       ", 0}, {"      0", 0}, {"150", 15000}, {"   150 ", 15000}, {"9999999", 999999900},
+        {"12345678", {}}, {"abc", {}},  {"-50", {}},    {"1.5", {}},    {"1,000", {}},     {"1 5", {}},
+    };
+    for (const auto& [typed, cents] : cases) EXPECT_EQ(treasury::interestCents(typed), cents) << typed;
+}
+
 TEST_F(SalaryRows, EveryContributionsGroupGetsItsOwnInterestRowsAfterEachContribution) {
     choose(PRIDONESI, std::string(CONTRIBUTIONS) + CONTRIBUTIONS);
-    import.interest = {1, 2, 3, 4, 0};
+    import.interest = {"1", "2", "3", "4", ""};
     const treasury::SalaryBatch batch = treasury::salaryBatch(import);
     ASSERT_EQ(batch.refusal, std::nullopt);
     std::vector<std::string> kontos;
@@ -239,6 +260,20 @@ TEST_F(SalaryRows, RefusesTheWholeBatchAndBuildsNothing) {
     const Case cases[] = {
         {"month 13", [](SalaryRows& t) { t.import.month = "13.2026"; }, fixed(vocab::CPORNEVALIDENMESEC)},
         {"month not typed", [](SalaryRows& t) { t.import.month = "  .    "; }, fixed(vocab::CPORNEVALIDENMESEC)},
+        {"month without its year", [](SalaryRows& t) { t.import.month = "03.    "; }, fixed(vocab::CPORNEVALIDENMESEC)},
+        {"month with a two-digit year", [](SalaryRows& t) { t.import.month = "03.26  "; },
+         fixed(vocab::CPORNEVALIDENMESEC)},
+        {"interest in letters", [](SalaryRows& t) { t.import.interest[treasury::KAMATAPIO] = "abc"; },
+         fixed(vocab::CPORNEISPRAVNAKAMATA + "\r\n" + vocab::CVALUELBLKAMATAPIO)},
+        {"negative interest", [](SalaryRows& t) { t.import.interest[treasury::KAMATAVRABOTUVANJE] = "-50"; },
+         fixed(vocab::CPORNEISPRAVNAKAMATA + "\r\n" + vocab::CVALUELBLKAMATAVRABOTUVANJE)},
+        {"interest of 8 digits", [](SalaryRows& t) { t.import.interest[treasury::KAMATAPD] = "12345678"; },
+         fixed(vocab::CPORNEISPRAVNAKAMATA + "\r\n" + vocab::CVALUELBLKAMATAPD)},
+        {"interest with decimals", [](SalaryRows& t) { t.import.interest[treasury::KAMATAZDRAVSTVO] = "12.50"; },
+         fixed(vocab::CPORNEISPRAVNAKAMATA + "\r\n" + vocab::CVALUELBLKAMATAZDRAVSTVO)},
+        {"salary file in Windows-1251",
+         [](SalaryRows& t) { t.choose(PLATI, std::string(SALARIES) + "1;2;3;4;\xCF\xE5\xF2\xE0\xF0;6\r\n"); },
+         at(vocab::CPORNEUTF8, 3, PLATI)},
         {"payer of no known treasury", [](SalaryRows& t) { t.import.payer.MVIDNATREZOR = "   "; },
          fixed(vocab::CPORNESEZNAETREZOROT)},
         {"chosen file gone",
@@ -275,13 +310,13 @@ TEST_F(SalaryRows, RefusesTheWholeBatchAndBuildsNothing) {
         {"personal-tax interest without a tax file",
          [](SalaryRows& t) {
              t.choose(PLATI, SALARIES);
-             t.import.interest[treasury::KAMATAPD] = 150;
+             t.import.interest[treasury::KAMATAPD] = "150";
          },
          fixed(vocab::CPORKAMATABEZPERSONALEN)},
         {"personal-tax interest with an empty tax file",
          [](SalaryRows& t) {
              t.choose(PERSONALEN, "");
-             t.import.interest[treasury::KAMATAPD] = 150;
+             t.import.interest[treasury::KAMATAPD] = "150";
          },
          fixed(vocab::CPORKAMATABEZPERSONALEN)},
     };

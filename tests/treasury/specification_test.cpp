@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "platform/text/utf8.h"
 #include "shell/transliteration.h"
 #include "treasury/amounts.h"
 #include "treasury_fixture.h"
@@ -42,6 +43,13 @@ void expectRow(const print::Page& page, double row, const std::vector<std::pair<
         EXPECT_NEAR(actual[i].first, col(expected[i].first), 1e-9) << expected[i].second;
         EXPECT_EQ(actual[i].second, expected[i].second);
     }
+}
+
+// Every text fits where the width does not matter.
+double noWidth(std::string_view, const print::Font&) { return 0; }
+
+print::Document document(Mode mode, const treasury::TreasuryFileInput& input, const std::string& fileName) {
+    return treasury::specificationDocument(mode, input, fileName, noWidth);
 }
 
 treasury::TreasuryOrderRow salaryRow(const std::string& account, std::int64_t cents, const std::string& purpose) {
@@ -99,7 +107,7 @@ TEST(SpecificationEntries, ModePGathersRowsOfOneBankAccountsAndPurpose) {
 
 TEST(SpecificationDocument, PageHeadAndTheFirstEntryOfModeN) {
     const treasury::TreasuryFileInput input = treasury_fixture::batch("TRZ");
-    const print::Document doc = treasury::specificationDocument(Mode::N, input, "/data/TREZOR/N0503241.ABC");
+    const print::Document doc = document(Mode::N, input, "/data/TREZOR/N0503241.ABC");
     EXPECT_EQ(doc.setup.orientation, print::Orientation::Landscape);
     EXPECT_EQ(doc.setup.printer, "");  // the default printer
     ASSERT_EQ(doc.pages.size(), 1u);
@@ -117,7 +125,7 @@ TEST(SpecificationDocument, PageHeadAndTheFirstEntryOfModeN) {
     EXPECT_EQ(title->font.size, 15);
     EXPECT_TRUE(title->font.bold);
     expectRow(page, 20 + 12 * L,
-              {{0, "Рб"}, {15, "Цел/Примач"}, {40, "    Износ"}, {50, "Сметка"}, {65, "Потсметка"},
+              {{0, "Рб"}, {15, "Цел/Примач"}, {49, "Износ"}, {50, "Сметка"}, {65, "Потсметка"},
                {85, "конто"}, {95, "Прг"}, {100, "број"}, {114, "Начин"}, {120, "Даночен бр."}});
     ASSERT_FALSE(page.lines.empty());
     EXPECT_DOUBLE_EQ(page.lines[0].row1, 20 + 13.5 * L);
@@ -130,13 +138,15 @@ TEST(SpecificationDocument, PageHeadAndTheFirstEntryOfModeN) {
                {30, std::string(15, ' ')}, {50, "100000000063095"}, {65, "788014101263814"}, {85, "423110"},
                {95, "11"}, {100, "2024  117    "}, {114, "60"}});
     expectRow(page, firstEntryRow + L,
-              {{0, " 1."}, {8, "Книзница Григор П"}, {40, "     1235"}, {50, "300000000211222"},
+              {{0, " 1."}, {8, "Книзница Григор П"}, {49, "1235"}, {50, "300000000211222"},
                {65, std::string(15, ' ')}, {85, "      "}, {95, "11"}, {114, "2"}, {120, "4030990123456"}});
     // Entry texts in Verdana 8, the amount in Arial 10.
     EXPECT_EQ(find(page, "Канцелариск")->font.family, "Verdana");
     EXPECT_EQ(find(page, "Канцелариск")->font.size, 8);
-    EXPECT_EQ(find(page, "     1235")->font.family, "Arial");
-    EXPECT_EQ(find(page, "     1235")->font.size, 10);
+    // Amounts and their heading stand right-aligned at the column's right edge.
+    for (const char* amount : {"1235", "Износ"}) EXPECT_EQ(find(page, amount)->align, print::Align::Right) << amount;
+    EXPECT_EQ(find(page, "1235")->font.family, "Arial");
+    EXPECT_EQ(find(page, "1235")->font.size, 10);
     // The second entry, cut inside no letter, after an empty line.
     expectRow(page, firstEntryRow + 3 * L,
               {{8, "ХНадоместок"}, {30, "123456789012345"}, {50, "100000000063095"}, {65, "788014101263814"},
@@ -147,19 +157,19 @@ TEST(SpecificationDocument, ModePEntryWithFolioAndBank) {
     treasury::TreasuryFileInput input = withRows("TRZ", 3);
     for (auto& r : input.AGFAJL) r.purpose = "Plata za mesec 02.2024";  // salary rows carry the folio
     input.LODBITOCI = false;
-    const print::Document doc = treasury::specificationDocument(Mode::P, input, "N");
+    const print::Document doc = document(Mode::P, input, "N");
     const print::Page& page = doc.pages.at(0);
     ASSERT_EQ(treasury::specificationEntries(Mode::P, input.AGFAJL).size(), 1u);
     expectRow(page, firstEntryRow,
               {{4, "Plata za mesec 02.2024"}, {30, std::string(15, ' ')}, {50, "100000000063095"},
                {65, "788014101263814"}, {85, "423110"}, {95, "11"}, {108, "60"}});
     expectRow(page, firstEntryRow + L,
-              {{0, " 1."}, {40, "        3"}, {50, "300000000000100"}, {65, std::string(15, ' ')}, {85, "      "},
+              {{0, " 1."}, {49, "3"}, {50, "300000000000100"}, {65, std::string(15, ' ')}, {85, "      "},
                {95, "11"}, {114, "2"}, {120, "4030990123456"}});
     expectRow(page, firstEntryRow + 2 * L, {{4, "Банка: 300"}, {20, "Збирен налог ставки: 3"}});
     // With deductions the folio is left out.
     input.LODBITOCI = true;
-    EXPECT_EQ(rowTexts(treasury::specificationDocument(Mode::P, input, "N").pages.at(0), firstEntryRow).size(), 6u);
+    EXPECT_EQ(rowTexts(document(Mode::P, input, "N").pages.at(0), firstEntryRow).size(), 6u);
 }
 
 TEST(SpecificationDocument, PagesAndTheFooterByEntryCount) {
@@ -180,7 +190,7 @@ TEST(SpecificationDocument, PagesAndTheFooterByEntryCount) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.entries) + (c.mode == Mode::P ? " P" : " N"));
         treasury::TreasuryFileInput input = withRows("TRZ", c.entries);
-        const print::Document doc = treasury::specificationDocument(c.mode, input, "N0503241.ABC");
+        const print::Document doc = document(c.mode, input, "N0503241.ABC");
         ASSERT_EQ(doc.pages.size(), c.pages);
         for (std::size_t p = 0; p < doc.pages.size(); ++p) {
             const std::string head =
@@ -191,11 +201,13 @@ TEST(SpecificationDocument, PagesAndTheFooterByEntryCount) {
         }
         const print::Page& last = doc.pages.back();
         const print::Text* total = find(last, "Вкупен износ: ");
-        EXPECT_EQ(total->text,
-                  "Вкупен износ: " + treasury::wholeAmount9(100 * static_cast<std::int64_t>(c.entries)));
         EXPECT_NEAR(total->row, c.footerRow, 1e-9);
         EXPECT_NEAR(total->col, col(20), 1e-9);
         EXPECT_TRUE(total->font.bold);
+        // The total stands under the entries' amounts.
+        expectRow(last, c.footerRow, {{20, "Вкупен износ: "}, {49, std::to_string(c.entries)}});
+        for (const print::Text& t : last.texts)
+            if (t.row == total->row && t.text != total->text) EXPECT_EQ(t.align, print::Align::Right);
         const print::Text* seal = find(last, "Печат и потпис на овластено лице");
         EXPECT_NEAR(seal->row, c.footerRow + 1.5 * L, 1e-9);
         // The rule above the total and the signature line.
@@ -210,23 +222,40 @@ TEST(SpecificationDocument, PagesAndTheFooterByEntryCount) {
 TEST(SpecificationDocument, EveryHeadShowsTheFirstEntrysSubAccount) {
     treasury::TreasuryFileInput input = withRows("TRZ", 20);
     for (std::size_t i = 1; i < input.AGFAJL.size(); ++i) input.AGFAJL[i].debitSubAccount = "999999999999999";
-    const print::Document doc = treasury::specificationDocument(Mode::N, input, "N");
+    const print::Document doc = document(Mode::N, input, "N");
     ASSERT_EQ(doc.pages.size(), 2u);
     for (const print::Page& page : doc.pages)
         expectRow(page, 20 + 7 * L, {{0, "Преглед за датум: 06.03/05.03.2024"}, {60, "788014101263814"}});
 }
 
 TEST(SpecificationDocument, EntryNumbersAndAnEmptyBatch) {
-    const print::Document doc = treasury::specificationDocument(Mode::N, withRows("TRZ", 100), "N");
+    const print::Document doc = document(Mode::N, withRows("TRZ", 100), "N");
     ASSERT_EQ(doc.pages.size(), 7u);
     EXPECT_EQ(rowTexts(doc.pages[0], firstEntryRow + 13 * L).at(0).second, " 5.");
     EXPECT_EQ(rowTexts(doc.pages[6], firstEntryRow + 25 * L).at(0).second, "99.");
     EXPECT_EQ(rowTexts(doc.pages[6], firstEntryRow + 28 * L).at(0).second, "100");  // the first three characters
 
-    const print::Document empty = treasury::specificationDocument(Mode::N, withRows("TRZ", 0), "N");
+    const print::Document empty = document(Mode::N, withRows("TRZ", 0), "N");
     ASSERT_EQ(empty.pages.size(), 1u);
     expectRow(empty.pages[0], 20 + 7 * L, {{0, "Преглед за датум: 06.03/05.03.2024"}, {60, ""}});
-    EXPECT_EQ(find(empty.pages[0], "Вкупен износ: ")->text, "Вкупен износ:         0");
+    const double footer = find(empty.pages[0], "Вкупен износ: ")->row;
+    expectRow(empty.pages[0], footer, {{20, "Вкупен износ: "}, {49, "0"}});
+}
+
+TEST(SpecificationDocument, TheFileNameLosesItsFolderWhenThePageNumberWouldLeaveThePaper) {
+    // 2.5 mm a character: from column 80 (172.5 mm) to the rules' end at 277 mm
+    // the head holds 41 characters, the name with its page number 22.
+    const auto width = [](std::string_view text, const print::Font&) { return 2.5 * utf8::length(text); };
+    const std::pair<const char*, const char*> cases[] = {
+        {"/d/N0503241.ABC", "Фајл: /d/N0503241.ABC          1/1"},
+        {"/data/d/N0503241.ABC", "Фајл: /data/d/N0503241.ABC          1/1"},
+        {"/data/TREZOR/N0503241.ABC", "Фајл: N0503241.ABC          1/1"},
+        {"N0503241.ABC", "Фајл: N0503241.ABC          1/1"},
+    };
+    for (const auto& [name, head] : cases) {
+        const auto doc = treasury::specificationDocument(Mode::N, withRows("TRZ", 1), name, width);
+        EXPECT_EQ(find(doc.pages[0], "Фајл: ")->text, head) << name;
+    }
 }
 
 }  // namespace

@@ -21,6 +21,26 @@ std::vector<std::string_view> chars(std::string_view text) {
     return out;
 }
 
+bool valid(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t n = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                            : lead >= 0xF0 && lead <= 0xF4                ? 4
+                                                                          : 0;
+        if (n == 0 || i + n > text.size()) return false;
+        unsigned code = n == 1 ? lead : lead & (0xFFu >> (n + 1));
+        for (std::size_t k = 1; k < n; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            code = code << 6 | (next & 0x3Fu);
+        }
+        const unsigned smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < smallest[n] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        i += n;
+    }
+    return true;
+}
+
 std::size_t length(std::string_view text) { return chars(text).size(); }
 
 std::string_view cutBytes(std::string_view text, std::size_t bytes) {

@@ -12,6 +12,10 @@ std::size_t charLength(unsigned char lead);
 // The text split into its characters.
 std::vector<std::string_view> chars(std::string_view text);
 
+// Whether the bytes are well-formed UTF-8 (no stray continuation bytes, no
+// cut or overlong sequences, no surrogates).
+bool valid(std::string_view text);
+
 // Number of characters.
 std::size_t length(std::string_view text);
 

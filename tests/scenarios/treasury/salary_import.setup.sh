@@ -1,8 +1,11 @@
 # The payers and parameters, and the payroll's four files (CR LF line ends).
 sqlite3 Kasavel.db < "$KASAVEL_SCENARIO_DIR/salary_import.sql"
-printf '%s\r\n' \
+# The salaries as an editor saves UTF-8: a byte-order mark before the first line.
+{ printf '\xEF\xBB\xBF'; printf '%s\r\n' \
   '788014101263814;401110;25000.50;300000000211222;Petrovski Petar;Plata za 11.2026' \
-  '788014101263814;401110;18000;210000000123456;Ана Јовановска;Плата 11/2026' > plati.csv
+  '788014101263814;401110;18000;210000000123456;Ана Јовановска;Плата 11/2026'; } > plati.csv
+# The personal tax as a Windows-1251 file: refused.
+printf '788014101263814;401190;3100.25;;017;\xCF\xEB\xE0\xF2\xE0\r\n' > personalen1251.csv
 printf '%s\r\n' '788014101263814;401190;3100.25;;017;711111' > personalen.csv
 contributions() {
   printf '%s\r\n' \
