@@ -11,16 +11,32 @@ namespace gridreport {
 
 namespace {
 
-double round2(double v) { return std::round(v * 100) / 100; }
+// The stock screen font: a bold sans of 16 pixels (12 points at 96 pixels per inch).
+const print::Font screenFont{"Liberation Sans", 12, true};
+
+long long screenPixels(const print::FontMetrics& screen, std::string_view text) {
+    return std::llround(screen.width(text) / 25.4 * 96);
+}
 
 }  // namespace
 
+long long printLenHundredths(long long pixels, double size) {
+    const long long n = pixels * 254 * std::llround(size * 100);  // in 1/1,000,000 mm
+    return n >= 0 ? (n + 5000) / 10000 : -((-n + 5000) / 10000);
+}
+
 double PRINTLEN(std::string_view text, double size) {
     if (text.empty()) return 0;
-    // The stock screen font: a bold sans of 16 pixels (12 points at 96 pixels per inch).
-    const print::Font screen{"Liberation Sans", 12, true};
-    const double pixels = std::round(print::textWidth(text, screen) / 25.4 * 96);
-    return round2(pixels * 0.072 / 72 * 25.4 * size);
+    return static_cast<double>(printLenHundredths(screenPixels(print::FontMetrics(screenFont), text), size)) / 100;
+}
+
+TextWidths::TextWidths() : screen_(screenFont) {}
+
+double TextWidths::operator()(std::string_view text, double size) {
+    if (text.empty()) return 0;
+    auto found = pixels_.find(text);
+    if (found == pixels_.end()) found = pixels_.emplace(std::string(text), screenPixels(screen_, text)).first;
+    return static_cast<double>(printLenHundredths(found->second, size)) / 100;
 }
 
 double naturalWidth(const ReportState& s, std::size_t c) { return std::max(s.SIZES[c], s.HEADERSIZES[c]); }
@@ -38,51 +54,63 @@ void PDFCALCULATECOLUMNSIZES(ReportState& s, std::string_view fontSize, const Me
     }
     const double size = std::atof(std::string(utf8::trimBlanks(fontSize)).c_str());
     if (!(size > 0)) return;
-    s.SIZES.assign(columns, 0);
-    s.HEADERSIZES.assign(columns, 0);
-    for (std::size_t row = 0; row < s.LINES; ++row)
-        for (std::size_t c = 0; c < columns; ++c)
-            s.SIZES[c] = std::max(s.SIZES[c], measure(utf8::trimBlanks(cellText(s, row, c)), size));
-    for (std::size_t c = 0; c < s.HEADERARR.size() && c < columns; ++c)
-        s.HEADERSIZES[c] = measure(utf8::trimBlanks(s.HEADERARR[c]), size);
-    for (std::size_t c = 0; c < s.COLUMNARR.size(); ++c) {
-        if (s.sumColumn(c))
-            s.SIZES[c] = std::max(s.SIZES[c], measure(utf8::trimBlanks(formatPicture(s._ASUM[c], s.SUMARR[c].picture)), size));
-        s.COLUMNARR[c].width = naturalWidth(s, c);
+    if (size != s.measuredSize) {
+        s.SIZES.assign(columns, 0);
+        s.HEADERSIZES.assign(columns, 0);
+        for (std::size_t row = 0; row < s.LINES; ++row)
+            for (std::size_t c = 0; c < columns; ++c)
+                s.SIZES[c] = std::max(s.SIZES[c], measure(utf8::trimBlanks(cellText(s, row, c)), size));
+        for (std::size_t c = 0; c < s.HEADERARR.size() && c < columns; ++c)
+            s.HEADERSIZES[c] = measure(utf8::trimBlanks(s.HEADERARR[c]), size);
+        for (std::size_t c = 0; c < s.COLUMNARR.size(); ++c)
+            if (s.sumColumn(c))
+                s.SIZES[c] =
+                    std::max(s.SIZES[c], measure(utf8::trimBlanks(formatPicture(s._ASUM[c], s.SUMARR[c].picture)), size));
+        s.measuredSize = size;
     }
+    for (std::size_t c = 0; c < s.COLUMNARR.size(); ++c) s.COLUMNARR[c].width = naturalWidth(s, c);
 }
 
 std::string widthStatus(const ReportState& s) {
     return s.msg(10) + " " + mm2(s.CURCOL1) + " " + s.msg(11) + " " + mm2(s.MAXCOL2);
 }
 
+namespace {
+
+long long hundredths(double mm) { return std::llround(mm * 100); }
+
+}  // namespace
+
 Tally PDFPRINTCOLTALLY(ReportState& s, bool spread) {
-    double table = 0;
+    // Widths add up in hundredths of a millimetre, as they are measured and shown.
+    long long table = 0;
     if (spread) {
-        int n = 0;
-        double natural = 0;
+        long long n = 0, natural = 0;
         for (std::size_t c = 0; c < s.COLUMNARR.size(); ++c)
             if (s.COLUMNARR[c].included()) {
                 ++n;
-                natural += naturalWidth(s, c) + 2;
+                natural += hundredths(naturalWidth(s, c)) + 200;
             }
-        if (natural < s.MAXCOL2) {
-            const double content = natural - 2.0 * n;
+        const long long printable = hundredths(s.MAXCOL2);
+        if (natural < printable) {
+            const long long content = natural - 200 * n;
             for (std::size_t c = 0; c < s.COLUMNARR.size(); ++c)
                 if (s.COLUMNARR[c].included())
                     s.COLUMNARR[c].width =
-                        content == 0 ? 0 : (s.MAXCOL2 - 2.0 * n - 5) * naturalWidth(s, c) / content;
-            table = s.MAXCOL2 - 5;
+                        content == 0 ? 0
+                                     : static_cast<double>(printable - 200 * n - 500) *
+                                           static_cast<double>(hundredths(naturalWidth(s, c))) /
+                                           static_cast<double>(content) / 100;
+            table = printable - 500;
         } else {
             table = natural;
         }
     } else {
         for (const Column& c : s.COLUMNARR)
-            if (c.included()) table += c.width + 2;
+            if (c.included()) table += hundredths(c.width) + 200;
     }
-    s.CURCOL1 = table;
-    // Widths are hundredths of a millimetre: the test is on what the status shows.
-    const bool fits = std::round(s.MAXCOL2 * 100) >= std::round(s.CURCOL1 * 100);
+    s.CURCOL1 = static_cast<double>(table) / 100;
+    const bool fits = hundredths(s.MAXCOL2) >= table;
     return {fits, fits ? s.msg(45) : s.msg(46), widthStatus(s)};
 }
 

@@ -5,21 +5,46 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "gridreport/report_state.h"
+#include "platform/print/printers.h"
 
 namespace gridreport {
 
 // The width of a text in mm at a font size in points, rounded to 2 decimals.
 using Measure = std::function<double(std::string_view text, double size)>;
 
+// PRINTLEN in hundredths of a millimetre of a text `pixels` wide at `size`
+// points: pixels x 0.072 / 72 x 25.4 x size mm, i.e. pixels x 254 x size / 10000,
+// rounded half away from zero in integers, so that exact halves round up.
+long long printLenHundredths(long long pixels, double size);
+
 // PRINTLEN: the text's width in whole pixels of one fixed screen font (the
 // report's own font plays no part), times 0.0254 mm per pixel and point.
 double PRINTLEN(std::string_view text, double size);
 
+// PRINTLEN remembering each distinct text's pixels, so that a text is measured
+// once however often it occurs and at whatever size. One per report run.
+class TextWidths {
+public:
+    TextWidths();
+    double operator()(std::string_view text, double size);
+    std::size_t measured() const { return pixels_.size(); }
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    print::FontMetrics screen_;
+    std::unordered_map<std::string, long long, Hash, std::equal_to<>> pixels_;
+};
+
 // PDFCALCULATECOLUMNSIZES: content and caption widths, and every column's
 // width from them (or from the caller's widths). `fontSize` is the entry of
-// the font size combo as shown.
+// the font size combo as shown. The texts are measured once per font size:
+// at the size measured last, the widths go back to the natural ones.
 void PDFCALCULATECOLUMNSIZES(ReportState& s, std::string_view fontSize, const Measure& measure);
 
 // What the tally shows.

@@ -38,17 +38,16 @@ std::string_view fromChar(std::string_view text, std::size_t characters) {
 // One report run: the geometry and the page being filled.
 class Writer {
 public:
-    Writer(ReportState& s, const Settings& v, Target target, const Measure& measure)
-        : s_(s), v_(v), pdf_(target == Target::Pdf), measure_(measure), columns_(s) {
+    Writer(ReportState& s, const Settings& v, Target target, const Measure& measure, const PageSink& sink)
+        : s_(s), v_(v), pdf_(target == Target::Pdf), measure_(measure), sink_(sink), columns_(s) {
         size_ = v.fontSize();
         h_ = lineHeight(size_);
         T_ = s.CURCOL1;
         L_ = v.centre ? (v.width - T_) / 2 : v.left;
         B_ = v.height - v.bottom;
-        doc_.setup = pageSetup(s, v);
     }
 
-    print::Document run() {
+    void run() {
         startPage();
         const bool footer = !utf8::trimBlanks(v_.footer).empty();
         for (std::size_t row = 0; row < s_.LINES; ++row) {
@@ -65,14 +64,13 @@ public:
             rule(r_);
         }
         closePage();
-        return std::move(doc_);
     }
 
 private:
     double R(double r) const { return pdf_ ? r - h_ + 0.5 : r; }
     double U(double r) const { return pdf_ ? r + 0.5 : r + h_; }
     print::Font font(double size) const { return {s_.FONTNAME, size, false}; }
-    print::Page& page() { return doc_.pages.back(); }
+    print::Page& page() { return page_; }
 
     void rule(double r) { page().line(R(r), L_ - 1, R(r), L_ + T_ - 1); }
     double columnLine(std::size_t k) const { return L_ + columns_.columnLine(k); }
@@ -85,7 +83,7 @@ private:
     }
 
     void startPage() {
-        doc_.newPage();
+        page_ = {};
         r_ = v_.top;
         if (v_.pagination == PageNoTop) {
             pageNumber();
@@ -183,6 +181,7 @@ private:
             r_ += h_;
             pageNumber();
         }
+        sink_(page_);
     }
 
     void breakPage() {
@@ -212,10 +211,11 @@ private:
     const Settings& v_;
     const bool pdf_;
     const Measure& measure_;
+    const PageSink& sink_;
     double size_ = 0, h_ = 0, T_ = 0, L_ = 0, B_ = 0, r_ = 0, top_ = 0;
     int pageNo_ = 1;
     const TableColumns columns_;
-    print::Document doc_;
+    print::Page page_;
 };
 
 }  // namespace
@@ -262,8 +262,15 @@ print::PageSetup pageSetup(const ReportState& s, const Settings& v) {
     return setup;
 }
 
+void reportPages(ReportState& s, const Settings& v, Target target, const Measure& measure, const PageSink& sink) {
+    Writer(s, v, target, measure, sink).run();
+}
+
 print::Document reportPages(ReportState& s, const Settings& v, Target target, const Measure& measure) {
-    return Writer(s, v, target, measure).run();
+    print::Document doc;
+    doc.setup = pageSetup(s, v);
+    reportPages(s, v, target, measure, [&doc](print::Page& page) { doc.pages.push_back(std::move(page)); });
+    return doc;
 }
 
 }  // namespace gridreport

@@ -3,6 +3,8 @@
 // by page, with page numbers, page headers, merged header rows, captions, rows
 // cut or wrapped to their columns, rules, column lines, running and grand
 // totals and the footer. Plain C++, no window.
+#include <functional>
+
 #include "gridreport/column_fit.h"
 #include "gridreport/settings.h"
 #include "platform/print/document.h"
@@ -33,7 +35,14 @@ std::string cutCaption(std::string_view caption, double width, double size, cons
 // user-defined paper, its size.
 print::PageSetup pageSetup(const ReportState& s, const Settings& v);
 
-// The report's pages. Adds the printed values of the sum columns to TOTALARR.
+// Takes each page of the report as soon as it is complete; the page may be
+// moved from, as the writer starts the next one afresh.
+using PageSink = std::function<void(print::Page& page)>;
+
+// The report's pages, one at a time, so that a long report is never held
+// whole. Adds the printed values of the sum columns to TOTALARR.
+void reportPages(ReportState& s, const Settings& v, Target target, const Measure& measure, const PageSink& sink);
+// The report's pages as one document, for the print preview.
 print::Document reportPages(ReportState& s, const Settings& v, Target target, const Measure& measure);
 
 }  // namespace gridreport

@@ -69,6 +69,7 @@ struct ReportState {
     std::vector<int> AJUSTIFY;
     std::vector<Column> COLUMNARR;
     std::vector<double> SIZES, HEADERSIZES, ACOLWIDTHS;
+    double measuredSize = 0;  // the font size SIZES and HEADERSIZES were measured at, 0 none yet
     std::vector<SumColumn> SUMARR;
     std::vector<double> _ASUM, TOTALARR;
     std::vector<MergeRow> MERGEHEAD;

@@ -1,6 +1,8 @@
 #include "gridreport/report_window.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -13,6 +15,7 @@
 #include "platform/pdf/text_pages.h"
 #include "platform/print/preview.h"
 #include "platform/print/printers.h"
+#include "platform/text/utf8.h"
 #include "platform/ui/ui.h"
 
 namespace gridreport {
@@ -28,13 +31,13 @@ struct Run {
     std::string window;
     bool built = false;    // change handlers wait until the window is complete
     bool written = false;  // the PDF file of this run stands at its path
+    std::shared_ptr<TextWidths> widths = std::make_shared<TextWidths>();
+    Measure measure = [widths = widths](std::string_view text, double size) { return (*widths)(text, size); };
 
     ui::Ctl ctl(const char* name) const { return ui::Ctl(window, name); }
     ui::Win win() const { return ui::Win(window); }
 };
 using RunPtr = std::shared_ptr<Run>;
-
-const Measure measure = [](std::string_view text, double size) { return PRINTLEN(text, size); };
 
 std::vector<MergeRow> mergeRows(const Run& r) {
     std::vector<MergeRow> rows;
@@ -85,7 +88,7 @@ Settings readSettings(const Run& r) {
 // The canvas covers the drawing area, so the drawing moves by its corner.
 void PDFGRIDPREVIEW(const Run& r) {
     if (!r.built || !r.ctl("browseprintcancel").exists()) return;
-    const PagePreview p = firstPagePreview(r.s, readSettings(r), measure);
+    const PagePreview p = firstPagePreview(r.s, readSettings(r), r.measure);
     const auto shape = [](ui::Shape::Kind kind, double col1, double row1, double col2, double row2) {
         return ui::Shape{.kind = kind,
                          .col1 = col1 - previewLeft,
@@ -102,7 +105,7 @@ void PDFGRIDPREVIEW(const Run& r) {
 // ---- measurement, tally, page size ---------------------------------------
 
 void measureColumns(Run& r) {
-    PDFCALCULATECOLUMNSIZES(r.s, r.ctl("selectfontsize").text(), measure);
+    PDFCALCULATECOLUMNSIZES(r.s, r.ctl("selectfontsize").text(), r.measure);
 }
 
 void REFRESHPDFGRID(Run& r) {
@@ -159,9 +162,13 @@ void remeasure(Run& r) {
 
 // ---- merged header rows --------------------------------------------------
 
-void PDFMERGEHEADERSCHANGED(Run& r) {
+// A restored list is told about once, however many of its rows are refused.
+enum Refusals { EveryRefusal, FirstRefusalOnly };
+
+void PDFMERGEHEADERSCHANGED(Run& r, Refusals told = EveryRefusal) {
     std::vector<int> refused;
     r.s.MERGEHEAD = checkedMergeRows(mergeRows(r), &refused);
+    if (told == FirstRefusalOnly && refused.size() > 1) refused.resize(1);
     for (int line : refused) ui::msgStop(r.s.msg(65) + std::to_string(line));
     PDFGRIDPREVIEW(r);
 }
@@ -254,38 +261,18 @@ void saveSettingsFile(const Run& r) {
         ui::msgStop(failure, r.s.msg(3));
 }
 
-void applySettings(Run& r, const Settings& v) {
-    r.ctl("Footer1").text(v.footer);
-    r.ctl("selectfontsize").value(v.fontEntry);
-    r.ctl("wordwrap").value(v.lengthyLine);
-    r.ctl("pageno").value(v.pagination);
-    r.ctl("collines").value(v.columnLines);
-    r.ctl("rowlines").value(v.rowLines);
-    r.ctl("vertical").value(v.centre);
-    r.ctl("spread").value(v.spread);
-    r.ctl("paperorientation").value(v.orientation);
-    r.ctl("printers").value(v.printer);
-    r.ctl("pagesizes").value(v.paper);
-    r.ctl("width").number(v.width);
-    r.ctl("height").number(v.height);
-    r.ctl("top").number(v.top);
-    r.ctl("right").number(v.right);
-    r.ctl("left").number(v.left);
-    r.ctl("bottom").number(v.bottom);
-}
-
+// Restored values take effect as the user's changes do, each through its
+// control's handler; a value the file does not hold usably is left as it is.
 void PDFGRIDINIT(Run& r) {
-    if (!std::filesystem::exists(settingsFile) || !r.s.ACOLWIDTHS.empty() || r.s.LARRAYMODE) return;
+    if (!r.s.ACOLWIDTHS.empty() || r.s.LARRAYMODE) return;
     bool opened = false;
     const auto file = openSettings(opened);
     if (!file) return;
-    const auto stored = storedSettings(*file, r.s.section());
+    const auto stored = storedSettings(*file, r.s.section(), r.s.COLUMNARR.size(), r.s.APRINTERNAMES.size());
     if (!stored) return;
-    // A column list of another shape belongs to another layout of the grid.
-    if (stored->columns.size() == r.s.COLUMNARR.size()) {
-        for (std::size_t i = 0; i < stored->columns.size(); ++i) {
-            Column c = stored->columns[i];
-            c.include = c.include == 2 ? 2 : 1;
+    if (stored->columns) {
+        for (std::size_t i = 0; i < stored->columns->size(); ++i) {
+            Column c = (*stored->columns)[i];
             c.justify = r.s.AJUSTIFY[i];
             r.s.COLUMNARR[i] = c;
         }
@@ -293,19 +280,56 @@ void PDFGRIDINIT(Run& r) {
     }
     const char* const headerBoxes[] = {"header1", "header2", "Header3"};
     const std::string* asked[] = {&r.s.HEADER1, &r.s.HEADER2, &r.s.HEADER3};
-    for (int i = 0; i < 3; ++i) {
-        const bool blank = asked[i]->find_first_not_of(" \t\r\n") == std::string::npos;
-        r.ctl(headerBoxes[i]).text(blank ? stored->settings.headers[static_cast<std::size_t>(i)] : *asked[i]);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const bool blank = utf8::trimBlanks(*asked[i]).empty();
+        r.ctl(headerBoxes[i]).text(blank ? stored->headers[i].value_or("") : *asked[i]);
     }
-    applySettings(r, stored->settings);
-    showMergeRows(r, stored->settings.mergeList);
-    PDFMERGEHEADERSCHANGED(r);
+    const auto text = [&](const char* box, const std::optional<std::string>& v) {
+        if (v) r.ctl(box).text(*v);
+    };
+    const auto value = [&](const char* box, std::optional<int> v) {
+        if (v) r.ctl(box).value(*v);
+    };
+    const auto flag = [&](const char* box, std::optional<bool> v) {
+        if (v) r.ctl(box).value(*v ? 1 : 0);
+    };
+    const auto number = [&](const char* box, std::optional<double> v) {
+        if (v) r.ctl(box).number(*v);
+    };
+    text("Footer1", stored->footer);
+    value("selectfontsize", stored->fontEntry);
+    value("wordwrap", stored->lengthyLine);
+    value("pageno", stored->pagination);
+    flag("collines", stored->columnLines);
+    flag("rowlines", stored->rowLines);
+    flag("vertical", stored->centre);
+    flag("spread", stored->spread);
+    value("paperorientation", stored->orientation);
+    value("printers", stored->printer);
+    value("pagesizes", stored->paper);
+    number("width", stored->width);
+    number("height", stored->height);
+    // Margins that would leave no page keep the starting ones, in pairs.
+    const auto pair = [&](const char* first, std::optional<double> a, const char* second, std::optional<double> b,
+                          const char* page) {
+        if (!marginsWithin(a.value_or(r.ctl(first).number()), b.value_or(r.ctl(second).number()), r.ctl(page).number()))
+            return;
+        number(first, a);
+        number(second, b);
+    };
+    pair("top", stored->top, "bottom", stored->bottom, "height");
+    pair("right", stored->right, "left", stored->left, "width");
+    if (stored->mergeList) {
+        showMergeRows(r, *stored->mergeList);
+        PDFMERGEHEADERSCHANGED(r, FirstRefusalOnly);
+    }
     REFRESHPDFGRID(r);
 }
 
 void RESETPDFGRIDFORM(Run& r) {
     if (!ui::msgYesNo(r.s.msg(67))) return;
-    if (!std::filesystem::exists(settingsFile)) return;
+    std::error_code ignored;
+    if (!std::filesystem::exists(settingsFile, ignored)) return;
     bool opened = false;
     auto file = openSettings(opened);
     if (r.s.LARRAYMODE) return;
@@ -328,22 +352,37 @@ void RESETPDFGRIDFORM(Run& r) {
 
 // ---- the Print action ----------------------------------------------------
 
-// The PDF target: the report written to CPDFFILENAME, then the window released.
-// A stop leaves the window up for another try.
+// The PDF target: the report written to CPDFFILENAME page by page, the
+// document going straight into a temporary file beside it, then the window
+// released. A stop leaves the window up for another try.
 void writePdf(Run& r, const Settings& v, std::optional<ui::WaitWindow>& wait) {
     std::fill(r.s.TOTALARR.begin(), r.s.TOTALARR.end(), 0);
-    std::string bytes;
+    const std::string temporary = desktop::temporaryBeside(r.s.CPDFFILENAME);
+    std::string failure = temporary.empty() ? std::strerror(errno) : "";
+    bool started = false;
     try {
-        bytes = pdf::textPages(reportPages(r.s, v, Target::Pdf, measure), v.width, v.height, pdf::TextRow::Baseline);
-    } catch (const pdf::Error&) {
-        wait.reset();
-        ui::msgStop(pdfCannotStart);
-        return;
+        pdf::TextPages document(v.width, v.height, pdf::TextRow::Baseline);
+        started = true;
+        reportPages(r.s, v, Target::Pdf, r.measure, [&document](print::Page& page) { document.add(page); });
+        if (failure.empty()) document.saveToFile(temporary);
+    } catch (const pdf::Error& e) {
+        if (!started) {
+            std::error_code ignored;
+            if (!temporary.empty()) std::filesystem::remove(temporary, ignored);
+            wait.reset();
+            ui::msgStop(pdfCannotStart);
+            return;
+        }
+        failure = e.what();
     }
     wait.reset();  // before any message of the settings file or the writing
     saveSettingsFile(r);
-    const std::string failure = desktop::writeFile(r.s.CPDFFILENAME, bytes);
+    std::error_code renamed;
+    if (failure.empty()) std::filesystem::rename(temporary, r.s.CPDFFILENAME, renamed);
+    if (failure.empty() && renamed) failure = renamed.message();
     if (!failure.empty()) {
+        std::error_code ignored;
+        if (!temporary.empty()) std::filesystem::remove(temporary, ignored);
         ui::msgStop(std::string(pdfNotWritten) + r.s.CPDFFILENAME + "\r\n" + failure, r.s.msg(3));
         return;
     }
@@ -367,7 +406,7 @@ void PRINTPDFSTART(Run& r) {
     }
     saveSettingsFile(r);
     std::fill(r.s.TOTALARR.begin(), r.s.TOTALARR.end(), 0);
-    const print::Document doc = reportPages(r.s, v, r.target, measure);
+    const print::Document doc = reportPages(r.s, v, r.target, r.measure);
     print::preview(doc);
     r.win().release();
 }

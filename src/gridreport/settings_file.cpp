@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "gridreport/paper.h"
 #include "platform/text/utf8.h"
 
 namespace gridreport {
@@ -55,9 +56,6 @@ bool names(const ini::File& file, const std::string& section) {
 
 std::string key(int n) { return "gridprintdata" + std::to_string(n); }
 
-const Value* at(const std::vector<Value>& list, std::size_t i) { return i < list.size() ? &list[i] : nullptr; }
-std::string textOf(const Value* v) { return v && v->kind == Value::Text ? v->text : ""; }
-double numberOf(const Value* v) { return v && v->kind == Value::Number ? v->number : 0; }
 
 }  // namespace
 
@@ -107,16 +105,21 @@ std::vector<Value> CTOA(std::string_view text) {
 
 void saveSettings(ini::File& file, const ReportState& s, const Settings& v) {
     const std::string section = s.section();
+    const auto line = [](std::string text) {
+        for (char& c : text)
+            if (c == '\r' || c == '\n') c = ' ';
+        return text;
+    };
     std::vector<Value> columns;
     for (const Column& c : s.COLUMNARR)
-        columns.push_back(Value::of({Value::of(c.caption), Value::of(c.width), Value::of(double(c.include))}));
+        columns.push_back(Value::of({Value::of(line(c.caption)), Value::of(c.width), Value::of(double(c.include))}));
     std::vector<Value> merge;
     for (const MergeRow& m : v.mergeList)
-        merge.push_back(Value::of({Value::of(double(m.from)), Value::of(double(m.to)), Value::of(m.text)}));
+        merge.push_back(Value::of({Value::of(double(m.from)), Value::of(double(m.to)), Value::of(line(m.text))}));
     const std::string values[] = {
         ATOC(columns),
-        ATOC({Value::of(v.headers[0]), Value::of(v.headers[1]), Value::of(v.headers[2])}),
-        v.footer,
+        ATOC({Value::of(line(v.headers[0])), Value::of(line(v.headers[1])), Value::of(line(v.headers[2]))}),
+        line(v.footer),
         XCHAR(v.fontEntry),
         XCHAR(v.lengthyLine),
         XCHAR(v.pagination),
@@ -139,42 +142,109 @@ void saveSettings(ini::File& file, const ReportState& s, const Settings& v) {
     for (int n = 1; n <= 20; ++n) file.write(section, key(n), values[n - 1]);
 }
 
-std::optional<StoredSettings> storedSettings(const ini::File& file, const std::string& section) {
+namespace {
+
+// The number of a stored text: the whole text, blanks around it allowed, and finite.
+std::optional<double> finite(const std::optional<std::string>& stored) {
+    if (!stored) return std::nullopt;
+    const std::string t = trimmed(*stored);
+    if (t.empty()) return std::nullopt;
+    char* end = nullptr;
+    const double v = std::strtod(t.c_str(), &end);
+    if (*end != '\0' || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+std::optional<double> within(std::optional<double> v, double low, double high) {
+    if (!v || *v < low || *v > high) return std::nullopt;
+    return std::round(*v * 100) / 100;  // the masks hold two decimals
+}
+
+// The integer part of a number, when it lies between low and high.
+std::optional<int> entry(std::optional<double> v, int low, int high) {
+    if (!v || !std::isfinite(*v)) return std::nullopt;
+    const double whole = std::trunc(*v);
+    if (whole < low || whole > high) return std::nullopt;
+    return static_cast<int>(whole);
+}
+
+std::optional<bool> logical(const std::optional<std::string>& stored) {
+    if (stored == "T") return true;
+    if (stored == "F") return false;
+    return std::nullopt;
+}
+
+std::optional<double> numberIn(const Value* v) {
+    if (!v || v->kind != Value::Number) return std::nullopt;
+    return v->number;
+}
+
+// One stored column {caption, width, include}; nothing when it is not one.
+std::optional<Column> storedColumn(const Value& v) {
+    if (v.kind != Value::List || v.list.size() != 3 || v.list[0].kind != Value::Text) return std::nullopt;
+    const auto width = within(numberIn(&v.list[1]), 0, 9999.99);
+    const auto include = entry(numberIn(&v.list[2]), 1, 2);
+    if (!width || !include) return std::nullopt;
+    return Column{*include, v.list[0].text, *width, 0};
+}
+
+std::optional<MergeRow> storedMergeRow(const Value& v) {
+    if (v.kind != Value::List || v.list.size() != 3 || v.list[2].kind != Value::Text) return std::nullopt;
+    const auto from = entry(numberIn(&v.list[0]), 0, 999);
+    const auto to = entry(numberIn(&v.list[1]), 0, 999);
+    if (!from || !to) return std::nullopt;
+    return MergeRow{*from, *to, v.list[2].text};
+}
+
+constexpr double maxPage = 999.99, maxMargin = 99.99;
+
+}  // namespace
+
+bool marginsWithin(double first, double second, double page) {
+    return std::llround(first * 100) + std::llround(second * 100) < std::llround(page * 100);
+}
+
+std::optional<StoredSettings> storedSettings(const ini::File& file, const std::string& section, std::size_t columns,
+                                             std::size_t printers) {
     if (!names(file, section)) return std::nullopt;
-    const auto read = [&](int n) { return file.read(section, key(n)).value_or(""); };
-    const auto number = [&](int n) { return std::atof(read(n).c_str()); };
-    const auto whole = [&](int n) { return static_cast<int>(number(n)); };
-    const auto logical = [&](int n) { return read(n) == "T"; };
+    const auto read = [&](int n) { return file.read(section, key(n)); };
+    const auto number = [&](int n) { return finite(read(n)); };
     StoredSettings stored;
-    for (const Value& entry : CTOA(read(1))) {
-        if (entry.kind != Value::List) continue;
-        stored.columns.push_back({static_cast<int>(numberOf(at(entry.list, 2))), textOf(at(entry.list, 0)),
-                                  numberOf(at(entry.list, 1)), 0});
+    if (const auto list = read(1)) {
+        std::vector<Column> restored;
+        for (const Value& v : CTOA(*list))
+            if (const auto c = storedColumn(v)) restored.push_back(*c);
+            else break;
+        // A list of another length, or one entry that is not a column, would mix columns up.
+        if (restored.size() == columns && CTOA(*list).size() == columns) stored.columns = std::move(restored);
     }
-    Settings& v = stored.settings;
-    const auto headers = CTOA(read(2));
-    for (std::size_t i = 0; i < 3; ++i) v.headers[i] = textOf(at(headers, i));
-    v.footer = read(3);
-    v.fontEntry = whole(4);
-    v.lengthyLine = whole(5);
-    v.pagination = whole(6);
-    v.columnLines = logical(7);
-    v.rowLines = logical(8);
-    v.centre = logical(9);
-    v.spread = logical(10);
-    v.orientation = whole(11);
-    v.printer = whole(12);
-    v.paper = whole(13);
-    v.width = number(14);
-    v.height = number(15);
-    v.top = number(16);
-    v.right = number(17);
-    v.left = number(18);
-    v.bottom = number(19);
-    for (const Value& entry : CTOA(read(20))) {
-        if (entry.kind != Value::List) continue;
-        v.mergeList.push_back({static_cast<int>(numberOf(at(entry.list, 0))),
-                               static_cast<int>(numberOf(at(entry.list, 1))), textOf(at(entry.list, 2))});
+    if (const auto list = read(2)) {
+        const auto headers = CTOA(*list);
+        for (std::size_t i = 0; i < 3 && i < headers.size(); ++i)
+            if (headers[i].kind == Value::Text) stored.headers[i] = headers[i].text;
+    }
+    stored.footer = read(3);
+    stored.fontEntry = entry(number(4), 1, static_cast<int>(FONTSIZESSTR.size()));
+    stored.lengthyLine = entry(number(5), WordWrap, Truncate);
+    stored.pagination = entry(number(6), PageNoOff, PageNoBottom);
+    stored.columnLines = logical(read(7));
+    stored.rowLines = logical(read(8));
+    stored.centre = logical(read(9));
+    stored.spread = logical(read(10));
+    stored.orientation = entry(number(11), Landscape, Portrait);
+    stored.printer = entry(number(12), 1, static_cast<int>(printers));
+    stored.paper = entry(number(13), 1, userDefinedEntry);
+    stored.width = within(number(14), 0.01, maxPage);
+    stored.height = within(number(15), 0.01, maxPage);
+    stored.top = within(number(16), 0, maxMargin);
+    stored.right = within(number(17), 0, maxMargin);
+    stored.left = within(number(18), 0, maxMargin);
+    stored.bottom = within(number(19), 0, maxMargin);
+    if (const auto list = read(20)) {
+        std::vector<MergeRow> rows;
+        for (const Value& v : CTOA(*list))
+            if (const auto m = storedMergeRow(v)) rows.push_back(*m);
+        stored.mergeList = std::move(rows);
     }
     return stored;
 }

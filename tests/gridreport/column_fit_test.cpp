@@ -108,4 +108,50 @@ TEST(GridReportMeasure, OneFixedScreenFont) {
     EXPECT_NEAR(w * 100, std::round(w * 100), 1e-9);
 }
 
+// pixels x 0.072 / 72 x 25.4 x size mm is pixels x 254 x size / 10000: the
+// hundredths are the nearest whole number, an exact half rounding up.
+TEST(GridReportMeasure, PrintLenInWholeHundredthsForEverySize) {
+    for (const std::string& entry : FONTSIZESSTR) {
+        const long long size = std::stoll(entry);
+        for (const long long offered : {size, size + 2})  // the body and the page headers
+            for (long long pixels = 0; pixels <= 2000; ++pixels) {
+                const long long millionths = pixels * 254 * offered * 100;  // of a mm, exactly
+                const long long got = printLenHundredths(pixels, static_cast<double>(offered));
+                const long long below = got * 10000 - millionths;  // how far the result lies from the exact width
+                ASSERT_TRUE(below > -5000 && below <= 5000) << pixels << " px at " << offered << " pt gives " << got;
+            }
+    }
+    // The halves that a binary fraction rounds down: 5.715 and 6.985 mm.
+    EXPECT_EQ(printLenHundredths(25, 9), 572);
+    EXPECT_EQ(printLenHundredths(25, 11), 699);
+    EXPECT_EQ(printLenHundredths(100, 12), 3048);
+}
+
+TEST(GridReportMeasure, EachTextMeasuredOnceWhateverTheSize) {
+    TextWidths widths;
+    EXPECT_EQ(widths("", 12), 0);
+    const double w = widths("Износ 123", 12);
+    EXPECT_EQ(w, PRINTLEN("Износ 123", 12));
+    EXPECT_EQ(widths("Износ 123", 9), PRINTLEN("Износ 123", 9));
+    EXPECT_EQ(widths("Износ 12", 9), PRINTLEN("Износ 12", 9));
+    EXPECT_EQ(widths.measured(), 2u);
+}
+
+TEST(GridReportColumns, MeasuredOncePerFontSize) {
+    ui::TextTable rows = report_fixture::table({{"1", "Ана"}, {"22", "Марија"}});
+    ReportState s = report_fixture::report(rows, {"ID", "Име"});
+    int calls = 0;
+    const Measure counting = [&calls](std::string_view text, double size) {
+        ++calls;
+        return report_fixture::measure(text, size);
+    };
+    s.COLUMNARR[1].width = 99;  // typed by the user
+    PDFCALCULATECOLUMNSIZES(s, "12", counting);
+    EXPECT_EQ(calls, 0);  // measured at 12 by the set-up: the widths go back to the natural ones
+    EXPECT_EQ(s.COLUMNARR[1].width, 6);
+    PDFCALCULATECOLUMNSIZES(s, "24", counting);
+    EXPECT_EQ(calls, 6);
+    EXPECT_EQ(s.COLUMNARR[1].width, 12);
+}
+
 }  // namespace

@@ -99,28 +99,126 @@ TEST_F(SavedReport, SectionToTheByte) {
 TEST_F(SavedReport, RestoresWhatWasSaved) {
     ini::File f;
     saveSettings(f, s, v);
-    const auto stored = storedSettings(f, "FRMTEST_GRDTEST");
+    const auto stored = storedSettings(f, "FRMTEST_GRDTEST", 2, 1);
     ASSERT_TRUE(stored);
-    ASSERT_EQ(stored->columns.size(), 2u);
-    EXPECT_EQ(stored->columns[1].caption, "Име");
-    EXPECT_EQ(stored->columns[1].include, 2);
-    EXPECT_EQ(stored->columns[0].width, 2);  // the caption "ID"
-    EXPECT_EQ(stored->settings.headers[0], "Наслов");
-    EXPECT_EQ(stored->settings.width, 215.9);
-    EXPECT_EQ(stored->settings.fontEntry, 5);
-    EXPECT_TRUE(stored->settings.centre);
-    EXPECT_FALSE(stored->settings.spread);
-    EXPECT_EQ(stored->settings.mergeList, v.mergeList);
+    ASSERT_TRUE(stored->columns);
+    ASSERT_EQ(stored->columns->size(), 2u);
+    EXPECT_EQ((*stored->columns)[1].caption, "Име");
+    EXPECT_EQ((*stored->columns)[1].include, 2);
+    EXPECT_EQ((*stored->columns)[0].width, 2);  // the caption "ID"
+    EXPECT_EQ(stored->headers[0], "Наслов");
+    EXPECT_EQ(stored->headers[1], "");
+    EXPECT_EQ(stored->width, 215.9);
+    EXPECT_EQ(stored->fontEntry, 5);
+    EXPECT_EQ(stored->printer, 1);
+    EXPECT_EQ(stored->centre, true);
+    EXPECT_EQ(stored->spread, false);
+    EXPECT_EQ(stored->mergeList, v.mergeList);
+}
+
+TEST_F(SavedReport, TextsAreSavedOnOneLine) {
+    v.headers = {"Прв\r\nред", "a\nb", "[frmTest_grdTest]"};
+    v.footer = "\n[x]\r\ngridprintdata4=16";
+    v.mergeList = {{1, 2, "A\rB"}};
+    s.COLUMNARR[0].caption = "I\nD";
+    ini::File f;
+    saveSettings(f, s, v);
+    const ini::File back(f.bytes());
+    const auto stored = storedSettings(back, "frmTest_grdTest", 2, 1);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->headers[0], "Прв  ред");
+    EXPECT_EQ(stored->headers[1], "a b");
+    EXPECT_EQ(stored->footer, " [x]  gridprintdata4=16");
+    EXPECT_EQ(stored->fontEntry, 5);
+    EXPECT_EQ((*stored->columns)[0].caption, "I D");
+    EXPECT_EQ(stored->mergeList->at(0).text, "A B");
+    EXPECT_FALSE(back.hasSection("x"));
+}
+
+// A section written by hand or damaged: every value that is not usable is
+// left out, so that its control keeps the value it has.
+TEST(GridReportStoredSettings, DamagedValuesAreLeftOut) {
+    const auto restore = [](std::vector<std::pair<std::string, std::string>> keys) {
+        ini::File f;
+        f.write("frmA_grdA", "controlname", "frmA_grdA");
+        for (const auto& [k, value] : keys) f.write("frmA_grdA", k, value);
+        return *storedSettings(f, "frmA_grdA", 2, 2);
+    };
+    const StoredSettings none = restore({});
+    EXPECT_FALSE(none.columns || none.footer || none.fontEntry || none.spread || none.width || none.top ||
+                 none.mergeList || none.headers[0] || none.printer);
+
+    struct Case {
+        const char* key;
+        const char* value;
+        bool usable;
+    };
+    const Case cases[] = {
+        {"gridprintdata4", "16", true},         {"gridprintdata4", "17", false},
+        {"gridprintdata4", "0", false},         {"gridprintdata4", "1e300", false},
+        {"gridprintdata4", "nan", false},       {"gridprintdata4", "5x", false},
+        {"gridprintdata4", "", false},          {"gridprintdata4", "-1e300", false},
+        {"gridprintdata5", "3", false},         {"gridprintdata6", "3", true},
+        {"gridprintdata7", "T", true},          {"gridprintdata7", "yes", false},
+        {"gridprintdata11", "2.9", true},       {"gridprintdata11", "3", false},
+        {"gridprintdata12", "2", true},         {"gridprintdata12", "3", false},
+        {"gridprintdata13", "119", true},       {"gridprintdata13", "120", false},
+        {"gridprintdata14", "999.99", true},    {"gridprintdata14", "1000", false},
+        {"gridprintdata14", "0", false},        {"gridprintdata15", "-5", false},
+        {"gridprintdata15", "inf", false},      {"gridprintdata16", "99.99", true},
+        {"gridprintdata16", "100", false},      {"gridprintdata19", "-0.01", false},
+    };
+    for (const Case& c : cases) {
+        const StoredSettings got = restore({{c.key, c.value}});
+        const bool usable = got.fontEntry || got.lengthyLine || got.pagination || got.columnLines ||
+                            got.orientation || got.printer || got.paper || got.width || got.height || got.top ||
+                            got.bottom;
+        EXPECT_EQ(usable, c.usable) << c.key << "=" << c.value;
+    }
+    EXPECT_EQ(restore({{"gridprintdata11", "2.9"}}).orientation, 2);  // the integer part
+    EXPECT_EQ(restore({{"gridprintdata16", "12.345"}}).top, 12.35);   // the mask's two decimals
+}
+
+TEST(GridReportStoredSettings, ColumnListIsWholeOrLeftOut) {
+    const auto columns = [](const std::string& list) {
+        ini::File f;
+        f.write("frmA_grdA", "controlname", "frmA_grdA");
+        f.write("frmA_grdA", "gridprintdata1", list);
+        return storedSettings(f, "frmA_grdA", 2, 1)->columns;
+    };
+    const std::string a = ATOC({Value::of({Value::of(std::string("ID")), Value::of(10.0), Value::of(1.0)})});
+    const std::string b = ATOC({Value::of({Value::of(std::string("ID")), Value::of(10.0), Value::of(1.0)}),
+                                Value::of({Value::of(std::string("Име")), Value::of(20.0), Value::of(2.0)})});
+    ASSERT_TRUE(columns(b));
+    EXPECT_EQ(columns(b)->at(1).include, 2);
+    EXPECT_FALSE(columns(a));                                 // another number of columns
+    EXPECT_FALSE(columns(b.substr(0, b.size() - 3)));         // cut
+    EXPECT_FALSE(columns("garbage"));
+    for (const Value bad : {Value::of(1e300), Value::of(-1.0), Value::of(std::string("x"))}) {
+        const std::string list = ATOC({Value::of({Value::of(std::string("ID")), bad, Value::of(1.0)}),
+                                       Value::of({Value::of(std::string("Име")), Value::of(2.0), Value::of(1.0)})});
+        EXPECT_FALSE(columns(list)) << list;
+    }
+    const std::string include3 = ATOC({Value::of({Value::of(std::string("ID")), Value::of(1.0), Value::of(3.0)}),
+                                       Value::of({Value::of(std::string("Име")), Value::of(2.0), Value::of(1.0)})});
+    EXPECT_FALSE(columns(include3));
+}
+
+TEST(GridReportStoredSettings, MarginsMustLeaveAPage) {
+    EXPECT_TRUE(marginsWithin(20, 20, 215.9));
+    EXPECT_TRUE(marginsWithin(99.99, 99.99, 200));
+    EXPECT_FALSE(marginsWithin(99.99, 99.99, 199.98));
+    EXPECT_FALSE(marginsWithin(50, 50, 100));
 }
 
 TEST_F(SavedReport, ASectionThatDoesNotNameItselfIsIgnored) {
     ini::File f;
     saveSettings(f, s, v);
     f.write("frmTest_grdTest", "controlname", "frmOther_grdOther");
-    EXPECT_FALSE(storedSettings(f, "frmTest_grdTest"));
+    EXPECT_FALSE(storedSettings(f, "frmTest_grdTest", 2, 1));
     removeSettings(f, "frmTest_grdTest");
     EXPECT_TRUE(f.hasSection("frmTest_grdTest"));
-    EXPECT_FALSE(storedSettings(ini::File(), "frmTest_grdTest"));
+    EXPECT_FALSE(storedSettings(ini::File(), "frmTest_grdTest", 2, 1));
 }
 
 TEST_F(SavedReport, ResetRemovesOnlyItsOwnSection) {
@@ -130,7 +228,7 @@ TEST_F(SavedReport, ResetRemovesOnlyItsOwnSection) {
     saveSettings(f, s, v);
     removeSettings(f, "frmTest_grdTest");
     EXPECT_FALSE(f.hasSection("frmTest_grdTest"));
-    EXPECT_TRUE(storedSettings(f, "frmTest_grdOther"));
+    EXPECT_TRUE(storedSettings(f, "frmTest_grdOther", 2, 1));
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 #include "platform/ini/ini_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "platform/desktop/files.h"
 
@@ -176,18 +177,42 @@ std::string File::bytes() const {
 
 std::optional<File> load(const std::string& path, int& error) {
     error = 0;
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = errno ? errno : EIO;
+    struct stat entry {};
+    if (::stat(path.c_str(), &entry) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
+        error = errno;
         return std::nullopt;
     }
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        error = errno ? errno : EIO;
+    // Only a regular file is read: a folder or a device of that name is an
+    // error, and a pipe is never opened, so nothing waits for a writer.
+    if (!S_ISREG(entry.st_mode)) {
+        error = S_ISDIR(entry.st_mode) ? EISDIR : EINVAL;
         return std::nullopt;
     }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        return std::nullopt;
+    }
+    std::string bytes;
+    if (::fstat(fd, &entry) != 0 || !S_ISREG(entry.st_mode)) {
+        error = EINVAL;
+    } else {
+        char buffer[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n > 0) {
+                bytes.append(buffer, static_cast<std::size_t>(n));
+            } else if (n == 0) {
+                break;
+            } else if (errno != EINTR) {
+                error = errno;
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    if (error != 0) return std::nullopt;
     return File(bytes);
 }
 

@@ -37,8 +37,10 @@ private:
     std::vector<std::string> lines_;  // UTF-8, without line ends
 };
 
-// Reads the file at `path`: nothing when it does not exist, or when it exists
-// but cannot be read, then `error` gets the system's error number (else 0).
+// Reads the file at `path`: nothing when it does not exist, or when it cannot
+// be read, then `error` gets the system's error number (else 0). Only a regular
+// file is read: a folder (EISDIR) or a pipe or device (EINVAL) of that name is
+// an error, and nothing waits on a pipe.
 std::optional<File> load(const std::string& path, int& error);
 // Writes the file under a temporary name beside `path` and renames it into
 // place; the system's reason when that fails, empty when done.

@@ -18,6 +18,14 @@ void Document::check() const {
     if (!failure_.empty()) throw Error(failure_);
 }
 
+void Document::saveToFile(const std::string& path) {
+    if (HPDF_SaveToFile(doc_, path.c_str()) != HPDF_OK) {
+        check();
+        throw Error("libharu cannot write the document");
+    }
+    check();
+}
+
 std::string Document::bytes() {
     if (HPDF_SaveToStream(doc_) != HPDF_OK) {
         check();

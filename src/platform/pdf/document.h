@@ -25,6 +25,9 @@ public:
     void check() const;
     // The saved document's bytes; throws Error after any failure.
     std::string bytes();
+    // Writes the document straight into the file at `path`, without holding
+    // its bytes; throws Error after any failure.
+    void saveToFile(const std::string& path);
 
 private:
     static void onError(HPDF_STATUS error, HPDF_STATUS detail, void* data);

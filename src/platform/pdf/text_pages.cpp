@@ -21,7 +21,9 @@ std::string fontFile(const std::string& family, bool bold) {
     return liberation + "Sans" + style;
 }
 
-class Writer {
+}  // namespace
+
+class TextPages::Writer {
 public:
     Writer() {
         HPDF_UseUTFEncodings(doc_.get());
@@ -60,6 +62,7 @@ public:
     }
 
     std::string bytes() { return doc_.bytes(); }
+    void saveToFile(const std::string& path) { doc_.saveToFile(path); }
 
 private:
     static HPDF_REAL pt(double mm) { return static_cast<HPDF_REAL>(mm * pointsPerMm); }
@@ -82,10 +85,15 @@ private:
     std::map<std::string, HPDF_Font> fonts_;
 };
 
-}  // namespace
+TextPages::TextPages(double widthMm, double heightMm, TextRow rows)
+    : writer_(std::make_unique<Writer>()), width_(widthMm), height_(heightMm), rows_(rows) {}
+TextPages::~TextPages() = default;
+
+void TextPages::add(const print::Page& page) { writer_->page(page, width_, height_, rows_); }
+void TextPages::saveToFile(const std::string& path) { writer_->saveToFile(path); }
 
 std::string textPages(const print::Document& document, double widthMm, double heightMm, TextRow rows) {
-    Writer writer;
+    TextPages::Writer writer;
     for (const print::Page& p : document.pages) writer.page(p, widthMm, heightMm, rows);
     return writer.bytes();
 }

@@ -2,6 +2,7 @@
 // PDF documents of texts and lines: the pages of a print document drawn as
 // vector text in embedded TrueType fonts (Cyrillic included) and straight
 // lines. Plain C++ over libharu; the caller decides where the bytes go.
+#include <memory>
 #include <string>
 
 #include "platform/pdf/image_pages.h"
@@ -19,5 +20,28 @@ enum class TextRow { Top, Baseline };
 // any other family in Liberation Sans. Throws Error when libharu refuses the
 // document or a font.
 std::string textPages(const print::Document& document, double widthMm, double heightMm, TextRow rows);
+
+// The same document built a page at a time: a page added is drawn into the
+// document at once and need not be kept. Throws Error when
+// libharu refuses the document or a font.
+class TextPages {
+public:
+    TextPages(double widthMm, double heightMm, TextRow rows);
+    ~TextPages();
+    TextPages(const TextPages&) = delete;
+    TextPages& operator=(const TextPages&) = delete;
+
+    void add(const print::Page& page);
+    // Writes the document into the file at `path` (the caller's temporary
+    // name); throws Error when it cannot.
+    void saveToFile(const std::string& path);
+
+    class Writer;
+
+private:
+    std::unique_ptr<Writer> writer_;
+    double width_, height_;
+    TextRow rows_;
+};
 
 }  // namespace pdf

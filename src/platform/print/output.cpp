@@ -36,15 +36,28 @@ std::string pictureName(std::size_t page) {
 std::string savePdf(const Document& document, const std::string& path) {
     const auto paper = pageArea(document.setup);
     if (!paper) return detail::refusedSetup;
-    std::vector<pdf::ImagePage> pages;
-    for (const Page& page : document.pages)
-        pages.push_back(
-            {encoded(detail::picture(page, *paper, pictureDpi), "JPG", jpegQuality), paper->width, paper->height});
+    // One page picture at a time: drawn, encoded, written and let go.
+    desktop::FileWriter file(path);
+    bool refused = false;  // by the file: its reason is the one to give
     try {
-        return desktop::writeFile(path, pdf::imagePages(pages));
+        pdf::ImagePages pages([&file, &refused](std::string_view bytes) { return !(refused = !file.write(bytes)); });
+        for (const Page& page : document.pages)
+            pages.add(encoded(detail::picture(page, *paper, pictureDpi), "JPG", jpegQuality), paper->width,
+                      paper->height);
+        pages.finish();
     } catch (const pdf::Error& e) {
-        return e.what();
+        return refused ? file.commit() : e.what();  // a refused file is not renamed into place
     }
+    return file.commit();
+}
+
+std::vector<std::string> existingPictures(const Document& document, const std::string& folder) {
+    std::vector<std::string> found;
+    std::error_code ignored;
+    for (std::size_t i = 0; i < document.pages.size(); ++i)
+        if (const std::string name = pictureName(i + 1); std::filesystem::exists(std::filesystem::path(folder) / name, ignored))
+            found.push_back(name);
+    return found;
 }
 
 std::string savePictures(const Document& document, const std::string& folder) {

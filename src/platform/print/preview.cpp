@@ -46,6 +46,12 @@ void showPage(const State& s) {
     label->setPixmap(QPixmap::fromImage(image));
 }
 
+// Pictures of an earlier save are replaced only when the user agrees.
+std::string replaceQuestion(const std::vector<std::string>& existing) {
+    const std::string names = existing.size() > 1 ? existing.front() + " ... " + existing.back() : existing.front();
+    return "Во фолдерот веќе постојат слики со истите имиња: " + names + ".\r\nДа се заменат?";
+}
+
 void reportFailure(const std::string& failure) {
     if (!failure.empty()) ui::msgStop(failure, errorTitle);
 }
@@ -66,8 +72,11 @@ void define(const std::shared_ptr<State>& state) {
             reportFailure(savePdf(state->document, *path));
     });
     ui::addButton(window, "btnSavePictures").at(270, 10, 130, 28).text("Сочувај с&лики").onClick([state] {
-        if (const auto folder = ui::getFolder("Фолдер за сликите"))
-            reportFailure(savePictures(state->document, *folder));
+        const auto folder = ui::getFolder("Фолдер за сликите");
+        if (!folder) return;
+        const auto existing = existingPictures(state->document, *folder);
+        if (!existing.empty() && !ui::msgYesNo(replaceQuestion(existing))) return;
+        reportFailure(savePictures(state->document, *folder));
     });
     ui::addButton(window, "btnPrevious").at(430, 10, 40, 28).text("<").onClick([state] {
         if (state->page > 0) --state->page;

@@ -2,6 +2,7 @@
 // The print preview and what it does with a document's pages. Plain C++
 // interface; every report reaches the printer through the preview.
 #include <string>
+#include <vector>
 
 #include "platform/print/document.h"
 
@@ -19,5 +20,7 @@ void preview(const Document& document);
 std::string savePdf(const Document& document, const std::string& path);
 // Pictures named page-001.png, page-002.png, ... in the folder.
 std::string savePictures(const Document& document, const std::string& folder);
+// The names of those pictures that already stand in the folder.
+std::vector<std::string> existingPictures(const Document& document, const std::string& folder);
 
 }  // namespace print

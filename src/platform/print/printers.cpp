@@ -46,15 +46,32 @@ std::optional<PageArea> pageArea(const PageSetup& setup) {
                     printable.top(), printable.width(), printable.height()};
 }
 
-double textWidth(std::string_view text, const Font& font) {
-    // Measured at a large pixel size and scaled, with unhinted outlines, so that
-    // the width follows the point size exactly, whatever the device.
-    constexpr int measuringPixels = 1000;
+namespace {
+
+// Measured at a large pixel size and scaled, with unhinted outlines, so that
+// the width follows the point size exactly, whatever the device.
+constexpr int measuringPixels = 1000;
+
+QFont measuringFont(const Font& font) {
     QFont f = detail::qtFont(font);
     f.setPixelSize(measuringPixels);
-    const QFontMetricsF metrics(f);
-    return metrics.horizontalAdvance(q(text)) / measuringPixels * font.size * 25.4 / 72;
+    return f;
 }
+
+}  // namespace
+
+struct FontMetrics::Qt {
+    QFontMetricsF metrics;
+};
+
+FontMetrics::FontMetrics(const Font& font) : qt_(new Qt{QFontMetricsF(measuringFont(font))}), size_(font.size) {}
+FontMetrics::~FontMetrics() = default;
+
+double FontMetrics::width(std::string_view text) const {
+    return qt_->metrics.horizontalAdvance(q(text)) / measuringPixels * size_ * 25.4 / 72;
+}
+
+double textWidth(std::string_view text, const Font& font) { return FontMetrics(font).width(text); }
 
 namespace detail {
 

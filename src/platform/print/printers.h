@@ -1,6 +1,7 @@
 #pragma once
 // Printers and paper, and how wide a text is on paper. Plain C++ interface;
 // the implementation asks the system's printing.
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,5 +34,21 @@ std::optional<PageArea> pageArea(const PageSetup& setup);
 
 // The width of the text on paper in mm.
 double textWidth(std::string_view text, const Font& font);
+
+// Widths of many texts in one font, without setting the font up for each.
+class FontMetrics {
+public:
+    explicit FontMetrics(const Font& font);
+    ~FontMetrics();
+    FontMetrics(const FontMetrics&) = delete;
+    FontMetrics& operator=(const FontMetrics&) = delete;
+    // As textWidth: the width of the text on paper in mm.
+    double width(std::string_view text) const;
+
+private:
+    struct Qt;
+    std::unique_ptr<Qt> qt_;
+    double size_;
+};
 
 }  // namespace print

@@ -4,8 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
+
+#include <functional>
 
 #include "support/temp_folder.h"
 
@@ -75,6 +81,52 @@ TEST(IniFile, LoadAndSave) {
     // Only the file itself: no temporary left beside it.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()), 1);
     EXPECT_NE(ini::save(f, folder.file("missing/reports.cfg")), "");
+}
+
+// Whatever stands at the path, loading ends at once: a file is read, anything
+// else is an error number and no contents.
+TEST(IniFile, OnlyARegularFileIsRead) {
+    testing_support::TempFolder folder;
+    const std::string path = folder.file("reports.cfg");
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        int error;
+    };
+    const Case cases[] = {
+        {"folder", [&] { std::filesystem::create_directory(path); }, EISDIR},
+        {"pipe", [&] { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }, EINVAL},
+        {"empty file", [&] { std::ofstream(path, std::ios::binary); }, 0},
+        {"cut UTF-16", [&] { std::ofstream(path, std::ios::binary) << std::string("\xFF\xFE[\0s\0]", 7); }, 0},
+        {"below a file", [&] { std::ofstream(folder.file("x"), std::ios::binary); }, 0},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(path);
+        c.make();
+        const std::string at = std::string(c.what) == "below a file" ? folder.file("x/reports.cfg") : path;
+        int error = -1;
+        const auto file = ini::load(at, error);
+        EXPECT_EQ(error, c.error) << c.what;
+        EXPECT_EQ(file.has_value(), c.error == 0 && std::filesystem::is_regular_file(at)) << c.what;
+    }
+    std::filesystem::remove_all(path);
+    std::ofstream(path, std::ios::binary) << "[s]\r\nk=v\r\n";
+    if (::geteuid() != 0) {  // the superuser reads any file
+        std::filesystem::permissions(path, std::filesystem::perms::none);
+        int error = 0;
+        EXPECT_FALSE(ini::load(path, error));
+        EXPECT_EQ(error, EACCES);
+    }
+}
+
+// Bytes of any kind make a file that can be written and read back.
+TEST(IniFile, DamagedBytesStillMakeAFile) {
+    for (const std::string bytes : {std::string("\xFF\xFE\x00\xD8[\0", 5), std::string("\xFE\xFF\0[\0s\0]"),
+                                    std::string("[s]\r\nk=\xC0\xFF\x80\r\n"), std::string("\xFF\xFE\x41")}) {
+        ini::File f(bytes);
+        f.write("frm_grd", "k", "v");
+        EXPECT_EQ(ini::File(f.bytes()).read("frm_grd", "k"), "v");
+    }
 }
 
 }  // namespace
