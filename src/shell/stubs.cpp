@@ -11,5 +11,4 @@ namespace payments {
 void TRANSAKCII() {}
 void VPREGLED() {}
 void IZVESTAJ() {}
-void PREFRLANJE() {}
 }  // namespace payments

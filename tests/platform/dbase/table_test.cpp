@@ -1,0 +1,134 @@
+// dBase tables read back as written by shapelib: fields, records with their
+// deleted flag, bytes as stored, dates; damaged files refused; no file left open.
+#include "platform/dbase/table.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/dbf_fixture.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using testing_support::DbfRecord;
+using testing_support::writeDbf;
+
+std::size_t openFiles() {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}));
+}
+
+class DbaseTable : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(writeDbf(path, {{"NAME", 'C', 6}, {"BORN", 'D', 8}, {"Code", 'C', 2}},
+                             {{{"Ana", "20260101", "7"}},
+                              {{" Bo b", "", "AB"}, true},
+                              {{"L\xC3\xB6we", "00000000", "9"}}}));
+        before = openFiles();
+    }
+
+    testing_support::TempFolder folder;
+    const std::string path = folder.file("t.dbf");
+    std::size_t before = 0;
+    std::string error;
+};
+
+TEST_F(DbaseTable, FieldsAndRecordsAsStored) {
+    {
+        auto table = dbase::Table::open(path, error);
+        ASSERT_TRUE(table) << error;
+        ASSERT_EQ(table->fields().size(), 3u);
+        EXPECT_EQ(table->fields()[0].name, "NAME");
+        EXPECT_EQ(table->fields()[0].type, 'C');
+        EXPECT_EQ(table->fields()[0].width, 6);
+        EXPECT_EQ(table->fields()[1].type, 'D');
+        EXPECT_EQ(table->fields()[1].width, 8);
+        EXPECT_EQ(table->fieldIndex("born"), 1);
+        EXPECT_EQ(table->fieldIndex("CODE"), 2);
+        EXPECT_EQ(table->fieldIndex("NAM"), -1);
+        ASSERT_EQ(table->recordCount(), 3);
+
+        const struct {
+            bool deleted;
+            std::vector<std::string> values;
+        } expected[] = {
+            {false, {"Ana   ", "20260101", "7 "}},
+            {true, {" Bo b ", "        ", "AB"}},
+            {false, {"L\xC3\xB6we ", "00000000", "9 "}},
+        };
+        for (int i = 0; i < 3; ++i) {
+            SCOPED_TRACE(i);
+            const auto record = table->read(i, error);
+            ASSERT_TRUE(record) << error;
+            EXPECT_EQ(record->deleted, expected[i].deleted);
+            EXPECT_EQ(record->values, expected[i].values);
+        }
+        EXPECT_FALSE(table->read(3, error));
+        EXPECT_GT(openFiles(), before);
+    }
+    EXPECT_EQ(openFiles(), before);
+}
+
+TEST_F(DbaseTable, NameInAnyCase) {
+    const std::string upper = folder.file("RADNIK.Dbf");
+    std::filesystem::rename(path, upper);
+    auto table = dbase::Table::open(upper, error);
+    ASSERT_TRUE(table) << error;
+    EXPECT_EQ(table->recordCount(), 3);
+}
+
+TEST_F(DbaseTable, DamagedFilesAreRefusedAndClosed) {
+    const auto bytes = [&] {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
+    const auto rewrite = [&](const std::string& content) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+    };
+
+    rewrite("");
+    EXPECT_FALSE(dbase::Table::open(path, error));
+    EXPECT_FALSE(error.empty());
+    rewrite("not a table at all, only text that goes on for a while beyond the header size");
+    EXPECT_FALSE(dbase::Table::open(path, error));
+    EXPECT_FALSE(dbase::Table::open(folder.file("none.dbf"), error));
+    EXPECT_EQ(openFiles(), before);
+
+    // Cut in the last record: the records before it are read, the last one is not.
+    rewrite(bytes.substr(0, bytes.size() - 8));
+    {
+        auto table = dbase::Table::open(path, error);
+        ASSERT_TRUE(table) << error;
+        EXPECT_TRUE(table->read(1, error));
+        error.clear();
+        EXPECT_FALSE(table->read(2, error));
+        EXPECT_FALSE(error.empty());
+    }
+    EXPECT_EQ(openFiles(), before);
+
+    // A record whose flag byte is neither blank nor '*'.
+    std::string flagged = bytes;
+    const std::size_t headerLength = static_cast<unsigned char>(bytes[8]) + 256u * static_cast<unsigned char>(bytes[9]);
+    flagged[headerLength] = 'x';
+    rewrite(flagged);
+    auto table = dbase::Table::open(path, error);
+    ASSERT_TRUE(table) << error;
+    EXPECT_FALSE(table->read(0, error));
+    EXPECT_TRUE(table->read(1, error));
+}
+
+TEST(DbaseDate, StoredDates) {
+    const struct {
+        const char* stored;
+        std::optional<std::string> text;
+    } cases[] = {
+        {"20260702", "20260702"}, {"20240229", "20240229"}, {"        ", ""},        {"00000000", ""},
+        {"20250229", std::nullopt}, {"20261301", std::nullopt}, {"2026070 ", std::nullopt}, {"2026-7-2", std::nullopt},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(dbase::dateText(c.stored), c.text) << c.stored;
+}
+
+}  // namespace
