@@ -14,6 +14,8 @@ trap 'rm -rf "$work"' EXIT
 data=$work/data
 mkdir "$data"
 export KASAVEL_SCENARIO_DIR=$(dirname "$script")
+# Beside the driver: kasavel-write-dbf, for fixtures in dBase tables.
+export KASAVEL_BUILD_DIR=$(dirname "$driver")
 
 if [ -f "$base.setup.sh" ]; then
   (cd "$data" && bash "$base.setup.sh") || { echo "setup failed"; exit 1; }
