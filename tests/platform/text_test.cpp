@@ -52,6 +52,36 @@ TEST(Utf8, ValidTellsWellFormedTextFromOtherBytes) {
     for (const auto& [text, valid] : cases) EXPECT_EQ(utf8::valid(text), valid) << text;
 }
 
+TEST(Utf8, DecodeTellsWellFormedCharactersFromBadBytes) {
+    struct Case {
+        std::string text;
+        char32_t codePoint;
+        std::size_t length;
+    };
+    const Case cases[] = {
+        {"a", U'a', 1},
+        {"Ж", U'Ж', 2},
+        {"\xE2\x82\xAC", U'€', 3},
+        {"\xF0\x9F\x98\x80", U'\U0001F600', 4},
+        {"\xC8", 0, 0},                  // a windows-1251 letter: lead without continuation
+        {"\x80", 0, 0},                  // a stray continuation byte
+        {"\xE2\x82", 0, 0},              // cut at the end of the text
+        {"\xC0\xAF", 0, 0},              // overlong "/"
+        {"\xE0\x80\xAF", 0, 0},          // overlong "/" in three bytes
+        {"\xED\xA0\x80", 0, 0},          // a surrogate
+        {"\xF4\x90\x80\x80", 0, 0},      // beyond U+10FFFF
+        {"\xFF", 0, 0},
+    };
+    for (const Case& c : cases) {
+        const auto d = utf8::decode(c.text, 0);
+        EXPECT_EQ(d.length, c.length) << c.text;
+        if (c.length) {
+            EXPECT_EQ(d.codePoint, c.codePoint) << c.text;
+        }
+    }
+    EXPECT_EQ(utf8::decode("aЖ", 1).length, 2u);
+}
+
 TEST(Quote, EscapesRoundTrip) {
     const std::string text = "a \"b\" \\ \t\r\n end";
     EXPECT_EQ(ui::quote(text), "\"a \\\"b\\\" \\\\ \\t\\r\\n end\"");

@@ -10,6 +10,22 @@ std::size_t charLength(unsigned char lead) {
     return 1;
 }
 
+Decoded decode(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    const std::size_t n = charLength(lead);
+    if (n == 1) return lead < 0x80 ? Decoded{lead, 1} : Decoded{};
+    if (at + n > text.size()) return {};
+    char32_t cp = lead & (0x7F >> n);
+    for (std::size_t i = 1; i < n; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80) return {};
+        cp = (cp << 6) | (byte(at + i) & 0x3F);
+    }
+    static constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < smallest[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return {};
+    return {cp, n};
+}
+
 std::vector<std::string_view> chars(std::string_view text) {
     std::vector<std::string_view> out;
     for (std::size_t i = 0; i < text.size();) {
@@ -22,22 +38,8 @@ std::vector<std::string_view> chars(std::string_view text) {
 }
 
 bool valid(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t n = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                            : lead >= 0xF0 && lead <= 0xF4                ? 4
-                                                                          : 0;
-        if (n == 0 || i + n > text.size()) return false;
-        unsigned code = n == 1 ? lead : lead & (0xFFu >> (n + 1));
-        for (std::size_t k = 1; k < n; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
-            code = code << 6 | (next & 0x3Fu);
-        }
-        const unsigned smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < smallest[n] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-        i += n;
-    }
+    for (std::size_t i = 0, n = 0; i < text.size(); i += n)
+        if ((n = decode(text, i).length) == 0) return false;
     return true;
 }
 

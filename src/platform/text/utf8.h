@@ -9,6 +9,16 @@ namespace utf8 {
 // Byte length of the character starting with byte `lead` (1 for invalid bytes).
 std::size_t charLength(unsigned char lead);
 
+// One well-formed character at `at`: its code point and byte length; a
+// length of 0 for a byte that starts no well-formed character (a stray
+// continuation byte, a cut sequence, an overlong form, a surrogate, a code
+// point beyond U+10FFFF).
+struct Decoded {
+    char32_t codePoint = 0;
+    std::size_t length = 0;
+};
+Decoded decode(std::string_view text, std::size_t at);
+
 // The text split into its characters.
 std::vector<std::string_view> chars(std::string_view text);
 
