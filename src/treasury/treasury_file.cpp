@@ -24,7 +24,7 @@ std::vector<std::string> namesIn(const std::filesystem::path& folder) {
 
 }  // namespace
 
-void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input) {
+void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input, const std::function<bool()>& beforePlacing) {
     if (const auto why = refusal(input)) {
         ui::msgInfo(*why, vocab::CPORGRESKA);
         return;
@@ -45,8 +45,11 @@ void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input) {
         ui::msgInfo(vocab::CPORNEMAFILENAME, vocab::CPORGRESKA);
         return;
     }
-    const std::string failure =
-        desktop::writeFile(*path, orderFile(input, *treasuryKind(input.payer), mode, proposal->batchDigit));
+    desktop::FileWriter file(*path);
+    file.write(orderFile(input, *treasuryKind(input.payer), mode, proposal->batchDigit));
+    std::string failure = file.close();
+    if (failure.empty() && beforePlacing && !beforePlacing()) return;
+    if (failure.empty()) failure = file.commit();
     if (!failure.empty()) {
         ui::msgInfo(vocab::CPORNEMOZESOCUVAFAJL + failure, vocab::CPORGRESKA);
         return;

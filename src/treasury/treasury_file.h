@@ -1,6 +1,8 @@
 #pragma once
 // The one writer of treasury order files, called by every producer with its
 // batch: NAPRAVIFAJL(mode, input), and the order specification it prints.
+#include <functional>
+
 #include "treasury/order_row.h"
 
 namespace treasury {
@@ -11,6 +13,11 @@ namespace treasury {
 // is reported with the system's reason and leaves no file), then sets
 // input.CDEL, input.savedFile and input.LUSPEH, reports the success and shows
 // the order specification. Returns when its preview closes.
-void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input);
+//
+// A producer whose own work must stand or fall with the file passes
+// `beforePlacing`: it runs once the file is complete under its temporary name,
+// and the file is put in place only when it returns true (otherwise it is
+// removed and the producer has said why).
+void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input, const std::function<bool()>& beforePlacing = {});
 
 }  // namespace treasury

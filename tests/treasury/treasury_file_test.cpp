@@ -165,4 +165,40 @@ TEST_F(TreasuryFile, StopsWithAMessageAndWritesNothing) {
     }
 }
 
+TEST_F(TreasuryFile, AProducersWorkBeforePlacingDecidesWhetherTheFileAppears) {
+    const fs::path target = trezor() / "N0503241.ABC";
+    for (const bool agree : {false, true}) {
+        SCOPED_TRACE(agree);
+        treasury::TreasuryFileInput input = treasury_fixture::batch("TRZ");
+        seam.shown.clear();
+        seam.paths = {target.string()};
+        std::vector<std::string> duringTheWork;
+        std::string bytes;
+        treasury::NAPRAVIFAJL(Mode::N, input, [&] {
+            duringTheWork = filesIn(trezor());
+            if (!duringTheWork.empty()) bytes = contents(duringTheWork[0]);
+            return agree;
+        });
+        ASSERT_EQ(duringTheWork.size(), 1u);  // complete, under its temporary name
+        EXPECT_NE(duringTheWork[0], target.string());
+        EXPECT_EQ(bytes, treasury::orderFile(input, treasury::TreasuryKind::TRZ, Mode::N, '1'));
+        EXPECT_EQ(input.LUSPEH, agree);
+        using Texts = std::vector<std::string>;
+        EXPECT_EQ(filesIn(trezor()), agree ? Texts{target.string()} : Texts());
+        // Refused, the producer has said why: the writer adds no message of its own.
+        const Texts shown = agree ? Texts{"dialog|" + vocab::CTITSAVEFILE, success(), "preview|1"}
+                                  : Texts{"dialog|" + vocab::CTITSAVEFILE};
+        EXPECT_EQ(seam.shown, shown);
+    }
+}
+
+TEST_F(TreasuryFile, AFileThatCannotBeWrittenNeverReachesTheProducersWork) {
+    treasury::TreasuryFileInput input = treasury_fixture::batch("TRZ");
+    seam.paths = {(data.path() / "missing" / "N0503241.ABC").string()};
+    bool asked = false;
+    treasury::NAPRAVIFAJL(Mode::N, input, [&] { return asked = true; });
+    EXPECT_FALSE(asked);
+    EXPECT_FALSE(input.LUSPEH);
+}
+
 }  // namespace

@@ -66,12 +66,17 @@ bool FileWriter::write(std::string_view bytes) {
     return error_.empty();
 }
 
+std::string FileWriter::close() {
+    if (file_) {
+        if (error_.empty() && std::fflush(file_) != 0) fail();
+        if (std::fclose(file_) != 0) fail();
+        file_ = nullptr;
+    }
+    return error_;
+}
+
 std::string FileWriter::commit() {
-    if (!file_) return error_;
-    if (error_.empty() && std::fflush(file_) != 0) fail();
-    if (std::fclose(file_) != 0) fail();
-    file_ = nullptr;
-    if (!error_.empty()) return error_;
+    if (!close().empty() || temporary_.empty()) return error_;
     std::error_code ec;
     std::filesystem::rename(temporary_, path_, ec);
     if (ec) return error_ = ec.message();

@@ -18,8 +18,12 @@ public:
     FileWriter& operator=(const FileWriter&) = delete;
 
     bool write(std::string_view bytes);
-    // Flushes, closes and renames; returns the system's reason when any step
-    // (or an earlier write) failed, empty on success.
+    // Flushes and closes the file, which stays under its temporary name until
+    // commit, so that a caller can decide on its own work before the file
+    // appears; returns the system's reason when this or an earlier step failed.
+    std::string close();
+    // Closes (unless done) and renames; returns the system's reason when any
+    // step (or an earlier write) failed, empty on success.
     std::string commit();
 
 private:

@@ -40,4 +40,28 @@ TEST(WriteFile, FailureGivesTheReasonAndLeavesNothing) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
+TEST(FileWriter, ClosedFileWaitsUnderItsTemporaryNameUntilCommit) {
+    testing_support::TempFolder folder;
+    const std::string path = folder.file("a.txt");
+    std::ofstream(path) << "old";
+    const auto count = [&] { return std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()); };
+    {
+        desktop::FileWriter file(path);
+        file.write("new");
+        EXPECT_EQ(file.close(), "");
+        EXPECT_EQ(contents(path), "old");
+        EXPECT_EQ(count(), 2);  // the old file and the complete temporary one
+        EXPECT_EQ(file.commit(), "");
+        EXPECT_EQ(contents(path), "new");
+        EXPECT_EQ(count(), 1);
+    }
+    {
+        desktop::FileWriter file(path);
+        file.write("dropped");
+        EXPECT_EQ(file.close(), "");
+    }  // dropped after close without a commit: the temporary file goes, the old one stays
+    EXPECT_EQ(contents(path), "new");
+    EXPECT_EQ(count(), 1);
+}
+
 }  // namespace
