@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "shell/dates.h"
+#include "shell/udfs.h"
 
 namespace payments {
 
@@ -37,6 +38,11 @@ std::string shownAmount(std::int64_t amount) {
 }
 
 std::int64_t amountOf(std::string_view shown) { return wholeNumber(shown).value_or(0); }
+
+std::string itemLabel(const ui::TextTable& rows, std::size_t row) {
+    return std::string(itemValue(rows, row, item::ID)) + " " + shell::trimmed(itemValue(rows, row, item::FIRSTNAME)) +
+           " " + shell::trimmed(itemValue(rows, row, item::SURNAME));
+}
 
 ui::TextTable shownItemRows(const ui::TextTable& stored) {
     ui::TextTable shown(stored.columns());

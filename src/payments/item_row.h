@@ -20,6 +20,9 @@ inline constexpr int ADVANCE = 17, GROSS = 18, DEDUCTIONS = 19, TAX = 20, NET = 
 inline constexpr int DECISIONNUMBER = 23, DECISIONDATE = 24, NOTE = 25;
 inline constexpr int PAYERACCOUNTID = 26, RECIPIENTACCOUNTID = 27, REVENUETYPEID = 28, SUBREVENUEID = 29,
                      CALCULATIONTYPEID = 30, PAYMENTTYPEID = 31, RECIPIENTID = 32;
+// The sub-revenue's account code, programme and the two parts of its
+// personal-tax payment account.
+inline constexpr int REVENUEKONTO = 33, RECIPIENTPROGRAMME = 34, TAXACCOUNT1 = 35, TAXACCOUNT2 = 36;
 inline constexpr int COLUMNS = 36;
 }  // namespace item
 
@@ -30,6 +33,13 @@ std::string shownAmount(std::string_view stored);
 std::string shownAmount(std::int64_t amount);
 // The whole number of an amount as shown (leading blanks); 0 when it is none.
 std::int64_t amountOf(std::string_view shown);
+
+// One value of a row, by its column number above.
+inline std::string_view itemValue(const ui::TextTable& rows, std::size_t row, int column) {
+    return rows.cell(row, column - 1);
+}
+// How a message names an item: its ID and its recipient, "12 Ана Петрова".
+std::string itemLabel(const ui::TextTable& rows, std::size_t row);
 
 // Rows of the base query as shown: the dates 2, 3, 4 and 24 each converted
 // from its own stored value, the amounts 17 to 22 right-aligned.

@@ -1,9 +1,8 @@
 #include "payments/paid_orders.h"
 
-#include <charconv>
 #include <cstdio>
 
-#include "payments/item_values.h"
+#include "payments/item_row.h"
 #include "platform/text/utf8.h"
 #include "shell/sql1.h"
 #include "shell/transliteration.h"
@@ -24,13 +23,6 @@ struct KindValues {
 KindValues kindValues(treasury::TreasuryKind kind, const PaidOrdersInput& in) {
     if (kind == treasury::TreasuryKind::FZM) return {utf8::fitBytes(in.treasuryAccountFZOM, 15), "92", "76"};
     return {utf8::fitBytes(in.treasuryAccountRM, 15), "60", "70"};
-}
-
-std::int64_t wholeNumber(std::string_view shown) {
-    const std::string text = shell::trimmed(shown);
-    std::int64_t n = 0;
-    std::from_chars(text.data(), text.data() + text.size(), n);
-    return n;
 }
 
 // One stored order: the columns of Nalozi that it fills, in this order.
@@ -93,23 +85,23 @@ PaidOrders paidOrders(const PaidOrdersInput& in, const ui::TextTable& items) {
     const std::string treasuryAccount18 = utf8::fitBytes(in.treasuryAccountRM, 18);
 
     for (std::size_t r = 0; r < items.rows(); ++r) {
-        const auto value = [&](item::Value v) { return itemValue(items, r, v); };
-        const std::string municipality = utf8::fitBytes(shell::trimmed(value(item::municipalityCode)), 3);
+        const auto value = [&](int v) { return itemValue(items, r, v); };
+        const std::string municipality = utf8::fitBytes(shell::trimmed(value(item::MUNICIPALITYCODE)), 3);
         if (shell::isBlank(municipality)) {
             out = {.refusal = vocab::CPORPRIMACBEZOPSTINA + itemLabel(items, r)};
             return out;
         }
-        const std::int64_t net = wholeNumber(value(item::net)) * 100, tax = wholeNumber(value(item::tax)) * 100;
+        const std::int64_t net = amountOf(value(item::NET)) * 100, tax = amountOf(value(item::TAX)) * 100;
         const std::string name = utf8::fitBytes(
-            shell::KONVLAT(shell::trimmed(value(item::firstName)) + " " + shell::trimmed(value(item::surname))), 70);
-        const std::string recipientAccount = utf8::fitBytes(value(item::recipientAccount), 18);
-        const std::string revenueKonto = utf8::fitBytes(value(item::revenueKonto), 6);
-        const std::string programme = shell::isBlank(value(item::recipientProgramme))
+            shell::KONVLAT(shell::trimmed(value(item::FIRSTNAME)) + " " + shell::trimmed(value(item::SURNAME))), 70);
+        const std::string recipientAccount = utf8::fitBytes(value(item::RECIPIENTACCOUNT), 18);
+        const std::string revenueKonto = utf8::fitBytes(value(item::REVENUEKONTO), 6);
+        const std::string programme = shell::isBlank(value(item::RECIPIENTPROGRAMME))
                                           ? "00"
-                                          : utf8::fitBytes(value(item::recipientProgramme), 2);
-        const bool ownParts = !shell::isBlank(value(item::taxAccountPart1)) && !shell::isBlank(value(item::taxAccountPart2));
+                                          : utf8::fitBytes(value(item::RECIPIENTPROGRAMME), 2);
+        const bool ownParts = !shell::isBlank(value(item::TAXACCOUNT1)) && !shell::isBlank(value(item::TAXACCOUNT2));
         const std::string taxAccount = utf8::fitBytes(
-            ownParts ? shell::trimmed(value(item::taxAccountPart1)) + municipality + shell::trimmed(value(item::taxAccountPart2))
+            ownParts ? shell::trimmed(value(item::TAXACCOUNT1)) + municipality + shell::trimmed(value(item::TAXACCOUNT2))
                      : shell::trimmed(in.taxAccount1) + municipality + shell::trimmed(in.taxAccount2),
             15);
 
@@ -117,13 +109,13 @@ PaidOrders paidOrders(const PaidOrdersInput& in, const ui::TextTable& items) {
             in, k, file.CFOLIO,
             {.konto = "404110", .amount = storedOrderAmount(net), .recipientAccount = recipientAccount,
              .recipientName = name, .form = k.netForm, .payerKontoId = "13"},
-            value(item::recipientId), value(item::recipientAccountId)));
+            value(item::RECIPIENTID), value(item::RECIPIENTACCOUNTID)));
         out.inserts.push_back(insertStatement(
             in, k, file.CFOLIO,
             {.konto = "401320", .amount = storedOrderAmount(tax), .recipientAccount = treasuryAccount18,
              .recipientSubAccount = taxAccount, .revenueKonto = "711111", .recipientProgramme = "00",
              .form = k.taxForm, .payerKontoId = "14", .recipientKontoId = "15"},
-            value(item::recipientId), value(item::recipientAccountId)));
+            value(item::RECIPIENTID), value(item::RECIPIENTACCOUNTID)));
 
         treasury::TreasuryOrderRow row;
         row.debitAccount = k.debitAccount;

@@ -1,8 +1,8 @@
 #include "payments/revenue_xml.h"
 
-#include "payments/item_values.h"
-#include "payments/shown_dates.h"
+#include "payments/item_row.h"
 #include "platform/text/utf8.h"
+#include "shell/dates.h"
 #include "shell/transliteration.h"
 #include "shell/udfs.h"
 
@@ -11,11 +11,6 @@ namespace payments {
 namespace {
 
 constexpr std::string_view crlf = "\r\n";
-
-bool isZero(std::string_view amount) {
-    const std::string digits = shell::trimmed(amount);
-    return digits.find_first_not_of('0') == std::string::npos;
-}
 
 class Lines {
 public:
@@ -92,24 +87,24 @@ std::string revenueOfficeXml(const XmlExport& header, const ui::TextTable& items
     file.leaf(1, "periodto", header.periodTo);
     file.leaf(1, "mail", header.email);
     for (std::size_t r = 0; r < items.rows(); ++r) {
-        const auto value = [&](item::Value v) { return itemValue(items, r, v); };
+        const auto value = [&](int v) { return itemValue(items, r, v); };
         file.tag(1, "<calculation_detail>");
         file.leaf(2, "row_id", std::to_string(r + 1));
-        file.leaf(2, "embg", value(item::embg));
-        file.leaf(2, "name", shell::trimmed(value(item::firstName)));
-        file.leaf(2, "surname", shell::trimmed(value(item::surname)));
-        file.wrapped(2, "parMunicipality", "municipality_code", value(item::municipalityCode));
-        file.wrapped(2, "type_income", "code", value(item::revenueTypeCode));
-        file.wrapped(2, "subtype_income", "code", value(item::subRevenueCode));
-        if (!isZero(value(item::advance))) file.leaf(2, "avans", shell::trimmed(value(item::advance)));
-        file.leaf(2, "grossIncome", shell::trimmed(value(item::gross)));
-        if (!isZero(value(item::vat))) file.leaf(2, "ddv_iznos", shell::trimmed(value(item::vat)));
-        file.wrapped(2, "type_payment", "ptpCode", value(item::paymentTypeCode));
-        file.leaf(2, "bankAccount", value(item::recipientAccount));
+        file.leaf(2, "embg", value(item::EMBG));
+        file.leaf(2, "name", shell::trimmed(value(item::FIRSTNAME)));
+        file.leaf(2, "surname", shell::trimmed(value(item::SURNAME)));
+        file.wrapped(2, "parMunicipality", "municipality_code", value(item::MUNICIPALITYCODE));
+        file.wrapped(2, "type_income", "code", value(item::REVENUETYPECODE));
+        file.wrapped(2, "subtype_income", "code", value(item::SUBREVENUECODE));
+        if (amountOf(value(item::ADVANCE)) != 0) file.leaf(2, "avans", shell::trimmed(value(item::ADVANCE)));
+        file.leaf(2, "grossIncome", shell::trimmed(value(item::GROSS)));
+        if (amountOf(value(item::VAT)) != 0) file.leaf(2, "ddv_iznos", shell::trimmed(value(item::VAT)));
+        file.wrapped(2, "type_payment", "ptpCode", value(item::PAYMENTTYPECODE));
+        file.leaf(2, "bankAccount", value(item::RECIPIENTACCOUNT));
         file.leaf(2, "paymentdate", header.paymentDate);
-        if (!shell::isBlank(value(item::decisionNumber))) file.leaf(2, "brojResenieDo", value(item::decisionNumber));
-        if (storedDate(value(item::decisionDate))) file.leaf(2, "datumResenieDo", value(item::decisionDate));
-        if (!shell::isBlank(value(item::note))) file.leaf(2, "commentDoc", value(item::note));
+        if (!shell::isBlank(value(item::DECISIONNUMBER))) file.leaf(2, "brojResenieDo", value(item::DECISIONNUMBER));
+        if (!shell::storedDate(value(item::DECISIONDATE)).empty()) file.leaf(2, "datumResenieDo", value(item::DECISIONDATE));
+        if (!shell::isBlank(value(item::NOTE))) file.leaf(2, "commentDoc", value(item::NOTE));
         file.tag(1, "</calculation_detail>");
     }
     file.tag(0, "</ujp_ppf_acc_calc>");

@@ -16,7 +16,7 @@ namespace {
 
 using testing_support::itemRow;
 using testing_support::itemTable;
-using testing_support::shownAmount;
+using payments::shownAmount;
 
 // An ASCII text filled with blanks to its width.
 std::string w(std::string text, std::size_t width) {

@@ -16,7 +16,7 @@ using payments::revenueOfficeXml;
 using payments::xmlValue;
 using testing_support::itemRow;
 using testing_support::itemTable;
-using testing_support::shownAmount;
+using payments::shownAmount;
 
 const payments::XmlExport exampleHeader = {
     .taxNumber = "4030990123456",
