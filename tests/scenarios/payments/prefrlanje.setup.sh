@@ -1,5 +1,5 @@
 # The database, an empty folder, and the payroll folder whose table is named
-# in upper case. Employee 2's records are apart in the file and one of
+# RADNIK.dbf (shapelib writes the extension in lower case). Employee 2's records are apart in the file and one of
 # employee 4's is flagged deleted; employee 3 worked exactly half the year,
 # employee 5 ended last year.
 sqlite3 Kasavel.db < "$KASAVEL_SCENARIO_DIR/prefrlanje.sql"
