@@ -55,8 +55,9 @@ Payroll readPayroll(const std::string& path) {
                            (COLUMNS[c].type == 'D' ? " не е датум!" : " не е знаковно поле!"));
     }
     Payroll payroll;
+    // The header's count is not trusted for memory: a damaged one fails at
+    // the first record the file does not hold.
     const auto count = static_cast<std::size_t>(table->recordCount());
-    payroll.records.reserve(count);
     for (std::size_t r = 0; r < count; ++r) {
         const auto record = table->read(static_cast<int>(r), error);
         if (!record)
