@@ -2,7 +2,6 @@
 #include "shell/entries.h"
 
 namespace treasury {
-void NALOZI(const std::string&) {}
 void VPREGLEDTREZOR() {}
 void IZVESTAJTREZOR() {}
 }  // namespace treasury

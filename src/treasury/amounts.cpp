@@ -67,4 +67,14 @@ std::string wholeAmount9(std::int64_t cents) {
     return shown.size() > 9 ? std::string(9, '*') : shown;
 }
 
+std::string amountText(std::int64_t cents, std::size_t width) {
+    const std::uint64_t magnitude =
+        cents < 0 ? static_cast<std::uint64_t>(-(cents + 1)) + 1 : static_cast<std::uint64_t>(cents);
+    std::string text = std::to_string(magnitude / 100) + "." + (magnitude % 100 < 10 ? "0" : "") +
+                       std::to_string(magnitude % 100);
+    if (cents < 0) text.insert(text.begin(), '-');
+    if (text.size() < width) text.insert(0, width - text.size(), ' ');
+    return text;
+}
+
 }  // namespace treasury

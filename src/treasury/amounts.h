@@ -32,4 +32,8 @@ std::string amountField(std::int64_t cents);
 // it does not fit.
 std::string wholeAmount9(std::int64_t cents);
 
+// The amount with two decimals ("-1234.50"), right-aligned in `width`
+// characters; a longer amount is shown whole, never cut.
+std::string amountText(std::int64_t cents, std::size_t width = 0);
+
 }  // namespace treasury

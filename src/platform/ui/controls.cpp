@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <map>
 
 #include "platform/desktop/desktop.h"
 #include "platform/ui/mask.h"
@@ -49,9 +50,52 @@ int toPosition(std::string_view v) {
     }
 }
 
-QIcon icon(std::string_view resource) {
+// Pictures the program has drawn, by resource name.
+std::map<std::string, QPixmap, std::less<>>& drawnPictures() {
+    static std::map<std::string, QPixmap, std::less<>> pictures;
+    return pictures;
+}
+
+// A drawn picture of that name, else the resource file; null when neither exists.
+QPixmap picture(std::string_view resource) {
+    const auto drawn = drawnPictures().find(resource);
+    if (drawn != drawnPictures().end()) return drawn->second;
     const QString path = ":/" + q(resource) + ".png";
-    return QFile::exists(path) ? QIcon(path) : QIcon();
+    return QFile::exists(path) ? QPixmap(path) : QPixmap();
+}
+
+QIcon icon(std::string_view resource) {
+    const QPixmap p = picture(resource);
+    return p.isNull() ? QIcon() : QIcon(p);
+}
+
+QColor colour(const Rgb& c) { return QColor(c.red, c.green, c.blue); }
+
+void paint(QPainter& painter, const std::vector<Shape>& shapes) {
+    for (const Shape& shape : shapes) {
+        painter.setPen(QPen(colour(shape.pen), 1));
+        const QRectF box(QPointF(shape.col1, shape.row1), QPointF(shape.col2, shape.row2));
+        switch (shape.kind) {
+            case Shape::Kind::Line:
+                painter.drawLine(QLineF(shape.col1, shape.row1, shape.col2, shape.row2));
+                break;
+            case Shape::Kind::Rectangle:
+                painter.setBrush(shape.fill ? QBrush(colour(*shape.fill)) : QBrush(Qt::NoBrush));
+                painter.drawRect(box);
+                break;
+            case Shape::Kind::Text: {
+                QFont font("Arial");
+                font.setPointSize(shape.points);
+                font.setBold(shape.bold);
+                painter.setFont(font);
+                const Qt::Alignment across = shape.align == Align::Right    ? Qt::AlignRight
+                                             : shape.align == Align::Center ? Qt::AlignHCenter
+                                                                            : Qt::AlignLeft;
+                painter.drawText(box, across | Qt::AlignTop | Qt::TextSingleLine, q(shape.text));
+                break;
+            }
+        }
+    }
 }
 
 // ---- labels --------------------------------------------------------------
@@ -506,7 +550,7 @@ public:
     std::string show() const override { return quote(picture_); }
     void setPicture(std::string_view r) override {
         picture_ = std::string(r);
-        label_->setPixmap(QPixmap(":/" + q(r) + ".png"));
+        label_->setPixmap(picture(r));
     }
 
 private:
@@ -524,16 +568,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        for (const Shape& shape : shapes) {
-            painter.setPen(QPen(QColor(shape.pen.red, shape.pen.green, shape.pen.blue), 1));
-            if (shape.kind == Shape::Kind::Line) {
-                painter.drawLine(QLineF(shape.col1, shape.row1, shape.col2, shape.row2));
-                continue;
-            }
-            painter.setBrush(shape.fill ? QBrush(QColor(shape.fill->red, shape.fill->green, shape.fill->blue))
-                                        : QBrush(Qt::NoBrush));
-            painter.drawRect(QRectF(QPointF(shape.col1, shape.row1), QPointF(shape.col2, shape.row2)));
-        }
+        paint(painter, shapes);
     }
 };
 
@@ -542,10 +577,13 @@ public:
     CanvasControl(Window& w, std::string n, CanvasWidget* c) : Control(w, std::move(n), Kind::Canvas, c), canvas_(c) {}
     // The driver shows how many shapes of each kind the drawing holds.
     std::string show() const override {
-        const auto lines = std::count_if(canvas_->shapes.begin(), canvas_->shapes.end(),
-                                         [](const Shape& s) { return s.kind == Shape::Kind::Line; });
-        const auto rectangles = static_cast<long>(canvas_->shapes.size()) - lines;
-        return "canvas " + std::to_string(rectangles) + " rectangles " + std::to_string(lines) + " lines";
+        const auto count = [this](Shape::Kind kind) {
+            return std::to_string(std::count_if(canvas_->shapes.begin(), canvas_->shapes.end(),
+                                                [kind](const Shape& s) { return s.kind == kind; }));
+        };
+        const std::string texts = count(Shape::Kind::Text);
+        return "canvas " + count(Shape::Kind::Rectangle) + " rectangles " + count(Shape::Kind::Line) + " lines" +
+               (texts == "0" ? "" : " " + texts + " texts");
     }
     void setDrawing(std::vector<Shape> shapes) override {
         canvas_->shapes = std::move(shapes);
@@ -564,6 +602,16 @@ std::unique_ptr<Control> make(Window& w, std::string name, W* widget, A&&... a) 
 }
 
 }  // namespace
+
+void drawPicture(std::string_view resource, int width, int height, const std::vector<Shape>& shapes) {
+    QPixmap sheet(width, height);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    paint(painter, shapes);
+    painter.end();
+    drawnPictures().insert_or_assign(std::string(resource), sheet);
+}
 
 void tagWidget(QWidget* widget, const Window& w, const std::string& control) {
     widget->setProperty("kasavel.window", q(w.name()));

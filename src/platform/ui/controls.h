@@ -25,6 +25,9 @@ std::unique_ptr<Control> makeImage(Window& w, std::string name, QWidget* parent)
 std::unique_ptr<Control> makeCanvas(Window& w, std::string name, QWidget* parent);
 std::unique_ptr<Control> makeGrid(Window& w, std::string name, QWidget* parent);
 
+// Keeps a drawn picture under its resource name (ui::definePicture).
+void drawPicture(std::string_view resource, int width, int height, const std::vector<Shape>& shapes);
+
 // Kind-specific operations, reached from the Ctl handle.
 class TextLike {  // text, masked, number boxes
 public:

@@ -239,6 +239,10 @@ const Ctl& Ctl::drawing(std::vector<Shape> shapes) const {
     return *this;
 }
 
+void definePicture(std::string_view resource, int width, int height, const std::vector<Shape>& shapes) {
+    detail::drawPicture(resource, width, height, shapes);
+}
+
 const Ctl& Ctl::onChange(Action a) const {
     get(*this).on.change = std::move(a);
     return *this;

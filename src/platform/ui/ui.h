@@ -31,15 +31,20 @@ struct Rgb {
     int red = 0, green = 0, blue = 0;
 };
 
-// One shape of a canvas's drawing, in pixels of the canvas, drawn with a
-// 1-pixel pen: a line from (col1, row1) to (col2, row2), or a rectangle with
-// those corners, filled when it has a fill.
+// One shape of a canvas's drawing or a drawn picture, in pixels, drawn with a
+// 1-pixel pen: a line from (col1, row1) to (col2, row2), a rectangle with
+// those corners, filled when it has a fill, or a text on one line inside that
+// rectangle, in the pen's colour, aligned left, right or centred, from its top.
 struct Shape {
-    enum class Kind { Line, Rectangle };
+    enum class Kind { Line, Rectangle, Text };
     Kind kind = Kind::Line;
     double col1 = 0, row1 = 0, col2 = 0, row2 = 0;
     Rgb pen;
     std::optional<Rgb> fill;
+    std::string text;
+    int points = 8;
+    bool bold = false;
+    Align align = Align::Left;
 };
 
 struct WindowSpec {
@@ -257,6 +262,10 @@ public:
     WaitWindow(const WaitWindow&) = delete;
     WaitWindow& operator=(const WaitWindow&) = delete;
 };
+
+// A picture drawn by the program on a white sheet of the given size, kept
+// under a resource name: images and buttons showing that name show it.
+void definePicture(std::string_view resource, int width, int height, const std::vector<Shape>& shapes);
 
 // A program fault: logged to "ErrorLog.Htm", shown as "Program Error", then the end.
 [[noreturn]] void fatal(std::string_view what);

@@ -1,0 +1,117 @@
+#include "treasury/order_values.h"
+
+#include "platform/text/utf8.h"
+#include "registers/statements.h"
+#include "shell/layouts.h"
+#include "shell/udfs.h"
+#include "shell/vocabulary.h"
+#include "treasury/amounts.h"
+
+namespace treasury {
+
+const std::vector<std::string> ORDERCOLUMNS = {
+    "DatumNaPodnesuvanje", "DatumNaDospeanost", "SmetkaZadolzuva",   "PodsmetkaZadolzuva",
+    "KontoZadolzuva",      "ProgramaZadolzuva", "CelNaDoznaka",      "TrezorskaKancelarija",
+    "Iznos",               "SmetkaPrimac",      "NazivPrimac",       "PodsmetkaPrimac",
+    "KontoPrimac",         "ProgramaPrimac",    "PovikuvanjeNaBroj", "Obrazec",
+    "Nacin",               "DanocenBroj",       "IsplakjaciID",      "IsplakjaciZiroSmetkiID",
+    "KontaIsplakjaciID",   "PrimaciID",         "PrimaciZiroSmetkiID", "KontaPrimaciID",
+};
+
+std::string orderListQuery(const std::string& formCode, const std::string& payerId) {
+    return layouts::STRNALOZI + " WHERE Obrazec = '" + formCode + "' AND t.IsplakjaciID = " + payerId;
+}
+
+void shapeOrderRows(ui::TextTable& rows) {
+    for (std::size_t r = 0; r < rows.rows(); ++r) {
+        rows.setCell(r, 2, shell::SHOWNDATE(rows.at(r, 2)));
+        rows.setCell(r, 3, shell::SHOWNDATE(rows.at(r, 3)));
+        rows.setCell(r, 10, amountText(parseCents(rows.at(r, 10)).value_or(0), LISTAMOUNTWIDTH));
+    }
+}
+
+std::pair<std::string, std::string> identityParts(std::string_view number) {
+    std::pair<std::string, std::string> parts;
+    std::size_t position = 0;
+    for (const std::string_view c : utf8::chars(number)) {
+        if (position < 6) parts.first += c;
+        else if (position < 8) parts.second += c;
+        ++position;
+    }
+    return parts;
+}
+
+std::vector<std::string> orderColumns(const OrderEntry& e) {
+    const FormSet set = *formSetOf(e.formCode);
+    const bool outside = set == FormSet::Outside, refund = set == FormSet::Refund, cash = set == FormSet::Cash;
+    const bool chosenCode = set == FormSet::Levies || set == FormSet::Between;  // revenue code from its combo
+    std::string payee;
+    switch (set) {
+        case FormSet::Outside: payee = e.recipientAccount; break;
+        case FormSet::Levies:
+        case FormSet::Between: payee = e.payeeAccount; break;
+        case FormSet::Refund: payee = e.accountBox; break;
+        case FormSet::Cash: payee = e.debitedAccount; break;
+    }
+    std::string subAccount = chosenCode ? e.recipientAccount : refund ? e.subAccountBox : e.initialSubAccount;
+    if (outside) subAccount.clear();
+    return {
+        "",
+        e.dueDate,
+        e.debitedAccount,
+        e.payerAccount,
+        e.konto,
+        e.programme,
+        e.purpose,
+        e.office,
+        amountText(e.cents, 19),
+        payee,
+        refund ? e.nameBox : e.recipientName,
+        subAccount,
+        outside ? "" : chosenCode ? e.revenueKonto : e.kontoBox,
+        outside ? "" : e.programmeBox,
+        chosenCode ? e.purpose : e.reference,
+        e.formCode,
+        e.method,
+        cash ? e.reference : e.payerTaxNumber,
+        e.payerId,
+        e.payerAccountId,
+        e.kontoId,
+        refund ? "0" : e.recipientId,
+        refund || cash ? "0" : e.recipientAccountId,
+        chosenCode ? e.revenueKontoId : "0",
+    };
+}
+
+std::optional<std::string> orderRefusal(const OrderEntry& e) {
+    using namespace vocab;
+    const FormSet set = *formSetOf(e.formCode);
+    const bool ownAccount = set != FormSet::Refund && set != FormSet::Cash;  // the account comes from a register
+    const std::vector<std::string> values = orderColumns(e);
+    const auto blank = [&](const std::string& column) {
+        for (std::size_t i = 0; i < ORDERCOLUMNS.size(); ++i)
+            if (ORDERCOLUMNS[i] == column) return shell::isBlank(values[i]);
+        return true;
+    };
+    if (ownAccount && (e.recipientWithoutAccount || blank("SmetkaPrimac"))) return CPORNEMAZIROSMETKAPRIMAC;
+    if (blank("DatumNaDospeanost")) return CPORPRAZENDATUMNADOSPEANOST;
+    if (blank("CelNaDoznaka")) return CPORPRAZENCELNADOZNAKA;
+    if (e.cents == 0) return CPORPRAZENIZNOS;
+    if (e.cents < 0) return CPORNEGATIVENIZNOS;
+    if (set == FormSet::Outside && blank("PovikuvanjeNaBroj")) return CPORPRAZENPOVIKUVANJENABROJ;
+    if (set == FormSet::Cash && blank("DanocenBroj")) return CPORPRAZENEMBG;
+    return std::nullopt;
+}
+
+std::string orderStatement(const std::vector<std::string>& values, const std::string& id) {
+    if (id.empty()) {
+        std::string columns;
+        for (const auto& c : ORDERCOLUMNS) columns += (columns.empty() ? "" : ", ") + c;
+        return "insert into Nalozi (" + columns + ") values ('" + registers::quotedList(values) + "');";
+    }
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (std::size_t i = 0; i < ORDERCOLUMNS.size(); ++i) pairs.emplace_back(ORDERCOLUMNS[i], values[i]);
+    return "update Nalozi set" + registers::assignments(pairs) + "WHERE ID = " + id + ";";
+}
+
+}  // namespace treasury
