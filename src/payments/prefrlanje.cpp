@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "payments/payroll.h"
+#include "payments/transakcii_sql.h"
 #include "payments/transfer.h"
 #include "platform/desktop/desktop.h"
 #include "platform/ui/ui.h"
@@ -23,7 +24,6 @@ namespace {
 const std::string WINDOW = "frmPrefrlanje";
 const std::string PAYERS = "cbTransakciiIsplakjaci";
 const std::string ACCOUNTS = "cbTransakciiIsplakjaciZiroSmetki";
-const std::string PAYERROWS = "select ID, ID, Naziv || ' ' || Sediste from Isplakjaci order by Naziv || ' ' || Sediste";
 
 struct State {
     registers::Lookup payers;
@@ -34,8 +34,7 @@ struct State {
 };
 
 std::optional<registers::Lookup> payerAccounts(const std::string& payerId) {
-    return registers::lookup("SELECT ID, '', ZiroSmetka FROM IsplakjaciZiroSmetki WHERE IsplakjaciID = " + payerId,
-                             vocab::CPORNEMAZIROSMETKAISPLAKJAC, "", true);
+    return registers::lookup(payerAccountRows(payerId), vocab::CPORNEMAZIROSMETKAISPLAKJAC, "", true);
 }
 
 // A payer without accounts leaves the account combo empty, so that no

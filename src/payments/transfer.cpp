@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "payments/day_count.h"
+#include "payments/item_row.h"
 #include "platform/ui/ui.h"
 #include "shell/sql1.h"
 #include "shell/transliteration.h"
@@ -14,11 +15,7 @@ namespace {
 using shell::C2SQL;
 
 // An amount as statements write it: right-aligned in 9 characters, quoted.
-std::string amount9(std::int64_t amount) {
-    std::string digits = std::to_string(amount);
-    if (digits.size() < 9) digits.insert(0, 9 - digits.size(), ' ');
-    return "'" + digits + "'";
-}
+std::string amount9(std::int64_t amount) { return "'" + shownAmount(amount) + "'"; }
 
 std::string quotedId(const std::string& id) { return "'" + shell::doubleQuotes(id) + "'"; }
 
