@@ -1,8 +1,17 @@
 # The two commands of the README; both install what is missing first.
 BUILD := build
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer, in
+# a build folder of their own; any report of either ends the test with a failure.
+SANITIZE_BUILD := build-sanitize
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+# Leaks are still reported, except those that Qt, fontconfig and the other
+# system libraries keep on purpose until the process ends (tests/sanitize.supp).
+SANITIZE_ENV := ASAN_OPTIONS=detect_stack_use_after_return=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize.supp:print_suppressions=0 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: run test bench build deps
+.PHONY: run test test-sanitize bench build deps
 
 deps:
 	@bash scripts/install-deps
@@ -17,6 +26,11 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j 8
+
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_FLAGS) -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" > /dev/null
+	@$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD)
+	@cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j 8
 
 bench: build
 	@bash bench/run.sh $(BUILD)

@@ -85,8 +85,10 @@ TEST(Utf8, DecodeTellsWellFormedCharactersFromBadBytes) {
 TEST(Quote, EscapesRoundTrip) {
     const std::string text = "a \"b\" \\ \t\r\n end";
     EXPECT_EQ(ui::quote(text), "\"a \\\"b\\\" \\\\ \\t\\r\\n end\"");
+    // `rest` points into the line read, so the line outlives it.
+    const std::string line = ui::quote(text) + " tail";
     std::string_view rest;
-    EXPECT_EQ(ui::unquote(ui::quote(text) + " tail", &rest).value(), text);
+    EXPECT_EQ(ui::unquote(line, &rest).value(), text);
     EXPECT_EQ(rest, " tail");
     EXPECT_FALSE(ui::unquote("\"open").has_value());
 }

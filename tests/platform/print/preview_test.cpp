@@ -10,6 +10,7 @@
 #include "platform/print/printers.h"
 #include "platform/print/qt_printer.h"
 #include "platform/ui/registry.h"
+#include "support/current_folder.h"
 #include "support/pdf_info.h"
 #include "support/recording_interaction.h"
 #include "support/temp_folder.h"
@@ -61,6 +62,7 @@ TEST(PrintOutput, AFailedSaveNamesTheReasonAndLeavesNoFile) {
 
 TEST(PrintOutput, TheBuiltInPrinterWritesTheChosenPdfFile) {
     testing_support::TempFolder folder;
+    testing_support::CurrentFolder here(folder.path());  // the save dialog moves it; put back at the end
     testing_support::RecordingInteraction seam;
     seam.paths = {folder.file("printed.pdf"), std::nullopt};
     std::ofstream(folder.file("printed.pdf.tmp")) << "the user's own";  // no name the printer may take
@@ -79,6 +81,7 @@ TEST(PrintOutput, TheBuiltInPrinterWritesTheChosenPdfFile) {
 
 TEST(PrintPreview, ButtonsPrintSaveAndClose) {
     testing_support::TempFolder folder;
+    testing_support::CurrentFolder here(folder.path());  // the save dialog moves it; put back at the end
     testing_support::RecordingInteraction seam;
     seam.paths = {folder.file("preview.pdf"), std::nullopt, folder.path().string()};
     bool stillOpen = false;
