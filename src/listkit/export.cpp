@@ -1,7 +1,5 @@
 #include "listkit/export.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 
 #include "listkit/csv.h"
@@ -11,18 +9,6 @@
 #include "shell/vocabulary.h"
 
 namespace listkit {
-
-namespace {
-
-// Whether a file can be made in the folder of `file`: after a failed write, it
-// tells a file that could not be created from one that could not be completed.
-bool canCreateBeside(const std::string& file) {
-    const std::filesystem::path folder = std::filesystem::path(file).parent_path();
-    std::error_code ec;
-    return std::filesystem::is_directory(folder, ec) && ::access(folder.c_str(), W_OK | X_OK) == 0;
-}
-
-}  // namespace
 
 ExportTable VCITAJODGRID(const ListState& s, bool withCaptions) {
     const ui::Ctl grid = s.gridCtl();
@@ -45,9 +31,13 @@ void _GRID2CSV(const ListState& s, bool withCaptions) {
     const bool empty = table.lines.rows() == 0;
     // A list without lines leaves the file empty, as a new export would start it.
     desktop::FileWriter out(file);
+    if (!out.started()) {
+        ui::msgStop("The file " + file + " can't be created!");
+        return;
+    }
     if (!empty) writeCsv(table, [&](std::string_view piece) { return out.write(piece); });
     if (!out.commit().empty()) {
-        ui::msgStop(canCreateBeside(file) ? "Error in saving!" : "The file " + file + " can't be created!");
+        ui::msgStop("Error in saving!");
         return;
     }
     ui::msgInfo(empty ? vocab::CPORNEMAPODATOCIZAEKSPORT : "Exported Successfully!");
@@ -72,10 +62,10 @@ void _GRID2XLS(const ListState& s, bool withCaptions) {
         return;
     }
     const std::string title = s.win().title();
-    std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path(ec);
+    // The folder is named even when it does not exist, so the message says where.
+    const std::filesystem::path folder = desktop::temporaryFolder();
     const std::string file = unusedName(folder / spreadsheetFileName(title, desktop::timestamp())).string();
-    if (ec || !writeSpreadsheet(file, title, table)) {
+    if (!writeSpreadsheet(file, title, table)) {
         ui::msgStop(vocab::CPORNEMOZESOCUVATABELA + file + "!");
         return;
     }

@@ -2,7 +2,11 @@
 // the grid, the exports and the delete protocol.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -251,11 +255,48 @@ TEST_F(ListWindow, CsvCancelledEmptyOrUnwritable) {
 }
 
 TEST_F(ListWindow, CsvWriteThatFailsIsNoSuccess) {
-    std::filesystem::create_directories(folder / "a.csv" / "x");  // a folder where the file would go
+    // A disk that fills up: no file may grow beyond one byte while the list is written.
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit full{1, limit.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &full);
     seam.paths = {(folder / "a.csv").string()};
-    seam.answers = {true};
     listkit::_GRID2CSV(*state);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previous);
     EXPECT_EQ(seam.shown.back(), "stop||Error in saving!");
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
+TEST_F(ListWindow, CsvToWhatIsNoFileIsRefusedAndLeftAlone) {
+    const auto dir = folder / "a.csv", pipe = folder / "b.csv", device = folder / "c.csv";
+    std::filesystem::create_directories(dir / "x");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/null", device);
+    for (const auto& target : {dir, pipe, device}) {
+        seam.shown.clear();
+        seam.paths = {target.string()};
+        seam.answers = {true};
+        listkit::_GRID2CSV(*state);
+        EXPECT_EQ(seam.shown.back(), "stop||The file " + target.string() + " can't be created!");
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "x"));
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+    EXPECT_TRUE(std::filesystem::is_character_file(device));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 3);
+}
+
+TEST_F(ListWindow, SpreadsheetErrorNamesAMissingTemporaryFolder) {
+    const char* saved = std::getenv("TMPDIR");
+    const std::string before = saved ? saved : "";
+    const std::string missing = (folder / "nema").string();
+    ::setenv("TMPDIR", missing.c_str(), 1);
+    listkit::_GRID2XLS(*state);
+    ::setenv("TMPDIR", before.c_str(), 1);
+    ASSERT_EQ(seam.shown.size(), 1u);
+    EXPECT_EQ(seam.shown[0].rfind("stop||" + vocab::CPORNEMOZESOCUVATABELA + missing + "/Листа_", 0), 0u)
+        << seam.shown[0];
 }
 
 TEST_F(ListWindow, SpreadsheetOpenedFromTheTemporaryFolder) {

@@ -178,6 +178,29 @@ TEST_F(Spreadsheet, AFileThatCannotBeWrittenLeavesNothing) {
     EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
+TEST_F(Spreadsheet, ATextLongerThanACellHoldsIsCutOnAWholeCharacter) {
+    std::string longCyrillic;
+    for (int i = 0; i < 40000; ++i) longCyrillic += "Ж";
+    // A character beyond the 16-bit range counts twice: it no longer fits after 32,766 others.
+    const std::string beyond = std::string(32766, 'a') + "\U0001F600" + "b";
+    ui::TextTable lines(3);
+    lines.appendRow({"1", longCyrillic, beyond});
+    lines.appendRow({"2", "Ана", std::string(32767, 'c')});
+    write({{"ID", "Опис", "Друго"}, lines});
+    // The cells of one row, found without a regular expression (too long for one).
+    auto cell = [&](const std::string& ref) {
+        const auto at = sheet.find("<c r=\"" + ref + "\"");
+        const auto open = sheet.find("<t>", at), close = sheet.find("</t>", at);
+        return at == std::string::npos || close == std::string::npos ? "<no text>" : sheet.substr(open + 3, close - open - 3);
+    };
+    std::string cutCyrillic;
+    for (int i = 0; i < 32767; ++i) cutCyrillic += "Ж";
+    EXPECT_EQ(cell("B4"), cutCyrillic);
+    EXPECT_EQ(cell("C4"), std::string(32766, 'a'));
+    EXPECT_EQ(cell("C5"), std::string(32767, 'c'));  // exactly the limit stays whole
+    EXPECT_EQ(textOf("B5"), "Ана");                  // the rest of the list is exported
+}
+
 TEST(SpreadsheetName, TitleAndTimeWithUnfitCharactersReplaced) {
     EXPECT_EQ(listkit::spreadsheetFileName("Корисници", "20261210_101500"), "Корисници_20261210_101500.xlsx");
     EXPECT_EQ(listkit::spreadsheetFileName("Налози: 01/02 \"А\"", "t"), "Налози_ 01_02 _А__t.xlsx");

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -25,7 +26,14 @@ int openBeside(const std::string& path, std::string& name) {
 }
 }  // namespace
 
+std::string refusedTarget(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || S_ISREG(status.st_mode)) return "";
+    return path + " не е обичен фајл (туку фолдер, уред или цевка): ништо не е запишано.";
+}
+
 std::string temporaryBeside(const std::string& path) {
+    if (!refusedTarget(path).empty()) return "";
     std::string name;
     const int fd = openBeside(path, name);
     if (fd < 0) return "";
@@ -33,7 +41,16 @@ std::string temporaryBeside(const std::string& path) {
     return name;
 }
 
-FileWriter::FileWriter(std::string path) : path_(std::move(path)) {
+std::string renameInto(const std::string& temporary, const std::string& path) {
+    // Something else may have taken the name while the file was written.
+    if (std::string refused = refusedTarget(path); !refused.empty()) return refused;
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    return ec ? ec.message() : "";
+}
+
+FileWriter::FileWriter(std::string path) : path_(std::move(path)), error_(refusedTarget(path_)) {
+    if (!error_.empty()) return;
     std::string name;
     const int fd = openBeside(path_, name);
     if (fd < 0) {
@@ -77,11 +94,15 @@ std::string FileWriter::close() {
 
 std::string FileWriter::commit() {
     if (!close().empty() || temporary_.empty()) return error_;
-    std::error_code ec;
-    std::filesystem::rename(temporary_, path_, ec);
-    if (ec) return error_ = ec.message();
+    if (error_ = renameInto(temporary_, path_); !error_.empty()) return error_;
     temporary_.clear();
     return "";
+}
+
+std::string temporaryFolder() {
+    for (const char* name : {"TMPDIR", "TMP", "TEMP", "TEMPDIR"})
+        if (const char* folder = std::getenv(name); folder && *folder) return folder;
+    return "/tmp";
 }
 
 std::string writeFile(const std::string& path, std::string_view bytes) {

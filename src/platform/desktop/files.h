@@ -17,6 +17,9 @@ public:
     FileWriter(const FileWriter&) = delete;
     FileWriter& operator=(const FileWriter&) = delete;
 
+    // Whether the temporary file could be made: false for a folder that does
+    // not exist or cannot be written, and for a target that is not a file.
+    bool started() const { return file_ != nullptr; }
     bool write(std::string_view bytes);
     // Flushes and closes the file, which stays under its temporary name until
     // commit, so that a caller can decide on its own work before the file
@@ -32,12 +35,25 @@ private:
     std::FILE* file_ = nullptr;
 };
 
-// A new, empty file beside `path` under a name of its own, for writers that
-// fill a file themselves before it is renamed into place; empty on failure.
-std::string temporaryBeside(const std::string& path);
+// Empty when `path` may be written: nothing stands there or a regular file
+// does. Otherwise (a folder, a device, a pipe) the message that refuses it,
+// naming it: renaming into place would replace it with a file.
+std::string refusedTarget(const std::string& path);
 
-// Writes `bytes` to `path`, replacing an existing file. Returns the system's
-// reason when it fails (then neither a new file nor a temporary one is left,
+// A new, empty file beside `path` under a name of its own, for writers that
+// fill a file themselves before it is renamed into place; empty on failure,
+// and for a target that is refused.
+std::string temporaryBeside(const std::string& path);
+// Renames a complete temporary file to `path` unless the target is refused;
+// the reason when it fails (the temporary file then stays), empty on success.
+std::string renameInto(const std::string& temporary, const std::string& path);
+
+// The folder for temporary files (TMPDIR, TMP, TEMP or TEMPDIR, else /tmp),
+// whether or not it exists.
+std::string temporaryFolder();
+
+// Writes `bytes` to `path`, replacing an existing file. Returns the reason
+// when it fails (then neither a new file nor a temporary one is left,
 // and an existing file is unchanged); empty on success.
 std::string writeFile(const std::string& path, std::string_view bytes);
 

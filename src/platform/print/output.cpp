@@ -85,6 +85,7 @@ std::string sendToPrinter(const Document& document) {
         const auto path = ui::putFile("Печати во PDF фајл", {{"PDF", "*.pdf"}});
         if (!path) return "";
         target = *path;
+        if (std::string refused = desktop::refusedTarget(target); !refused.empty()) return refused;
         temporary = desktop::temporaryBeside(target);
         if (temporary.empty()) return notWritten;
         printer->setOutputFileName(QString::fromStdString(temporary));
@@ -98,11 +99,11 @@ std::string sendToPrinter(const Document& document) {
     }
     const bool done = painter.end();
     if (target.empty()) return done ? "" : "Печатењето не успеа.";
-    std::error_code renamed, ignored;
-    if (done) std::filesystem::rename(temporary, target, renamed);
-    if (done && !renamed) return "";
+    const std::string failure = done ? desktop::renameInto(temporary, target) : notWritten;
+    if (failure.empty()) return "";
+    std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
-    return done ? renamed.message() : notWritten;
+    return failure;
 }
 
 }  // namespace detail

@@ -5,8 +5,26 @@
 #include <filesystem>
 
 #include "platform/desktop/files.h"
+#include "platform/text/utf8.h"
 
 namespace spreadsheet {
+
+namespace {
+// A sheet's cell holds at most 32,767 characters, counted as the sheet counts
+// them (a character beyond the 16-bit range counts twice). A longer text is
+// cut after its last whole character that fits, rather than failing the file.
+std::string_view fittedToCell(std::string_view text) {
+    constexpr std::size_t limit = 32767;
+    if (text.size() <= limit) return text;  // never more characters than bytes
+    std::size_t units = 0, bytes = 0;
+    for (std::string_view c : utf8::chars(text)) {
+        units += c.size() == 4 ? 2 : 1;
+        if (units > limit) break;
+        bytes += c.size();
+    }
+    return text.substr(0, bytes);
+}
+}  // namespace
 
 Workbook::Workbook(std::string path) : path_(std::move(path)), partial_(desktop::temporaryBeside(path_)) {
     if (partial_.empty()) {
@@ -63,7 +81,7 @@ void Workbook::freeze(int rows, int columns) {
 
 void Workbook::text(int row, int column, std::string_view value, int style) {
     if (failed_) return;
-    const std::string terminated(value);
+    const std::string terminated(fittedToCell(value));
     if (worksheet_write_string(sheet_, static_cast<lxw_row_t>(row - 1), static_cast<lxw_col_t>(column - 1),
                                terminated.c_str(), styles_.at(static_cast<std::size_t>(style))) != LXW_NO_ERROR)
         failed_ = true;
@@ -73,10 +91,7 @@ bool Workbook::save() {
     if (!book_) return false;
     const lxw_error closed = workbook_close(book_);
     book_ = nullptr;
-    std::error_code ec;
-    if (failed_ || closed != LXW_NO_ERROR) return false;
-    std::filesystem::rename(partial_, path_, ec);
-    if (ec) return false;
+    if (failed_ || closed != LXW_NO_ERROR || !desktop::renameInto(partial_, path_).empty()) return false;
     partial_.clear();
     return true;
 }

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
+
 #include "support/temp_folder.h"
 
 namespace {
@@ -33,10 +35,35 @@ TEST(WriteFile, FailureGivesTheReasonAndLeavesNothing) {
     testing_support::TempFolder folder;
     // A missing folder: nothing can be created.
     EXPECT_EQ(desktop::writeFile(folder.file("missing/a.txt"), "x"), "No such file or directory");
-    // A folder stands where the file should go: the old folder stays, no temporary is left.
-    fs::create_directory(folder.file("taken"));
-    EXPECT_NE(desktop::writeFile(folder.file("taken"), "x"), "");
-    EXPECT_TRUE(fs::is_directory(folder.file("taken")));
+}
+
+TEST(WriteFile, WhatIsNoFileIsRefusedByNameAndLeftAlone) {
+    testing_support::TempFolder folder;
+    const std::string dir = folder.file("folder"), pipe = folder.file("pipe"), device = folder.file("device");
+    fs::create_directory(dir);
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_symlink("/dev/null", device);  // a device, reached as the user may name it
+    for (const std::string& target : {dir, pipe, device}) {
+        EXPECT_EQ(desktop::writeFile(target, "x"), target + " не е обичен фајл (туку фолдер, уред или цевка): ништо не е запишано.");
+        EXPECT_EQ(desktop::temporaryBeside(target), "") << target;
+    }
+    EXPECT_TRUE(fs::is_directory(dir));
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_TRUE(fs::is_symlink(device));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 3);
+}
+
+TEST(WriteFile, TheTargetTakenWhileWritingIsNotReplaced) {
+    testing_support::TempFolder folder;
+    const std::string target = folder.file("a.txt");
+    {
+        desktop::FileWriter writer(target);
+        ASSERT_TRUE(writer.started());
+        writer.write("x");
+        ASSERT_EQ(::mkfifo(target.c_str(), 0600), 0);  // a pipe, which a rename would replace
+        EXPECT_NE(writer.commit(), "");
+    }
+    EXPECT_TRUE(fs::is_fifo(target));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
@@ -62,6 +89,14 @@ TEST(FileWriter, ClosedFileWaitsUnderItsTemporaryNameUntilCommit) {
     }  // dropped after close without a commit: the temporary file goes, the old one stays
     EXPECT_EQ(contents(path), "new");
     EXPECT_EQ(count(), 1);
+}
+
+TEST(TemporaryFolder, NamedEvenWhenItDoesNotExist) {
+    const char* saved = std::getenv("TMPDIR");
+    const std::string before = saved ? saved : "";
+    ::setenv("TMPDIR", "/nowhere/at/all", 1);
+    EXPECT_EQ(desktop::temporaryFolder(), "/nowhere/at/all");
+    ::setenv("TMPDIR", before.c_str(), 1);
 }
 
 }  // namespace
