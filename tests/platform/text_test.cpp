@@ -93,4 +93,22 @@ TEST(Quote, EscapesRoundTrip) {
     EXPECT_FALSE(ui::unquote("\"open").has_value());
 }
 
+TEST(Quote, EveryControlCharacterIsEscapedAndReadBack) {
+    std::string every;
+    for (int c = 0; c < 256; ++c) every += static_cast<char>(c);
+    const std::string quoted = ui::quote(every);
+    for (char c : quoted) {
+        const auto byte = static_cast<unsigned char>(c);
+        EXPECT_TRUE(byte >= 0x20 && byte != 0x7F) << int(byte);
+    }
+    EXPECT_EQ(ui::unquote(quoted).value(), every);
+    EXPECT_EQ(ui::quote(std::string("a\0\x01\x1f\x7f", 5)), "\"a\\x00\\x01\\x1F\\x7F\"");
+    for (const char* bad : {"\"\\x\"", "\"\\x4\"", "\"\\xg0\"", "\"\\q\""}) EXPECT_FALSE(ui::unquote(bad)) << bad;
+}
+
+TEST(Quote, GridCellsEscapeControlsButNotQuotes) {
+    EXPECT_EQ(ui::escapeCell("a\tb\r\nc\\d\"e\x02"), "a\\tb\\r\\nc\\\\d\"e\\x02");
+    EXPECT_EQ(ui::escapeCell("Ана"), "Ана");
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 #include "tools/drive/script.h"
 
+#include <charconv>
+#include <climits>
 #include <map>
 
 #include "platform/ui/quote.h"
@@ -34,9 +36,12 @@ std::string value(std::string_view rest, const std::string& line) {
 }
 
 int number(std::string_view w, const std::string& line) {
-    if (w.empty() || w.find_first_not_of("0123456789") != std::string_view::npos)
-        throw Unreadable("a number expected: " + line);
-    return std::stoi(std::string(w));
+    int n = 0;
+    const auto [end, error] = std::from_chars(w.data(), w.data() + w.size(), n);
+    if (w.empty() || w.front() == '-' || error == std::errc::result_out_of_range)
+        throw Unreadable("a number from 0 to " + std::to_string(INT_MAX) + " expected: " + line);
+    if (error != std::errc() || end != w.data() + w.size()) throw Unreadable("a number expected: " + line);
+    return n;
 }
 
 void target(Line& l, std::string_view w, bool needControl) {

@@ -115,11 +115,11 @@ public:
         if (sel.empty()) out += "none";
         for (std::size_t i = 0; i < sel.size(); ++i) out += (i ? "," : "") + std::to_string(sel[i]);
         out += "\n  ";
-        for (std::size_t c = 0; c < model_.headers.size(); ++c) out += (c ? "\t" : "") + model_.headers[c];
+        for (std::size_t c = 0; c < model_.headers.size(); ++c) out += (c ? "\t" : "") + escapeCell(model_.headers[c]);
         for (std::size_t r = 0; r < model_.table.rows(); ++r) {
             out += "\n  ";
             for (std::size_t c = 0; c < model_.table.columns(); ++c)
-                out += (c ? "\t" : "") + std::string(model_.table.cell(r, c));
+                out += (c ? "\t" : "") + escapeCell(model_.table.cell(r, c));
         }
         return out;
     }
