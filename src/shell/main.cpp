@@ -1,11 +1,10 @@
 #include "shell/main.h"
 
-#include <sqlite3.h>
-
 #include <filesystem>
 
 #include "platform/ui/ui.h"
 #include "shell/app_state.h"
+#include "shell/database_file.h"
 #include "shell/entries.h"
 #include "shell/main_menu.h"
 #include "shell/sql1.h"
@@ -14,18 +13,6 @@
 namespace shell {
 
 namespace {
-
-// Opens (creating when missing) the database file; a file that is no SQLite
-// database counts as a failed open, so the program never starts on it.
-sqlite3* openDatabase(const std::string& file) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK ||
-        sqlite3_exec(db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        sqlite3_close(db);
-        return nullptr;
-    }
-    return db;
-}
 
 void defineMainWindow() {
     ui::defineWindow({.name = "frmMain",
@@ -54,11 +41,18 @@ int MAIN() {
     a.BAZA = "Kasavel.db";
     a.CFOLDERNAINSTALACIJABAZA = std::filesystem::current_path().string();
 
-    a.DB = openDatabase(a.BAZA);
-    if (!a.DB) {
+    const OpenedDatabase opened = openDatabase(a.BAZA);
+    if (opened.state == DatabaseState::InUse) {
+        ui::msgPlain(databaseInUse + "\r\n" + opened.reason);
+        return 1;
+    }
+    if (!opened.db) {
         ui::msgPlain(vocab::CPORNEMOZEOTVORIBAZA);
         return 1;
     }
+    a.DB = opened.db;
+    // The user may still read, print and export; every change will say why it fails.
+    if (opened.state == DatabaseState::ReadOnly) ui::msgWarning(readOnlyDatabase);
     MISCSQL1(a.DB, "PRAGMA foreign_keys = ON;");
     ui::setEnterMovesFocus(true);
     PARAMETRITREZORGETDATA();

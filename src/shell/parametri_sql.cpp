@@ -85,7 +85,8 @@ TreasuryParameters loadParameters(sqlite3* db) {
     const QueryResult r = query(db, PARAMETRISELECT);
     if (r.ok && !r.rows.empty()) return parametersOfRow(r.rows, 0);
     const TreasuryParameters defaults;
-    if (r.ok) MISCSQL1(db, parametriInsert(defaults));
+    // A read-only database keeps its table as it is; start-up already said why.
+    if (r.ok && sqlite3_db_readonly(db, "main") != 1) MISCSQL1(db, parametriInsert(defaults));
     return defaults;
 }
 

@@ -6,14 +6,18 @@
 #include <charconv>
 
 #include "platform/ui/ui.h"
+#include "shell/database_file.h"
 #include "shell/udfs.h"
+#include "shell/vocabulary.h"
 
 namespace shell {
 
 namespace {
 
 void showError(sqlite3* db, std::string_view sql) {
-    ui::msgStop(std::string(sqlite3_errmsg(db)) + " Query is : " + std::string(sql));
+    // A database opened for reading only refuses every change the same way.
+    if ((sqlite3_errcode(db) & 0xFF) == SQLITE_READONLY) ui::msgStop(readOnlyDatabase, vocab::CPORGRESKA);
+    else ui::msgStop(std::string(sqlite3_errmsg(db)) + " Query is : " + std::string(sql));
 }
 
 std::string upperTrimmed(const char* s) {

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "platform/desktop/desktop.h"
+#include "platform/ui/registry.h"
 #include "platform/ui/ui.h"
 #include "support/recording_interaction.h"
 
@@ -37,6 +38,16 @@ TEST_F(Controls, ProgramSetFiresChangeLikeTheUser) {
     EXPECT_EQ(combo.item(1), "01-Плата");
     combo.value(1);
     EXPECT_EQ(changes, 3);
+}
+
+TEST_F(Controls, TextBoxesDropNulCharacters) {
+    const std::string pasted("a\0b\0", 4);
+    for (const ui::Ctl& box : {ui::addTextBox("frmTest", "txtNul"), ui::addEditBox("frmTest", "edtNul")}) {
+        ui::detail::control("frmTest", box.name()).userSet(pasted);
+        EXPECT_EQ(box.text(), "ab");
+        box.text(pasted);
+        EXPECT_EQ(box.text(), "ab");
+    }
 }
 
 TEST_F(Controls, MaskedAndNumberBoxes) {

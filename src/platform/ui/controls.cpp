@@ -30,6 +30,9 @@ namespace {
 
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 std::string s(const QString& q) { return q.toStdString(); }
+// What a text box holds, without NUL characters: one pasted into a box would
+// cut every text built from it (a statement, a file line) where it stands.
+std::string boxText(QString q) { return q.remove(QChar(u'\0')).toStdString(); }
 
 // Program sets never run Qt's signals: the registry fires the change handler itself.
 class Quiet {
@@ -257,7 +260,7 @@ public:
     }
     std::string text() const override {
         if (kind() == Kind::Masked && edit_->pristine) return {};
-        const std::string held = s(edit_->text());
+        const std::string held = boxText(edit_->text());
         if (kind() == Kind::Number && held.size() < mask_.size()) return std::string(mask_.size() - held.size(), ' ') + held;
         return held;
     }
@@ -323,7 +326,7 @@ public:
     EditBoxControl(Window& w, std::string n, QPlainTextEdit* e) : Control(w, std::move(n), Kind::Edit, e), edit_(e) {
         QObject::connect(edit_, &QPlainTextEdit::textChanged, [this] { fireChange(); });
     }
-    std::string text() const override { return s(edit_->toPlainText()); }
+    std::string text() const override { return boxText(edit_->toPlainText()); }
     void setText(std::string_view v) override {
         Quiet quiet(edit_);
         edit_->setPlainText(q(v));

@@ -1,0 +1,11 @@
+# Another program holds the database: a sqlite3 shell inside an exclusive
+# transaction, kept open until the after script ends it.
+sqlite3 Kasavel.db "CREATE TABLE Korisnici (ID INTEGER PRIMARY KEY, UserName TEXT, Password TEXT, Opis TEXT);"
+setsid bash -c '{ echo "BEGIN EXCLUSIVE;"; echo "CREATE TABLE held (a);"; sleep 60; } | sqlite3 Kasavel.db' \
+  > /dev/null 2>&1 < /dev/null &
+echo $! > holder.pid
+for _ in $(seq 200); do
+  sqlite3 Kasavel.db "SELECT count(*) FROM sqlite_master;" > /dev/null 2>&1 || exit 0
+  sleep 0.05
+done
+exit 1
