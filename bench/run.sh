@@ -5,3 +5,4 @@ build=${1:-build}
 bash "$(dirname "$0")/startup.sh" "$build/kasavel-drive"
 if [ -x "$build/bench/kasavel-bench" ]; then "$build/bench/kasavel-bench"; fi
 if [ -x "$build/bench/kasavel-transfer-bench" ]; then "$build/bench/kasavel-transfer-bench"; fi
+if [ -x "$build/bench/kasavel-gridreport-bench" ]; then "$build/bench/kasavel-gridreport-bench"; fi

@@ -42,7 +42,7 @@ double TextWidths::operator()(std::string_view text, double size) {
 double naturalWidth(const ReportState& s, std::size_t c) { return std::max(s.SIZES[c], s.HEADERSIZES[c]); }
 
 void PDFCALCULATECOLUMNSIZES(ReportState& s, std::string_view fontSize, const Measure& measure) {
-    const std::size_t columns = s.ADATA.columns();
+    const std::size_t columns = s.ADATA->columns();
     if (!s.ACOLWIDTHS.empty()) {
         if (s.ACOLWIDTHS.size() != columns) return;
         s.SIZES = s.ACOLWIDTHS;
@@ -54,20 +54,26 @@ void PDFCALCULATECOLUMNSIZES(ReportState& s, std::string_view fontSize, const Me
     }
     const double size = std::atof(std::string(utf8::trimBlanks(fontSize)).c_str());
     if (!(size > 0)) return;
-    if (size != s.measuredSize) {
+    if (s.WIDEST.size() != columns) {
+        s.WIDEST.assign(columns, "");
         s.SIZES.assign(columns, 0);
-        s.HEADERSIZES.assign(columns, 0);
         for (std::size_t row = 0; row < s.LINES; ++row)
-            for (std::size_t c = 0; c < columns; ++c)
-                s.SIZES[c] = std::max(s.SIZES[c], measure(utf8::trimBlanks(cellText(s, row, c)), size));
-        for (std::size_t c = 0; c < s.HEADERARR.size() && c < columns; ++c)
-            s.HEADERSIZES[c] = measure(utf8::trimBlanks(s.HEADERARR[c]), size);
-        for (std::size_t c = 0; c < s.COLUMNARR.size(); ++c)
-            if (s.sumColumn(c))
-                s.SIZES[c] =
-                    std::max(s.SIZES[c], measure(utf8::trimBlanks(formatPicture(s._ASUM[c], s.SUMARR[c].picture)), size));
-        s.measuredSize = size;
+            for (std::size_t c = 0; c < columns; ++c) {
+                const std::string_view text = utf8::trimBlanks(cellText(s, row, c));
+                if (const double width = measure(text, size); width > s.SIZES[c]) {
+                    s.SIZES[c] = width;
+                    s.WIDEST[c] = text;
+                }
+            }
+    } else {
+        for (std::size_t c = 0; c < columns; ++c) s.SIZES[c] = measure(s.WIDEST[c], size);
     }
+    s.HEADERSIZES.assign(columns, 0);
+    for (std::size_t c = 0; c < s.HEADERARR.size() && c < columns; ++c)
+        s.HEADERSIZES[c] = measure(utf8::trimBlanks(s.HEADERARR[c]), size);
+    for (std::size_t c = 0; c < s.COLUMNARR.size(); ++c)
+        if (s.sumColumn(c))
+            s.SIZES[c] = std::max(s.SIZES[c], measure(utf8::trimBlanks(formatPicture(s._ASUM[c], s.SUMARR[c].picture)), size));
     for (std::size_t c = 0; c < s.COLUMNARR.size(); ++c) s.COLUMNARR[c].width = naturalWidth(s, c);
 }
 

@@ -13,6 +13,8 @@
 namespace gridreport {
 
 // The width of a text in mm at a font size in points, rounded to 2 decimals.
+// Of two texts, the one at least as wide at one size is at least as wide at
+// every size, so a column's widest text stays its widest.
 using Measure = std::function<double(std::string_view text, double size)>;
 
 // PRINTLEN in hundredths of a millimetre of a text `pixels` wide at `size`
@@ -43,8 +45,8 @@ private:
 
 // PDFCALCULATECOLUMNSIZES: content and caption widths, and every column's
 // width from them (or from the caller's widths). `fontSize` is the entry of
-// the font size combo as shown. The texts are measured once per font size:
-// at the size measured last, the widths go back to the natural ones.
+// the font size combo as shown. Every text is measured by the first measure
+// only: later ones measure each column's widest text at the new size.
 void PDFCALCULATECOLUMNSIZES(ReportState& s, std::string_view fontSize, const Measure& measure);
 
 // What the tally shows.

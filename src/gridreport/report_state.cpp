@@ -55,8 +55,11 @@ ReportState startReport(const ReportRequest& r, const GridSource& grid, std::vec
     s.FONTNAME = r.fontName;
 
     s.LARRAYMODE = isListMode(r);
-    s.ADATA = s.LARRAYMODE ? r.rows : (grid.rows ? *grid.rows : ui::TextTable());
-    s.LINES = s.ADATA.rows();
+    if (s.LARRAYMODE)
+        s.ADATA = std::make_shared<const ui::TextTable>(r.rows);
+    else if (grid.rows)
+        s.ADATA = std::shared_ptr<const ui::TextTable>(std::shared_ptr<void>(), grid.rows);  // not owned
+    s.LINES = s.ADATA->rows();
 
     s.FONTNUMBER = 1;
     for (std::size_t i = 0; i < FONTSIZESSTR.size(); ++i)
@@ -65,7 +68,7 @@ ReportState startReport(const ReportRequest& r, const GridSource& grid, std::vec
             break;
         }
 
-    const std::size_t columns = s.ADATA.columns();
+    const std::size_t columns = s.ADATA->columns();
     const auto& captions = s.LARRAYMODE ? r.captions : grid.captions;
     s.AJUSTIFY = s.LARRAYMODE ? r.justify : grid.justify;
     s.AJUSTIFY.resize(columns, 0);

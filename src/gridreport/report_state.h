@@ -2,6 +2,7 @@
 // The report state: one record per run of the grid report, made from the
 // report operation's parameters and the rows to print, changed by the settings
 // window's handlers and read by the page output. Plain C++, no window.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -63,13 +64,17 @@ struct ReportState {
     std::string WINDOWNAME, GRIDNAME, CPDFFILENAME;
     bool SHOWWINDOW = false;
     bool LARRAYMODE = false;
-    ui::TextTable ADATA;  // the rows to print: the list's rows, or a copy of the grid's
+    // The rows to print: a copy of the list's rows, or the grid's own, which
+    // the modal report leaves unchanged while it runs.
+    std::shared_ptr<const ui::TextTable> ADATA = std::make_shared<const ui::TextTable>();
     std::size_t LINES = 0;
     std::vector<std::string> HEADERARR;
     std::vector<int> AJUSTIFY;
     std::vector<Column> COLUMNARR;
     std::vector<double> SIZES, HEADERSIZES, ACOLWIDTHS;
-    double measuredSize = 0;  // the font size SIZES and HEADERSIZES were measured at, 0 none yet
+    // The widest content text of each column, found by the first measure;
+    // a later measure at another size needs only these (see Measure).
+    std::vector<std::string> WIDEST;
     std::vector<SumColumn> SUMARR;
     std::vector<double> _ASUM, TOTALARR;
     std::vector<MergeRow> MERGEHEAD;
@@ -104,7 +109,7 @@ std::size_t rowCount(const ReportRequest& request, const GridSource& grid);
 // The cell text of a value: every cell of a list's grid is text already, and
 // a text prints as it stands.
 inline std::string_view cellText(const ReportState& s, std::size_t row, std::size_t column) {
-    return s.ADATA.cell(row, column);
+    return s.ADATA->cell(row, column);
 }
 
 // PDFSTRIPCOMMA: the digits and decimal points of a formatted number, "-" in

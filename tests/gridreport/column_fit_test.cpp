@@ -137,7 +137,7 @@ TEST(GridReportMeasure, EachTextMeasuredOnceWhateverTheSize) {
     EXPECT_EQ(widths.measured(), 2u);
 }
 
-TEST(GridReportColumns, MeasuredOncePerFontSize) {
+TEST(GridReportColumns, EveryCellMeasuredOnce) {
     ui::TextTable rows = report_fixture::table({{"1", "Ана"}, {"22", "Марија"}});
     ReportState s = report_fixture::report(rows, {"ID", "Име"});
     int calls = 0;
@@ -147,11 +147,12 @@ TEST(GridReportColumns, MeasuredOncePerFontSize) {
     };
     s.COLUMNARR[1].width = 99;  // typed by the user
     PDFCALCULATECOLUMNSIZES(s, "12", counting);
-    EXPECT_EQ(calls, 0);  // measured at 12 by the set-up: the widths go back to the natural ones
+    EXPECT_EQ(calls, 4);  // the widest text and the caption of each column
     EXPECT_EQ(s.COLUMNARR[1].width, 6);
     PDFCALCULATECOLUMNSIZES(s, "24", counting);
-    EXPECT_EQ(calls, 6);
+    EXPECT_EQ(calls, 8);
     EXPECT_EQ(s.COLUMNARR[1].width, 12);
+    EXPECT_EQ(s.COLUMNARR[0].width, 4);  // "ID"
 }
 
 }  // namespace

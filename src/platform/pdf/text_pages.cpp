@@ -43,21 +43,29 @@ public:
             HPDF_Page_LineTo(page, pt(l.col2), static_cast<HPDF_REAL>(height - l.row2 * pointsPerMm));
             HPDF_Page_Stroke(page);
         }
+        // One text object per page, the font set only when it changes: the
+        // page's content stays small however many texts it has.
+        HPDF_Page_BeginText(page);
+        const print::Font* current = nullptr;
+        HPDF_Font f = nullptr;
         for (const print::Text& t : p.texts) {
             if (t.text.empty()) continue;
-            HPDF_Font f = font(t.font);
-            const auto size = static_cast<HPDF_REAL>(t.font.size);
-            HPDF_Page_BeginText(page);
-            HPDF_Page_SetFontAndSize(page, f, size);
+            if (!current || current->family != t.font.family || current->size != t.font.size ||
+                current->bold != t.font.bold) {
+                current = &t.font;
+                f = font(t.font);
+                HPDF_Page_SetFontAndSize(page, f, static_cast<HPDF_REAL>(t.font.size));
+            }
             double col = t.col * pointsPerMm;
-            const double width = HPDF_Page_TextWidth(page, t.text.c_str());
-            if (t.align == print::Align::Centre) col -= width / 2;
-            if (t.align == print::Align::Right) col -= width;
+            if (t.align != print::Align::Left) {
+                const double width = HPDF_Page_TextWidth(page, t.text.c_str());
+                col -= t.align == print::Align::Centre ? width / 2 : width;
+            }
             double baseline = height - t.row * pointsPerMm;
             if (rows == TextRow::Top) baseline -= HPDF_Font_GetAscent(f) * t.font.size / 1000;
             HPDF_Page_TextOut(page, static_cast<HPDF_REAL>(col), static_cast<HPDF_REAL>(baseline), t.text.c_str());
-            HPDF_Page_EndText(page);
         }
+        HPDF_Page_EndText(page);
         check();
     }
 

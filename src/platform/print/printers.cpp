@@ -127,17 +127,24 @@ void paintPage(QPainter& painter, const Page& page, double dotsPerMm) {
                          QPointF(l.col2 * dotsPerMm, l.row2 * dotsPerMm));
     }
     painter.setPen(Qt::black);
+    // A page's texts mostly share one font: it is set up again only when it changes.
+    const Font* current = nullptr;
+    std::optional<QFontMetricsF> metrics;
     for (const Text& t : page.texts) {
-        const QFont font = qtFont(t.font);
-        painter.setFont(font);
-        const QFontMetricsF metrics(font, painter.device());
+        if (!current || current->family != t.font.family || current->size != t.font.size ||
+            current->bold != t.font.bold) {
+            current = &t.font;
+            const QFont font = qtFont(t.font);
+            painter.setFont(font);
+            metrics.emplace(font, painter.device());
+        }
         const QString text = q(t.text);
         double col = t.col * dotsPerMm;
         if (t.align == Align::Centre)
-            col -= metrics.horizontalAdvance(text) / 2;
+            col -= metrics->horizontalAdvance(text) / 2;
         else if (t.align == Align::Right)
-            col -= metrics.horizontalAdvance(text);
-        painter.drawText(QPointF(col, t.row * dotsPerMm + metrics.ascent()), text);
+            col -= metrics->horizontalAdvance(text);
+        painter.drawText(QPointF(col, t.row * dotsPerMm + metrics->ascent()), text);
     }
 }
 
