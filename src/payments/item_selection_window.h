@@ -1,0 +1,43 @@
+#pragma once
+// The frame the payments overview and the payments report share: a list of
+// payment items whose selection an action takes, with its sortable grid, the
+// filter button, the count and gross-plus-VAT total of the selection, the
+// cancel button, the toolbar and the search strip (without insert or delete).
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "listkit/list_state.h"
+
+namespace payments {
+
+struct ItemSelectionSpec {
+    std::string window, grid, title;
+    std::vector<int> widths;
+    // Defines the window's own controls above the grid.
+    std::function<void(const std::shared_ptr<listkit::ListState>&)> controls;
+    ui::Action filter;
+    // Defines the window's own controls in the bottom row, after the totals.
+    std::function<void(const std::shared_ptr<listkit::ListState>&)> bottom;
+    // Places the window's own controls; runs in every layout.
+    std::function<void(const listkit::ListState&)> layoutMore;
+};
+
+// Defines the window (1150 x 550, a sizable child of the main window) with
+// the shared controls; the caller sets its start handler and activates it.
+std::shared_ptr<listkit::ListState> defineItemSelectionWindow(const ItemSelectionSpec& spec);
+
+// Stored item rows into the grid as shown, with their load order, every sort
+// state reset; then the layout.
+void showItems(listkit::ListState& s, const ui::TextTable& stored);
+
+// The count and the gross-plus-VAT total of the selected lines into the two
+// total boxes; returns the count.
+int showItemTotals(const listkit::ListState& s, const std::vector<int>& lines);
+
+// The SQL that creates every table the item rows are read from, for a window
+// that may open on a database where some were never made.
+std::vector<std::string> itemTablesCreate();
+
+}  // namespace payments
