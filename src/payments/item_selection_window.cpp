@@ -1,6 +1,7 @@
 #include "payments/item_selection_window.h"
 
 #include "listkit/search_strip.h"
+#include "listkit/selection_totals.h"
 #include "listkit/sort.h"
 #include "listkit/toolbar.h"
 #include "payments/item_row.h"
@@ -17,7 +18,13 @@ namespace payments {
 
 namespace {
 
-void layout(const ItemSelectionSpec& spec, const listkit::ListState& s) {
+// The places of the shared controls, then the window's own.
+struct Layout {
+    std::string window, grid;
+    std::function<void(const listkit::ListState&)> more;
+};
+
+void layout(const Layout& spec, const listkit::ListState& s) {
     const ui::Win w(spec.window);
     const int width = w.width(), height = w.height(), bottom = height - 50;
     ui::Ctl(spec.window, spec.grid).at(0, 80, width - 10, height - 180);
@@ -27,7 +34,7 @@ void layout(const ItemSelectionSpec& spec, const listkit::ListState& s) {
     ui::Ctl(spec.window, "lblVkupenIznos").at(450, bottom - 35, 115, 20);
     ui::Ctl(spec.window, "txtVkupenIznos").at(565, bottom - 37, 120, 24);
     ui::Ctl(spec.window, "btnCancel").at(870, bottom - 30, 100, 35);
-    if (spec.layoutMore) spec.layoutMore(s);
+    if (spec.more) spec.more(s);
     listkit::_RESIZEGRIDTOOLBAR(s);
     listkit::_RESIZESEARCH(s);
 }
@@ -41,7 +48,9 @@ std::shared_ptr<listkit::ListState> defineItemSelectionWindow(const ItemSelectio
     auto list = listkit::newListState(spec.window, spec.grid, layouts::AHEADERSTRANSAKCII);
     list->AWIDTHS = spec.widths;
     list->AJUSTIFY.assign(layouts::AHEADERSTRANSAKCII.size(), 0);
-    list->layout = [spec](const listkit::ListState& s) { layout(spec, s); };
+    list->layout = [places = Layout{spec.window, spec.grid, spec.layoutMore}](const listkit::ListState& s) {
+        layout(places, s);
+    };
     if (spec.controls) spec.controls(list);
     ui::addGrid(spec.window, spec.grid)
         .headers(list->AHEADERS)
@@ -77,14 +86,13 @@ void showItems(listkit::ListState& s, const ui::TextTable& stored) {
     s.layout(s);
 }
 
-int showItemTotals(const listkit::ListState& s, const std::vector<int>& lines) {
+listkit::SelectionTotals showItemTotals(const listkit::ListState& s, const std::vector<int>& lines) {
     const ui::TextTable& rows = s.gridCtl().rows();
-    std::int64_t total = 0;
-    for (int line : lines)
-        total += amountOf(itemValue(rows, line - 1, item::GROSS)) + amountOf(itemValue(rows, line - 1, item::VAT));
-    ui::Ctl(s.window, "txtVkupnoVir").number(static_cast<double>(lines.size()));
-    ui::Ctl(s.window, "txtVkupenIznos").number(static_cast<double>(total));
-    return static_cast<int>(lines.size());
+    const auto totals = listkit::selectionTotals(lines, [&](int line) {
+        return amountOf(itemValue(rows, line - 1, item::GROSS)) + amountOf(itemValue(rows, line - 1, item::VAT));
+    });
+    listkit::showSelectionTotals(s.window, totals.count, totals.total);
+    return totals;
 }
 
 std::vector<std::string> itemTablesCreate() {

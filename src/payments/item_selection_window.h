@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "listkit/list_state.h"
+#include "listkit/selection_totals.h"
 
 namespace payments {
 
@@ -32,9 +33,9 @@ std::shared_ptr<listkit::ListState> defineItemSelectionWindow(const ItemSelectio
 // state reset; then the layout.
 void showItems(listkit::ListState& s, const ui::TextTable& stored);
 
-// The count and the gross-plus-VAT total of the selected lines into the two
-// total boxes; returns the count.
-int showItemTotals(const listkit::ListState& s, const std::vector<int>& lines);
+// ONSELECTGRID: the count and the gross-plus-VAT total of the selected lines
+// into the two total boxes; returns them.
+listkit::SelectionTotals showItemTotals(const listkit::ListState& s, const std::vector<int>& lines);
 
 // The SQL that creates every table the item rows are read from, for a window
 // that may open on a database where some were never made.

@@ -8,6 +8,5 @@ void IZVESTAJTREZOR() {}
 
 namespace payments {
 void TRANSAKCII() {}
-void VPREGLED() {}
 void IZVESTAJ() {}
 }  // namespace payments

@@ -1,0 +1,34 @@
+#include "payments/xml_file.h"
+
+#include <filesystem>
+
+#include "platform/desktop/files.h"
+#include "platform/ui/ui.h"
+#include "shell/app_state.h"
+#include "shell/dates.h"
+#include "shell/udfs.h"
+#include "shell/vocabulary.h"
+
+namespace payments {
+
+bool NAPRAVIXML(const XmlExport& header, const ui::TextTable& items) {
+    const std::string folder =
+        shell::FOLDERSOSLASH(shell::FOLDERSOSLASH(shell::app().CFOLDERNAINSTALACIJABAZA) + "ePDDxml");
+    std::error_code ignored;  // a folder that cannot be made shows when the file is written
+    std::filesystem::create_directory(folder, ignored);
+    const std::string name = proposedXmlName(header.payerName, shell::storedDate(header.paymentDate));
+    const auto path = ui::putFile(vocab::CTITSAVEFILE, {{"Xml files", "*.xml"}}, folder, name);
+    if (!path || path->empty()) {
+        ui::msgInfo(vocab::CPORNEMAFILENAME, vocab::CPORGRESKA);
+        return false;
+    }
+    const std::string failure = desktop::writeFile(*path, revenueOfficeXml(header, items));
+    if (!failure.empty()) {
+        ui::msgInfo(vocab::CPORNEMOZESOCUVAFAJL + failure, vocab::CPORGRESKA);
+        return false;
+    }
+    ui::msgInfo(vocab::CPORUSPEHSAVEFILE, vocab::CPORUSPEH);
+    return true;
+}
+
+}  // namespace payments
