@@ -8,5 +8,4 @@ void IZVESTAJTREZOR() {}
 
 namespace payments {
 void TRANSAKCII() {}
-void IZVESTAJ() {}
 }  // namespace payments

@@ -1,0 +1,222 @@
+// The payments report frmIzvestaj: the items of one payer through a filter,
+// and the three actions on selected paid items: back to unpaid, copies as new
+// unpaid items, and treasury orders with their treasury order file.
+#include <memory>
+
+#include "listkit/selection_totals.h"
+#include "payments/item_filter.h"
+#include "payments/item_row.h"
+#include "payments/item_selection_window.h"
+#include "payments/paid_orders_window.h"
+#include "payments/payments_sql.h"
+#include "payments/stored_batch.h"
+#include "payments/transakcii_sql.h"
+#include "platform/ui/ui.h"
+#include "registers/current_payer.h"
+#include "registers/edit_window.h"
+#include "shell/app_state.h"
+#include "shell/entries.h"
+#include "shell/layouts.h"
+#include "shell/row_changes.h"
+#include "shell/sql1.h"
+#include "shell/vocabulary.h"
+#include "treasury/nalozi_table.h"
+
+namespace payments {
+
+namespace {
+
+const std::string WINDOW = "frmIzvestaj";
+const std::string GRID = "grdIzvestaj";
+const std::string PAYERS = "cbIzvestajIsplakjaci";
+const std::string FILTER = "frmIzvestajFilter";
+
+struct Report {
+    registers::Lookup payers;
+    std::string MISPLAKJACIID;
+    registers::CurrentPayer payer;
+    std::string MDATUMNAPLACANJE1, MDATUMNAPLACANJE2;  // yyyymmdd or empty
+    Paid IPLATENI = Paid::All;
+    std::shared_ptr<listkit::ListState> list;
+};
+
+void IZVESTAJGETDATA(Report& r, const ReportFilter& filter) {
+    r.MISPLAKJACIID = filter.payerId;
+    registers::ISPLAKJACICITAJ(filter.payerId, r.payer);
+    showItems(*r.list, shell::SQL(shell::app().DB, reportQuery(filter)));
+}
+
+void IZVESTAJOK(Report& r, const ui::TextTable& accounts, const ItemFilterRows& rows) {
+    r.MDATUMNAPLACANJE1 = ui::Ctl(FILTER, "txtIzvestajDatumNaPlacanje1").date();
+    r.MDATUMNAPLACANJE2 = ui::Ctl(FILTER, "txtIzvestajDatumNaPlacanje2").date();
+    const ItemFilterChoice c = chosenItemFilter(FILTER, "Izvestaj", rows);
+    r.IPLATENI = static_cast<Paid>(ui::Ctl(FILTER, "rgIzvestajPlateni").value());
+    IZVESTAJGETDATA(r, {.dateFrom = r.MDATUMNAPLACANJE1,
+                        .dateTo = r.MDATUMNAPLACANJE2,
+                        .payerId = r.MISPLAKJACIID,
+                        .accountId = chosenId(accounts, ui::Ctl(FILTER, "cbIzvestajIsplakjaciZiroSmetki").value()),
+                        .recipientId = c.recipientId,
+                        .revenueTypeId = c.revenueTypeId,
+                        .subRevenueId = c.subRevenueId,
+                        .paymentTypeId = c.paymentTypeId,
+                        .paid = r.IPLATENI});
+    showItemTotals(*r.list, {});
+    ui::Win(FILTER).release();
+}
+
+void IZVESTAJFILTER(const std::shared_ptr<Report>& r) {
+    using namespace vocab;
+    const auto rows = readItemFilterRows();
+    const ui::TextTable accounts = shell::SQL(shell::app().DB, payerAccountRows(r->MISPLAKJACIID));
+    ui::defineWindow({.name = FILTER,
+                      .kind = ui::WindowKind::Modal,
+                      .title = CTITFILTERIZVESTAJ,
+                      .width = 700,
+                      .height = 450,
+                      .closeBox = false,
+                      .sizable = false});
+    const auto date = [&](const std::string& name, int row, const std::string& label, const std::string& tooltip,
+                          const std::string& value) {
+        ui::addLabel(FILTER, "lbl" + name).at(100, row, 200, 20).text(label);
+        ui::addDatePicker(FILTER, "txt" + name).at(300, row, 110, 24).allowEmptyDate(true).tooltip(tooltip).date(value);
+    };
+    date("IzvestajDatumNaPlacanje1", 20, CVALUELBLDATUMNAPLACANJEOD, CTOOLTIPDATUMNAPLACANJEOD, r->MDATUMNAPLACANJE1);
+    date("IzvestajDatumNaPlacanje2", 55, CVALUELBLDATUMNAPLACANJEDO, CTOOLTIPDATUMNAPLACANJEDO, r->MDATUMNAPLACANJE2);
+    ui::addLabel(FILTER, "lblIzvestajIsplakjaciZiroSmetki").at(100, 90, 200, 20).text(CVALUELBLISPLAKJACZIRO);
+    ui::addComboBox(FILTER, "cbIzvestajIsplakjaciZiroSmetki")
+        .at(300, 90, 300, 24)
+        .tooltip(CTOOLTIPZIROISPLAKJAC)
+        .items(blankFirstItems(accounts));
+    addItemFilterCombos(FILTER, "Izvestaj", 125, 35, 100, 300, rows);
+    ui::addRadioGroup(FILTER, "rgIzvestajPlateni", {COPTPLATENI, COPTNEPLATENI, COPTSITE})
+        .at(300, 270, 200, 80)
+        .tooltip(CTOOLTIPPREGLEDPLATENI)
+        .value(static_cast<int>(r->IPLATENI));
+    ui::addButton(FILTER, "cmdConfirm")
+        .at(100, 380, 100, 25)
+        .text(CCAPTIONPOTVRDI)
+        .picture("img16OK")
+        .tooltip(CTOOLTIPPOTVRDI)
+        .onClick([r, accounts, rows] { IZVESTAJOK(*r, accounts, *rows); });
+    ui::addButton(FILTER, "cmdCancel")
+        .at(500, 380, 100, 25)
+        .text(CCAPTIONOTKAZI)
+        .picture("img16Cancel")
+        .tooltip(CTOOLTIPOTKAZI)
+        .onClick([] { ui::Win(FILTER).release(); });
+    ui::Win(FILTER).center().activate();
+}
+
+// The steps every action starts with: the paid filter, a selection of paid
+// items (the paid filter can be stale after a change of payer), the totals,
+// the question; then the selected items as stored. Nothing when the action
+// stops (its message shown).
+std::optional<ui::TextTable> confirmedBatch(const Report& r, const std::string& question) {
+    using namespace vocab;
+    if (r.IPLATENI != Paid::Yes) {
+        ui::msgInfo(CPORSAMOPLATENI, CPORGRESKA);
+        return std::nullopt;
+    }
+    const std::vector<int> lines = r.list->gridCtl().selection();
+    if (lines.empty()) {
+        ui::msgInfo(CPORNITUEDENREDSELEKTIRAN, CPORGRESKA);
+        return std::nullopt;
+    }
+    const ui::TextTable& rows = r.list->gridCtl().rows();
+    for (int line : lines)
+        if (!isPaid(rows, line - 1)) {
+            ui::msgInfo(CPORSAMOPLATENI, CPORGRESKA);
+            return std::nullopt;
+        }
+    const listkit::SelectionTotals totals = showItemTotals(*r.list, lines);
+    if (!ui::msgYesNo(listkit::selectionQuestion(question, totals.count, listkit::itemsTotalText(totals.total))))
+        return std::nullopt;
+    StoredBatch batch = storedBatch(shell::app().DB, rows, lines);
+    if (batch.refusal) {
+        if (!batch.refusal->empty()) ui::msgInfo(*batch.refusal, CPORGRESKA);
+        return std::nullopt;
+    }
+    return std::move(batch.rows);
+}
+
+// A status action: one statement per item in one transaction, its success
+// message, and the report closes (it is reopened to see the result).
+void statusAction(const Report& r, const std::string& question,
+                  const std::function<std::string(const ui::TextTable&, std::size_t)>& statement,
+                  const std::string& success) {
+    const auto batch = confirmedBatch(r, question);
+    if (!batch) return;
+    std::vector<std::string> statements;
+    for (std::size_t i = 0; i < batch->rows(); ++i) statements.push_back(statement(*batch, i));
+    if (shell::changeRows(shell::app().DB, statements)) ui::msgInfo(success, vocab::CPORUSPEH);
+    ui::Win(WINDOW).release();
+}
+
+void PLATENIVONEPLATENI(const Report& r) {
+    statusAction(
+        r, vocab::CPORPLATENINEPLATENI,
+        [](const ui::TextTable& rows, std::size_t i) { return backToUnpaid(itemValue(rows, i, item::ID)); },
+        vocab::CPORUSPEHPLATENINEPLATENI);
+}
+
+void PLATENIVONOVI(const Report& r) {
+    statusAction(r, vocab::CPORPLATENIVONOVI, copyAsNew, vocab::CPORUSPEHPLATENIVONOVI);
+}
+
+void IZVESTAJNALOZICHANGE(const Report& r) {
+    auto batch = confirmedBatch(r, vocab::CPORSELEKTIRANIVONALOZI);
+    if (batch) openPaidOrdersDialog(r.MISPLAKJACIID, r.payer, std::move(*batch));
+}
+
+void addControls(const std::shared_ptr<Report>& r) {
+    using namespace vocab;
+    ui::addLabel(WINDOW, "lblIzvestajIsplakjaci").text(CVALUELBLISPLAKJAC);
+    ui::addComboBox(WINDOW, PAYERS)
+        .items(r->payers.items, 1)
+        .tooltip(CTOOLTIPISPLAKJACI)
+        .onChange([r] { IZVESTAJGETDATA(*r, {.payerId = r->payers.idAt(ui::Ctl(WINDOW, PAYERS).value())}); });
+    const auto button = [&](const char* name, const std::string& caption, const std::string& tooltip,
+                            std::function<void(const Report&)> action) {
+        ui::addButton(WINDOW, name).text(caption).tooltip(tooltip).onClick([r, action] { action(*r); });
+    };
+    button("btnPlateniVoNeplateni", CCAPTIONPLATENINEPLATENI, CTOOLTIPPLATENINEPLATENI, PLATENIVONEPLATENI);
+    button("btnSelektiraniVoNovi", CCAPTIONNOVISTAVKI, CTOOLTIPNOVISTAVKI, PLATENIVONOVI);
+    button("btnPlateniVoNalozi", CCAPTIONNOVINALOZI, CTOOLTIPNOVINALOZI, IZVESTAJNALOZICHANGE);
+}
+
+void layoutTop() {
+    ui::Ctl(WINDOW, "lblIzvestajIsplakjaci").at(10, 15, 60, 20);
+    ui::Ctl(WINDOW, PAYERS).at(70, 10, 280, 24);
+    ui::Ctl(WINDOW, "btnPlateniVoNeplateni").at(363, 20, 170, 50);
+    ui::Ctl(WINDOW, "btnSelektiraniVoNovi").at(540, 20, 170, 50);
+    ui::Ctl(WINDOW, "btnPlateniVoNalozi").at(717, 20, 180, 50);
+}
+
+}  // namespace
+
+void IZVESTAJ() {
+    using namespace vocab;
+    if (ui::windowExists(WINDOW)) return;
+    {
+        ui::WaitWindow wait(CPORSEPREZEMAATPODATOCITEODBAZA);
+        for (const std::string& statement : itemTablesCreate()) shell::MISCSQL1(shell::app().DB, statement);
+        shell::MISCSQL1(shell::app().DB, treasury::naloziCreate());
+    }
+    auto payers = registers::lookup(PAYERROWS, CPORPRAZNAISPLAKJACI, "", true);
+    if (!payers) return;
+    auto r = std::make_shared<Report>();
+    r->payers = std::move(*payers);
+    r->MISPLAKJACIID = r->payers.idAt(1);
+    r->list = defineItemSelectionWindow({
+        .window = WINDOW,
+        .grid = GRID,
+        .title = CTITIZVESTAJ,
+        .widths = layouts::AWIDTHSIZVESTAJ,
+        .controls = [r](const auto&) { addControls(r); },
+        .filter = [r] { IZVESTAJFILTER(r); },
+        .layoutMore = [](const listkit::ListState&) { layoutTop(); },
+    });
+    ui::Win(WINDOW).onStart([r] { IZVESTAJGETDATA(*r, {.payerId = r->MISPLAKJACIID}); }).center().activate();
+}
+
+}  // namespace payments
