@@ -24,4 +24,11 @@ void _GRID2PDF(const std::string& grid, const std::string& window) {
     if (runReport(request, Target::Pdf)) desktop::open(*path);
 }
 
+void _GRIDPDF(const std::string& grid, const std::string& window) {
+    ReportRequest request;
+    request.grid = grid;
+    request.window = window;
+    runReport(request, Target::Pdf);
+}
+
 }  // namespace gridreport

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "gridreport/column_checks.h"
 #include "gridreport/first_page_preview.h"
 #include "gridreport/paper.h"
 #include "gridreport/settings_file.h"
@@ -160,6 +161,14 @@ void remeasure(Run& r) {
     REFRESHPDFGRID(r);
 }
 
+// PDFSPREADCHANGED: while the spread is on the widths are the spread's, not typed.
+void PDFSPREADCHANGED(Run& r) {
+    const bool spread = r.ctl("spread").value() == 1;
+    r.ctl("columns").columnEditor(2, {.kind = spread ? ui::CellEditor::Kind::None : ui::CellEditor::Kind::Masked,
+                                      .mask = "9999.99"});
+    remeasure(r);
+}
+
 // ---- merged header rows --------------------------------------------------
 
 // A restored list is told about once, however many of its rows are refused.
@@ -206,32 +215,40 @@ bool mergeCellCheck(int column, const std::string& value) {
 
 // ---- the column list -----------------------------------------------------
 
+// A width as typed: a number of at most four digits and two decimals.
+std::optional<double> typedWidth(const std::string& value) {
+    const std::string t(utf8::trimBlanks(value));
+    char* end = nullptr;
+    const double width = std::strtod(t.c_str(), &end);
+    if (t.empty() || *end != '\0' || !(width >= 0 && width <= 9999.99)) return std::nullopt;
+    return width;
+}
+
+SelectedColumn columnOf(const Run& r, int line) {
+    if (line < 1 || line > static_cast<int>(r.s.COLUMNARR.size())) return std::nullopt;
+    return static_cast<std::size_t>(line - 1);
+}
+
 // PDFCOLUMNSIZEVERIFY and PDFCOLUMNSELECTED for an edit of line `line`.
 bool columnCellCheck(Run& r, int line, int column, const std::string& value) {
-    if (line < 1 || line > static_cast<int>(r.s.COLUMNARR.size())) return false;
-    Column& c = r.s.COLUMNARR[static_cast<std::size_t>(line - 1)];
     if (column == 2) {
-        if (r.ctl("spread").value() == 1) return false;
-        char* end = nullptr;
-        const double width = std::strtod(value.c_str(), &end);
-        const bool number = end != value.c_str() && *end == '\0' && width >= 0 && width <= 9999.99;
-        const std::size_t i = static_cast<std::size_t>(line - 1);
-        if (!number || (width < naturalWidth(r.s, i) && c.justify == 1)) {
+        const auto width = typedWidth(value);
+        if (!width || !PDFCOLUMNSIZEVERIFY(r.s, columnOf(r, line), *width)) {
             ui::msgWarning(invalidEntry);
             return false;
         }
-        c.width = width;
         return true;
     }
-    if (column == 3) {
-        if (value != r.s.msg(59) && value != r.s.msg(60)) {
-            ui::msgWarning(invalidEntry);
-            return false;
-        }
-        c.include = value == r.s.msg(59) ? 1 : 2;
-        return true;
-    }
-    return false;  // the caption
+    return column == 3 && PDFCOLUMNSELECTED(r.s, columnOf(r, line), value == r.s.msg(59) ? 1 : 2);
+}
+
+// An accepted cell shows its value as the list shows it: a width with two
+// decimals, the include flag as Yes or No.
+void columnCellEdited(const Run& r, int line, int column) {
+    const SelectedColumn c = columnOf(r, line);
+    if (!c) return;
+    const Column& entry = r.s.COLUMNARR[*c];
+    r.ctl("columns").cell(line, column, column == 2 ? mm2(entry.width) : r.s.msg(entry.included() ? 59 : 60));
 }
 
 // ---- saved settings ------------------------------------------------------
@@ -438,9 +455,13 @@ void defineWindow(const RunPtr& run) {
         .widths({130, 60, 60})
         .justify({0, 1, 0})
         .allowEdit(true)
+        .columnEditor(1, {.kind = ui::CellEditor::Kind::None})
+        .columnEditor(2, {.kind = ui::CellEditor::Kind::Masked, .mask = "9999.99"})
+        .columnEditor(3, {.kind = ui::CellEditor::Kind::Choice, .items = {s.msg(59), s.msg(60)}})
         .onCellCheck([run](int line, int column, const std::string& value) {
             return columnCellCheck(*run, line, column, value);
         })
+        .onCellEdit([run](int line, int column) { columnCellEdited(*run, line, column); })
         .onLostFocus([run] { REFRESHPDFGRID(*run); });
 
     const auto preview = [run] { PDFGRIDPREVIEW(*run); };
@@ -480,7 +501,7 @@ void defineWindow(const RunPtr& run) {
         .onPage("tab1", 2)
         .at(110, 305, 100, 22)
         .text(s.msg(55))
-        .onChange([run] { remeasure(*run); });
+        .onChange([run] { PDFSPREADCHANGED(*run); });
 
     const auto paperChanged = [run] { PDFPAPERSIZECHANGED(*run); };
     const auto pageChanged = [run] { PDFPAGESIZECHANGED(*run); };
@@ -523,6 +544,8 @@ void defineWindow(const RunPtr& run) {
         .headers({s.msg(62), s.msg(63), s.msg(64)})
         .widths({40, 40, 100})
         .allowEdit(true)
+        .columnEditor(1, {.kind = ui::CellEditor::Kind::Masked, .mask = "999"})
+        .columnEditor(2, {.kind = ui::CellEditor::Kind::Masked, .mask = "999"})
         .onCellCheck([](int, int column, const std::string& value) { return mergeCellCheck(column, value); })
         .onLostFocus([run] { PDFMERGEHEADERSCHANGED(*run); });
     ui::addButton(r.window, "add").onPage("tab1", 4).at(260, 30, 20, 20).text("+").font("Arial", 16, true).onClick([run] {

@@ -38,4 +38,8 @@ void PREFRLANJE();
 namespace gridreport {
 void _GRIDPRINT(const std::string& grid, const std::string& window);
 void _GRID2PDF(const std::string& grid, const std::string& window);
+// The report of the grid in its default PDF file, WINDOWNAME_GRIDNAME.pdf.
+void _GRIDPDF(const std::string& grid, const std::string& window);
+// Registers the grid methods "PDF" and "Print"; once, at program start.
+void _INITPDFGRID();
 }  // namespace gridreport

@@ -56,6 +56,7 @@ int MAIN() {
     MISCSQL1(a.DB, "PRAGMA foreign_keys = ON;");
     ui::setEnterMovesFocus(true);
     PARAMETRITREZORGETDATA();
+    gridreport::_INITPDFGRID();
 
     defineMainWindow();
     ui::Win("frmMain").maximize().activate();

@@ -182,3 +182,22 @@ TEST_F(GridPdf, CancelInTheSettingsWindowOpensNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// The grid methods, as code outside the list window would ask for them.
+TEST_F(GridPdf, GridMethodsPdfAndPrint) {
+    listWindow({{"1", "Петров"}});
+    ui::addButton("frmLista", "btnNe");
+    gridreport::_INITPDFGRID();
+    EXPECT_FALSE(ui::invokeMethod("frmLista", "btnNe", "PDF")) << "not a grid: left to the control";
+    EXPECT_FALSE(ui::invokeMethod("frmLista", "grdLista", "Export")) << "no such method";
+    EXPECT_TRUE(seam.shown.empty());
+    EXPECT_TRUE(ui::invokeMethod("frmLista", "grdLista", "pdf"));
+    EXPECT_EQ(seam.shown, std::vector<std::string>{"wait|Please wait while exporting to PDF"});
+    EXPECT_EQ(testing_support::pdfInfo(folder.file("frmLista_grdLista.pdf")).pages, 1);
+    EXPECT_TRUE(ui::invokeMethod("frmLista", "grdLista", "PRINT"));
+    EXPECT_EQ(seam.shown.back(), "preview|1");
+}
+
+}  // namespace

@@ -88,6 +88,7 @@ public:
     virtual std::vector<int> justify() const = 0;
     virtual void setMultiSelect(bool on) = 0;
     virtual void setAllowEdit(bool on) = 0;
+    virtual void setColumnEditor(int column, CellEditor editor) = 0;
     virtual void setRows(TextTable rows) = 0;
     virtual const TextTable& rows() const = 0;
     virtual void addRow(const std::vector<std::string>& cells) = 0;

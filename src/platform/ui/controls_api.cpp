@@ -39,6 +39,10 @@ Ctl add(std::string window, std::string name,
 }  // namespace
 
 bool Ctl::exists() const { return detail::findControl(window_, name_) != nullptr; }
+bool Ctl::isGrid() const {
+    const detail::Control* c = detail::findControl(window_, name_);
+    return c && c->kind() == detail::Kind::Grid;
+}
 
 const Ctl& Ctl::at(int col, int row, int width, int height) const {
     get(*this).widget()->setGeometry(col, row, width, height);
@@ -208,6 +212,10 @@ const Ctl& Ctl::multiSelect(bool on) const {
 }
 const Ctl& Ctl::allowEdit(bool on) const {
     as<detail::GridLike>(*this, "allowedit").setAllowEdit(on);
+    return *this;
+}
+const Ctl& Ctl::columnEditor(int column, CellEditor editor) const {
+    as<detail::GridLike>(*this, "columneditor").setColumnEditor(column, std::move(editor));
     return *this;
 }
 const Ctl& Ctl::rows(TextTable table) const {

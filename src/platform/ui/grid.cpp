@@ -1,9 +1,15 @@
 // The grid: a table view over a model that reads its cells from a TextTable,
 // so a list of 100,000 rows holds its text once and creates no widget per cell.
 #include <QAbstractTableModel>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
 #include <algorithm>
 
 #include "platform/ui/controls.h"
@@ -21,7 +27,13 @@ public:
     std::vector<std::string> headers;
     std::vector<int> justify;
     bool editable = false;
+    std::vector<CellEditor> editors;  // by column; missing: text
     std::function<void(int, int, std::string)> edited;
+
+    const CellEditor& editor(int column) const {
+        static const CellEditor text;
+        return column >= 0 && column < static_cast<int>(editors.size()) ? editors[static_cast<std::size_t>(column)] : text;
+    }
 
     int rowCount(const QModelIndex& parent) const override {
         return parent.isValid() ? 0 : static_cast<int>(table.rows());
@@ -46,7 +58,7 @@ public:
     }
     Qt::ItemFlags flags(const QModelIndex& i) const override {
         Qt::ItemFlags f = QAbstractTableModel::flags(i);
-        return editable ? f | Qt::ItemIsEditable : f;
+        return editable && editor(i.column()).kind != CellEditor::Kind::None ? f | Qt::ItemIsEditable : f;
     }
     bool setData(const QModelIndex& i, const QVariant& v, int role) override {
         if (role != Qt::EditRole) return false;
@@ -79,6 +91,103 @@ public:
     }
 };
 
+// A number mask such as "9999.99" as the pattern of what may be typed.
+QRegularExpression maskPattern(const std::string& mask) {
+    const auto point = mask.find('.');
+    const auto digits = [&](std::size_t from, std::size_t to) {
+        return std::count(mask.begin() + static_cast<std::ptrdiff_t>(from), mask.begin() + static_cast<std::ptrdiff_t>(to), '9');
+    };
+    QString pattern = QString("\\s*\\d{0,%1}").arg(digits(0, point == std::string::npos ? mask.size() : point));
+    if (point != std::string::npos) pattern += QString("(\\.\\d{0,%1})?").arg(digits(point, mask.size()));
+    return QRegularExpression(pattern + "\\s*");
+}
+
+// The in-place editors of a grid's columns. The edited value is checked when
+// the user commits it (Enter, Tab, a choice, leaving the editor); a refused
+// value leaves the editor open with the check's message, until a value passes
+// or the user abandons the edit (Escape).
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using Commit = std::function<bool(int line, int column, std::string value)>;
+    CellDelegate(QObject* parent, const GridModel& model, Commit commit)
+        : QStyledItemDelegate(parent), model_(model), commit_(std::move(commit)) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const CellEditor& e = model_.editor(index.column());
+        editing_ = index;
+        switch (e.kind) {
+            case CellEditor::Kind::None: return nullptr;
+            case CellEditor::Kind::Choice: {
+                auto* combo = new QComboBox(parent);
+                for (const std::string& item : e.items) combo->addItem(q(item));
+                QObject::connect(combo, &QComboBox::activated, combo, [this, combo] {
+                    const_cast<CellDelegate*>(this)->finish(combo);
+                });
+                return combo;
+            }
+            case CellEditor::Kind::Masked: {
+                auto* edit = new QLineEdit(parent);
+                edit->setValidator(new QRegularExpressionValidator(maskPattern(e.mask), edit));
+                edit->setAlignment(Qt::AlignRight);
+                return edit;
+            }
+            case CellEditor::Kind::Text: break;
+        }
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        const QString text = index.data(Qt::EditRole).toString();
+        if (auto* combo = qobject_cast<QComboBox*>(editor))
+            combo->setCurrentIndex(combo->findText(text));
+        else if (auto* edit = qobject_cast<QLineEdit*>(editor))
+            edit->setText(model_.editor(index.column()).kind == CellEditor::Kind::Masked ? text.trimmed() : text);
+        else
+            QStyledItemDelegate::setEditorData(editor, index);
+    }
+    // The value is stored by finish, once its check has passed.
+    void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* editor = qobject_cast<QWidget*>(object);
+        if (editor && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+                finish(editor);
+                return true;
+            }
+        } else if (editor && event->type() == QEvent::FocusOut) {
+            // The check's own message box, and the combo's list, take the focus for a while.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (checking_ || reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) return true;
+            finish(editor);
+            return true;
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    void finish(QWidget* editor) {
+        if (checking_ || !editing_.isValid()) return;
+        QString value;
+        if (auto* combo = qobject_cast<QComboBox*>(editor)) value = combo->currentText();
+        else if (auto* edit = qobject_cast<QLineEdit*>(editor)) value = edit->text();
+        checking_ = true;
+        const bool accepted = commit_(editing_.row() + 1, editing_.column() + 1, value.toStdString());
+        checking_ = false;
+        if (accepted) {
+            emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+        } else {
+            QTimer::singleShot(0, editor, [editor] { editor->setFocus(); });
+        }
+    }
+
+    const GridModel& model_;
+    Commit commit_;
+    mutable QPersistentModelIndex editing_;
+    bool checking_ = false;
+};
+
 class GridControl : public Control, public GridLike {
 public:
     GridControl(Window& w, std::string n, QTableView* v) : Control(w, std::move(n), Kind::Grid, v), view_(v) {
@@ -90,6 +199,9 @@ public:
         view_->verticalHeader()->setDefaultSectionSize(20);
         view_->setWordWrap(false);
         model_.edited = [this](int line, int column, std::string value) { userEditCell(line, column, value); };
+        view_->setItemDelegate(new CellDelegate(view_, model_, [this](int line, int column, std::string value) {
+            return edit(line, column, value);
+        }));
         QObject::connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, [this] {
             if (!quiet_) fireChange();
         });
@@ -175,6 +287,11 @@ public:
         view_->setEditTriggers(on ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                                   : QAbstractItemView::NoEditTriggers);
     }
+    void setColumnEditor(int column, CellEditor editor) override {
+        if (column < 1) return;
+        if (model_.editors.size() < static_cast<std::size_t>(column)) model_.editors.resize(static_cast<std::size_t>(column));
+        model_.editors[static_cast<std::size_t>(column - 1)] = std::move(editor);
+    }
     void setRows(TextTable rows) override {
         quiet_ = true;
         if (rows.columns() != model_.headers.size()) {
@@ -238,15 +355,22 @@ public:
     }
     void userEditCell(int line, int column, std::string_view value) override {
         if (!model_.editable) throw Refused("the grid allows no editing");
+        edit(line, column, value);
+    }
+    // A user's edit: checked, then stored; false when refused. A column without
+    // an editor keeps its cells.
+    bool edit(int line, int column, std::string_view value) {
+        if (model_.editor(column - 1).kind == CellEditor::Kind::None) return false;
         if (on.cellCheck) {
             auto check = on.cellCheck;
-            if (!check(line, column, std::string(value))) return;
+            if (!check(line, column, std::string(value))) return false;
         }
         setCell(line, column, value);
         if (on.cellEdit) {
             auto copy = on.cellEdit;
             copy(line, column);
         }
+        return true;
     }
 
 private:

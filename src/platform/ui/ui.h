@@ -47,6 +47,17 @@ struct Shape {
     Align align = Align::Left;
 };
 
+// How a grid column's cells are edited in place (where the grid allows
+// editing): not at all, as text, through a number mask such as "9999.99"
+// (digits before and after the point), or by choosing one of the items, the
+// cell holding the item's text.
+struct CellEditor {
+    enum class Kind { None, Text, Masked, Choice };
+    Kind kind = Kind::Text;
+    std::string mask;
+    std::vector<std::string> items;
+};
+
 struct WindowSpec {
     std::string name;
     WindowKind kind = WindowKind::Child;
@@ -124,6 +135,7 @@ public:
     const std::string& window() const { return window_; }
     const std::string& name() const { return name_; }
     bool exists() const;
+    bool isGrid() const;
 
     // Geometry in pixels of the window's client area; for controls on a tab page
     // relative to the page.
@@ -188,6 +200,8 @@ public:
     std::vector<int> justify() const;
     const Ctl& multiSelect(bool on) const;
     const Ctl& allowEdit(bool on) const;
+    // Column 1-based; a column without an editor of its own is edited as text.
+    const Ctl& columnEditor(int column, CellEditor editor) const;
     const Ctl& rows(TextTable table) const;
     const TextTable& rows() const;
     const Ctl& addRow(const std::vector<std::string>& cells) const;
@@ -209,7 +223,8 @@ public:
     const Ctl& onEnter(Action a) const;
     const Ctl& onHeadClick(std::function<void(int column)> a) const;
     const Ctl& onCellEdit(std::function<void(int line, int column)> a) const;
-    // Runs before a user's cell edit is stored; false refuses it: the cell keeps its value.
+    // Runs before a user's cell edit is stored; false refuses it: the cell keeps
+    // its value and, on the screen, the editor stays open for another value.
     const Ctl& onCellCheck(std::function<bool(int line, int column, const std::string& value)> a) const;
 
 private:
@@ -231,6 +246,17 @@ Ctl addGrid(std::string window, std::string name);
 Ctl addTab(std::string window, std::string name, std::vector<std::string> pages);
 Ctl addImage(std::string window, std::string name);
 Ctl addCanvas(std::string window, std::string name);  // takes no input
+
+// ---- control methods -----------------------------------------------------
+
+// A named method that any code may invoke on a control: the handler registered
+// for the name (compared without regard to case) carries it out and answers
+// whether it did; a call it leaves alone goes on to the control's own handling.
+using MethodHandler =
+    std::function<bool(const std::string& window, const std::string& control, const std::string& method)>;
+void registerMethod(std::string_view method, MethodHandler handler);
+// True when a registered handler carried the method out.
+bool invokeMethod(const std::string& window, const std::string& control, std::string_view method);
 
 // ---- message boxes, dialogs, waiting -------------------------------------
 

@@ -1,0 +1,1 @@
+bash "$KASAVEL_SCENARIO_DIR/users_print_settings.setup.sh"
