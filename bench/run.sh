@@ -6,3 +6,4 @@ bash "$(dirname "$0")/startup.sh" "$build/kasavel-drive"
 if [ -x "$build/bench/kasavel-bench" ]; then "$build/bench/kasavel-bench"; fi
 if [ -x "$build/bench/kasavel-transfer-bench" ]; then "$build/bench/kasavel-transfer-bench"; fi
 if [ -x "$build/bench/kasavel-gridreport-bench" ]; then "$build/bench/kasavel-gridreport-bench"; fi
+if [ -x "$build/bench/kasavel-orders-bench" ]; then "$build/bench/kasavel-orders-bench"; fi

@@ -1,0 +1,133 @@
+// kasavel-orders-bench: the order list of one payer holding 100,000 orders
+// (open, sort, search), each figure beside the toolkit's baseline measured in
+// the same run.
+#include <sqlite3.h>
+#include <unistd.h>
+#include <QApplication>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "listkit/search.h"
+#include "platform/ui/registry.h"
+#include "platform/ui/ui.h"
+#include "shell/app_state.h"
+#include "shell/entries.h"
+#include "shell/layouts.h"
+#include "shell/sql1.h"
+#include "support/recording_interaction.h"
+#include "treasury/nalozi_table.h"
+
+namespace {
+
+constexpr int orderCount = 100000, runs = 5;
+constexpr int nameColumn = 13;  // the recipient's name
+
+double best(const std::function<void()>& step, const std::function<void()>& prepare = {}) {
+    double fastest = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        if (prepare) prepare();
+        const auto start = std::chrono::steady_clock::now();
+        step();
+        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+        fastest = std::min(fastest, took.count());
+    }
+    return fastest;
+}
+
+void report(const char* what, double ms, const char* baseline, double baseMs) {
+    std::printf("  %-34s %9.1f ms   %-30s %9.1f ms   %5.2fx\n", what, ms, baseline, baseMs, ms / baseMs);
+}
+
+// One payer with its account and account code, and its orders of form 60.
+void createOrders(sqlite3* db) {
+    shell::MISCSQL1(db,
+                    "CREATE TABLE Isplakjaci (ID INTEGER PRIMARY KEY, Naziv TEXT, Sediste TEXT, VidNaTrezor TEXT);"
+                    "INSERT INTO Isplakjaci VALUES (1, 'ООУ Браќа Миладиновци', 'Струга', 'TRZ');"
+                    "CREATE TABLE IsplakjaciZiroSmetki (ID INTEGER PRIMARY KEY, IsplakjaciID INTEGER, ZiroSmetka TEXT);"
+                    "INSERT INTO IsplakjaciZiroSmetki VALUES (1, 1, '788014101263814');"
+                    "CREATE TABLE Konta (ID INTEGER PRIMARY KEY, Sifra TEXT, Opis TEXT, Status INTEGER);"
+                    "INSERT INTO Konta VALUES (1, '424110', 'Патни трошоци', 1);");
+    shell::MISCSQL1(db, treasury::naloziCreate());
+    shell::MISCSQL1(
+        db, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(orderCount) +
+                ") INSERT INTO Nalozi SELECT i, CASE i % 3 WHEN 0 THEN '20261201' ELSE '' END, "
+                "printf('202612%02d', i % 28 + 1), '100000000063095', '788014101263814', '424110', '11', "
+                "'Патни трошоци за месец ' || (i % 12 + 1), '101', printf('%19.2f', (i * 7919 % 10000000) / 100.0), "
+                "printf('5000000%08d', i % 997), (CASE i % 5 WHEN 0 THEN 'Ана Анова' WHEN 1 THEN 'Петар Петровски' "
+                "WHEN 2 THEN 'Снежана Николова' WHEN 3 THEN 'Ѓорѓи Јовановиќ' ELSE 'Љубица Трајковска' END) || ' ' || "
+                "(i % 1000) || ' Скопје', '', '', '', 'ПБ-' || i, '60', '2', '4030990123456', 1, 1, 1, i % 50 + 1, "
+                "i % 90 + 1, 0 FROM n;");
+}
+
+// The baseline of the load: the sqlite3 C API into vectors of strings.
+std::vector<std::vector<std::string>> readPlain(sqlite3* db, const std::string& sql) {
+    std::vector<std::vector<std::string>> rows;
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
+    const int columns = sqlite3_column_count(stmt);
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        auto& row = rows.emplace_back();
+        for (int c = 0; c < columns; ++c) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+            row.emplace_back(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, c)));
+        }
+    }
+    sqlite3_finalize(stmt);
+    return rows;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    testing_support::RecordingInteraction silent;
+    const auto folder = std::filesystem::temp_directory_path() / ("kasavel-orders-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    sqlite3* db = nullptr;
+    sqlite3_open((folder / "Kasavel.db").c_str(), &db);
+    shell::app().DB = db;
+    createOrders(db);
+
+    std::printf("order list of one payer, %d orders of form 60, best of %d runs\n", orderCount, runs);
+    const auto close = [] {
+        if (ui::windowExists("frmNalozi")) ui::Win("frmNalozi").release();
+    };
+    const double open = best([] { treasury::NALOZI("60"); }, close);
+    const std::string query = layouts::STRNALOZI + " WHERE Obrazec = '60' AND t.IsplakjaciID = 1";
+    const double plain = best([&] { readPlain(db, query); });
+    report("open: window with its list", open, "sqlite3 into vector<string>", plain);
+
+    const ui::Ctl grid("frmNalozi", "grdNalozi");
+    std::vector<std::string> keys;
+    for (std::size_t r = 0; r < grid.rows().rows(); ++r) keys.push_back(grid.rows().at(r, nameColumn - 1));
+    std::vector<std::string> sorted;
+    const double stable = best([&] { std::stable_sort(sorted.begin(), sorted.end()); }, [&] { sorted = keys; });
+    const auto headClick = ui::detail::control("frmNalozi", "grdNalozi").on.headClick;
+    const double click = best([&] { headClick(nameColumn); });
+    report("sort: header click, grid refilled", click, "std::stable_sort of the keys", stable);
+
+    // The worst case: no cell begins with the text, only the last row contains it.
+    ui::TextTable probe = grid.rows();
+    probe.setCell(probe.rows() - 1, nameColumn - 1, "Ана Зxq");
+    int found = 0;
+    const double search = best([&] { found = listkit::findLine(probe, nameColumn, "зxq"); });
+    std::size_t hits = 0;
+    const double scan = best([&] {
+        for (std::size_t r = 0; r < probe.rows(); ++r) hits += probe.cell(r, nameColumn - 1).find("Зxq") != std::string::npos;
+    });
+    std::printf("  (found line %d, %zu plain hits)\n", found, hits / runs);
+    report("search: both passes, whole list", search, "one plain find per cell", scan);
+
+    close();
+    ui::releaseAllWindows();
+    sqlite3_close(db);
+    std::filesystem::remove_all(folder);
+    return 0;
+}
