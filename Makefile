@@ -1,6 +1,8 @@
 # The two commands of the README; both install what is missing first.
 BUILD := build
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# A test that hangs fails after this many seconds instead of holding up the run.
+TEST_TIMEOUT := 600
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer, in
 # a build folder of their own; any report of either ends the test with a failure.
 SANITIZE_BUILD := build-sanitize
@@ -25,12 +27,12 @@ run: build
 	@cd data && ../$(BUILD)/kasavel
 
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j 8
+	@cd $(BUILD) && ctest --output-on-failure -j 8 --timeout $(TEST_TIMEOUT)
 
 test-sanitize: deps
 	@cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_FLAGS) -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" > /dev/null
 	@$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD)
-	@cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j 8
+	@cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j 8 --timeout $(TEST_TIMEOUT)
 
 bench: build
 	@bash bench/run.sh $(BUILD)

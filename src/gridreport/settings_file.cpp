@@ -60,12 +60,11 @@ std::string key(int n) { return "gridprintdata" + std::to_string(n); }
 }  // namespace
 
 std::string XCHAR(double number) {
-    char buffer[64];
-    if (number == std::trunc(number) && std::fabs(number) < 1e15)
-        std::snprintf(buffer, sizeof buffer, "%.0f", number);
-    else
-        std::snprintf(buffer, sizeof buffer, "%.2f", number);
-    return buffer;
+    const char* format = number == std::trunc(number) && std::fabs(number) < 1e15 ? "%.0f" : "%.2f";
+    // Every digit of the number: the largest doubles have 309 of them.
+    std::string text(static_cast<std::size_t>(std::snprintf(nullptr, 0, format, number)), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, number);
+    return text;
 }
 
 std::string ATOC(const std::vector<Value>& list) {

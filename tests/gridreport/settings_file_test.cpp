@@ -27,6 +27,9 @@ TEST(GridReportCodec, WorkedExamples) {
     EXPECT_EQ(XCHAR(20), "20");
     EXPECT_EQ(XCHAR(215.9), "215.90");
     EXPECT_EQ(XCHAR(-3.5), "-3.50");
+    // The largest numbers keep all their 309 digits, so they read back as written.
+    EXPECT_EQ(XCHAR(1e308).size(), 312u);
+    EXPECT_EQ(std::strtod(XCHAR(-1e308).c_str(), nullptr), -1e308);
 }
 
 TEST(GridReportCodec, DecodesWhatItEncodes) {
