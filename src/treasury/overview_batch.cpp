@@ -1,0 +1,93 @@
+#include "treasury/overview_batch.h"
+
+#include <unordered_map>
+
+#include "platform/text/utf8.h"
+#include "shell/layouts.h"
+#include "shell/sql1.h"
+#include "shell/transliteration.h"
+#include "shell/udfs.h"
+#include "shell/vocabulary.h"
+#include "treasury/amounts.h"
+#include "treasury/order_list_row.h"
+
+namespace treasury {
+
+namespace {
+
+bool sameRow(const ui::TextTable& a, std::size_t rowA, const ui::TextTable& b, std::size_t rowB) {
+    for (int c = 1; c <= order::COLUMNS; ++c)
+        if (orderValue(a, rowA, c) != orderValue(b, rowB, c)) return false;
+    return true;
+}
+
+}  // namespace
+
+std::string storedOrdersQuery(const std::vector<std::string>& ids) {
+    std::string list;
+    for (const std::string& id : ids) list += (list.empty() ? "" : ", ") + shell::C2SQL(id);
+    return layouts::STRNALOZI + " WHERE t.ID IN (" + list + ")";
+}
+
+TreasuryOrderRow overviewRow(const ui::TextTable& stored, std::size_t row, int sequence,
+                             const std::string& payerTaxNumber) {
+    const auto latin = [&](int column, std::size_t width) {
+        return utf8::fitBytes(shell::KONVLAT(orderValue(stored, row, column)), width);
+    };
+    TreasuryOrderRow r;
+    r.sequence = shell::DODAJ0(std::to_string(sequence), 6);
+    r.debitAccount = latin(order::DEBITACCOUNT, 15);
+    r.debitSubAccount = latin(order::DEBITSUBACCOUNT, 15);
+    r.expenditureKonto = latin(order::EXPENDITUREKONTO, 6);
+    r.debitProgramme = latin(order::DEBITPROGRAMME, 2);
+    r.purpose = latin(order::PURPOSE, 70);
+    r.amount = parseCents(orderValue(stored, row, order::AMOUNT)).value_or(maxFileCents + 1);
+    r.recipientAccount = latin(order::RECIPIENTACCOUNT, 18);
+    r.recipientName = latin(order::RECIPIENTNAME, 70);
+    r.recipientSubAccount = latin(order::RECIPIENTSUBACCOUNT, 15);
+    r.revenueKonto = latin(order::REVENUEKONTO, 6);
+    r.recipientProgramme = latin(order::RECIPIENTPROGRAMME, 2);
+    r.reference = latin(order::REFERENCE, 24);
+    r.form = latin(order::FORM, 2);
+    r.method = latin(order::METHOD, 1);
+    // A cash payment names the person paid: the reference holds the recipient's EMBG.
+    r.taxNumber = r.form == "80" || r.form == "94" ? utf8::fitBytes(r.reference, 13) : utf8::fitBytes(payerTaxNumber, 13);
+    r.closing = utf8::fitBytes(orderValue(stored, row, order::DUE), 8);
+    return r;
+}
+
+OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextTable& stored,
+                            const registers::CurrentPayer& payer, const std::string& submissionDate,
+                            const std::string& processingDate) {
+    OverviewBatch batch;
+    const ui::TextTable storedShown = shownOrderRows(stored);
+    std::unordered_map<std::string_view, std::size_t> byId;
+    for (std::size_t r = 0; r < storedShown.rows(); ++r) byId.emplace(orderValue(storedShown, r, order::ID), r);
+
+    TreasuryFileInput& input = batch.input;
+    for (std::size_t r = 0; r < shownSelection.rows(); ++r) {
+        const auto found = byId.find(orderValue(shownSelection, r, order::ID));
+        if (found == byId.end()) return {vocab::CPORNALOGNEPOSTOI + orderLabel(shownSelection, r), {}, {}};
+        if (!sameRow(shownSelection, r, storedShown, found->second))
+            return {vocab::CPORNALOGIZMENET + orderLabel(shownSelection, r), {}, {}};
+        input.AGFAJL.push_back(overviewRow(stored, found->second, static_cast<int>(r) + 1, payer.MDANOCENBROJ));
+        batch.ids.emplace_back(found->first);
+    }
+    input.DDATANAPODNESUVANJE = submissionDate;
+    input.DDATANAOBRABOTKA = processingDate;
+    input.LODBITOCI = true;
+    if (!input.AGFAJL.empty()) input.CSMETKAZADOLZUVA = input.AGFAJL.back().debitAccount;
+    input.payer = payer;
+    return batch;
+}
+
+std::vector<std::string> submissionUpdates(const std::vector<std::string>& ids, const std::string& submissionDate) {
+    std::vector<std::string> updates;
+    updates.reserve(ids.size());
+    for (const std::string& id : ids)
+        updates.push_back("UPDATE Nalozi SET DatumNaPodnesuvanje = " + shell::C2SQL(submissionDate) +
+                          " WHERE ID = " + shell::C2SQL(id));
+    return updates;
+}
+
+}  // namespace treasury

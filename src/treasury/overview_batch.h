@@ -1,0 +1,42 @@
+#pragma once
+// The treasury orders overview's batch: the selected orders, read again from
+// the table by their IDs, as treasury order rows for the file writer, and the
+// statements that set them submitted once the file is written.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/text/text_table.h"
+#include "registers/current_payer.h"
+#include "treasury/order_row.h"
+
+namespace treasury {
+
+// The stored orders of the IDs, in the base query's form.
+std::string storedOrdersQuery(const std::vector<std::string>& ids);
+
+// The treasury order row of one stored order (a row of the base query as
+// stored): its texts trimmed, in Latin letters and fitted to their widths;
+// forms 80 and 94 carry the first 13 bytes of their payment reference as tax
+// number, every other form the payer's tax number.
+TreasuryOrderRow overviewRow(const ui::TextTable& stored, std::size_t row, int sequence,
+                             const std::string& payerTaxNumber);
+
+struct OverviewBatch {
+    std::optional<std::string> refusal;  // the message that stops the action; then nothing else
+    TreasuryFileInput input;             // the batch for NAPRAVIFAJL(Mode::N, ...)
+    std::vector<std::string> ids;        // the orders of the rows, in file order
+};
+
+// The batch of the selected rows as shown (in grid order), built from the
+// stored orders. An order no longer stored, or stored otherwise than shown
+// (edited, submitted or moved since the list was loaded), refuses the batch
+// naming it.
+OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextTable& stored,
+                            const registers::CurrentPayer& payer, const std::string& submissionDate,
+                            const std::string& processingDate);
+
+// One UPDATE per order: its submission date set.
+std::vector<std::string> submissionUpdates(const std::vector<std::string>& ids, const std::string& submissionDate);
+
+}  // namespace treasury

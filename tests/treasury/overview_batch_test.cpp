@@ -1,0 +1,146 @@
+// The overview's batch from stored orders: the list rows as shown, the
+// treasury order file of a state-treasury and of a health-fund payer to the
+// byte, the orders changed since the list was loaded, and the submission.
+#include "treasury/overview_batch.h"
+
+#include <gtest/gtest.h>
+
+#include "orders_db_fixture.h"
+#include "shell/vocabulary.h"
+#include "treasury/order_file.h"
+#include "treasury/order_filters.h"
+#include "treasury/order_list_row.h"
+
+namespace {
+
+using treasury::order::AMOUNT;
+
+TEST(OrderListRow, AmountsWithTwoDecimalsRightAlignedInEleven) {
+    const std::pair<std::int64_t, const char*> cases[] = {
+        {123450, "    1234.50"}, {7, "       0.07"},         {0, "       0.00"},
+        {-250, "      -2.50"},   {9999999999, "99999999.99"}, {10000000000, "100000000.00"},
+    };
+    for (const auto& [cents, text] : cases) EXPECT_EQ(treasury::shownOrderAmount(cents), text);
+}
+
+class OverviewBatch : public orders_fixture::OrdersDb {
+protected:
+    // The overview's list of a payer as shown, and the selection of its lines.
+    ui::TextTable shown(const std::string& payerId) const {
+        return treasury::shownOrderRows(rows(treasury::overviewQuery(payerId, {})));
+    }
+    static ui::TextTable select(const ui::TextTable& list, const std::vector<int>& lines) {
+        ui::TextTable out(list.columns());
+        for (int line : lines) out.appendRow(list.row(line - 1));
+        return out;
+    }
+    treasury::OverviewBatch batchOf(const ui::TextTable& selection, const char* kind) const {
+        std::vector<std::string> ids;
+        for (std::size_t r = 0; r < selection.rows(); ++r) ids.push_back(selection.at(r, 0));
+        registers::CurrentPayer payer;
+        payer.MKRATENKAINSTITUCIJA = "ABC";
+        payer.MVIDNATREZOR = kind;
+        payer.MDANOCENBROJ = "4030990123456";
+        return treasury::overviewBatch(selection, rows(treasury::storedOrdersQuery(ids)), payer, "20261210",
+                                       "20261211");
+    }
+};
+
+TEST_F(OverviewBatch, TheListShowsDatesAndAmountsAsTheOrderListsDo) {
+    const ui::TextTable list = treasury::shownOrderRows(rows(treasury::reportQuery("1", {})));
+    ASSERT_EQ(list.rows(), 5u);
+    EXPECT_EQ(list.at(0, 2), "  .  .    ");
+    EXPECT_EQ(list.at(0, 3), "15.12.2026");
+    EXPECT_EQ(list.at(0, AMOUNT - 1), "    1234.50");
+    EXPECT_EQ(list.at(1, AMOUNT - 1), "       0.07");
+    EXPECT_EQ(list.at(4, 2), "01.12.2026");
+    EXPECT_EQ(treasury::orderLabel(list, 0), "1 (60) Книжарница Жар");
+}
+
+TEST_F(OverviewBatch, StateTreasuryFileFromStoredOrdersToTheByte) {
+    // Forms 80 and 60 first, in the grid's order: the 80 row's tax number is its reference.
+    const treasury::OverviewBatch batch = batchOf(select(shown("1"), {4, 1, 2, 3}), "TRZ");
+    ASSERT_EQ(batch.refusal, std::nullopt);
+    EXPECT_EQ(batch.ids, (std::vector<std::string>{"4", "1", "2", "3"}));
+    EXPECT_EQ(batch.input.CSMETKAZADOLZUVA, "100000000063095");  // the last row's
+    EXPECT_TRUE(batch.input.LODBITOCI);
+    EXPECT_EQ(batch.input.CFOLIO, "");
+    const std::string file = treasury::orderFile(batch.input, treasury::TreasuryKind::TRZ, treasury::Mode::N, '1');
+    const std::string expected =
+        "1ABCTRZ202612111000004+000000000263234,57\r\n"
+        "2000001100000000063095788014101263814425990" "11"
+        "Isplata vo gotovo za patni                                            000000+000000000012000,00"
+        "200000000111111   "
+        "Gorgi Kosevski                                                        "
+        "               " "      " "  " "0101990450011ABC        " "80" "2" "0101990450011" "20261213\r\n"
+        "2000002100000000063095788014101263814423110" "11"
+        "Kancelarija materijal - hartija                                       000000+000000000001234,50"
+        "300000000211222   "
+        "Knizarnica Zar                                                        "
+        "               " "      " "  " "F-2026/117              " "60" "2" "4030990123456" "20261215\r\n"
+        "2000003100000000063095788014101263814401190" "11"
+        "Danok                                                                 000000+000000000000000,07"
+        "100000000063095   "
+        "Trezorska smetka                                                      "
+        "840017011111111" "711111" "00" "Personalen danok        " "70" "2" "4030990123456" "20261211\r\n"
+        "2000004100000000063095788014101263814464990" "11"
+        "Prenos do fond                                                        000000+000000000250000,00"
+        "100000000063192   "
+        "Fond za zdravstvo                                                     "
+        "               " "      " "  " "                        " "76" "2" "4030990123456" "20261212\r\n";
+    EXPECT_EQ(file, expected);
+}
+
+TEST_F(OverviewBatch, HealthFundFileHasNoDueDateAndForm94TakesItsReference) {
+    const treasury::OverviewBatch batch = batchOf(shown("2"), "FZM");
+    ASSERT_EQ(batch.refusal, std::nullopt);
+    const std::string file = treasury::orderFile(batch.input, treasury::TreasuryKind::FZM, treasury::Mode::N, '1');
+    EXPECT_EQ(file.substr(0, 43), "1ABCFZM202612111000004+000000000000360,00\r\n");
+    ASSERT_EQ(file.size(), 43u + 4 * (291 + 2));
+    const auto record = [&](int n) { return file.substr(43 + (n - 1) * 293, 291); };
+    EXPECT_EQ(record(1).substr(275, 16), "9024030990123456");
+    EXPECT_EQ(record(2).substr(275, 16), "9124030990123456");
+    EXPECT_EQ(record(3).substr(275, 16), "7624030990123456");
+    EXPECT_EQ(record(4).substr(158, 70), std::string("Spend Causevski") + std::string(55, ' '));
+    EXPECT_EQ(record(4).substr(275, 16), "9421212980450022");
+    EXPECT_EQ(record(1).substr(7, 15), "100000000063192");
+    EXPECT_EQ(batch.input.CSMETKAZADOLZUVA, "100000000063192");
+}
+
+TEST_F(OverviewBatch, AnOrderChangedOrDeletedSinceTheListLoadedRefusesTheBatchNamingIt) {
+    const ui::TextTable list = shown("1");
+    struct Case {
+        const char* what;
+        const char* change;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"deleted", "DELETE FROM Nalozi WHERE ID = 2", vocab::CPORNALOGNEPOSTOI + "2 (70) Трезорска сметка"},
+        {"amount edited", "UPDATE Nalozi SET Iznos = 0.08 WHERE ID = 2", vocab::CPORNALOGIZMENET + "2 (70) Трезорска сметка"},
+        {"submitted", "UPDATE Nalozi SET DatumNaPodnesuvanje = '20261209' WHERE ID = 3",
+         vocab::CPORNALOGIZMENET + "3 (76) Фонд за здравство"},
+        {"moved to another payer", "UPDATE Nalozi SET IsplakjaciID = 2 WHERE ID = 1",
+         vocab::CPORNALOGIZMENET + "1 (60) Книжарница Жар"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(shell::MISCSQL1(db, "BEGIN; " + std::string(c.change)));
+        const treasury::OverviewBatch batch = batchOf(select(list, {1, 2, 3}), "TRZ");
+        EXPECT_EQ(batch.refusal, c.message);
+        EXPECT_TRUE(batch.input.AGFAJL.empty());
+        EXPECT_TRUE(batch.ids.empty());
+        ASSERT_TRUE(shell::MISCSQL1(db, "ROLLBACK"));
+    }
+}
+
+TEST_F(OverviewBatch, TheSubmissionSetsTheDateOfTheOrdersSentOnly) {
+    const auto updates = treasury::submissionUpdates({"4", "1"}, "20261210");
+    EXPECT_EQ(updates, (std::vector<std::string>{"UPDATE Nalozi SET DatumNaPodnesuvanje = '20261210' WHERE ID = '4'",
+                                                 "UPDATE Nalozi SET DatumNaPodnesuvanje = '20261210' WHERE ID = '1'"}));
+    for (const auto& u : updates) ASSERT_TRUE(shell::MISCSQL1(db, u));
+    EXPECT_EQ(rows("SELECT group_concat(ID || ':' || DatumNaPodnesuvanje, ' ') FROM Nalozi WHERE IsplakjaciID = 1")
+                  .at(0, 0),
+              "1:20261210 2: 3: 4:20261210 5:20261201");
+}
+
+}  // namespace
