@@ -1,8 +1,7 @@
 #pragma once
-// The frame the payments overview and the payments report share: a list of
-// payment items whose selection an action takes, with its sortable grid, the
-// filter button, the count and gross-plus-VAT total of the selection, the
-// cancel button, the toolbar and the search strip (without insert or delete).
+// The frame the payments overview and the payments report share: the list
+// frame of listkit/selection_window.h over payment items, with the count and
+// gross-plus-VAT total of the selection.
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,8 +24,8 @@ struct ItemSelectionSpec {
     std::function<void(const listkit::ListState&)> layoutMore;
 };
 
-// Defines the window (1150 x 550, a sizable child of the main window) with
-// the shared controls; the caller sets its start handler and activates it.
+// Defines the window (listkit::defineSelectionWindow); the caller sets its
+// start handler and activates it.
 std::shared_ptr<listkit::ListState> defineItemSelectionWindow(const ItemSelectionSpec& spec);
 
 // Stored item rows into the grid as shown, with their load order, every sort

@@ -2,7 +2,6 @@
 #include "shell/entries.h"
 
 namespace treasury {
-void VPREGLEDTREZOR() {}
 void IZVESTAJTREZOR() {}
 }  // namespace treasury
 

@@ -1,0 +1,90 @@
+#include "treasury/order_selection.h"
+
+#include "platform/ui/ui.h"
+#include "registers/code_table_sql.h"
+#include "registers/isplakjaci_sql.h"
+#include "registers/primaci_sql.h"
+#include "shell/app_state.h"
+#include "shell/layouts.h"
+#include "shell/sql1.h"
+#include "shell/udfs.h"
+#include "shell/vocabulary.h"
+#include "treasury/amounts.h"
+#include "treasury/nalozi_table.h"
+#include "treasury/order_list_row.h"
+
+namespace treasury {
+
+const char* const ORDERPAYERROWS =
+    "select ID, ID, Naziv || ' ' || Sediste from Isplakjaci order by Naziv || ' ' || Sediste";
+const char* const RECIPIENTROWS =
+    "select ID, ID, Ime || ' ' || Prezime, Mesto from Primaci order by Ime || ' ' || Prezime ";
+
+std::string payerAccountRows(const std::string& payerId) {
+    return "SELECT ID, '', ZiroSmetka FROM IsplakjaciZiroSmetki WHERE IsplakjaciID = " + payerId;
+}
+
+std::vector<std::string> orderTablesCreate() {
+    std::vector<std::string> statements = registers::payerCreateStatements();
+    for (auto& s : registers::recipientCreateStatements()) statements.push_back(std::move(s));
+    statements.push_back(registers::codeTableCreate("Konta"));
+    statements.push_back(naloziCreate());
+    return statements;
+}
+
+std::shared_ptr<listkit::ListState> defineOrderSelectionWindow(listkit::SelectionWindowSpec spec) {
+    spec.captions = layouts::AHEADERSNALOZI;
+    spec.totals = [](const listkit::ListState& s) { ONSELECTGRIDIZVESTAJTREZOR(s); };
+    return listkit::defineSelectionWindow(spec);
+}
+
+void addPayerCombo(const std::string& window, const std::string& name, const registers::Lookup& payers,
+                   std::function<void(const std::string& payerId)> changed) {
+    ui::addLabel(window, "lbl" + name).at(130, 20, 100, 20).text(vocab::CVALUELBLISPLAKJAC);
+    const std::string combo = "cb" + name;
+    ui::addComboBox(window, combo)
+        .at(240, 20, 300, 24)
+        .items(payers.items, 1)
+        .tooltip(vocab::CTOOLTIPISPLAKJACI)
+        .onChange([window, combo, rows = payers.rows, changed = std::move(changed)] {
+            changed(shell::comboId(rows, ui::Ctl(window, combo).value()));
+        });
+}
+
+void layoutPayerCombo(const std::string& window, const std::string& name) {
+    ui::Ctl(window, "lbl" + name).move(130, 15);
+    ui::Ctl(window, "cb" + name).move(250, 10);
+}
+
+void showOrders(listkit::ListState& s, const ui::TextTable& stored) {
+    listkit::fill(s, shownOrderRows(stored));
+    s.layout(s);
+}
+
+std::int64_t wholeDenars(std::int64_t cents) {
+    const std::int64_t rest = cents % 100;
+    return cents / 100 + (rest >= 50 ? 1 : rest <= -50 ? -1 : 0);
+}
+
+listkit::SelectionTotals ONSELECTGRIDIZVESTAJTREZOR(const listkit::ListState& s) {
+    const ui::TextTable& rows = s.gridCtl().rows();
+    const auto totals = listkit::selectionTotals(s.gridCtl().selection(), [&](int line) {
+        return parseCents(orderValue(rows, line - 1, order::AMOUNT)).value_or(0);
+    });
+    listkit::showSelectionTotals(s.window, totals.count, wholeDenars(totals.total));
+    return totals;
+}
+
+std::string FilterCombo::idAt(int position) const { return position > 1 ? shell::comboId(rows, position - 1) : ""; }
+
+FilterCombo filterCombo(const std::string& query) {
+    FilterCombo combo;
+    combo.rows = shell::SQL(shell::app().DB, query);
+    std::vector<std::string> items;
+    shell::NAPUNINIZIZAKOMBO(items, combo.rows, "", true);
+    combo.items.push_back("");
+    for (auto& item : items) combo.items.push_back(std::move(item));
+    return combo;
+}
+
+}  // namespace treasury

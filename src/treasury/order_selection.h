@@ -1,0 +1,56 @@
+#pragma once
+// What the treasury orders overview and report share: the tables they read,
+// their payer combo above the grid, the orders shown in their grid, the
+// selection totals ONSELECTGRIDIZVESTAJTREZOR, and the two combos of their
+// filter dialogs whose empty first item means no condition.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "listkit/list_state.h"
+#include "listkit/selection_totals.h"
+#include "listkit/selection_window.h"
+#include "platform/text/text_table.h"
+#include "registers/edit_window.h"
+
+namespace treasury {
+
+// The payers with their accounts, the recipients, the account codes and the orders.
+std::vector<std::string> orderTablesCreate();
+
+// Every payer, both treasury kinds: ID, ID, name and seat.
+extern const char* const ORDERPAYERROWS;
+
+// The window of orders: the list frame with the order captions and the
+// selection totals of its grid.
+std::shared_ptr<listkit::ListState> defineOrderSelectionWindow(listkit::SelectionWindowSpec spec);
+
+// The payer label and combo above the grid (lbl<name>, cb<name>); a change of
+// the payer runs `changed` with the payer's ID.
+void addPayerCombo(const std::string& window, const std::string& name, const registers::Lookup& payers,
+                   std::function<void(const std::string& payerId)> changed);
+void layoutPayerCombo(const std::string& window, const std::string& name);
+
+// Stored order rows into the grid as shown, with their load order and every
+// sort state reset; then the layout.
+void showOrders(listkit::ListState& s, const ui::TextTable& stored);
+
+// ONSELECTGRIDIZVESTAJTREZOR: the count and the total (cents) of the selected
+// lines' amounts; the boxes show the total in whole denars.
+listkit::SelectionTotals ONSELECTGRIDIZVESTAJTREZOR(const listkit::ListState& s);
+
+// Whole denars of cents, halves away from zero.
+std::int64_t wholeDenars(std::int64_t cents);
+
+// A filter combo: one empty item, then the lookup rows' items; a position
+// above 1 leads to the row's ID, anything else to none.
+struct FilterCombo {
+    ui::TextTable rows;
+    std::vector<std::string> items;
+    std::string idAt(int position) const;
+};
+FilterCombo filterCombo(const std::string& query);
+std::string payerAccountRows(const std::string& payerId);
+extern const char* const RECIPIENTROWS;
+
+}  // namespace treasury

@@ -1,0 +1,215 @@
+// The treasury orders overview frmVPregledTrezor: the unsubmitted orders of
+// one payer, narrowed by a filter; the selected orders, read again as stored,
+// go to a treasury order file and, once it is written and the user agrees,
+// are set submitted on the submission date.
+#include <memory>
+
+#include "platform/desktop/desktop.h"
+#include "platform/ui/ui.h"
+#include "registers/current_payer.h"
+#include "shell/app_state.h"
+#include "shell/entries.h"
+#include "shell/layouts.h"
+#include "shell/row_changes.h"
+#include "shell/sql1.h"
+#include "shell/udfs.h"
+#include "shell/vocabulary.h"
+#include "treasury/day_after.h"
+#include "treasury/order_filters.h"
+#include "treasury/order_list_row.h"
+#include "treasury/order_selection.h"
+#include "treasury/overview_batch.h"
+#include "treasury/treasury_file.h"
+
+namespace treasury {
+
+namespace {
+
+const std::string WINDOW = "frmVPregledTrezor";
+const std::string GRID = "grdVPregledTrezor";
+const std::string PAYER = "VPregledTrezorIsplakjaci";
+const std::string FILTER = "frmVPregledTrezorFilter";
+
+struct Overview {
+    registers::Lookup payers;
+    std::string MISPLAKJACIID;
+    registers::CurrentPayer payer;
+    std::shared_ptr<listkit::ListState> list;
+};
+
+void VPREGLEDTREZORGETDATA(Overview& o, const std::string& payerId, const OrderFilter& filter) {
+    o.MISPLAKJACIID = payerId;
+    registers::ISPLAKJACICITAJ(payerId, o.payer);
+    showOrders(*o.list, shell::SQL(shell::app().DB, overviewQuery(payerId, filter)));
+}
+
+void VPREGLEDTREZOROK(Overview& o, const FilterCombo& accounts, const FilterCombo& recipients) {
+    const auto ctl = [](const char* name) { return ui::Ctl(FILTER, name); };
+    OrderFilter filter;
+    filter.dueFrom = ctl("txtVPregledTrezorDatumNaDospeanost1").date();
+    filter.dueTo = ctl("txtVPregledTrezorDatumNaDospeanost2").date();
+    filter.accountId = accounts.idAt(ctl("cbVPregledTrezorIsplakjaciZiroSmetki").value());
+    filter.recipientId = recipients.idAt(ctl("cbVPregledTrezorPrimaciOpis").value());
+    filter.formCode = ctl("txtVPregledTrezorObrazec").text();
+    VPREGLEDTREZORGETDATA(o, o.MISPLAKJACIID, filter);
+    ONSELECTGRIDIZVESTAJTREZOR(*o.list);
+    ui::Win(FILTER).release();
+}
+
+void VPREGLEDTREZORFILTER(const std::shared_ptr<Overview>& o) {
+    using namespace vocab;
+    const ui::TextTable range = shell::SQL(
+        shell::app().DB,
+        "select MIN(DatumNaDospeanost), MAX(DatumNaDospeanost) from Nalozi  WHERE DatumNaPodnesuvanje = '' AND "
+        "IsplakjaciID = " + o->MISPLAKJACIID);
+    const std::string today = desktop::today();
+    const auto dueDate = [&](std::size_t column) {
+        const std::string date = range.empty() ? "" : range.at(0, column);
+        return date.empty() ? today : date;
+    };
+    const FilterCombo recipients = filterCombo(RECIPIENTROWS);
+    const FilterCombo accounts = filterCombo(payerAccountRows(o->MISPLAKJACIID));
+
+    ui::defineWindow({.name = FILTER, .kind = ui::WindowKind::Modal, .title = CTITFILTERVPREGLEDTREZOR,
+                      .width = 700, .height = 450, .closeBox = false, .sizable = false});
+    ui::addLabel(FILTER, "lblVPregledTrezorDatumNaDospeanost1").at(30, 60, 200, 20).text(CVALUELBLDATUMNADOSPEANOSTOD);
+    ui::addDatePicker(FILTER, "txtVPregledTrezorDatumNaDospeanost1")
+        .at(200, 60, 100, 20)
+        .tooltip(CTOOLTIPDATUMNADOSPEANOSTOD)
+        .date(dueDate(0));
+    ui::addLabel(FILTER, "lblVPregledTrezorDatumNaDospeanost2").at(330, 60, 40, 20).text(CVALUELBLDATUMNADOSPEANOSTDO);
+    ui::addDatePicker(FILTER, "txtVPregledTrezorDatumNaDospeanost2")
+        .at(500, 60, 100, 20)
+        .tooltip(CTOOLTIPDATUMNADOSPEANOSTDO)
+        .date(dueDate(1));
+    ui::addLabel(FILTER, "lblVPregledTrezorIsplakjaciZiroSmetki").at(100, 120, 300, 20).text(CVALUELBLISPLAKJACZIRO);
+    ui::addComboBox(FILTER, "cbVPregledTrezorIsplakjaciZiroSmetki")
+        .at(300, 120, 200, 24)
+        .items(accounts.items)
+        .tooltip(CTOOLTIPZIROISPLAKJAC);
+    ui::addLabel(FILTER, "lblVPregledTrezorPrimaciOpis").at(100, 170, 300, 20).text(CVALUELBLPRIMAC);
+    ui::addComboBox(FILTER, "cbVPregledTrezorPrimaciOpis")
+        .at(300, 170, 300, 24)
+        .items(recipients.items)
+        .tooltip(CTOOLTIPPRIMAC);
+    ui::addLabel(FILTER, "lblVPregledTrezorObrazec").at(30, 290, 200, 20).text(CVALUELBLOBRAZEC);
+    ui::addMaskedBox(FILTER, "txtVPregledTrezorObrazec", "99").at(200, 290, 30, 20).tooltip(CTOOLTIPOBRAZEC);
+    ui::addButton(FILTER, "cmdConfirm")
+        .at(100, 380, 100, 25)
+        .text(CCAPTIONPOTVRDI)
+        .picture("img16OK")
+        .tooltip(CTOOLTIPPOTVRDI)
+        .onClick([o, accounts, recipients] { VPREGLEDTREZOROK(*o, accounts, recipients); });
+    ui::addButton(FILTER, "cmdCancel")
+        .at(500, 380, 100, 25)
+        .text(CCAPTIONOTKAZI)
+        .picture("img16Cancel")
+        .tooltip(CTOOLTIPOTKAZI)
+        .onClick([] { ui::Win(FILTER).release(); });
+    ui::Win(FILTER).center().activate();
+}
+
+// The selected rows of the grid, top to bottom.
+ui::TextTable selectedRows(const listkit::ListState& s, const std::vector<int>& lines) {
+    const ui::TextTable& rows = s.gridCtl().rows();
+    ui::TextTable selected(rows.columns());
+    selected.reserve(lines.size());
+    for (int line : lines) {
+        selected.beginRow();
+        for (std::size_t c = 0; c < rows.columns(); ++c) selected.appendCell(rows.cell(line - 1, c));
+        selected.endRow();
+    }
+    return selected;
+}
+
+void GENERIRAJFAJL(Overview& o) {
+    using namespace vocab;
+    const std::vector<int> lines = o.list->gridCtl().selection();
+    if (lines.empty()) {
+        ui::msgInfo(CPORNITUEDENREDSELEKTIRAN, CPORGRESKA);
+        return;
+    }
+    const ui::TextTable selection = selectedRows(*o.list, lines);
+    std::vector<std::string> ids;
+    ids.reserve(selection.rows());
+    for (std::size_t r = 0; r < selection.rows(); ++r) ids.emplace_back(orderValue(selection, r, order::ID));
+    const std::string submission = ui::Ctl(WINDOW, "txtVPregledTrezorDataNaPodnesuvanje").date();
+    OverviewBatch batch =
+        overviewBatch(selection, shell::SQL(shell::app().DB, storedOrdersQuery(ids)), o.payer, submission,
+                      ui::Ctl(WINDOW, "txtVPregledTrezorDataNaObrabotka").date());
+    if (batch.refusal) {
+        ui::msgInfo(*batch.refusal, CPORGRESKA);
+        return;
+    }
+    const int count = batch.input.NBRSTAVK();
+    const std::int64_t total = batch.input.NUKIZNOS();
+    listkit::showSelectionTotals(WINDOW, count, wholeDenars(total));
+    if (!ui::msgYesNo(listkit::selectionQuestion(CPORFAJLZATREZOR, count, listkit::ordersTotalText(total)))) return;
+    NAPRAVIFAJL(Mode::N, batch.input);
+    // Orders are marked sent only when their file exists.
+    if (!batch.input.LUSPEH) return;
+    if (ui::msgYesNo(CPORDATUMNAPODNESUVANJE + "\r\n" + CPORSIGURNI))
+        shell::changeRows(shell::app().DB, submissionUpdates(batch.ids, submission));
+    ui::Win(WINDOW).release();
+}
+
+void addControls(const std::shared_ptr<Overview>& o) {
+    using namespace vocab;
+    addPayerCombo(WINDOW, PAYER, o->payers,
+                  [o](const std::string& payerId) { VPREGLEDTREZORGETDATA(*o, payerId, {}); });
+    const std::string today = desktop::today();
+    const auto dateRow = [&](const std::string& name, int col, const std::string& label, const std::string& tooltip,
+                             const std::string& date) {
+        ui::addLabel(WINDOW, "lbl" + name).at(col, 50, 140, 20).text(label);
+        ui::addDatePicker(WINDOW, "txt" + name).at(col + 140, 50, 110, 24).tooltip(tooltip).date(date);
+    };
+    dateRow("VPregledTrezorDataNaPodnesuvanje", 30, CVALUELBLDATANAPODNESUVANJE, CTOOLTIPDATANAPODNESUVANJE, today);
+    dateRow("VPregledTrezorDataNaObrabotka", 310, CVALUELBLDATANAOBRABOTKA, CTOOLTIPDATANAOBRABOTKA, dayAfter(today));
+    ui::addLabel(WINDOW, "lblVPregledTrezorBrojNaPratka").at(590, 50, 100, 20).text(CVALUELBLBROJNAPRATKA);
+    // The writer chooses the day's batch digit itself; the box shows the usual one.
+    ui::addMaskedBox(WINDOW, "txtVPregledTrezorBrojNaPratka", "9")
+        .at(690, 50, 20, 24)
+        .tooltip(CTOOLTIPBROJNAPRATKA)
+        .text("1");
+}
+
+}  // namespace
+
+void VPREGLEDTREZOR() {
+    using namespace vocab;
+    if (ui::windowExists(WINDOW)) return;
+    {
+        ui::WaitWindow wait(CPORSEPREZEMAATPODATOCITEODBAZA);
+        for (const std::string& statement : orderTablesCreate()) shell::MISCSQL1(shell::app().DB, statement);
+    }
+    auto payers = registers::lookup(ORDERPAYERROWS, CPORPRAZNAISPLAKJACI, "", true);
+    if (!payers) return;
+    auto o = std::make_shared<Overview>();
+    o->payers = std::move(*payers);
+    o->MISPLAKJACIID = o->payers.idAt(1);
+    registers::ISPLAKJACICITAJ(o->MISPLAKJACIID, o->payer);
+    o->list = defineOrderSelectionWindow({
+        .window = WINDOW,
+        .grid = GRID,
+        .title = CTITVPREGLEDTREZOR,
+        .widths = layouts::AWIDTHSVPREGLEDTREZOR,
+        .controls = [o](const auto&) { addControls(o); },
+        .filter = [o] { VPREGLEDTREZORFILTER(o); },
+        .bottom =
+            [o](const auto&) {
+                ui::addButton(WINDOW, "btnConfirm")
+                    .text(CCAPTIONPOTVRDI)
+                    .picture("img24OK")
+                    .tooltip(CTOOLTIPPOTVRDI)
+                    .onClick([o] { GENERIRAJFAJL(*o); });
+            },
+        .layoutMore =
+            [](const listkit::ListState& s) {
+                layoutPayerCombo(WINDOW, PAYER);
+                ui::Ctl(WINDOW, "btnConfirm").at(730, s.win().height() - 80, 100, 35);
+            },
+    });
+    ui::Win(WINDOW).onStart([o] { VPREGLEDTREZORGETDATA(*o, o->MISPLAKJACIID, {}); }).center().activate();
+}
+
+}  // namespace treasury
