@@ -7,3 +7,4 @@ if [ -x "$build/bench/kasavel-bench" ]; then "$build/bench/kasavel-bench"; fi
 if [ -x "$build/bench/kasavel-transfer-bench" ]; then "$build/bench/kasavel-transfer-bench"; fi
 if [ -x "$build/bench/kasavel-gridreport-bench" ]; then "$build/bench/kasavel-gridreport-bench"; fi
 if [ -x "$build/bench/kasavel-orders-bench" ]; then "$build/bench/kasavel-orders-bench"; fi
+if [ -x "$build/bench/kasavel-payments-bench" ]; then "$build/bench/kasavel-payments-bench"; fi

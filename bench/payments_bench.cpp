@@ -1,0 +1,151 @@
+// kasavel-payments-bench: the revenue-office XML file of 100,000 items and the
+// treasury orders of 10,000 paid items, each beside a baseline of the same run.
+#include <malloc.h>
+#include <sqlite3.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "payments/item_row.h"
+#include "payments/paid_orders.h"
+#include "payments/revenue_xml.h"
+#include "platform/desktop/files.h"
+#include "shell/sql1.h"
+#include "support/recording_interaction.h"
+#include "treasury/nalozi_table.h"
+#include "treasury/order_file.h"
+
+namespace {
+
+constexpr int xmlItems = 100000, orderItems = 10000, runs = 5;
+
+double best(const std::function<void()>& step, const std::function<void()>& prepare = {}) {
+    double fastest = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        if (prepare) prepare();
+        const auto start = std::chrono::steady_clock::now();
+        step();
+        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+        fastest = std::min(fastest, took.count());
+    }
+    return fastest;
+}
+
+void report(const char* what, double ms, const char* baseline, double baseMs) {
+    std::printf("  %-40s %9.1f ms   %-34s %9.1f ms   %5.2fx\n", what, ms, baseline, baseMs, ms / baseMs);
+}
+
+long peakResidentKb() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Item rows as the lists show them, of varied recipients, amounts and notes.
+ui::TextTable items(int count) {
+    ui::TextTable rows(payments::item::COLUMNS);
+    rows.reserve(static_cast<std::size_t>(count));
+    const char* const names[] = {"Ана", "Петар", "Снежана", "Ѓорѓи", "Љубица"};
+    const char* const surnames[] = {"Петровски", "Стојановска", "Николов", "Јовановиќ & Син", "Трајковска"};
+    for (int i = 1; i <= count; ++i) {
+        rows.appendRow(std::vector<std::string>{
+            std::to_string(i), "05.11.2026", "01.11.2026", "30.11.2026", "788014101263814", "Авторски хонорар", "29",
+            "Книжевно дело", "050", "Вирман", "1", names[i % 5], surnames[i % 5], std::to_string(1000000000000 + i),
+            i % 3 ? "017" : "001", "2100000" + std::to_string(10000000 + i), payments::shownAmount(i % 4 ? 0 : 500),
+            payments::shownAmount(1000 + i % 50000), payments::shownAmount(0), payments::shownAmount(100 + i % 900),
+            payments::shownAmount(900 + i % 49100), payments::shownAmount(i % 5 ? 0 : 180),
+            i % 2 ? "08-" + std::to_string(i % 300) : "", i % 2 ? "15.10.2026" : "  .  .    ",
+            i % 10 ? "" : "Прв ред\r\nвтор ред", "1", std::to_string(i), "29", "50", "1", "1", std::to_string(i),
+            "722319", i % 2 ? "AB" : "", i % 3 ? "123" : "", i % 3 ? "45678" : ""});
+    }
+    return rows;
+}
+
+// The baseline of the XML: every cell of the rows copied once into one text.
+std::string joinedCells(const ui::TextTable& rows) {
+    std::string out;
+    for (std::size_t r = 0; r < rows.rows(); ++r) {
+        out += rows.rowText(r);
+        out += "\r\n";
+    }
+    return out;
+}
+
+}  // namespace
+
+int main() {
+    testing_support::RecordingInteraction seam;  // database errors are recorded, not shown
+    const auto folder = std::filesystem::temp_directory_path() / ("kasavel-payments-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+
+    std::printf("payments, best of %d runs\n", runs);
+    const ui::TextTable many = items(xmlItems);
+    const payments::XmlExport header{.taxNumber = "4030990123456", .payerName = "ООУ Браќа Миладиновци",
+                                     .payerAccount = "788014101263814", .email = "skola@example.mk",
+                                     .periodFrom = "01.11.2026", .periodTo = "30.11.2026", .paymentDate = "05.12.2026"};
+    const long peakBefore = peakResidentKb();
+    std::string xml = payments::revenueOfficeXml(header, many);
+    desktop::writeFile((folder / "f.xml").string(), xml);
+    const double xmlPeak = (peakResidentKb() - peakBefore) / 1024.0;
+    const double build = best([&] { xml = payments::revenueOfficeXml(header, many); });
+    std::string joined;
+    const double copy = best([&] { joined = joinedCells(many); });
+    report("XML of 100,000 items: the bytes", build, "the rows' cells copied once", copy);
+    const std::string path = (folder / "f.xml").string();
+    const double write = best([&] { desktop::writeFile(path, xml); });
+    const double writePlain = best([&] { desktop::writeFile(path, joined); });
+    report("XML of 100,000 items: written", build + write, "the cells' text written", copy + writePlain);
+    std::printf("  XML file %.1f MB, rows as text %.1f MB; peak memory grew %.1f MB to build and write it once\n",
+                xml.size() / 1e6, joined.size() / 1e6, xmlPeak);
+    const long peakBeforeOrders = peakResidentKb();
+
+    const ui::TextTable paid = items(orderItems);
+    payments::PaidOrdersInput input{.payerId = "3", .accountId = "1", .accountNumber = "788014101263814",
+                                    .kontoCode = "423110", .submissionDate = "20261210",
+                                    .processingDate = "20261211", .dueDate = "20261215", .folio = "UJP 2026/11",
+                                    .treasuryAccountRM = "100000000063095", .treasuryAccountFZOM = "100000000063192",
+                                    .taxAccount1 = "840", .taxAccount2 = "01242"};
+    input.payer.MDANOCENBROJ = "4030990123456";
+    input.payer.MKRATENKAINSTITUCIJA = "OBM";
+    input.payer.MVIDNATREZOR = "TRZ";
+    input.payer.MPROGRAMAZADOLZUVA = "11";
+    payments::PaidOrders orders;
+    const double rowsBuilt = best([&] { orders = payments::paidOrders(input, paid); });
+
+    sqlite3* db = nullptr;
+    sqlite3_open((folder / "Kasavel.db").c_str(), &db);
+    shell::MISCSQL1(db, treasury::naloziCreate());
+    const auto empty = [&] { shell::MISCSQL1(db, "DELETE FROM Nalozi"); };
+    const double stored = best(
+        [&] {
+            shell::Transaction t(db);
+            for (const std::string& s : orders.inserts) t.run(s);
+            t.commit();
+        },
+        empty);
+    const std::string fixed = orders.inserts.front();
+    const double storedFixed = best(
+        [&] {
+            shell::Transaction t(db);
+            for (std::size_t i = 0; i < orders.inserts.size(); ++i) t.run(fixed);
+            t.commit();
+        },
+        empty);
+    std::string file;
+    const double filed = best([&] { file = treasury::orderFile(orders.file, treasury::TreasuryKind::TRZ, treasury::Mode::N, '1'); });
+    report("orders of 10,000: stored", stored, "one fixed statement x 20,000", storedFixed);
+    report("orders of 10,000: built, stored, filed", rowsBuilt + stored + filed, "one fixed statement x 20,000",
+           storedFixed);
+    std::printf("  treasury file %.1f MB, 20,000 statements\n", file.size() / 1e6);
+    std::printf("  peak memory grew %.1f MB for the orders; peak of the run %.1f MB\n",
+                (peakResidentKb() - peakBeforeOrders) / 1024.0, peakResidentKb() / 1024.0);
+
+    sqlite3_close(db);
+    std::filesystem::remove_all(folder);
+}
