@@ -224,7 +224,9 @@ void addControls(const std::shared_ptr<OrderEdit>& state, const OrderWindow& ord
         .items(state->kontos.items, revenueKontoPosition);
     text("txtNaloziKontaPrimac", 55, CTOOLTIPKONTOPRIMAC, v.kontoBox);
     text("txtNaloziProgramaPrimac", 20, CTOOLTIPPROGRAMA, v.programmeBox);
-    placed(*state, ui::addNumberBox(EDIT, "txtNaloziIznos", "999999999999999.99"), 80, CTOOLTIPIZNOS)
+    // Fifteen digits: the table keeps the amount as a floating-point number,
+    // which gives back no more digits than that.
+    placed(*state, ui::addNumberBox(EDIT, "txtNaloziIznos", "9999999999999.99"), 80, CTOOLTIPIZNOS)
         .text(amountText(v.cents));
     text("txtNaloziPovikuvanjeNaBroj", 240, CTOOLTIPPOVIKUVANJENABROJ, v.reference);
 }

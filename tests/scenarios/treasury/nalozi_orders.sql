@@ -1,6 +1,7 @@
 -- Four orders of form 60 of payer 3 (the second submitted), and orders of
 -- form 70, of the paid-items form 92 and of another payer that the form 60
--- list of payer 3 never shows.
+-- list of payer 3 never shows. The fourth names a recipient and an account
+-- that no longer exist.
 CREATE TABLE IF NOT EXISTS Nalozi ( ID	INTEGER NOT NULL PRIMARY KEY AUTOINCREMENT, DatumNaPodnesuvanje CHAR(8), DatumNaDospeanost CHAR(8) NOT NULL, SmetkaZadolzuva CHAR(15) NOT NULL, PodsmetkaZadolzuva CHAR(15), KontoZadolzuva CHAR(6) NOT NULL, ProgramaZadolzuva CHAR(2) NOT NULL, CelNaDoznaka CHAR(70), TrezorskaKancelarija CHAR(6), Iznos NUMERIC(19,2) NOT NULL, SmetkaPrimac CHAR(18) NOT NULL, NazivPrimac CHAR(70) NOT NULL, PodsmetkaPrimac CHAR(15) NOT NULL, KontoPrimac CHAR(6), ProgramaPrimac CHAR(2), PovikuvanjeNaBroj CHAR(24), Obrazec CHAR(2) NOT NULL, Nacin CHAR(1) NOT NULL, DanocenBroj CHAR(13), IsplakjaciID INTEGER NOT NULL, IsplakjaciZiroSmetkiID INTEGER NOT NULL, KontaIsplakjaciID INTEGER NOT NULL, PrimaciID INTEGER, PrimaciZiroSmetkiID INTEGER, KontaPrimaciID INTEGER, FOREIGN KEY(IsplakjaciID) REFERENCES Isplakjaci(ID) FOREIGN KEY(IsplakjaciZiroSmetkiID) REFERENCES IsplakjaciZiroSmetki(ID) FOREIGN KEY(KontaIsplakjaciID) REFERENCES Konta(ID) );
 INSERT INTO Nalozi VALUES
   (1, '', '20261201', '100000000063095', '788014101263814', '424110', '11', 'Прв', '101', '       1000.00', '500000000000001', 'Ана Анова Скопје', '', '', '', 'A1', '60', '2', '4030990123456', 3, 1, 1, 1, 1, 0),
@@ -9,4 +10,4 @@ INSERT INTO Nalozi VALUES
   (4, '', '20261204', '100000000063095', '788014101263814', '424110', '11', 'Образец 70', '101', '5.00', '100000000063095', 'Ана Анова Скопје', '500000000000001', '722111', '00', 'Образец 70', '70', '2', '4030990123456', 3, 1, 1, 1, 1, 3),
   (5, '20261204', '20261204', '100000000063095', '788014101263814', '424110', '11', 'Од ставки', '101', '7.00', '100000000063095', 'Ана Анова Скопје', '', '', '', '', '92', '3', '4030990123456', 3, 1, 1, 1, 1, 0),
   (6, '', '20261204', '100000000066005', '660014101111111', '424110', '20', 'Друг исплаќач', '202', '8.00', '500000000000001', 'Ана Анова Скопје', '', '', '', 'B', '60', '2', '4002000111222', 5, 3, 1, 1, 1, 0),
-  (7, '', '20261207', '100000000063095', '788014101263814', '424110', '11', 'Четврт', '101', '70.00', '500000000000001', 'Ана Анова Скопје', '', '', '', 'A7', '60', '2', '4030990123456', 3, 1, 1, 1, 1, 0);
+  (7, '', '20261207', '100000000063095', '788014101263814', '424110', '11', 'Четврт', '101', '70.00', '500000000000001', 'Ана Анова Скопје', '', '', '', 'A7', '60', '2', '4030990123456', 3, 1, 1, 99, 99, 0);
