@@ -1,5 +1,6 @@
 // The Ctl handle: every property of a control, reached by window and name.
 #include <QColor>
+#include <QEvent>
 #include <QFont>
 #include <QPalette>
 #include <QLabel>
@@ -36,6 +37,41 @@ Ctl add(std::string window, std::string name,
     return Ctl(std::move(window), std::move(name));
 }
 
+// Controls on a tab page are placed from the tab control's corner, its page
+// captions included, as the windows give them; the page itself starts below
+// the captions, where they are, once the tab control has been laid out. The
+// position asked for is kept on the control and followed whenever the page moves.
+const char* const tabPosition = "kasavelTabPosition";
+
+QPoint pageOrigin(const QWidget* page) {
+    const QWidget* tabs = page->parentWidget() ? page->parentWidget()->parentWidget() : nullptr;
+    return tabs ? page->mapTo(tabs, QPoint(0, 0)) : QPoint(0, 0);
+}
+
+class PagePlacer : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show)
+            if (auto* page = qobject_cast<QWidget*>(watched))
+                for (QObject* child : page->children())
+                    if (auto* w = qobject_cast<QWidget*>(child); w && w->property(tabPosition).isValid())
+                        w->move(w->property(tabPosition).toPoint() - pageOrigin(page));
+        return false;
+    }
+};
+
+bool onTabPage(const QWidget* w) { return w->property(tabPosition).isValid(); }
+
+void place(QWidget* w, QPoint at) {
+    if (onTabPage(w)) {
+        w->setProperty(tabPosition, at);
+        at -= pageOrigin(w->parentWidget());
+    }
+    w->move(at);
+}
+
 }  // namespace
 
 bool Ctl::exists() const { return detail::findControl(window_, name_) != nullptr; }
@@ -45,19 +81,27 @@ bool Ctl::isGrid() const {
 }
 
 const Ctl& Ctl::at(int col, int row, int width, int height) const {
-    get(*this).widget()->setGeometry(col, row, width, height);
+    QWidget* w = get(*this).widget();
+    w->resize(width, height);
+    place(w, QPoint(col, row));
     return *this;
 }
 const Ctl& Ctl::move(int col, int row) const {
-    get(*this).widget()->move(col, row);
+    place(get(*this).widget(), QPoint(col, row));
     return *this;
 }
 const Ctl& Ctl::size(int width, int height) const {
     get(*this).widget()->resize(width, height);
     return *this;
 }
-int Ctl::col() const { return get(*this).widget()->x(); }
-int Ctl::row() const { return get(*this).widget()->y(); }
+int Ctl::col() const {
+    const QWidget* w = get(*this).widget();
+    return onTabPage(w) ? w->property(tabPosition).toPoint().x() : w->x();
+}
+int Ctl::row() const {
+    const QWidget* w = get(*this).widget();
+    return onTabPage(w) ? w->property(tabPosition).toPoint().y() : w->y();
+}
 int Ctl::width() const { return get(*this).widget()->width(); }
 int Ctl::height() const { return get(*this).widget()->height(); }
 
@@ -65,9 +109,14 @@ const Ctl& Ctl::onPage(std::string_view tab, int page) const {
     QWidget* p = as<detail::TabLike>(Ctl(window_, std::string(tab)), "page").page(page);
     if (!p) fatal("Page " + std::to_string(page) + " of tab " + std::string(tab) + " is not defined");
     QWidget* w = get(*this).widget();
-    const QRect g = w->geometry();
+    const QPoint at = onTabPage(w) ? w->property(tabPosition).toPoint() : w->pos();
     w->setParent(p);
-    w->setGeometry(g);
+    w->setProperty(tabPosition, at);
+    if (!p->property(tabPosition).isValid()) {
+        p->setProperty(tabPosition, true);  // the page follows its controls' positions
+        p->installEventFilter(new PagePlacer(p));
+    }
+    place(w, at);
     w->show();
     return *this;
 }

@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
+#include <optional>
 
 #include "platform/ui/controls.h"
 #include "platform/ui/quote.h"
@@ -51,9 +52,14 @@ public:
         }
         return {};
     }
+    std::vector<std::optional<QFont>> headerFonts;  // a smaller font for a caption wider than its column
+
     QVariant headerData(int section, Qt::Orientation o, int role) const override {
-        if (o == Qt::Horizontal && role == Qt::DisplayRole && section < static_cast<int>(headers.size()))
-            return q(headers[static_cast<std::size_t>(section)]);
+        if (o != Qt::Horizontal || section >= static_cast<int>(headers.size())) return {};
+        if (role == Qt::DisplayRole) return q(headers[static_cast<std::size_t>(section)]);
+        if (role == Qt::FontRole && section < static_cast<int>(headerFonts.size()) &&
+            headerFonts[static_cast<std::size_t>(section)])
+            return *headerFonts[static_cast<std::size_t>(section)];
         return {};
     }
     Qt::ItemFlags flags(const QModelIndex& i) const override {
@@ -264,7 +270,7 @@ public:
     void setHeader(int column, std::string_view caption) override {
         if (column < 1 || column > static_cast<int>(model_.headers.size())) return;
         model_.headers[static_cast<std::size_t>(column - 1)] = std::string(caption);
-        model_.changedHeaders();
+        fitCaptions();
     }
     std::string header(int column) const override {
         if (column < 1 || column > static_cast<int>(model_.headers.size())) return {};
@@ -380,6 +386,22 @@ private:
             view_->setColumnHidden(c, w == 0);
             if (w > 0) view_->setColumnWidth(c, w);
         }
+        fitCaptions();
+    }
+    // A caption wider than its column is shown in a smaller font, down to 6 points.
+    void fitCaptions() {
+        const QHeaderView* header = view_->horizontalHeader();
+        model_.headerFonts.assign(model_.headers.size(), std::nullopt);
+        for (std::size_t c = 0; c < model_.headers.size(); ++c) {
+            const int room = header->sectionSize(static_cast<int>(c)) - 10;  // the section's margins
+            const QString caption = q(model_.headers[c]);
+            QFont font = header->font();
+            if (room <= 0 || QFontMetrics(font).horizontalAdvance(caption) <= room) continue;
+            while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > 6)
+                font.setPointSizeF(font.pointSizeF() - 0.5);
+            model_.headerFonts[c] = font;
+        }
+        model_.changedHeaders();
     }
 
     QTableView* view_;
