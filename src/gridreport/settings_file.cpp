@@ -155,7 +155,7 @@ std::optional<double> finite(const std::optional<std::string>& stored) {
 }
 
 std::optional<double> within(std::optional<double> v, double low, double high) {
-    if (!v || *v < low || *v > high) return std::nullopt;
+    if (!v || !(*v >= low && *v <= high)) return std::nullopt;  // NaN included
     return std::round(*v * 100) / 100;  // the masks hold two decimals
 }
 

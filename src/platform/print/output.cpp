@@ -36,11 +36,8 @@ std::string pictureName(std::size_t page) {
 
 }  // namespace
 
-// A page as a grey JPEG picture: the report is black on white, and one channel
-// is a third of the work and of the file.
 std::string jpegPicture(const Page& page, const PageArea& paper) {
-    return encoded(detail::picture(page, paper, pictureDpi).convertToFormat(QImage::Format_Grayscale8), "JPG",
-                   jpegQuality);
+    return encoded(detail::picture(page, paper, pictureDpi), "JPG", jpegQuality);
 }
 
 std::string savePdf(const Document& document, const std::string& path) {
@@ -49,7 +46,7 @@ std::string savePdf(const Document& document, const std::string& path) {
     // A few pages at a time are drawn and encoded side by side, then written in
     // order and let go, so that memory holds only the pages in hand.
     // Pictures in hand are held to about 200 MB whatever the paper's size.
-    const double pictureBytes = paper->width * paper->height * (pictureDpi / 25.4) * (pictureDpi / 25.4) * 5;
+    const double pictureBytes = paper->width * paper->height * (pictureDpi / 25.4) * (pictureDpi / 25.4) * 2;
     const auto byMemory = static_cast<std::size_t>(std::max(1.0, 200e6 / pictureBytes));
     const std::size_t inHand = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, std::min<std::size_t>(8, byMemory));
     desktop::FileWriter file(path);

@@ -152,7 +152,7 @@ QImage picture(const Page& page, const PageArea& paper, double dotsPerInch) {
     const int dotsPerMeter = static_cast<int>(dotsPerInch / 0.0254 + 0.5);
     const double dotsPerMm = dotsPerMeter / 1000.0;
     QImage image(std::max(1, static_cast<int>(paper.width * dotsPerMm + 0.5)),
-                 std::max(1, static_cast<int>(paper.height * dotsPerMm + 0.5)), QImage::Format_RGB32);
+                 std::max(1, static_cast<int>(paper.height * dotsPerMm + 0.5)), QImage::Format_Grayscale8);
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     image.fill(Qt::white);

@@ -29,7 +29,9 @@ QFont qtFont(const Font& font);
 // from the device's origin.
 void paintPage(QPainter& painter, const Page& page, double dotsPerMm);
 
-// The page as a white picture of the paper's size.
+// The page as a grey picture of the paper's size, white where nothing is
+// drawn: the documents are black on white, and one channel is a quarter of
+// the memory of a colour picture.
 QImage picture(const Page& page, const PageArea& paper, double dotsPerInch);
 
 // Prints the document on its set-up's printer (the built-in PDF printer asks
