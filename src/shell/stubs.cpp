@@ -1,10 +1,6 @@
 // Entry operations of windows that are not built yet: they open nothing.
 #include "shell/entries.h"
 
-namespace treasury {
-void IZVESTAJTREZOR() {}
-}  // namespace treasury
-
 namespace payments {
 void TRANSAKCII() {}
 }  // namespace payments
