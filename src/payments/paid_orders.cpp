@@ -1,6 +1,5 @@
 #include "payments/paid_orders.h"
 
-#include <cstdio>
 
 #include "payments/item_row.h"
 #include "platform/text/utf8.h"
@@ -8,6 +7,7 @@
 #include "shell/transliteration.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
+#include "treasury/amounts.h"
 #include "treasury/order_file.h"
 
 namespace payments {
@@ -57,16 +57,6 @@ std::string insertStatement(const PaidOrdersInput& in, const KindValues& kind, c
 
 }  // namespace
 
-std::string storedOrderAmount(std::int64_t cents) {
-    const std::int64_t whole = cents / 100, part = cents % 100;
-    char text[48];
-    std::snprintf(text, sizeof text, "%s%lld.%02lld", cents < 0 ? "-" : "", static_cast<long long>(whole < 0 ? -whole : whole),
-                  static_cast<long long>(part < 0 ? -part : part));
-    std::string out = text;
-    if (out.size() < 19) out.insert(0, 19 - out.size(), ' ');
-    return out;
-}
-
 PaidOrders paidOrders(const PaidOrdersInput& in, const ui::TextTable& items) {
     PaidOrders out;
     treasury::TreasuryFileInput& file = out.file;
@@ -107,12 +97,12 @@ PaidOrders paidOrders(const PaidOrdersInput& in, const ui::TextTable& items) {
 
         out.inserts.push_back(insertStatement(
             in, k, file.CFOLIO,
-            {.konto = "404110", .amount = storedOrderAmount(net), .recipientAccount = recipientAccount,
+            {.konto = "404110", .amount = treasury::amountText(net, 19), .recipientAccount = recipientAccount,
              .recipientName = name, .form = k.netForm, .payerKontoId = "13"},
             value(item::RECIPIENTID), value(item::RECIPIENTACCOUNTID)));
         out.inserts.push_back(insertStatement(
             in, k, file.CFOLIO,
-            {.konto = "401320", .amount = storedOrderAmount(tax), .recipientAccount = treasuryAccount18,
+            {.konto = "401320", .amount = treasury::amountText(tax, 19), .recipientAccount = treasuryAccount18,
              .recipientSubAccount = taxAccount, .revenueKonto = "711111", .recipientProgramme = "00",
              .form = k.taxForm, .payerKontoId = "14", .recipientKontoId = "15"},
             value(item::RECIPIENTID), value(item::RECIPIENTACCOUNTID)));

@@ -37,7 +37,4 @@ struct PaidOrders {
 // account), and whatever the treasury file writer would refuse.
 PaidOrders paidOrders(const PaidOrdersInput& in, const ui::TextTable& items);
 
-// An amount of Nalozi as stored: right-aligned in 19 characters with 2 decimals.
-std::string storedOrderAmount(std::int64_t cents);
-
 }  // namespace payments

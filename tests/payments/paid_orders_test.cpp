@@ -159,10 +159,4 @@ TEST(PaidOrders, RefusedBeforeAnythingIsBuilt) {
     }
 }
 
-TEST(PaidOrders, StoredAmount) {
-    EXPECT_EQ(payments::storedOrderAmount(800000), "            8000.00");
-    EXPECT_EQ(payments::storedOrderAmount(0), "               0.00");
-    EXPECT_EQ(payments::storedOrderAmount(9999999999999999), "  99999999999999.99");
-}
-
 }  // namespace
