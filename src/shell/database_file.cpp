@@ -45,4 +45,6 @@ OpenedDatabase openDatabase(const std::string& file) {
     return opened;
 }
 
+bool readOnly(sqlite3* db) { return db && sqlite3_db_readonly(db, "main") == 1; }
+
 }  // namespace shell

@@ -21,6 +21,9 @@ struct OpenedDatabase {
 // every change fails at once with the read-only message instead of midway.
 OpenedDatabase openDatabase(const std::string& file);
 
+// Whether the connection was opened for reading only.
+bool readOnly(sqlite3* db);
+
 // Said once at start-up for a read-only database, and again for every change
 // that cannot be saved because of it.
 extern const std::string readOnlyDatabase;

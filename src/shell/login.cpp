@@ -4,6 +4,7 @@
 
 #include "platform/ui/ui.h"
 #include "shell/app_state.h"
+#include "shell/database_file.h"
 #include "shell/entries.h"
 #include "shell/korisnici_sql.h"
 #include "shell/sql1.h"
@@ -97,8 +98,10 @@ void defineWindow(const std::shared_ptr<LoginState>& state) {
 void LOGON() {
     auto state = std::make_shared<LoginState>();
     sqlite3* db = app().DB;
-    MISCSQL1(db, KORISNICICREATE);
-    MISCSQL1(db, KORISNICIINDEX);
+    if (!readOnly(db)) {  // start-up has said why a read-only database gets no table
+        MISCSQL1(db, KORISNICICREATE);
+        MISCSQL1(db, KORISNICIINDEX);
+    }
     const QueryResult users = query(db, KORISNICIALL);
     state->heldUsers = !users.ok || !users.rows.empty();
     defineWindow(state);

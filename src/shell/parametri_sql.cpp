@@ -6,6 +6,7 @@
 #include <charconv>
 
 #include "shell/app_state.h"
+#include "shell/database_file.h"
 #include "shell/sql1.h"
 
 namespace shell {
@@ -81,12 +82,15 @@ std::string parametriUpdate(const TreasuryParameters& p) {
 }
 
 TreasuryParameters loadParameters(sqlite3* db) {
-    MISCSQL1(db, PARAMETRICREATE);
+    const TreasuryParameters defaults;
+    // A read-only database is taken as it is: start-up has already said why
+    // nothing can be added to it.
+    const bool fixed = readOnly(db);
+    if (fixed && !tableExists(db, "Parametri")) return defaults;
+    if (!fixed) MISCSQL1(db, PARAMETRICREATE);
     const QueryResult r = query(db, PARAMETRISELECT);
     if (r.ok && !r.rows.empty()) return parametersOfRow(r.rows, 0);
-    const TreasuryParameters defaults;
-    // A read-only database keeps its table as it is; start-up already said why.
-    if (r.ok && sqlite3_db_readonly(db, "main") != 1) MISCSQL1(db, parametriInsert(defaults));
+    if (r.ok && !fixed) MISCSQL1(db, parametriInsert(defaults));
     return defaults;
 }
 

@@ -158,18 +158,23 @@ TEST_F(ReadOnlyConnection, EveryChangeFailsWithTheSameMessage) {
     EXPECT_EQ(sqlite3_get_autocommit(db), 1);  // no transaction left open
 }
 
-TEST_F(ReadOnlyConnection, StartUpParametersAddNoRowAndSayNothing) {
-    sqlite3_close(db);
-    {
-        sqlite3* w = nullptr;
-        ASSERT_EQ(sqlite3_open(file.c_str(), &w), SQLITE_OK);
-        ASSERT_TRUE(shell::MISCSQL1(w, shell::PARAMETRICREATE));
-        sqlite3_close(w);
+TEST_F(ReadOnlyConnection, StartUpParametersAddNothingAndSayNothing) {
+    // Without the table, then with an empty one: the defaults, and the database as it was.
+    for (const bool withTable : {false, true}) {
+        sqlite3_close(db);
+        if (withTable) {
+            sqlite3* w = nullptr;
+            ASSERT_EQ(sqlite3_open(file.c_str(), &w), SQLITE_OK);
+            ASSERT_TRUE(shell::MISCSQL1(w, shell::PARAMETRICREATE));
+            sqlite3_close(w);
+        }
+        ASSERT_EQ(sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+        EXPECT_TRUE(shell::readOnly(db));
+        const shell::TreasuryParameters p = shell::loadParameters(db);
+        EXPECT_EQ(p.trezorskaSmetkaNaRM, shell::TreasuryParameters{}.trezorskaSmetkaNaRM);
+        EXPECT_TRUE(seam.shown.empty()) << seam.shown.front();
+        EXPECT_EQ(shell::tableExists(db, "Parametri"), withTable);
     }
-    ASSERT_EQ(sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
-    const shell::TreasuryParameters p = shell::loadParameters(db);
-    EXPECT_EQ(p.trezorskaSmetkaNaRM, shell::TreasuryParameters{}.trezorskaSmetkaNaRM);
-    EXPECT_TRUE(seam.shown.empty());
 }
 
 }  // namespace
