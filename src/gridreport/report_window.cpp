@@ -560,7 +560,7 @@ void defineWindow(const RunPtr& run) {
         .at(static_cast<int>(previewLeft), static_cast<int>(previewTop), static_cast<int>(previewRight - previewLeft),
             static_cast<int>(previewBottom - previewTop));
     ui::addButton(r.window, "browseprint1").at(160, 350, 80, 25).text(s.msg(43)).onClick([run] { PRINTPDFSTART(*run); });
-    ui::addButton(r.window, "browseprintcancel").at(260, 350, 80, 25).text(s.msg(44)).onClick([run] {
+    ui::addButton(r.window, "browseprintcancel").at(260, 350, 80, 25).text(s.msg(44)).cancel().onClick([run] {
         run->win().release();
     });
     ui::addButton(r.window, "browseprintreset").at(360, 350, 80, 25).text(s.msg(66)).onClick([run] {

@@ -44,7 +44,8 @@ void openEditWindow(const EditWindowSpec& definition) {
         .text(vocab::CCAPTIONOTKAZI)
         .picture("img16Cancel")
         .tooltip(vocab::CTOOLTIPOTKAZI)
-        .onClick([window] { ui::Win(window).release(); });
+        .onClick([window] { ui::Win(window).release(); })
+        .cancel();
     ui::Win(definition.name).center().activate();
 }
 

@@ -85,7 +85,8 @@ void defineWindow(const std::shared_ptr<LoginState>& state) {
         .text(CCAPTIONOTKAZI)
         .picture("img16Cancel")
         .tooltip(CTOOLTIPCANCEL)
-        .onClick([] { ZATVORISE(); });
+        .onClick([] { ZATVORISE(); })
+        .cancel();
     // Closing the window must not let anybody in without a user while users exist.
     ui::Win(WINDOW).onCloseBox([state] {
         if (state->heldUsers && app().CUSER.empty()) ZATVORISE();

@@ -90,7 +90,8 @@ void defineWindow() {
         .text(CCAPTIONOTKAZI)
         .picture("img16Cancel")
         .tooltip(CTOOLTIPOTKAZI)
-        .onClick([] { ui::Win(WINDOW).release(); });
+        .onClick([] { ui::Win(WINDOW).release(); })
+        .cancel();
 }
 
 }  // namespace

@@ -105,7 +105,8 @@ void KorisniciChange(const std::shared_ptr<listkit::ListState>& list, bool isNew
         .text(CCAPTIONOTKAZI)
         .picture("img16Cancel")
         .tooltip(CTOOLTIPOTKAZI)
-        .onClick([] { ui::Win(EDIT).release(); });
+        .onClick([] { ui::Win(EDIT).release(); })
+        .cancel();
     ui::Win(EDIT).center().activate();
 }
 

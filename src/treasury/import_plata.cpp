@@ -185,7 +185,8 @@ void defineWindow(const std::shared_ptr<State>& state, const registers::Lookup& 
         .text(CCAPTIONOTKAZI)
         .picture("img16Cancel")
         .tooltip(CTOOLTIPOTKAZI)
-        .onClick([] { ui::Win(WINDOW).release(); });
+        .onClick([] { ui::Win(WINDOW).release(); })
+        .cancel();
 }
 
 }  // namespace

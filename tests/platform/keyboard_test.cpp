@@ -1,16 +1,26 @@
 // Keys pressed on real widgets: what a person types reaches the controls'
 // values and handlers as it does through the program.
+#include <QApplication>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QRadioButton>
 #include <map>
 #include <string_view>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "platform/ui/keyboard.h"
 #include "platform/ui/registry.h"
 #include "platform/ui/ui.h"
 #include "support/recording_interaction.h"
 
 namespace {
+
+// Types text key by key, Cyrillic too (QTest::keyClicks takes only ASCII).
+void typeText(QWidget* widget, std::string_view text) {
+    for (const QChar c : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())))
+        QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(c.toUpper().unicode()), QString(c), {});
+}
 
 // Presses keys on a line edit: plain characters are typed, and {Name} is one of
 // the keys Home, End, Left, Right, Backspace, Delete, SelectAll (Ctrl+A),
@@ -25,8 +35,7 @@ void press(QLineEdit* edit, std::string_view keys) {
     while (!keys.empty()) {
         if (keys.front() != '{') {
             const std::size_t n = std::min(keys.find('{'), keys.size());
-            for (const QChar c : QString::fromUtf8(keys.data(), static_cast<qsizetype>(n)))
-                QTest::sendKeyEvent(QTest::Click, edit, static_cast<Qt::Key>(c.toUpper().unicode()), QString(c), {});
+            typeText(edit, keys.substr(0, n));
             keys.remove_prefix(n);
             continue;
         }
@@ -188,6 +197,127 @@ TEST_F(Keyboard, EnterRunsTheControlsActionThenMovesOnExceptInGridsAndEditBoxes)
     ui::setEnterMovesFocus(false);
     EXPECT_EQ(press("txtA"), std::make_pair(true, std::string("txtA")));  // its action, and the focus stays
     EXPECT_EQ(events, (std::vector<std::string>{"enter txtA"}));
+}
+
+
+// Keys that travel between controls: the window is shown and active, and the
+// program's keyboard behaviour is installed, as in the running program.
+class Travel : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ui::detail::installKeyboard();
+        ui::setEnterMovesFocus(true);
+        ui::defineWindow({.name = "frmTravel", .kind = ui::WindowKind::Child, .title = "Travel"});
+    }
+    void TearDown() override {
+        ui::setEnterMovesFocus(false);
+        if (ui::windowExists("frmTravel")) ui::Win("frmTravel").release();
+    }
+    void show() {
+        ui::Win("frmTravel").activate();
+        QWidget* frame = ui::detail::window("frmTravel").widget;
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    }
+    static QWidget* focused() { return QApplication::focusWidget(); }
+    static std::string focusName() {
+        const ui::detail::Window& w = ui::detail::window("frmTravel");
+        return w.focus ? w.focus->name() : "";
+    }
+    static void focusOn(const char* name) { ui::Ctl("frmTravel", name).focus(); }
+    testing_support::RecordingInteraction seam;
+};
+
+TEST_F(Travel, EnterIntoAControlOnAnotherTabPageShowsThatPage) {
+    int pageChanges = 0;
+    auto tab = ui::addTab("frmTravel", "tabT", {"Прва", "Втора"}).at(0, 0, 300, 200).onChange([&] { ++pageChanges; });
+    ui::addTextBox("frmTravel", "txtFirst").onPage("tabT", 1).at(10, 10, 100, 20);
+    auto second = ui::addTextBox("frmTravel", "txtSecond").onPage("tabT", 2).at(10, 10, 100, 20);
+    show();
+    focusOn("txtFirst");
+    QTest::keyClick(focused(), Qt::Key_Return);
+    EXPECT_EQ(focusName(), "txtSecond");
+    EXPECT_EQ(tab.value(), 2);
+    EXPECT_EQ(pageChanges, 1);
+    typeText(focused(), "видливо");
+    EXPECT_EQ(second.text(), "видливо");
+}
+
+TEST_F(Travel, EnterOrTabIntoARadioGroupFocusesItsCheckedOptionAndArrowsChangeIt) {
+    int changes = 0;
+    ui::addTextBox("frmTravel", "txtBefore").at(10, 10, 100, 20);
+    auto radio = ui::addRadioGroup("frmTravel", "rgChoice", {"Активен", "Неактивен", "Друго"})
+                     .at(10, 40, 150, 80)
+                     .value(2)
+                     .onChange([&] { ++changes; });
+    ui::addTextBox("frmTravel", "txtAfter").at(10, 130, 100, 20);
+    show();
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Tab}) {
+        SCOPED_TRACE(key == Qt::Key_Return ? "Enter" : "Tab");
+        focusOn("txtBefore");
+        QTest::keyClick(focused(), key);
+        EXPECT_EQ(focusName(), "rgChoice");
+        auto* option = qobject_cast<QRadioButton*>(focused());
+        ASSERT_NE(option, nullptr);
+        EXPECT_TRUE(option->isChecked());
+        EXPECT_EQ(option->text().toStdString(), radio.value() == 2 ? "Неактивен" : "Друго");
+    }
+    QTest::keyClick(focused(), Qt::Key_Down);
+    EXPECT_EQ(radio.value(), 3);
+    EXPECT_EQ(changes, 1);
+    QTest::keyClick(focused(), Qt::Key_Up);
+    QTest::keyClick(focused(), Qt::Key_Up);
+    EXPECT_EQ(radio.value(), 1);
+    EXPECT_EQ(changes, 3);
+    QTest::keyClick(focused(), Qt::Key_Return);
+    EXPECT_EQ(focusName(), "txtAfter");
+}
+
+TEST_F(Travel, TabLeavesAnEditBoxWhereEnterBreaksTheLine) {
+    auto edit = ui::addEditBox("frmTravel", "edtOpis").at(10, 10, 200, 50);
+    ui::addTextBox("frmTravel", "txtNext").at(10, 70, 100, 20);
+    show();
+    focusOn("edtOpis");
+    typeText(focused(), "ред");
+    QTest::keyClick(focused(), Qt::Key_Return);
+    typeText(focused(), "два");
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(edit.text(), "ред\nдва");
+    EXPECT_EQ(focusName(), "txtNext");
+}
+
+TEST(Escape, ActsAsTheCancelButtonOrCloseBoxOfAModalWindowOnly) {
+    testing_support::RecordingInteraction seam;
+    struct Case {
+        const char* what;
+        ui::WindowKind kind;
+        bool closeBox, cancelButton, closeBoxAction;
+        const char* happened;  // "" when nothing happens and the window stays
+    } cases[] = {
+        {"modal with a cancel button", ui::WindowKind::Modal, false, true, false, "cancel"},
+        {"the cancel button before the close box", ui::WindowKind::Modal, true, true, true, "cancel"},
+        {"modal with a close box of its own", ui::WindowKind::Modal, true, false, true, "close box"},
+        {"modal with a plain close box", ui::WindowKind::Modal, true, false, false, "released"},
+        {"modal with neither", ui::WindowKind::Modal, false, false, false, ""},
+        {"child window", ui::WindowKind::Child, true, true, false, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string happened;
+        ui::defineWindow({.name = "frmEscape", .kind = c.kind, .closeBox = c.closeBox});
+        auto box = ui::addTextBox("frmEscape", "txtBox");
+        auto cancel = ui::addButton("frmEscape", "cmdCancel").onClick([&] { happened = "cancel"; });
+        if (c.cancelButton) cancel.cancel();
+        if (c.closeBoxAction) ui::Win("frmEscape").onCloseBox([&] { happened = "close box"; });
+        ui::Win("frmEscape").onRelease([&] { happened = happened.empty() ? "released" : happened; });
+        box.text("без промена");
+        QTest::keyClick(ui::detail::control("frmEscape", "txtBox").widget(), Qt::Key_Escape);
+        EXPECT_EQ(happened, c.happened);
+        if (ui::windowExists("frmEscape")) {
+            EXPECT_EQ(box.text(), "без промена");
+            ui::Win("frmEscape").onRelease({}).release();
+        }
+    }
 }
 
 }  // namespace

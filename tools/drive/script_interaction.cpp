@@ -186,13 +186,13 @@ void ScriptInteraction::run(const Line& l) {
                     return;
                 }
                 if (key == ui::Key::Enter && w.focus) ud::pressEnter(*w.focus);
+                if (key == ui::Key::Escape) ud::pressEscape(w);
                 return;
             }
             case Verb::Close: {
                 ud::Window& w = reachable(l.window);
                 if (!w.definition.closeBox) throw Failed("window " + l.window + " has no close box");
-                if (w.onCloseBox) ud::invoke(w.onCloseBox);
-                else ui::Win(w.name()).release();
+                ud::pressCloseBox(w);
                 return;
             }
             case Verb::AnswerYes: case Verb::AnswerNo: case Verb::SaveFile: case Verb::OpenFile:

@@ -326,6 +326,7 @@ private:
 class EditBoxControl : public Control, public TextLike {
 public:
     EditBoxControl(Window& w, std::string n, QPlainTextEdit* e) : Control(w, std::move(n), Kind::Edit, e), edit_(e) {
+        edit_->setTabChangesFocus(true);  // Tab leaves the box; Enter stays a line break
         QObject::connect(edit_, &QPlainTextEdit::textChanged, [this] { fireChange(); });
     }
     std::string text() const override { return boxText(edit_->toPlainText()); }
@@ -429,7 +430,13 @@ public:
             auto* b = new QRadioButton(q(o), box);
             layout->addWidget(b);
             group_->addButton(b, id++);
+            // The focus that comes to the group goes to its checked option, where
+            // the arrow keys change the choice.
+            QObject::connect(b, &QRadioButton::toggled, [box, b](bool on) {
+                if (on) box->setFocusProxy(b);
+            });
         }
+        if (!group_->buttons().isEmpty()) box->setFocusProxy(group_->buttons().front());
         QObject::connect(group_, &QButtonGroup::idClicked, [this] { fireChange(); });
     }
     int value() const override { return std::max(0, group_->checkedId()); }

@@ -291,6 +291,13 @@ const Ctl& Ctl::selection(const std::vector<int>& lines) const {
     return *this;
 }
 
+const Ctl& Ctl::cancel(bool on) const {
+    detail::Control& c = get(*this);
+    if (c.kind() != detail::Kind::Button) fatal("cancel is not a property of control " + name_ + " of window " + window_);
+    c.window().cancelButton = on ? name_ : std::string();
+    return *this;
+}
+
 const Ctl& Ctl::drawing(std::vector<Shape> shapes) const {
     as<detail::Drawn>(*this, "drawing").setDrawing(std::move(shapes));
     return *this;

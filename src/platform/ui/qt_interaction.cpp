@@ -1,5 +1,4 @@
-// The interaction of the real program: Qt's event loops and dialogs, and the
-// program-wide behaviour of focus and the Enter key.
+// The interaction of the real program: Qt's event loops and dialogs.
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -17,6 +16,7 @@
 #include <map>
 
 #include "platform/ui/interaction.h"
+#include "platform/ui/keyboard.h"
 #include "platform/ui/registry.h"
 
 namespace ui {
@@ -25,48 +25,14 @@ namespace {
 
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-detail::Control* controlOf(QWidget* w) {
-    for (; w; w = w->parentWidget()) {
-        const QVariant c = w->property("kasavel.control");
-        if (c.isValid())
-            return detail::findControl(w->property("kasavel.window").toString().toStdString(), c.toString().toStdString());
-    }
-    return nullptr;
-}
-
-// Focus changes made by the user reach the got/lost focus handlers; Enter runs the
-// control's own action and then moves on when the program asks for that.
-class Behaviour : public QObject {
-public:
-    Behaviour() {
-        connect(qApp, &QApplication::focusChanged, this, [](QWidget*, QWidget* now) {
-            if (detail::Control* c = controlOf(now)) detail::moveFocus(c->window(), c);
-        });
-    }
-
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() != QEvent::KeyPress) return false;
-        auto* k = static_cast<QKeyEvent*>(e);
-        if (k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) return false;
-        detail::Control* c = controlOf(qobject_cast<QWidget*>(o));
-        if (!c) return false;
-        const std::string window = c->window().name();
-        if (!detail::pressEnter(*c)) return false;
-        if (detail::enterMovesFocus())
-            if (detail::Window* w = detail::findWindow(window); w && w->focus) w->focus->widget()->setFocus();
-        return true;
-    }
-};
-
 class QtInteraction : public Interaction {
 public:
     void mainLoop() override {
-        install();
+        detail::installKeyboard();
         QApplication::exec();
     }
     void modalLoop(const std::string& window) override {
-        install();
+        detail::installKeyboard();
         QEventLoop loop;
         loops_[detail::lower(window)] = &loop;
         loop.exec();
@@ -125,14 +91,8 @@ public:
     }
 
 private:
-    void install() {
-        if (behaviour_) return;
-        behaviour_ = new Behaviour;
-        qApp->installEventFilter(behaviour_);
-    }
     std::map<std::string, QPointer<QEventLoop>> loops_;
     QPointer<QProgressDialog> wait_;
-    Behaviour* behaviour_ = nullptr;
 };
 
 }  // namespace

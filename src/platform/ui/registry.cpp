@@ -1,6 +1,8 @@
 #include "platform/ui/registry.h"
 
 #include <QMainWindow>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <QWidget>
 #include <algorithm>
 
@@ -12,6 +14,16 @@ std::vector<std::unique_ptr<Window>>& all() {
     return windows;
 }
 bool enterMoves = false;
+
+// A control on a tab page that is not in front: its page comes to the front
+// (running the tab's change handler, as a user's change of page does).
+void showPageOf(const Control& c) {
+    for (QWidget* w = c.widget(); w && w != c.window().client; w = w->parentWidget()) {
+        auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget());
+        auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+        if (tabs && tabs->currentWidget() != w) tabs->setCurrentWidget(w);
+    }
+}
 }  // namespace
 
 std::string lower(std::string_view s) {
@@ -136,6 +148,9 @@ void moveFocus(Window& w, Control* to) {
     // The lost-focus handler may have released the window or moved the focus itself.
     Window* still = findWindow(windowName);
     if (!still || still->focus != to || !to) return;
+    showPageOf(*to);
+    still = findWindow(windowName);
+    if (!still || still->focus != to) return;
     detail::invoke(to->on.gotFocus);
 }
 
@@ -168,6 +183,22 @@ bool pressEnter(Control& c) {
     detail::invoke(c.on.enter);
     if (!enterMoves) return hadAction;
     if (Window* w = findWindow(window)) focusNext(*w);
+    return true;
+}
+
+void pressCloseBox(Window& w) {
+    if (w.onCloseBox) detail::invoke(w.onCloseBox);
+    else Win(w.name()).release();
+}
+
+bool pressEscape(Window& w) {
+    if (w.definition.kind != WindowKind::Modal) return false;
+    if (Control* cancel = w.find(w.cancelButton); cancel && cancel->enabled() && cancel->visible()) {
+        detail::invoke(cancel->on.click);
+        return true;
+    }
+    if (!w.definition.closeBox) return false;
+    pressCloseBox(w);
     return true;
 }
 

@@ -85,6 +85,7 @@ public:
     QWidget* const client;  // the area controls are placed on
     std::vector<std::unique_ptr<Control>> controls;  // definition order = focus order
     Control* focus = nullptr;
+    std::string cancelButton;  // the button Escape presses
     bool shown = false;
     Action onStart, onSize, onRelease, onCloseBox;
     std::map<Key, Action> keys;
@@ -123,6 +124,12 @@ bool enterMovesFocus();
 // the focus moves on when the program asks for that. Grids and edit boxes keep
 // the key for themselves. False when the key is left to the control.
 bool pressEnter(Control& c);
+
+// The window's close box: its own action, else the window is released.
+void pressCloseBox(Window& w);
+// Escape in a modal window presses its cancel button, else its close box;
+// false when the window has neither (or is not modal) and nothing happens.
+bool pressEscape(Window& w);
 
 std::string lower(std::string_view s);
 

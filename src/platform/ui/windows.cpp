@@ -1,6 +1,7 @@
 // Windows: definition, activation, release, menus, status bars and hot keys.
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -19,7 +20,7 @@ namespace {
 
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// The window's frame: its close box and resizing reach the registry by name,
+// The window's frame: its close box, Escape and resizing reach the registry by name,
 // since the registry entry may be gone while Qt still delivers an event.
 class Frame : public QMainWindow {
 public:
@@ -30,9 +31,13 @@ protected:
         e->ignore();
         detail::Window* w = detail::findWindow(name_);
         if (!w) return;
-        if (!w->definition.closeBox) return;
-        if (w->onCloseBox) detail::invoke(w->onCloseBox);
-        else Win(name_).release();
+        if (w->definition.closeBox) detail::pressCloseBox(*w);
+    }
+    // Escape that no control of the window took.
+    void keyPressEvent(QKeyEvent* e) override {
+        detail::Window* w = detail::findWindow(name_);
+        if (e->key() == Qt::Key_Escape && w && detail::pressEscape(*w)) return;
+        QMainWindow::keyPressEvent(e);
     }
     void resizeEvent(QResizeEvent* e) override {
         QMainWindow::resizeEvent(e);
