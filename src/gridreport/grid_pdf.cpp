@@ -4,7 +4,7 @@
 #include "gridreport/pdf_file.h"
 #include "gridreport/report_window.h"
 #include "gridreport/texts.h"
-#include "platform/desktop/desktop.h"
+#include "shell/udfs.h"
 #include "platform/ui/ui.h"
 #include "shell/entries.h"
 
@@ -21,7 +21,7 @@ void _GRID2PDF(const std::string& grid, const std::string& window) {
     request.window = window;
     request.pdfFile = *path;
     // Only the file this run wrote is opened: an older one at the path would pass for the report.
-    if (runReport(request, Target::Pdf)) desktop::open(*path);
+    if (runReport(request, Target::Pdf)) shell::openOnDesktop(*path);
 }
 
 void _GRIDPDF(const std::string& grid, const std::string& window) {

@@ -1,6 +1,6 @@
 // The about box frmZaProgramata: the copyright line and the links to the web
 // page and the e-mail address, opened by the desktop.
-#include "platform/desktop/desktop.h"
+#include "shell/udfs.h"
 #include "platform/ui/ui.h"
 #include "shell/about_link.h"
 #include "shell/entries.h"
@@ -22,7 +22,7 @@ void ZAPROGRAMATAFORMRESIZE() {
 
 void addLink(const std::string& name, const std::string& text, int row, int width) {
     ui::addLink(WINDOW, name).at(150, row, width, 20).text(text).color(LINK_BLUE).onClick([name] {
-        desktop::open(linkTarget(ui::Ctl(WINDOW, name).text()));
+        openOnDesktop(linkTarget(ui::Ctl(WINDOW, name).text()));
     });
 }
 

@@ -179,7 +179,11 @@ void OTVORIFAJL(const std::string& file) {
         ui::msgInfo(vocab::CPORNEISPRAVNOIMENAFAJL + " " + refused, vocab::CPORGRESKA);
         return;
     }
-    desktop::open(file);
+    openOnDesktop(file);
+}
+
+void openOnDesktop(const std::string& target) {
+    if (!desktop::open(target)) ui::msgInfo(vocab::CPORNEMOZEDASEOTVORI + target, vocab::CPORGRESKA);
 }
 
 std::string KREIRAJMASKA(int n) { return std::string(static_cast<std::size_t>(n > 0 ? n : 0), '9'); }

@@ -98,6 +98,9 @@ bool VALIDFAJLNAME(std::string_view name, std::string* refused = nullptr);
 // Opens an existing file with its default program through the desktop; a
 // missing file or a refused name is told in an information box instead.
 void OTVORIFAJL(const std::string& file);
+// Opens a file or a web/mail address with its default program; when no program
+// can, the user is told which file or address it was.
+void openOnDesktop(const std::string& target);
 
 // An input mask of n digits: n characters "9".
 std::string KREIRAJMASKA(int n);

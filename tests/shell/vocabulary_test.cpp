@@ -80,7 +80,8 @@ TEST(Vocabulary, NamesAreUniqueAndTextsWellFormed) {
                                                  "CPORNEMOZEPROCITAFAJL", "CPORKRATOKRED", "CPORNEISPRAVENIZNOS",
                                                  "CPORNEISPRAVENBROJVOPOLE", "CPORSTAVKAIZMENETA",
                                                  "CPORPRIMACBEZOPSTINA", "CPORNEUTF8", "CPORNALOGNEPOSTOI",
-                                                 "CPORNALOGIZMENET", "CPORNEISPRAVENDATUM"};
+                                                 "CPORNALOGIZMENET", "CPORNEISPRAVENDATUM",
+                                                 "CPORNEMOZEDASEOTVORI"};
     EXPECT_EQ(endingWithBlank, appended);
 }
 

@@ -111,4 +111,9 @@ std::string writeFile(const std::string& path, std::string_view bytes) {
     return file.commit();
 }
 
+std::string withExtension(const std::string& path, std::string_view extension) {
+    const std::filesystem::path name = std::filesystem::path(path).filename();
+    return name.empty() || name.has_extension() ? path : path + std::string(extension);
+}
+
 }  // namespace desktop

@@ -52,6 +52,9 @@ std::string renameInto(const std::string& temporary, const std::string& path);
 // whether or not it exists.
 std::string temporaryFolder();
 
+// The path with `extension` (".pdf") added when its file name has none.
+std::string withExtension(const std::string& path, std::string_view extension);
+
 // Writes `bytes` to `path`, replacing an existing file. Returns the reason
 // when it fails (then neither a new file nor a temporary one is left,
 // and an existing file is unchanged); empty on success.

@@ -5,8 +5,10 @@
 #include <QLabel>
 #include <QPixmap>
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 
+#include "platform/desktop/files.h"
 #include "platform/print/qt_printer.h"
 #include "platform/ui/interaction.h"
 #include "platform/ui/registry.h"
@@ -52,6 +54,8 @@ std::string replaceQuestion(const std::vector<std::string>& existing) {
     return "Во фолдерот веќе постојат слики со истите имиња: " + names + ".\r\nДа се заменат?";
 }
 
+std::string replaceFileQuestion(const std::string& path) { return "Фајлот " + path + " веќе постои.\r\nДа се замени?"; }
+
 void reportFailure(const std::string& failure) {
     if (!failure.empty()) ui::msgStop(failure, errorTitle);
 }
@@ -68,8 +72,12 @@ void define(const std::shared_ptr<State>& state) {
         ui::interaction().print(pages, [state] { reportFailure(detail::sendToPrinter(state->document)); });
     });
     ui::addButton(window, "btnSavePdf").at(130, 10, 130, 28).text("Сочувај &PDF").onClick([state] {
-        if (const auto path = ui::putFile("Сочувај PDF", {{"PDF", "*.pdf"}}))
-            reportFailure(savePdf(state->document, *path));
+        const auto chosen = ui::putFile("Сочувај PDF", {{"PDF", "*.pdf"}});
+        if (!chosen) return;
+        // A name without an extension gets ".pdf"; the dialog asked only about the name typed.
+        const std::string path = desktop::withExtension(*chosen, ".pdf");
+        if (path != *chosen && std::filesystem::exists(path) && !ui::msgYesNo(replaceFileQuestion(path))) return;
+        reportFailure(savePdf(state->document, path));
     });
     ui::addButton(window, "btnSavePictures").at(270, 10, 130, 28).text("Сочувај с&лики").onClick([state] {
         const auto folder = ui::getFolder("Фолдер за сликите");

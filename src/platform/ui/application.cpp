@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFont>
 
+#include "platform/ui/toolkit_words.h"
+
 namespace ui {
 
 struct Application::Impl {
@@ -16,6 +18,7 @@ Application::Application(int& argc, char** argv, bool offscreen) {
     impl_ = std::make_unique<Impl>(argc, argv);
     // The windows are laid out in pixels for a 9-point Arial.
     QApplication::setFont(QFont("Arial", 9));
+    detail::installToolkitWords();
 }
 
 Application::~Application() = default;

@@ -9,11 +9,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QUrl>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <optional>
 
 #include "platform/ui/interaction.h"
 #include "platform/ui/keyboard.h"
@@ -24,6 +26,30 @@ namespace ui {
 namespace {
 
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+// The toolkit reports an address as opened once xdg-open has started, and
+// xdg-open's own failure (no browser, no program for the file) reaches only the
+// terminal. So xdg-open runs here and its end is awaited for a moment: a failure
+// shows at once, while a program that it runs in its place keeps running.
+// Nothing when xdg-open is not there.
+std::optional<bool> openWithXdg(const QUrl& url) {
+    auto* xdg = new QProcess;
+    xdg->setProcessChannelMode(QProcess::ForwardedChannels);
+    xdg->start("xdg-open", {url.toString(QUrl::FullyEncoded)});
+    if (!xdg->waitForStarted()) {
+        delete xdg;
+        return std::nullopt;
+    }
+    if (!xdg->waitForFinished(3000)) {
+        QObject::connect(xdg, &QProcess::finished, xdg, &QObject::deleteLater);
+        return true;
+    }
+    const bool opened = xdg->exitStatus() == QProcess::NormalExit && xdg->exitCode() == 0;
+    delete xdg;
+    return opened;
+}
+#endif
 
 class QtInteraction : public Interaction {
 public:
@@ -74,7 +100,11 @@ public:
     bool openExternal(std::string_view target) override {
         const QString t = q(target);
         const bool address = t.startsWith("http://") || t.startsWith("https://") || t.startsWith("mailto:");
-        return QDesktopServices::openUrl(address ? QUrl(t) : QUrl::fromLocalFile(t));
+        const QUrl url = address ? QUrl(t) : QUrl::fromLocalFile(t);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+        if (const auto opened = openWithXdg(url)) return *opened;
+#endif
+        return QDesktopServices::openUrl(url);
     }
     void windowOpened(const std::string&) override {}
     void previewShown(int) override {}

@@ -21,6 +21,22 @@ std::string contents(const std::string& path) {
     return s.str();
 }
 
+TEST(WithExtension, AddedOnlyToANameWithoutOne) {
+    struct Case {
+        const char* path;
+        const char* result;
+    } cases[] = {
+        {"/tmp/izvestaj", "/tmp/izvestaj.pdf"},
+        {"/tmp/izvestaj.pdf", "/tmp/izvestaj.pdf"},
+        {"/tmp/izvestaj.PDF", "/tmp/izvestaj.PDF"},
+        {"/tmp/izvestaj.2026", "/tmp/izvestaj.2026"},   // an extension of the user's own
+        {"/tmp/извештај", "/tmp/извештај.pdf"},
+        {"/tmp/v1.0/izvestaj", "/tmp/v1.0/izvestaj.pdf"},  // a point in the folder is none
+        {"/tmp/.pdf", "/tmp/.pdf.pdf"},                    // a hidden file's name has no extension
+    };
+    for (const Case& c : cases) EXPECT_EQ(desktop::withExtension(c.path, ".pdf"), c.result) << c.path;
+}
+
 TEST(WriteFile, WritesTheBytesAndReplacesAnOldFile) {
     testing_support::TempFolder folder;
     const std::string path = folder.file("a.txt");

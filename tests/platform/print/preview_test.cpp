@@ -79,6 +79,27 @@ TEST(PrintOutput, TheBuiltInPrinterWritesTheChosenPdfFile) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(own), {}), "the user's own");
 }
 
+TEST(PrintPreview, SavePdfAddsTheExtensionAndAsksBeforeReplacingThatFile) {
+    testing_support::TempFolder folder;
+    testing_support::RecordingInteraction seam;
+    std::ofstream(folder.file("old.pdf")) << "kept";
+    seam.paths = {folder.file("new"), folder.file("old")};
+    seam.answers = {false};
+    seam.inModal = [&](const std::string&) {
+        click("btnSavePdf");
+        click("btnSavePdf");
+        click("btnClose");
+    };
+    print::preview(threePages());
+    EXPECT_EQ(seam.shown, (std::vector<std::string>{"preview|3", "dialog|Сочувај PDF", "dialog|Сочувај PDF",
+                                                    "question||Фајлот " + folder.file("old.pdf") +
+                                                        " веќе постои.\r\nДа се замени?"}));
+    EXPECT_EQ(testing_support::pdfInfo(folder.file("new.pdf")).pages, 3);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("new")));
+    std::ifstream old(folder.file("old.pdf"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "kept");
+}
+
 TEST(PrintPreview, ButtonsPrintSaveAndClose) {
     testing_support::TempFolder folder;
     testing_support::CurrentFolder here(folder.path());  // the save dialog moves it; put back at the end
