@@ -81,6 +81,7 @@ TEST(PrintOutput, TheBuiltInPrinterWritesTheChosenPdfFile) {
 
 TEST(PrintPreview, SavePdfAddsTheExtensionAndAsksBeforeReplacingThatFile) {
     testing_support::TempFolder folder;
+    testing_support::CurrentFolder here(folder.path());  // the save dialog moves it; put back at the end
     testing_support::RecordingInteraction seam;
     std::ofstream(folder.file("old.pdf")) << "kept";
     seam.paths = {folder.file("new"), folder.file("old")};
