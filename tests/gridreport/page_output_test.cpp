@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "report_fixture.h"
@@ -80,6 +81,50 @@ TEST(GridReportPages, WorkedRowsOnBothTargets) {
         const double shift = target == Target::Pdf ? -5 + 0.5 : 0;
         const std::vector<double> expected = {35 + shift, 40 + shift, 45 + shift, 50 + shift, 50 + shift};
         EXPECT_EQ(ruleRows(p, 19, 30), expected);
+    }
+}
+
+// The whole worked page, every text and every line, on both targets: widths
+// ID 2 and Име 5 mm, T = 11, L = 20, h = 5; the PDF target's rules lie
+// h - 0.5 = 4.5 mm higher.
+TEST(GridReportPages, WorkedPageEveryTextAndLine) {
+    Report r(table({{"1", "Ана"}, {"2", "Бојан"}}), {"ID", "Име"}, {1, 0});
+    r.v.headers = {"Наслов", "", ""};
+    using A = print::Align;
+    struct T {
+        double row, col;
+        std::string text;
+        double size;
+        A align;
+    };
+    const std::vector<T> texts = {{20, 15, "Page No. :1", 12, A::Left}, {27.5, 25, "Наслов", 14, A::Centre},
+                                  {35, 22, "ID", 12, A::Right},         {35, 24, "Име", 12, A::Left},
+                                  {40, 22, "1", 12, A::Right},          {40, 24, "Ана", 12, A::Left},
+                                  {45, 22, "2", 12, A::Right},          {45, 24, "Бојан", 12, A::Left}};
+    for (const Target target : {Target::Printer, Target::Pdf}) {
+        const double R = target == Target::Pdf ? -4.5 : 0;
+        const std::vector<std::array<double, 4>> lines = {
+            {35 + R, 19, 35 + R, 30}, {40 + R, 19, 40 + R, 30}, {45 + R, 19, 45 + R, 30}, {50 + R, 19, 50 + R, 30},
+            {50 + R, 19, 50 + R, 30}, {35 + R, 19, 50 + R, 19}, {35 + R, 23, 50 + R, 23}, {35 + R, 30, 50 + R, 30},
+            {35 + R, 30, 50 + R, 30}};
+        const print::Document doc = r.pages(target);
+        ASSERT_EQ(doc.pages.size(), 1u);
+        const print::Page& p = doc.pages[0];
+        ASSERT_EQ(p.texts.size(), texts.size());
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            const print::Text& t = p.texts[i];
+            EXPECT_EQ(t.row, texts[i].row) << texts[i].text;
+            EXPECT_EQ(t.col, texts[i].col) << texts[i].text;
+            EXPECT_EQ(t.text, texts[i].text);
+            EXPECT_EQ(t.font.size, texts[i].size) << texts[i].text;
+            EXPECT_EQ(t.align, texts[i].align) << texts[i].text;
+        }
+        ASSERT_EQ(p.lines.size(), lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const print::Line& l = p.lines[i];
+            EXPECT_EQ((std::array<double, 4>{l.row1, l.col1, l.row2, l.col2}), lines[i]) << "line " << i;
+            EXPECT_EQ(l.pen, 0.25);
+        }
     }
 }
 

@@ -130,6 +130,25 @@ TEST(PrintPreview, ButtonsPrintSaveAndClose) {
     EXPECT_TRUE(std::filesystem::exists(folder.file("page-003.png")));
 }
 
+TEST(PrintPreview, PicturesOfAnEarlierSaveReplacedOnlyOnConsent) {
+    testing_support::TempFolder folder;
+    testing_support::RecordingInteraction seam;
+    std::ofstream(folder.file("page-002.png")) << "older";
+    seam.paths = {folder.path().string(), folder.path().string()};
+    seam.answers = {false, true};
+    seam.inModal = [&](const std::string& window) {
+        click("btnSavePictures");
+        EXPECT_FALSE(std::filesystem::exists(folder.file("page-001.png"))) << "refused: nothing written";
+        click("btnSavePictures");
+        ui::Win(window).release();
+    };
+    print::preview(threePages());
+    const std::string question = "question||Во фолдерот веќе постојат слики со истите имиња: page-002.png.\r\nДа се заменат?";
+    EXPECT_EQ(seam.shown, (std::vector<std::string>{"preview|3", "dialog|Фолдер за сликите", question,
+                                                    "dialog|Фолдер за сликите", question}));
+    EXPECT_FALSE(QImage(QString::fromStdString(folder.file("page-002.png"))).isNull()) << "replaced";
+}
+
 TEST(PrintPreview, AnInteractionThatDoesNotWaitLeavesNoWindow) {
     testing_support::RecordingInteraction seam;
     print::preview(threePages());
