@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QAbstractItemView>
+#include <QComboBox>
+
 #include "platform/desktop/desktop.h"
 #include "platform/ui/registry.h"
 #include "platform/ui/ui.h"
@@ -121,6 +124,20 @@ TEST(ProgramFault, UndefinedControlIsLoggedShownAndEndsTheProgram) {
     std::string content((std::istreambuf_iterator<char>(log)), {});
     EXPECT_NE(content.find("Control txtMissing of window frmFault is not defined"), std::string::npos);
     std::filesystem::current_path(before);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ComboLists, TheOpenListMayBeWiderThanTheBox) {
+    testing_support::RecordingInteraction seam;
+    ui::defineWindow({.name = "frmTest", .kind = ui::WindowKind::Child, .title = "Test"});
+    ui::addComboBox("frmTest", "cbA").at(10, 10, 300, 20).items({"01-Плата"}, 1).listWidth(650);
+    const auto* combo = static_cast<QComboBox*>(ui::detail::control("frmTest", "cbA").widget());
+    EXPECT_EQ(combo->view()->minimumWidth(), 650);
+    EXPECT_EQ(combo->width(), 300);
+    ui::Win("frmTest").release();
 }
 
 }  // namespace

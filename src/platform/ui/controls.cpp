@@ -1,5 +1,6 @@
 #include "platform/ui/controls.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -390,6 +391,7 @@ public:
     }
     int count() const override { return combo_->count(); }
     std::string item(int p) const override { return s(combo_->itemText(p - 1)); }
+    void setListWidth(int pixels) override { combo_->view()->setMinimumWidth(pixels); }
 
 private:
     QComboBox* combo_;

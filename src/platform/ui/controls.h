@@ -49,6 +49,7 @@ public:
     virtual void clearItems() = 0;
     virtual int count() const = 0;
     virtual std::string item(int position) const = 0;
+    virtual void setListWidth(int pixels) = 0;
 };
 
 class DateLike {

@@ -222,6 +222,10 @@ const Ctl& Ctl::items(std::vector<std::string> list, int selected) const {
     as<detail::ListLike>(*this, "items").setItems(std::move(list), selected);
     return *this;
 }
+const Ctl& Ctl::listWidth(int pixels) const {
+    as<detail::ListLike>(*this, "listwidth").setListWidth(pixels);
+    return *this;
+}
 const Ctl& Ctl::addItem(std::string_view item) const {
     as<detail::ListLike>(*this, "additem").addItem(item);
     return *this;

@@ -186,6 +186,8 @@ public:
     const Ctl& value(int v) const;
     int value() const;
     const Ctl& items(std::vector<std::string> items, int selected = 0) const;
+    // The width of the open list, when it is to be wider than the box.
+    const Ctl& listWidth(int pixels) const;
     const Ctl& addItem(std::string_view item) const;
     const Ctl& deleteAllItems() const;
     int itemCount() const;
