@@ -1,0 +1,2 @@
+# The stored payment items, every column quoted.
+sqlite3 Kasavel.db "SELECT ID, quote(DatumNaPlacanje), quote(DatumPeriodOd), quote(DatumPeriodDo), quote(IznosAvans), quote(IznosBruto), quote(IznosOdbitoci), quote(IznosDanok), quote(IznosNeto), quote(IznosDDV), quote(BrojResenieDo), quote(DatumResenieDo), quote(Komentar), IsplakjaciZiroSmetkiID, PrimaciZiroSmetkiID, TipoviPrihodiID, PotprihodiID, TipoviKalkulaciiID, TipoviPlacanjaID FROM Transakcii ORDER BY ID"

@@ -1,0 +1,1 @@
+sqlite3 Kasavel.db "SELECT sql FROM sqlite_master WHERE name = 'Transakcii'"
