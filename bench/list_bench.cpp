@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "timing.h"
 #include "listkit/csv.h"
 #include "listkit/list_state.h"
 #include "listkit/search.h"
@@ -24,25 +25,9 @@
 
 namespace {
 
-constexpr int rowCount = 100000, columnCount = 36, runs = 5;
+constexpr int rowCount = 100000, columnCount = 36;
+using bench::best, bench::report, bench::runs;
 constexpr int nameColumn = 12;
-
-// Best of `runs` wall times, in milliseconds.
-double best(const std::function<void()>& step, const std::function<void()>& prepare = {}) {
-    double fastest = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        if (prepare) prepare();
-        const auto start = std::chrono::steady_clock::now();
-        step();
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-        fastest = std::min(fastest, took.count());
-    }
-    return fastest;
-}
-
-void report(const char* what, double ms, const char* baseline, double baseMs) {
-    std::printf("  %-34s %9.1f ms   %-30s %9.1f ms   %5.2fx\n", what, ms, baseline, baseMs, ms / baseMs);
-}
 
 long residentBytes() {
     long pages = 0, resident = 0;

@@ -4,6 +4,7 @@ set -euo pipefail
 build=${1:-build}
 bash "$(dirname "$0")/startup.sh" "$build/kasavel-drive"
 if [ -x "$build/bench/kasavel-bench" ]; then "$build/bench/kasavel-bench"; fi
+if [ -x "$build/bench/kasavel-items-bench" ]; then "$build/bench/kasavel-items-bench"; fi
 if [ -x "$build/bench/kasavel-transfer-bench" ]; then "$build/bench/kasavel-transfer-bench"; fi
 if [ -x "$build/bench/kasavel-gridreport-bench" ]; then "$build/bench/kasavel-gridreport-bench"; fi
 if [ -x "$build/bench/kasavel-orders-bench" ]; then "$build/bench/kasavel-orders-bench"; fi
