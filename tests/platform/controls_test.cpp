@@ -9,6 +9,9 @@
 
 #include "platform/desktop/desktop.h"
 #include "platform/ui/registry.h"
+#include <QWidget>
+
+#include "platform/ui/registry.h"
 #include "platform/ui/ui.h"
 #include "support/recording_interaction.h"
 
@@ -100,6 +103,25 @@ TEST_F(Controls, DatePickerHoldsStoredDates) {
     EXPECT_EQ(date.text(), "10.12.2026");
     date.date("");
     EXPECT_EQ(date.date(), "");
+}
+
+TEST(WindowSize, IsTheOuterSizeAndTheClientAreaIsThatLessTheFrame) {
+    testing_support::RecordingInteraction seam;
+    for (const bool sizable : {true, false}) {
+        ui::defineWindow({.name = "frmSize", .kind = ui::WindowKind::Modal, .width = 500, .height = 200, .sizable = sizable});
+        const ui::Win w("frmSize");
+        EXPECT_EQ(w.width(), 500);
+        EXPECT_EQ(w.height(), 200);
+        // A bottom row placed from the outer height, as the layouts do, stands near the client's bottom edge.
+        auto button = ui::addButton("frmSize", "btnOK").at(200, w.height() - 95, 100, 25);
+        w.activate();
+        const QWidget* client = button.exists() ? ui::detail::window("frmSize").client : nullptr;
+        ASSERT_NE(client, nullptr);
+        EXPECT_EQ(client->width(), 500 - 16);
+        EXPECT_EQ(client->height(), 200 - 39);
+        EXPECT_LE(client->height() - (button.row() + button.height()), 40);
+        w.release();
+    }
 }
 
 TEST(ProgramFault, UndefinedControlIsLoggedShownAndEndsTheProgram) {

@@ -62,7 +62,7 @@ struct WindowSpec {
     std::string name;
     WindowKind kind = WindowKind::Child;
     std::string title;
-    int col = 0, row = 0, width = 640, height = 480;
+    int col = 0, row = 0, width = 640, height = 480;  // outer size: the client area is less the frame
     bool closeBox = true;     // modal edit windows have none
     bool sizable = true;
     bool maximizeBox = true;
@@ -98,6 +98,7 @@ public:
     const Win& maximize() const;
     const Win& title(std::string_view text) const;
     std::string title() const;
+    // Outer size, title bar and borders included, as WindowSpec gives it.
     int width() const;
     int height() const;
 

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -47,6 +48,11 @@ protected:
 private:
     std::string name_;
 };
+
+// A window's size is its outer size, title bar and borders included, as the
+// windows were laid out for: the frame of those takes this much of it, and the
+// client area, where the controls stand, is the rest.
+constexpr int frameWidth = 16, frameHeight = 39;
 
 QKeySequence sequence(Key k) {
     switch (k) {
@@ -96,8 +102,9 @@ void defineWindow(const WindowSpec& definition) {
     frame->setWindowFlags(flags);
     if (definition.kind == WindowKind::Modal) frame->setWindowModality(Qt::ApplicationModal);
     frame->move(definition.col, definition.row);
-    frame->resize(definition.width, definition.height);
-    if (!definition.sizable) frame->setFixedSize(definition.width, definition.height);
+    const QSize inner(std::max(definition.width - frameWidth, 1), std::max(definition.height - frameHeight, 1));
+    frame->resize(inner);
+    if (!definition.sizable) frame->setFixedSize(inner);
     if (definition.background) {
         QPalette p = client->palette();
         p.setColor(QPalette::Window, QColor(definition.background->red, definition.background->green, definition.background->blue));
@@ -174,8 +181,8 @@ const Win& Win::title(std::string_view text) const {
     return *this;
 }
 std::string Win::title() const { return detail::window(name_).widget->windowTitle().toStdString(); }
-int Win::width() const { return detail::window(name_).widget->width(); }
-int Win::height() const { return detail::window(name_).widget->height(); }
+int Win::width() const { return detail::window(name_).widget->width() + frameWidth; }
+int Win::height() const { return detail::window(name_).widget->height() + frameHeight; }
 
 const Win& Win::onStart(Action a) const {
     detail::window(name_).onStart = std::move(a);
