@@ -12,6 +12,7 @@
 #include "platform/ui/registry.h"
 #include "platform/ui/ui.h"
 #include "shell/entries.h"
+#include "support/current_folder.h"
 #include "support/pdf_info.h"
 #include "support/pdf_text.h"
 #include "support/recording_interaction.h"
@@ -32,18 +33,13 @@ TEST(GridReportPdfFile, ExtensionAddedUnlessTheNameEndsInPdf) {
 class GridPdf : public ::testing::Test {
 protected:
     void SetUp() override {
-        start = std::filesystem::current_path();
-        std::filesystem::current_path(folder.path());  // where the report keeps its settings
         seam.inModal = [this](const std::string& window) {
             modal.push_back(window);
             if (actInModal) actInModal();
             if (ui::windowExists(window)) ui::Win(window).release();
         };
     }
-    void TearDown() override {
-        ui::releaseAllWindows();
-        std::filesystem::current_path(start);
-    }
+    void TearDown() override { ui::releaseAllWindows(); }
 
     void listWindow(const std::vector<std::vector<std::string>>& rows) {
         ui::defineWindow({.name = "frmLista", .title = "Листа", .width = 1000, .height = 600});
@@ -63,8 +59,8 @@ protected:
     }
 
     testing_support::TempFolder folder;
+    testing_support::CurrentFolder here{folder.path()};  // where the report keeps its settings
     testing_support::RecordingInteraction seam;
-    std::filesystem::path start;
     std::vector<std::string> modal;
     std::function<void()> actInModal;
 };
