@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/pdf/text_pages.h"
 #include "platform/print/printers.h"
 #include "platform/text/utf8.h"
 
@@ -37,6 +38,10 @@ double TextWidths::operator()(std::string_view text, double size) {
     auto found = pixels_.find(text);
     if (found == pixels_.end()) found = pixels_.emplace(std::string(text), screenPixels(screen_, text)).first;
     return static_cast<double>(printLenHundredths(found->second, size)) / 100;
+}
+
+double PDFPRINTLEN(const std::string& text, double size, const std::string& fontName) {
+    return pdf::builtInTextWidth(text, size, fontName);
 }
 
 double naturalWidth(const ReportState& s, std::size_t c) { return std::max(s.SIZES[c], s.HEADERSIZES[c]); }

@@ -43,6 +43,11 @@ private:
     std::unordered_map<std::string, long long, Hash, std::equal_to<>> pixels_;
 };
 
+// PDFPRINTLEN: the text's width in mm as the PDF library measures it in that
+// font, not rounded; 0 for a font it does not know. Offered; the report
+// measures with PRINTLEN.
+double PDFPRINTLEN(const std::string& text, double size, const std::string& fontName);
+
 // PDFCALCULATECOLUMNSIZES: content and caption widths, and every column's
 // width from them (or from the caller's widths). `fontSize` is the entry of
 // the font size combo as shown. Every text is measured by the first measure

@@ -127,6 +127,13 @@ TEST(GridReportMeasure, PrintLenInWholeHundredthsForEverySize) {
     EXPECT_EQ(printLenHundredths(100, 12), 3048);
 }
 
+TEST(GridReportMeasure, PdfLibraryMeasureInItsOwnFonts) {
+    // Helvetica's widths: H 722, e 556, l 222, o 556 thousandths of the size.
+    EXPECT_NEAR(PDFPRINTLEN("Hello", 12, "Helvetica"), 2.278 * 12 / 72 * 25.4, 1e-4);
+    EXPECT_EQ(PDFPRINTLEN("Hello", 12, "NoSuchFont"), 0);
+    EXPECT_EQ(PDFPRINTLEN("", 12, "Helvetica"), 0);
+}
+
 TEST(GridReportMeasure, EachTextMeasuredOnceWhateverTheSize) {
     TextWidths widths;
     EXPECT_EQ(widths("", 12), 0);

@@ -100,6 +100,17 @@ TextPages::~TextPages() = default;
 void TextPages::add(const print::Page& page) { writer_->page(page, width_, height_, rows_); }
 void TextPages::saveToFile(const std::string& path) { writer_->saveToFile(path); }
 
+double builtInTextWidth(const std::string& text, double size, const std::string& fontName) {
+    Document doc;
+    HPDF_Page page = HPDF_AddPage(doc.get());
+    HPDF_Page_SetWidth(page, 576);
+    HPDF_Page_SetHeight(page, 792);
+    HPDF_Font font = HPDF_GetFont(doc.get(), fontName.c_str(), nullptr);
+    if (!page || !font) return 0;
+    HPDF_Page_SetFontAndSize(page, font, static_cast<HPDF_REAL>(size));
+    return HPDF_Page_TextWidth(page, text.c_str()) / pointsPerMm;
+}
+
 std::string textPages(const print::Document& document, double widthMm, double heightMm, TextRow rows) {
     TextPages::Writer writer;
     for (const print::Page& p : document.pages) writer.page(p, widthMm, heightMm, rows);

@@ -44,4 +44,9 @@ private:
     TextRow rows_;
 };
 
+// The width in mm of a text as libharu sets it in one of its own fonts
+// ("Helvetica", "Times-Roman", ...) in its default encoding; 0 when libharu
+// knows no font of that name.
+double builtInTextWidth(const std::string& text, double size, const std::string& fontName);
+
 }  // namespace pdf
