@@ -42,11 +42,13 @@ void addItemFilterCombos(const std::string& window, const std::string& prefix, i
     };
     pair("PrimaciOpis", CVALUELBLPRIMAC, CTOOLTIPPRIMAC, blankFirstItems(rows->recipients));
     const std::string subRevenues = "cb" + prefix + "Potprihodi";
+    // The revenue-type and sub-revenue lists open wider than their boxes.
     pair("TipoviPrihodi", CVALUELBLTIPOVIPRIHODI, CTOOLTIPTIPOVIPRIHODI, blankFirstItems(rows->revenue.revenueTypes))
+        .listWidth(650)
         .onChange([window, subRevenues, types = "cb" + prefix + "TipoviPrihodi", rows] {
             CHANGETIPOVIPRIHODI(ui::Ctl(window, types).value(), window, subRevenues, 1, rows->revenue);
         });
-    pair("Potprihodi", CVALUELBLPOTPRIHODI, CTOOLTIPPOTPRIHODI, {""});
+    pair("Potprihodi", CVALUELBLPOTPRIHODI, CTOOLTIPPOTPRIHODI, {""}).listWidth(650);
     pair("TipoviPlacanja", CVALUELBLTIPOVIPLACANJA, CTOOLTIPTIPOVIPLACANJA, blankFirstItems(rows->paymentTypes));
 }
 
