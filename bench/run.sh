@@ -9,3 +9,4 @@ if [ -x "$build/bench/kasavel-transfer-bench" ]; then "$build/bench/kasavel-tran
 if [ -x "$build/bench/kasavel-gridreport-bench" ]; then "$build/bench/kasavel-gridreport-bench"; fi
 if [ -x "$build/bench/kasavel-orders-bench" ]; then "$build/bench/kasavel-orders-bench"; fi
 if [ -x "$build/bench/kasavel-payments-bench" ]; then "$build/bench/kasavel-payments-bench"; fi
+if [ -x "$build/bench/kasavel-trezor-bench" ]; then "$build/bench/kasavel-trezor-bench"; fi

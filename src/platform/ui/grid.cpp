@@ -338,11 +338,16 @@ public:
         quiet_ = true;
         QItemSelectionModel* sel = view_->selectionModel();
         sel->clearSelection();
+        // One range per run of consecutive lines: a selection of many single
+        // ranges makes every later query of the selection slow.
         QItemSelection all;
-        for (int line : lines) {
-            if (line < 1 || line > static_cast<int>(model_.table.rows())) continue;
-            const QModelIndex left = model_.index(line - 1, 0);
-            all.select(left, model_.index(line - 1, std::max(0, model_.columnCount({}) - 1)));
+        const int rows = static_cast<int>(model_.table.rows()), last = std::max(0, model_.columnCount({}) - 1);
+        for (std::size_t i = 0; i < lines.size();) {
+            int first = lines[i], end = first;
+            while (++i < lines.size() && lines[i] == end + 1) ++end;
+            first = std::max(first, 1);
+            end = std::min(end, rows);
+            if (first <= end) all.select(model_.index(first - 1, 0), model_.index(end - 1, last));
         }
         sel->select(all, QItemSelectionModel::Select);
         if (!lines.empty() && lines.front() >= 1 && lines.front() <= static_cast<int>(model_.table.rows())) {

@@ -1,0 +1,165 @@
+// kasavel-trezor-bench: the treasury orders overview over one payer's 100,000
+// unsubmitted orders (open, select all, build the file), each figure beside a
+// baseline measured in the same run.
+#include <sqlite3.h>
+#include <unistd.h>
+#include <QApplication>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "platform/ui/registry.h"
+#include "platform/ui/ui.h"
+#include "registers/current_payer.h"
+#include "registers/isplakjaci_sql.h"
+#include "shell/app_state.h"
+#include "shell/entries.h"
+#include "shell/sql1.h"
+#include "support/recording_interaction.h"
+#include "treasury/nalozi_table.h"
+#include "treasury/order_file.h"
+#include "treasury/order_filters.h"
+#include "treasury/order_list_row.h"
+#include "treasury/overview_batch.h"
+
+namespace {
+
+constexpr int orderCount = 100000, runs = 3;
+
+double best(const std::function<void()>& step, const std::function<void()>& prepare = {}) {
+    double fastest = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        if (prepare) prepare();
+        const auto start = std::chrono::steady_clock::now();
+        step();
+        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+        fastest = std::min(fastest, took.count());
+    }
+    return fastest;
+}
+
+void report(const char* what, double ms, const char* baseline, double baseMs) {
+    std::printf("  %-38s %9.1f ms   %-34s %9.1f ms   %6.2fx\n", what, ms, baseline, baseMs, ms / baseMs);
+}
+
+// One state-treasury payer and its unsubmitted orders of forms 60, 70 and 80.
+void createOrders(sqlite3* db) {
+    for (const std::string& statement : registers::payerCreateStatements()) shell::MISCSQL1(db, statement);
+    shell::MISCSQL1(db,
+                    "INSERT INTO Opstini (ID, Sifra, Opis, Status) VALUES (1, '017', 'Струга', 1);"
+                    "INSERT INTO Isplakjaci VALUES (1, 'ООУ Браќа Миладиновци', '', '', 'Струга', '1234567', "
+                    "'4030990123456', '', '101', 0, 1, 'OBM', 'TRZ', '11', '');");
+    shell::MISCSQL1(db, treasury::naloziCreate());
+    shell::MISCSQL1(
+        db, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(orderCount) +
+                ") INSERT INTO Nalozi SELECT i, '', printf('202612%02d', i % 28 + 1), '100000000063095', "
+                "'788014101263814', '424110', '11', 'Патни трошоци за месец ' || (i % 12 + 1), '000000', "
+                "printf('%19.2f', (i * 7919 % 10000000) / 100.0), printf('5000000%08d', i % 997), "
+                "(CASE i % 5 WHEN 0 THEN 'Ана Анова' WHEN 1 THEN 'Петар Петровски' WHEN 2 THEN 'Снежана Николова' "
+                "WHEN 3 THEN 'Ѓорѓи Јовановиќ' ELSE 'Љубица Трајковска' END) || ' ' || (i % 1000) || ' Скопје', "
+                "'', '', '', printf('%013d', 1000000000 + i), CASE i % 3 WHEN 0 THEN '60' WHEN 1 THEN '70' ELSE '80' "
+                "END, '2', '', 1, 1, 1, i % 50 + 1, 0, 0 FROM n;");
+}
+
+// The baseline of a read: the sqlite3 C API into vectors of strings.
+std::vector<std::vector<std::string>> readPlain(sqlite3* db, const std::string& sql) {
+    std::vector<std::vector<std::string>> rows;
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
+    const int columns = sqlite3_column_count(stmt);
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        auto& row = rows.emplace_back();
+        for (int c = 0; c < columns; ++c) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+            row.emplace_back(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, c)));
+        }
+    }
+    sqlite3_finalize(stmt);
+    return rows;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    testing_support::RecordingInteraction answers;
+    const auto folder = std::filesystem::temp_directory_path() / ("kasavel-trezor-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    sqlite3* db = nullptr;
+    sqlite3_open((folder / "Kasavel.db").c_str(), &db);
+    shell::app().DB = db;
+    shell::app().CFOLDERNAINSTALACIJABAZA = folder.string();
+    createOrders(db);
+    const std::string window = "frmVPregledTrezor", grid = "grdVPregledTrezor";
+    const auto close = [&] {
+        if (ui::windowExists(window)) ui::Win(window).release();
+    };
+    std::vector<int> all(orderCount);
+    std::iota(all.begin(), all.end(), 1);
+
+    std::printf("treasury orders overview, one payer with %d unsubmitted orders, best of %d runs\n", orderCount, runs);
+    const double open = best([] { treasury::VPREGLEDTREZOR(); }, close);
+    const double plain = best([&] { readPlain(db, treasury::overviewQuery("1", {})); });
+    report("open: window with its list", open, "sqlite3 into vector<string>", plain);
+
+    const ui::Ctl list(window, grid);
+    const double select = best([&] { list.selection(all); }, [&] { list.selection({}); });
+    const ui::TextTable& rows = list.rows();
+    double sum = 0;
+    const double strtodSum = best([&] {
+        for (std::size_t r = 0; r < rows.rows(); ++r) sum += std::strtod(rows.at(r, 10).c_str(), nullptr);
+    });
+    std::printf("  (selected %s orders, total %s denars)\n", ui::Ctl(window, "txtVkupnoVir").text().c_str(),
+                ui::Ctl(window, "txtVkupenIznos").text().c_str());
+    report("select all: selection and its totals", select, "strtod over the amount column", strtodSum);
+
+    // The batch: the selected rows read again by ID, the rows of the file.
+    std::vector<std::string> ids;
+    for (std::size_t r = 0; r < rows.rows(); ++r) ids.push_back(rows.at(r, 0));
+    registers::CurrentPayer payer;
+    registers::ISPLAKJACICITAJ("1", payer);
+    treasury::OverviewBatch batch;
+    const double build = best([&] {
+        batch = treasury::overviewBatch(rows, shell::SQL(db, treasury::storedOrdersQuery(ids)), payer, "20261210",
+                                        "20261211");
+    });
+    const double reread = best([&] { readPlain(db, treasury::storedOrdersQuery(ids)); });
+    report("batch: orders read again, file rows", build, "sqlite3 of the same IDs", reread);
+
+    std::string bytes;
+    const double file = best([&] {
+        bytes = treasury::orderFile(batch.input, treasury::TreasuryKind::TRZ, treasury::Mode::N, '1');
+    });
+    const double write = best([&] { std::ofstream(folder / "plain.bin", std::ios::binary) << bytes; });
+    report("file bytes of the batch", file, "writing those bytes to a file", write);
+
+    // The whole confirm: batch, question, file, specification, submission.
+    const auto again = [&] {
+        close();
+        shell::MISCSQL1(db, "UPDATE Nalozi SET DatumNaPodnesuvanje = ''");
+        std::filesystem::remove_all(folder / "TREZOR");
+        treasury::VPREGLEDTREZOR();
+        ui::Ctl(window, grid).selection(all);
+        answers.answers = {true, true};
+        answers.paths = {(folder / "TREZOR" / "N1012261.OBM").string()};
+    };
+    const double confirm = best([&] { ui::detail::control(window, "btnConfirm").on.click(); }, again);
+    const auto submitted = shell::SQL(db, "SELECT count(*) FROM Nalozi WHERE DatumNaPodnesuvanje = '20261210'");
+    std::printf("  (%zu bytes in the file, %s orders submitted, %s)\n", bytes.size(),
+                submitted.empty() ? "?" : submitted.at(0, 0).c_str(), answers.shown.back().c_str());
+    report("confirm: batch, file, preview, submission", confirm, "sqlite3 of the IDs + write bytes", reread + write);
+    close();
+    ui::releaseAllWindows();
+    sqlite3_close(db);
+    std::filesystem::remove_all(folder);
+    return 0;
+}
