@@ -117,8 +117,8 @@ TEST(WindowSize, IsTheOuterSizeAndTheClientAreaIsThatLessTheFrame) {
         w.activate();
         const QWidget* client = button.exists() ? ui::detail::window("frmSize").client : nullptr;
         ASSERT_NE(client, nullptr);
-        EXPECT_EQ(client->width(), 500 - 16);
-        EXPECT_EQ(client->height(), 200 - 39);
+        EXPECT_EQ(client->width(), 500 - 8);
+        EXPECT_EQ(client->height(), 200 - 34);
         EXPECT_LE(client->height() - (button.row() + button.height()), 40);
         w.release();
     }

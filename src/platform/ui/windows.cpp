@@ -52,7 +52,7 @@ private:
 // A window's size is its outer size, title bar and borders included, as the
 // windows were laid out for: the frame of those takes this much of it, and the
 // client area, where the controls stand, is the rest.
-constexpr int frameWidth = 16, frameHeight = 39;
+constexpr int frameWidth = 8, frameHeight = 34;
 
 QKeySequence sequence(Key k) {
     switch (k) {
