@@ -3,6 +3,7 @@
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <filesystem>
 #include <future>
 #include <thread>
@@ -34,18 +35,18 @@ std::string pictureName(std::size_t page) {
     return name;
 }
 
-}  // namespace
-
 std::string jpegPicture(const Page& page, const PageArea& paper) {
     return encoded(detail::picture(page, paper, pictureDpi), "JPG", jpegQuality);
 }
 
+}  // namespace
+
 std::string savePdf(const Document& document, const std::string& path) {
     const auto paper = pageArea(document.setup);
     if (!paper) return detail::refusedSetup;
-    // A few pages at a time are drawn and encoded side by side, then written in
-    // order and let go, so that memory holds only the pages in hand.
-    // Pictures in hand are held to about 200 MB whatever the paper's size.
+    // A few pages at a time are drawn and encoded side by side, each written in
+    // order as soon as it is ready and let go, so that memory holds only the
+    // pictures in hand: about 200 MB at most, whatever the paper's size.
     const double pictureBytes = paper->width * paper->height * (pictureDpi / 25.4) * (pictureDpi / 25.4) * 2;
     const auto byMemory = static_cast<std::size_t>(std::max(1.0, 200e6 / pictureBytes));
     const std::size_t inHand = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, std::min<std::size_t>(8, byMemory));
@@ -53,13 +54,19 @@ std::string savePdf(const Document& document, const std::string& path) {
     bool refused = false;  // by the file: its reason is the one to give
     try {
         pdf::ImagePages pages([&file, &refused](std::string_view bytes) { return !(refused = !file.write(bytes)); });
-        for (std::size_t first = 0; first < document.pages.size(); first += inHand) {
-            std::vector<std::future<std::string>> pictures;
-            for (std::size_t i = first; i < std::min(first + inHand, document.pages.size()); ++i)
-                pictures.push_back(std::async(std::launch::async, [&document, &paper, i] {
-                    return jpegPicture(document.pages[i], *paper);
-                }));
-            for (auto& picture : pictures) pages.add(picture.get(), paper->width, paper->height);
+        std::deque<std::future<std::string>> pictures;
+        std::size_t next = 0;
+        const auto draw = [&] {
+            pictures.push_back(std::async(std::launch::async, [&document, &paper, i = next++] {
+                return jpegPicture(document.pages[i], *paper);
+            }));
+        };
+        while (next < document.pages.size() && pictures.size() < inHand) draw();
+        while (!pictures.empty()) {
+            const std::string picture = pictures.front().get();
+            pictures.pop_front();
+            if (next < document.pages.size()) draw();
+            pages.add(picture, paper->width, paper->height);
         }
         pages.finish();
     } catch (const pdf::Error& e) {
