@@ -58,11 +58,14 @@ std::string amountField(std::int64_t cents) {
     return text;
 }
 
-std::string wholeAmount9(std::int64_t cents) {
+std::int64_t wholeDenars(std::int64_t cents) {
     const std::int64_t rest = cents % 100;
-    const std::int64_t whole = cents / 100 + (rest >= 50 ? 1 : rest <= -50 ? -1 : 0);
+    return cents / 100 + (rest >= 50 ? 1 : rest <= -50 ? -1 : 0);
+}
+
+std::string wholeAmount9(std::int64_t cents) {
     char text[32];
-    std::snprintf(text, sizeof text, "%9lld", static_cast<long long>(whole));
+    std::snprintf(text, sizeof text, "%9lld", static_cast<long long>(wholeDenars(cents)));
     const std::string shown = text;
     return shown.size() > 9 ? std::string(9, '*') : shown;
 }

@@ -27,6 +27,9 @@ std::optional<std::int64_t> parseCents(std::string_view text);
 // digits, ",", 2 cent digits. For 0 to maxFileCents.
 std::string amountField(std::int64_t cents);
 
+// Whole denars of cents, halves away from zero.
+std::int64_t wholeDenars(std::int64_t cents);
+
 // The whole-number picture "999999999" of the order specification: rounded
 // half away from zero, right-aligned in nine characters, nine asterisks when
 // it does not fit.

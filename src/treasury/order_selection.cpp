@@ -61,11 +61,6 @@ void showOrders(listkit::ListState& s, const ui::TextTable& stored) {
     s.layout(s);
 }
 
-std::int64_t wholeDenars(std::int64_t cents) {
-    const std::int64_t rest = cents % 100;
-    return cents / 100 + (rest >= 50 ? 1 : rest <= -50 ? -1 : 0);
-}
-
 listkit::SelectionTotals ONSELECTGRIDIZVESTAJTREZOR(const listkit::ListState& s) {
     const ui::TextTable& rows = s.gridCtl().rows();
     const auto totals = listkit::selectionTotals(s.gridCtl().selection(), [&](int line) {

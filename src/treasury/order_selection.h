@@ -39,9 +39,6 @@ void showOrders(listkit::ListState& s, const ui::TextTable& stored);
 // lines' amounts; the boxes show the total in whole denars.
 listkit::SelectionTotals ONSELECTGRIDIZVESTAJTREZOR(const listkit::ListState& s);
 
-// Whole denars of cents, halves away from zero.
-std::int64_t wholeDenars(std::int64_t cents);
-
 // A filter combo: one empty item, then the lookup rows' items; a position
 // above 1 leads to the row's ID, anything else to none.
 struct FilterCombo {

@@ -14,6 +14,7 @@
 #include "shell/sql1.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
+#include "treasury/amounts.h"
 #include "treasury/day_after.h"
 #include "treasury/order_filters.h"
 #include "treasury/order_list_row.h"

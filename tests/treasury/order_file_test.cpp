@@ -28,6 +28,22 @@ TEST(TreasuryAmounts, CentsRoundHalfAwayFromZeroAtTheTypedDigits) {
     EXPECT_LT(treasury::centsOf(-1e16), 0);
 }
 
+TEST(TreasuryAmounts, DecimalTextsStraightIntoCents) {
+    const std::pair<const char*, std::optional<std::int64_t>> cases[] = {
+        {"    1234.50", 123450}, {"1234.5", 123450}, {"1500", 150000}, {"-2.50", -250}, {"-0.005", -1},
+        {"0.07", 7},            {"1.0e+15", {}},     {"- 5", {}},      {"--5", {}},    {"", {}},
+    };
+    for (const auto& [text, cents] : cases) EXPECT_EQ(treasury::parseCents(text), cents) << text;
+    EXPECT_GT(*treasury::parseCents("12345678901234567890"), treasury::maxFileCents);
+}
+
+TEST(TreasuryAmounts, WholeDenarsRoundHalvesAwayFromZero) {
+    const std::pair<std::int64_t, std::int64_t> cases[] = {
+        {0, 0}, {49, 0}, {50, 1}, {123450, 1235}, {123449, 1234}, {-49, 0}, {-50, -1}, {-150, -2},
+    };
+    for (const auto& [cents, whole] : cases) EXPECT_EQ(treasury::wholeDenars(cents), whole) << cents;
+}
+
 TEST(TreasuryAmounts, FileFormatAndSpecificationPicture) {
     const std::pair<std::int64_t, const char*> fields[] = {
         {123450, "+000000000001234,50"}, {0, "+000000000000000,00"},      {150000, "+000000000001500,00"},
