@@ -30,7 +30,7 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j 8 --timeout $(TEST_TIMEOUT)
 
 test-sanitize: deps
-	@cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_FLAGS) -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" > /dev/null
+	@cmake -S . -B $(SANITIZE_BUILD) $(CMAKE_FLAGS) -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DKASAVEL_BENCHMARKS=OFF > /dev/null
 	@$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD)
 	@cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j 8 --timeout $(TEST_TIMEOUT)
 
