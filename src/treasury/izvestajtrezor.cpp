@@ -108,7 +108,7 @@ void IZVESTAJTREZORFILTER(const std::shared_ptr<Report>& r) {
         .items(recipients.items)
         .tooltip(CTOOLTIPPRIMAC);
     ui::addRadioGroup(FILTER, "rgIzvestajTrezorPodneseni", {COPTPODNESENI, COPTNEPODNESENI, COPTSITE})
-        .at(300, 230, 300, 25)
+        .at(300, 230, 200, 75)
         .tooltip(CTOOLTIPPREGLEDPODNESENI)
         .value(r->IPODNESENI);
     ui::addLabel(FILTER, "lblIzvestajTrezorObrazec").at(30, 290, 100, 20).text(CVALUELBLOBRAZEC);
