@@ -86,6 +86,14 @@ TEST_F(Controls, GridValueIsTheSelectedLinesAscending) {
     EXPECT_EQ(changes, 1);
     grid.selection({2});  // replaces the selection
     EXPECT_EQ(grid.selection(), (std::vector<int>{2}));
+    // Runs of lines, lines in any order, lines that are not there.
+    const std::pair<std::vector<int>, std::vector<int>> cases[] = {
+        {{1, 2, 3, 4}, {1, 2, 3, 4}}, {{4, 3, 2}, {2, 3, 4}}, {{0, 2, 3, 7}, {2, 3}}, {{3, 4, 5, 6}, {3, 4}}, {{}, {}},
+    };
+    for (const auto& [set, selected] : cases) {
+        grid.selection(set);
+        EXPECT_EQ(grid.selection(), selected);
+    }
     EXPECT_EQ(grid.cell(4, 1), "4");
     grid.cell(4, 2, "y");
     EXPECT_EQ(grid.cell(4, 2), "y");
