@@ -4,6 +4,7 @@
 // payroll table.
 #include <cmath>
 #include <memory>
+#include <utility>
 
 #include "payments/payroll.h"
 #include "payments/transakcii_sql.h"
@@ -13,6 +14,7 @@
 #include "registers/edit_window.h"
 #include "shell/app_state.h"
 #include "shell/entries.h"
+#include "shell/number_boxes.h"
 #include "shell/sql1.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
@@ -63,6 +65,10 @@ void PREFRLANJESAVE(const State& state) {
         ui::msgInfo(CPORNEPOSTOIRADNIK, CPORGRESKA);
         return;
     }
+    for (const auto& [box, caption] : {std::pair{"txtTransakciiIznosBruto", "Бруто"},
+                                       std::pair{"txtTransakciiIznosDanok", "Данок"},
+                                       std::pair{"txtTransakciiIznosNeto", "Нето"}})
+        if (!shell::numberBoxReady(WINDOW, box, caption)) return;
     const TransferItem item{.bruto = amount("txtTransakciiIznosBruto"),
                             .danok = amount("txtTransakciiIznosDanok"),
                             .neto = amount("txtTransakciiIznosNeto"),

@@ -102,9 +102,10 @@ TEST(OrderForms, EveryShownControlLiesInItsOwnBox) {
             });
             EXPECT_LE(shown, 1) << code << " " << box.caption;
         }
-        for (const auto& control : CONTROLS)
+        for (const auto& control : CONTROLS) {
             if (treasury::lookOf(control, code) != Look::Hidden)
                 EXPECT_TRUE(treasury::placeOf(control, set)) << code << " " << control;
+        }
     }
 }
 
