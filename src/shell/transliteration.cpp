@@ -37,6 +37,7 @@ std::string converted(std::string_view text, std::string (*letter)(std::string_v
 }  // namespace
 
 std::string KONVLATBUKVA(std::string_view character) {
+    if (character.size() != 2) return std::string(character);  // every Cyrillic letter takes two bytes
     const auto& letters = cyrillicLetters();
     for (std::size_t i = 0; i < letters.size(); ++i)
         if (letters[i] == character) return std::string(1, LATIN[i]);
