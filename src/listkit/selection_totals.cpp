@@ -1,7 +1,5 @@
 #include "listkit/selection_totals.h"
 
-#include <cstdio>
-
 #include "platform/ui/ui.h"
 #include "shell/vocabulary.h"
 
@@ -28,14 +26,6 @@ SelectionTotals selectionTotals(const std::vector<int>& lines, const std::functi
 void showSelectionTotals(const std::string& window, int count, std::int64_t wholeDenars) {
     ui::Ctl(window, "txtVkupnoVir").number(count);
     ui::Ctl(window, "txtVkupenIznos").number(static_cast<double>(wholeDenars));
-}
-
-std::string ordersTotalText(std::int64_t cents) {
-    const std::int64_t magnitude = cents < 0 ? -cents : cents;
-    char text[32];
-    std::snprintf(text, sizeof text, "%s%lld.%02lld", cents < 0 ? "-" : "", static_cast<long long>(magnitude / 100),
-                  static_cast<long long>(magnitude % 100));
-    return rightAligned(text, 13);
 }
 
 std::string itemsTotalText(std::int64_t whole) { return rightAligned(std::to_string(whole), 10); }

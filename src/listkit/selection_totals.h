@@ -22,10 +22,8 @@ SelectionTotals selectionTotals(const std::vector<int>& lines, const std::functi
 // txtVkupenIznos of the window.
 void showSelectionTotals(const std::string& window, int count, std::int64_t wholeDenars);
 
-// The total of orders as the question shows it: two decimals, right-aligned
-// in 13 characters (wider when it needs more).
-std::string ordersTotalText(std::int64_t cents);
-// The total of payment items: a whole number right-aligned in 10 characters.
+// The total of payment items as the question shows it: a whole number
+// right-aligned in 10 characters (the total of orders has two decimals in 13).
 std::string itemsTotalText(std::int64_t whole);
 
 // The question before an action on several rows: the action's text, then

@@ -11,20 +11,6 @@
 
 namespace treasury {
 
-std::int64_t centsOf(double amount) {
-    constexpr auto max = std::numeric_limits<std::int64_t>::max();
-    if (std::isnan(amount)) return max;
-    if (std::fabs(amount) >= 1e16) return amount < 0 ? -max : max;
-    // Four decimals hold the digits as typed; the binary error lies below them.
-    char text[40];
-    std::snprintf(text, sizeof text, "%.4f", std::fabs(amount));
-    const char* point = std::strchr(text, '.');
-    const std::int64_t whole = std::strtoll(text, nullptr, 10);
-    const int tenThousandths = std::atoi(point + 1);
-    const std::int64_t cents = whole * 100 + tenThousandths / 100 + (tenThousandths % 100 >= 50 ? 1 : 0);
-    return amount < 0 ? -cents : cents;
-}
-
 std::optional<std::int64_t> parseCents(std::string_view text) {
     std::string_view number = utf8::trimBlanks(text);
     const bool negative = !number.empty() && number.front() == '-';

@@ -10,12 +10,6 @@ namespace treasury {
 // The largest amount the file's 15 integer digits hold: 999999999999999,99.
 inline constexpr std::int64_t maxFileCents = 99'999'999'999'999'999;
 
-// An amount as cents, rounded half away from zero at the decimal digits the
-// amount was typed with (1.005 gives 101). Amounts beyond any file's reach,
-// and NaN, give a value above maxFileCents (or its negative), so that they are
-// refused with the others.
-std::int64_t centsOf(double amount);
-
 // A decimal text as cents, in integer arithmetic: an optional "-", digits,
 // optionally "." and more digits, blanks around it allowed; rounded half away
 // from zero at the third decimal. Nothing for any other text (a comma, an

@@ -12,6 +12,7 @@
 #include "shell/row_changes.h"
 #include "shell/sql1.h"
 #include "shell/vocabulary.h"
+#include "treasury/amounts.h"
 #include "treasury/order_filters.h"
 #include "treasury/order_list_row.h"
 #include "treasury/order_selection.h"
@@ -155,7 +156,7 @@ void PODNESENIVONEPODNESENI(Report& r) {
     }
     const listkit::SelectionTotals totals = ONSELECTGRIDIZVESTAJTREZOR(*r.list);
     if (!ui::msgYesNo(listkit::selectionQuestion(CPORPODNESENINEPODNESENI, totals.count,
-                                                 listkit::ordersTotalText(totals.total))))
+                                                 amountText(totals.total, 13))))
         return;
     if (shell::changeRows(shell::app().DB, updates)) ui::msgInfo(CPORUSPEHPODNESENINEPODNESENI, CPORUSPEH);
     ui::Win(WINDOW).release();

@@ -1,9 +1,6 @@
 #pragma once
-// The order list row as every order list shows it: the 25 values of the base
-// query with the submission and due dates as "dd.mm.yyyy" (the blank date
-// text when not set) and the amount with two decimals right-aligned in 11
-// characters. The overview and the report read their rows in this form.
-#include <cstdint>
+// The values of the order list row (the 25 values of the base query, shown as
+// shapeOrderRows of order_values.h makes them), by column.
 #include <string>
 #include <string_view>
 
@@ -26,14 +23,6 @@ inline constexpr int COLUMNS = 25;
 inline std::string_view orderValue(const ui::TextTable& rows, std::size_t row, int column) {
     return rows.cell(row, column - 1);
 }
-
-// An amount with two decimals, right-aligned in 11 characters; a wider amount
-// is shown whole.
-std::string shownOrderAmount(std::int64_t cents);
-
-// Rows of the base query as shown. An amount that is no plain number (beyond
-// what an order can hold) is shown as stored.
-ui::TextTable shownOrderRows(ui::TextTable stored);
 
 // How a message names an order: its ID, form and recipient, "17 (60) Книжарница".
 std::string orderLabel(const ui::TextTable& rows, std::size_t row);

@@ -29,7 +29,7 @@ struct TreasuryOrderRow {
     std::string debitProgramme;             //  6, 2: ProgramaZadolzuva
     std::string purpose;                    //  7, 70: CelNaDoznaka
     std::string treasuryOffice = "000000";  //  8, 6
-    std::int64_t amount = 0;                //  9, cents (centsOf), 19 bytes in the amount format
+    std::int64_t amount = 0;                //  9, cents, 19 bytes in the amount format
     std::string recipientAccount;           // 10, 18: SmetkaPrimac
     std::string recipientName;              // 11, 70: NazivPrimac
     std::string recipientSubAccount;        // 12, 15: PodsmetkaPrimac

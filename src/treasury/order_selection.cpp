@@ -12,6 +12,7 @@
 #include "treasury/amounts.h"
 #include "treasury/nalozi_table.h"
 #include "treasury/order_list_row.h"
+#include "treasury/order_values.h"
 
 namespace treasury {
 
@@ -56,8 +57,9 @@ void layoutPayerCombo(const std::string& window, const std::string& name) {
     ui::Ctl(window, "cb" + name).move(250, 10);
 }
 
-void showOrders(listkit::ListState& s, const ui::TextTable& stored) {
-    listkit::fill(s, shownOrderRows(stored));
+void showOrders(listkit::ListState& s, ui::TextTable stored) {
+    shapeOrderRows(stored);
+    listkit::fill(s, std::move(stored));
     s.layout(s);
 }
 

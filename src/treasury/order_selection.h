@@ -33,7 +33,7 @@ void layoutPayerCombo(const std::string& window, const std::string& name);
 
 // Stored order rows into the grid as shown, with their load order and every
 // sort state reset; then the layout.
-void showOrders(listkit::ListState& s, const ui::TextTable& stored);
+void showOrders(listkit::ListState& s, ui::TextTable stored);
 
 // ONSELECTGRIDIZVESTAJTREZOR: the count and the total (cents) of the selected
 // lines' amounts; the boxes show the total in whole denars.

@@ -10,6 +10,7 @@
 #include "shell/vocabulary.h"
 #include "treasury/amounts.h"
 #include "treasury/order_list_row.h"
+#include "treasury/order_values.h"
 
 namespace treasury {
 
@@ -60,7 +61,8 @@ OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextT
                             const registers::CurrentPayer& payer, const std::string& submissionDate,
                             const std::string& processingDate) {
     OverviewBatch batch;
-    const ui::TextTable storedShown = shownOrderRows(stored);
+    ui::TextTable storedShown = stored;
+    shapeOrderRows(storedShown);
     std::unordered_map<std::string_view, std::size_t> byId;
     for (std::size_t r = 0; r < storedShown.rows(); ++r) byId.emplace(orderValue(storedShown, r, order::ID), r);
 

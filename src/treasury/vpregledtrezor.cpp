@@ -145,7 +145,7 @@ void GENERIRAJFAJL(Overview& o) {
     const int count = batch.input.NBRSTAVK();
     const std::int64_t total = batch.input.NUKIZNOS();
     listkit::showSelectionTotals(WINDOW, count, wholeDenars(total));
-    if (!ui::msgYesNo(listkit::selectionQuestion(CPORFAJLZATREZOR, count, listkit::ordersTotalText(total)))) return;
+    if (!ui::msgYesNo(listkit::selectionQuestion(CPORFAJLZATREZOR, count, amountText(total, 13)))) return;
     NAPRAVIFAJL(Mode::N, batch.input);
     // Orders are marked sent only when their file exists.
     if (!batch.input.LUSPEH) return;

@@ -10,24 +10,19 @@
 #include "treasury/order_file.h"
 #include "treasury/order_filters.h"
 #include "treasury/order_list_row.h"
+#include "treasury/order_values.h"
 
 namespace {
 
 using treasury::order::AMOUNT;
 
-TEST(OrderListRow, AmountsWithTwoDecimalsRightAlignedInEleven) {
-    const std::pair<std::int64_t, const char*> cases[] = {
-        {123450, "    1234.50"}, {7, "       0.07"},         {0, "       0.00"},
-        {-250, "      -2.50"},   {9999999999, "99999999.99"}, {10000000000, "100000000.00"},
-    };
-    for (const auto& [cents, text] : cases) EXPECT_EQ(treasury::shownOrderAmount(cents), text);
-}
-
 class OverviewBatch : public orders_fixture::OrdersDb {
 protected:
     // The overview's list of a payer as shown, and the selection of its lines.
     ui::TextTable shown(const std::string& payerId) const {
-        return treasury::shownOrderRows(rows(treasury::overviewQuery(payerId, {})));
+        ui::TextTable list = rows(treasury::overviewQuery(payerId, {}));
+        treasury::shapeOrderRows(list);
+        return list;
     }
     static ui::TextTable select(const ui::TextTable& list, const std::vector<int>& lines) {
         ui::TextTable out(list.columns());
@@ -47,7 +42,8 @@ protected:
 };
 
 TEST_F(OverviewBatch, TheListShowsDatesAndAmountsAsTheOrderListsDo) {
-    const ui::TextTable list = treasury::shownOrderRows(rows(treasury::reportQuery("1", {})));
+    ui::TextTable list = rows(treasury::reportQuery("1", {}));
+    treasury::shapeOrderRows(list);
     ASSERT_EQ(list.rows(), 5u);
     EXPECT_EQ(list.at(0, 2), "  .  .    ");
     EXPECT_EQ(list.at(0, 3), "15.12.2026");
