@@ -60,17 +60,6 @@ std::optional<bool> INTTOBOOL(long long n) {
     return std::nullopt;
 }
 
-std::string SHOWNDATE(std::string_view yyyymmdd) {
-    if (isBlank(yyyymmdd) || yyyymmdd.size() < 8) return "  .  .    ";
-    return std::string(yyyymmdd.substr(6, 2)) + "." + std::string(yyyymmdd.substr(4, 2)) + "." +
-           std::string(yyyymmdd.substr(0, 4));
-}
-
-std::string STOREDDATE(std::string_view shown) {
-    if (shown.size() < 10 || isBlank(shown.substr(0, 2))) return {};
-    return std::string(shown.substr(6, 4)) + std::string(shown.substr(3, 2)) + std::string(shown.substr(0, 2));
-}
-
 void STATUSBARB(const std::string& window) { ui::Win(window).statusBar({vocab::CSTATUSITEM}); }
 
 bool IMAFOLDER(std::string_view path) {

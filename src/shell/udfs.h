@@ -26,11 +26,6 @@ std::string DODAJ0(std::string_view text, int width);
 bool VALIDENMESEC(std::string_view month);
 // "mm.yyyy" of a stored date "yyyymmdd"; the empty date gives "  .    ".
 std::string MESODDAT(std::string_view yyyymmdd);
-// "dd.mm.yyyy" of a stored date "yyyymmdd"; an empty or blank date gives the
-// blank date text "  .  .    ".
-std::string SHOWNDATE(std::string_view yyyymmdd);
-// "yyyymmdd" of "dd.mm.yyyy"; the blank date text gives the empty text.
-std::string STOREDDATE(std::string_view shown);
 // "yyyy.mm" of "mm.yyyy".
 std::string MESUGOD(std::string_view month);
 

@@ -5,6 +5,7 @@
 #include "platform/ui/ui.h"
 #include "registers/edit_window.h"
 #include "shell/app_state.h"
+#include "shell/dates.h"
 #include "shell/sql1.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
@@ -54,7 +55,7 @@ Initial newOrder(const OrderWindow& orders, const std::string& debited, const st
 // The values of the list row, numbered as the list's columns.
 Initial listedOrder(const ui::Ctl& grid, int line, FormSet set, const std::string& payee) {
     const auto value = [&](int column) { return grid.cell(line, column); };
-    return {.dueDate = shell::STOREDDATE(value(4)),
+    return {.dueDate = shell::storedDate(value(4)),
             .debited = value(5),
             .payerAccountId = value(21),
             .kontoId = value(22),

@@ -2,6 +2,7 @@
 
 #include "platform/text/utf8.h"
 #include "registers/statements.h"
+#include "shell/dates.h"
 #include "shell/layouts.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
@@ -24,8 +25,8 @@ std::string orderListQuery(const std::string& formCode, const std::string& payer
 
 void shapeOrderRows(ui::TextTable& rows) {
     for (std::size_t r = 0; r < rows.rows(); ++r) {
-        rows.setCell(r, 2, shell::SHOWNDATE(rows.at(r, 2)));
-        rows.setCell(r, 3, shell::SHOWNDATE(rows.at(r, 3)));
+        rows.setCell(r, 2, shell::shownDate(rows.at(r, 2)));
+        rows.setCell(r, 3, shell::shownDate(rows.at(r, 3)));
         rows.setCell(r, 10, amountText(parseCents(rows.at(r, 10)).value_or(0), LISTAMOUNTWIDTH));
     }
 }

@@ -77,12 +77,22 @@ TEST_F(Keyboard, TypingIntoAMaskedBoxFillsItsPositions) {
 }
 
 TEST_F(Keyboard, AClickAmongTheBlanksTypesAfterTheText) {
-    auto box = ui::addMaskedBox("frmKeys", "txtC", "999999999999999");
-    box.at(0, 0, 200, 20).text("12");
-    auto* edit = static_cast<QLineEdit*>(widget("txtC"));
-    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(190, 10));
-    QTest::keyClicks(edit, "3");
-    EXPECT_EQ(box.text(), "123            ");
+    struct Case {
+        const char *name, *mask, *start, *keys, *shown;
+    } cases[] = {
+        {"txtC1", "999999999999999", "12", "3", "123            "},
+        {"txtC2", "99.99.9999", "", "10122026", "10.12.2026"},  // the points are no text
+        {"txtC3", "99.99.9999", "10.  .    ", "12", "10.12.    "},
+    };
+    for (const Case& c : cases) {
+        auto box = ui::addMaskedBox("frmKeys", c.name, c.mask);
+        box.at(0, 0, 200, 20);
+        if (*c.start) box.text(c.start);
+        auto* edit = static_cast<QLineEdit*>(widget(c.name));
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(190, 10));
+        QTest::keyClicks(edit, c.keys);
+        EXPECT_EQ(box.text(), c.shown) << c.mask << " from \"" << c.start << '"';
+    }
 }
 
 TEST_F(Keyboard, MaskedBoxesEditLikeEveryDesktopBox) {

@@ -24,6 +24,20 @@ TEST(MaskTyping, TypesOverFromTheFirstPositionAndKeepsTheRest) {
     for (const auto& c : cases) EXPECT_EQ(typeOver(c.mask, c.before, c.typed), c.after) << c.mask << " " << c.typed;
 }
 
+TEST(MaskTyping, TextEndsAfterTheLastTypedCharacterLiteralsAside) {
+    struct Case {
+        const char* mask;
+        const char* text;
+        std::size_t end;
+    } cases[] = {
+        {"99.99.9999", "  .  .    ", 0}, {"99.99.9999", "10.  .    ", 2},
+        {"99.99.9999", "10.12.2026", 10}, {"999-99", "123-  ", 3},
+        {"-99", "-  ", 1},                  // a box without text starts at its first input position
+        {"!!!", "аб ", 2},                  // counted in characters
+    };
+    for (const auto& c : cases) EXPECT_EQ(ui::mask::textEnd(c.mask, c.text), c.end) << c.mask << " " << c.text;
+}
+
 TEST(MaskTyping, BlankHoldsLiterals) { EXPECT_EQ(ui::mask::blank("99.99"), "  .  "); }
 
 TEST(NumberMask, FormatsAndReadsBack) {

@@ -67,15 +67,6 @@ TEST(Months, MonthTextsOfDatesAndBack) {
     EXPECT_EQ(MESUGOD(""), ".");
 }
 
-TEST(Dates, ShownAndStoredForms) {
-    EXPECT_EQ(SHOWNDATE("20261210"), "10.12.2026");
-    EXPECT_EQ(SHOWNDATE(""), "  .  .    ");
-    EXPECT_EQ(SHOWNDATE("        "), "  .  .    ");
-    EXPECT_EQ(STOREDDATE("10.12.2026"), "20261210");
-    EXPECT_EQ(STOREDDATE("  .  .    "), "");
-    EXPECT_EQ(STOREDDATE(""), "");
-}
-
 TEST(CheckBoxes, ConversionsBetweenFlagsTicksAndValues) {
     EXPECT_EQ(CHKINTTOCH(1), "v");
     EXPECT_EQ(CHKINTTOCH(0), " ");

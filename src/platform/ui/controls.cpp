@@ -214,13 +214,7 @@ private:
         setCursorPosition(caret);
         if (changed && typed) typed();
     }
-    // After the last character that is not a blank.
-    int textEnd() const {
-        const QString t = text();
-        int end = static_cast<int>(t.size());
-        while (end > 0 && t[end - 1] == ' ') --end;
-        return end;
-    }
+    int textEnd() const { return static_cast<int>(mask::textEnd(mask, s(text()))); }
     void keepCaretInText() {
         if (mask.empty()) return;
         if (cursorPosition() > textEnd()) {

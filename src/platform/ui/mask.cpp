@@ -71,6 +71,13 @@ std::optional<std::size_t> inputFrom(std::string_view mask, std::size_t pos) {
     return std::nullopt;
 }
 
+std::size_t textEnd(std::string_view mask, std::string_view text) {
+    const auto cells = cellsOf(mask, text);
+    for (std::size_t i = mask.size(); i > 0; --i)
+        if (isInput(mask[i - 1]) && cells[i - 1] != " ") return i;
+    return inputFrom(mask, 0).value_or(0);
+}
+
 std::string typeOver(std::string_view mask, std::string_view text, std::string_view typed,
                      std::size_t from, std::size_t* caret) {
     auto cells = cellsOf(mask, text);

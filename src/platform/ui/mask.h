@@ -30,6 +30,11 @@ std::string removeAt(std::string_view mask, std::string_view text, std::size_t a
 std::optional<std::size_t> inputBefore(std::string_view mask, std::size_t pos);
 std::optional<std::size_t> inputFrom(std::string_view mask, std::size_t pos);
 
+// Where typing goes on when the caret is put after the text: after the last
+// input position that holds a character, or the first input position of a box
+// that holds none (literals such as the points of a date do not count).
+std::size_t textEnd(std::string_view mask, std::string_view text);
+
 // Whether mask position character `m` takes character `c` (one UTF-8 character).
 bool accepts(char m, std::string_view c);
 
