@@ -15,9 +15,7 @@ namespace {
 // The stock screen font: a bold sans of 16 pixels (12 points at 96 pixels per inch).
 const print::Font screenFont{"Liberation Sans", 12, true};
 
-long long screenPixels(const print::FontMetrics& screen, std::string_view text) {
-    return std::llround(screen.width(text) / 25.4 * 96);
-}
+constexpr char32_t commonCharacters = 0x500;
 
 }  // namespace
 
@@ -26,18 +24,31 @@ long long printLenHundredths(long long pixels, double size) {
     return n >= 0 ? (n + 5000) / 10000 : -((-n + 5000) / 10000);
 }
 
-double PRINTLEN(std::string_view text, double size) {
-    if (text.empty()) return 0;
-    return static_cast<double>(printLenHundredths(screenPixels(print::FontMetrics(screenFont), text), size)) / 100;
-}
+double PRINTLEN(std::string_view text, double size) { return TextWidths()(text, size); }
 
-TextWidths::TextWidths() : screen_(screenFont) {}
+TextWidths::TextWidths() : screen_(screenFont), common_(commonCharacters, -1) {}
+
+double TextWidths::width(char32_t c) {
+    if (c < commonCharacters) {
+        double& w = common_[c];
+        if (w < 0) w = screen_.characterWidth(c), ++measured_;
+        return w;
+    }
+    const auto [found, added] = others_.try_emplace(c, 0);
+    if (added) found->second = screen_.characterWidth(c), ++measured_;
+    return found->second;
+}
 
 double TextWidths::operator()(std::string_view text, double size) {
     if (text.empty()) return 0;
-    auto found = pixels_.find(text);
-    if (found == pixels_.end()) found = pixels_.emplace(std::string(text), screenPixels(screen_, text)).first;
-    return static_cast<double>(printLenHundredths(found->second, size)) / 100;
+    double mm = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const utf8::Decoded d = utf8::decode(text, at);
+        mm += width(d.length ? d.codePoint : U'\uFFFD');  // a byte of no character shows as the replacement
+        at += d.length ? d.length : 1;
+    }
+    const long long pixels = std::llround(mm / 25.4 * 96);
+    return static_cast<double>(printLenHundredths(pixels, size)) / 100;
 }
 
 double PDFPRINTLEN(const std::string& text, double size, const std::string& fontName) {

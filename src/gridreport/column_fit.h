@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "gridreport/report_state.h"
 #include "platform/print/printers.h"
@@ -23,24 +24,27 @@ using Measure = std::function<double(std::string_view text, double size)>;
 long long printLenHundredths(long long pixels, double size);
 
 // PRINTLEN: the text's width in whole pixels of one fixed screen font (the
-// report's own font plays no part), times 0.0254 mm per pixel and point.
+// report's own font plays no part), times 0.0254 mm per pixel and point. The
+// width is its characters' widths added up, as a screen sets a line of text
+// without kerning.
 double PRINTLEN(std::string_view text, double size);
 
-// PRINTLEN remembering each distinct text's pixels, so that a text is measured
-// once however often it occurs and at whatever size. One per report run.
+// PRINTLEN with each character's width measured once, so that a report of
+// many rows costs an addition per character. One per report run.
 class TextWidths {
 public:
     TextWidths();
     double operator()(std::string_view text, double size);
-    std::size_t measured() const { return pixels_.size(); }
+    // The number of distinct characters measured so far.
+    std::size_t measured() const { return measured_; }
 
 private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-    };
+    double width(char32_t c);  // mm, in the screen font
+
     print::FontMetrics screen_;
-    std::unordered_map<std::string, long long, Hash, std::equal_to<>> pixels_;
+    std::vector<double> common_;  // the first code points, Latin and Cyrillic; negative until measured
+    std::unordered_map<char32_t, double> others_;
+    std::size_t measured_ = 0;
 };
 
 // PDFPRINTLEN: the text's width in mm as the PDF library measures it in that

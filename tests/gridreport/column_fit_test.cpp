@@ -134,14 +134,18 @@ TEST(GridReportMeasure, PdfLibraryMeasureInItsOwnFonts) {
     EXPECT_EQ(PDFPRINTLEN("", 12, "Helvetica"), 0);
 }
 
-TEST(GridReportMeasure, EachTextMeasuredOnceWhateverTheSize) {
+// A text is as wide as its characters added up, each measured once.
+TEST(GridReportMeasure, EachCharacterMeasuredOnce) {
     TextWidths widths;
     EXPECT_EQ(widths("", 12), 0);
-    const double w = widths("Износ 123", 12);
-    EXPECT_EQ(w, PRINTLEN("Износ 123", 12));
+    EXPECT_EQ(widths("Износ 123", 12), PRINTLEN("Износ 123", 12));
     EXPECT_EQ(widths("Износ 123", 9), PRINTLEN("Износ 123", 9));
-    EXPECT_EQ(widths("Износ 12", 9), PRINTLEN("Износ 12", 9));
-    EXPECT_EQ(widths.measured(), 2u);
+    EXPECT_EQ(widths.measured(), 9u);  // И з н о с, the blank, 1 2 3
+    EXPECT_EQ(widths("Нос 321", 9), PRINTLEN("Нос 321", 9));
+    EXPECT_EQ(widths.measured(), 10u);  // only Н is new
+    // No kerning: pairs that a typesetter would draw closer measure their two letters.
+    EXPECT_EQ(PRINTLEN("AVAVAVAVAV", 12), PRINTLEN("AAAAAVVVVV", 12));
+    EXPECT_EQ(widths("\xFF", 12), widths("\xEF\xBF\xBD", 12)) << "a byte of no character is the replacement";
 }
 
 TEST(GridReportColumns, EveryCellMeasuredOnce) {

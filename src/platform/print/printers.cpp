@@ -71,6 +71,10 @@ double FontMetrics::width(std::string_view text) const {
     return qt_->metrics.horizontalAdvance(q(text)) / measuringPixels * size_ * 25.4 / 72;
 }
 
+double FontMetrics::characterWidth(char32_t c) const {
+    return qt_->metrics.horizontalAdvance(QString::fromUcs4(&c, 1)) / measuringPixels * size_ * 25.4 / 72;
+}
+
 double textWidth(std::string_view text, const Font& font) { return FontMetrics(font).width(text); }
 
 namespace detail {

@@ -44,6 +44,8 @@ public:
     FontMetrics& operator=(const FontMetrics&) = delete;
     // As textWidth: the width of the text on paper in mm.
     double width(std::string_view text) const;
+    // The width of one character on its own, in mm.
+    double characterWidth(char32_t c) const;
 
 private:
     struct Qt;
