@@ -3,12 +3,17 @@
 // state: the column concerned is the list's selected one (nothing when no
 // column is selected). Plain C++, no window.
 #include <optional>
+#include <string_view>
 
 #include "gridreport/report_state.h"
 
 namespace gridreport {
 
 using SelectedColumn = std::optional<std::size_t>;  // 0-based
+
+// A width as typed into the width cell: a number from 0 to 9999.99, blanks
+// around it allowed; nothing for anything else.
+std::optional<double> typedWidth(std::string_view value);
 
 // PDFCOLUMNSIZEVERIFY: a width (mm) the column may take: not below its
 // widest text and caption, or narrower for a left- or centre-justified

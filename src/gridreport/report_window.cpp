@@ -215,15 +215,6 @@ bool mergeCellCheck(int column, const std::string& value) {
 
 // ---- the column list -----------------------------------------------------
 
-// A width as typed: a number of at most four digits and two decimals.
-std::optional<double> typedWidth(const std::string& value) {
-    const std::string t(utf8::trimBlanks(value));
-    char* end = nullptr;
-    const double width = std::strtod(t.c_str(), &end);
-    if (t.empty() || *end != '\0' || !(width >= 0 && width <= 9999.99)) return std::nullopt;
-    return width;
-}
-
 SelectedColumn columnOf(const Run& r, int line) {
     if (line < 1 || line > static_cast<int>(r.s.COLUMNARR.size())) return std::nullopt;
     return static_cast<std::size_t>(line - 1);

@@ -32,6 +32,15 @@ TEST(GridReportColumnChecks, WidthsAColumnMayTake) {
     }
 }
 
+TEST(GridReportColumnChecks, TypedWidths) {
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"10", 10},        {" 12.5 ", 12.5}, {"9999.99", 9999.99}, {"0", 0},          {"", std::nullopt},
+        {"abc", std::nullopt}, {"1e3", 1000}, {"10000", std::nullopt}, {"-1", std::nullopt}, {"nan", std::nullopt},
+        {"5x", std::nullopt},
+    };
+    for (const auto& [typed, width] : cases) EXPECT_EQ(typedWidth(typed), width) << typed;
+}
+
 TEST(GridReportColumnChecks, IncludeFlagAndJustification) {
     const ui::TextTable rows = report_fixture::table({{"1", "Ана", "x"}});
     ReportState s = report_fixture::report(rows, {"ID", "Име", "Ц"}, {1, 0, 2});
