@@ -4,7 +4,7 @@ sqlite3 Kasavel.db "CREATE TABLE Korisnici (ID INTEGER PRIMARY KEY, UserName TEX
 setsid bash -c '{ echo "BEGIN EXCLUSIVE;"; echo "CREATE TABLE held (a);"; sleep 60; } | sqlite3 Kasavel.db' \
   > /dev/null 2>&1 < /dev/null &
 echo $! > holder.pid
-for _ in $(seq 200); do
+for _ in $(seq 600); do  # up to 30 s: a loaded machine starts the holder late
   sqlite3 Kasavel.db "SELECT count(*) FROM sqlite_master;" > /dev/null 2>&1 || exit 0
   sleep 0.05
 done
