@@ -211,13 +211,13 @@ std::string formPictureName(std::string_view formCode) { return "imgPP" + std::s
 
 std::vector<ui::Shape> formSheet(std::string_view formCode) {
     const FormSet set = *formSetOf(formCode);
-    const double right = SHEETWIDTH - 1, bottom = SHEETHEIGHT - 1;
+    const double right = SHEETSHOWN - 1, bottom = SHEETHEIGHT - 1;
     std::vector<ui::Shape> shapes = {
         rectangle(0, 0, right, bottom, PAPER),
         rectangle(0, 0, right, 36, BAND),
         text(vocab::CMENUOBRAZEC + " " + std::string(formCode), 8, 4, 150, 13, true),
-        text(treasuryName(formCode), SHEETWIDTH - 250, 4, 242, 7, false, ui::Align::Right),
-        text(formTitle(set), 8, 19, SHEETWIDTH - 16, 8, true, ui::Align::Right),
+        text(treasuryName(formCode), SHEETSHOWN - 250, 4, 242, 7, false, ui::Align::Right),
+        text(formTitle(set), 8, 19, SHEETSHOWN - 16, 8, true, ui::Align::Right),
         text("НАЛОГОДАВАЧ (задолжува)", 5, PAYERSECTION, 300, 7, true),
         line(5, PAYEESECTION - 3, right - 5, PAYEESECTION - 3),
         text("ПРИМАЧ (одобрува)", 5, PAYEESECTION, 300, 7, true),

@@ -62,6 +62,8 @@ struct FormBox {
 };
 inline constexpr int BOXHEIGHT = 42;
 inline constexpr int SHEETWIDTH = 690, SHEETHEIGHT = 380;
+// The part of the sheet's width the edit window shows: its frame covers the rest.
+inline constexpr int SHEETSHOWN = 680;
 // The sheet's place in the edit window.
 inline constexpr int SHEETCOL = 10, SHEETROW = 10;
 
