@@ -3,6 +3,8 @@
 // unpaid items, and treasury orders with their treasury order file.
 #include <memory>
 
+#include "listkit/filter_dialog.h"
+#include "listkit/selection_action.h"
 #include "listkit/selection_totals.h"
 #include "payments/item_filter.h"
 #include "payments/item_row.h"
@@ -12,12 +14,10 @@
 #include "payments/stored_batch.h"
 #include "payments/transakcii_sql.h"
 #include "platform/ui/ui.h"
-#include "registers/current_payer.h"
-#include "registers/edit_window.h"
+#include "registers/payer_selection.h"
 #include "shell/app_state.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
-#include "shell/row_changes.h"
 #include "shell/sql1.h"
 #include "shell/vocabulary.h"
 #include "treasury/nalozi_table.h"
@@ -31,18 +31,13 @@ const std::string GRID = "grdIzvestaj";
 const std::string PAYERS = "cbIzvestajIsplakjaci";
 const std::string FILTER = "frmIzvestajFilter";
 
-struct Report {
-    registers::Lookup payers;
-    std::string MISPLAKJACIID;
-    registers::CurrentPayer payer;
+struct Report : registers::PayerSelection {
     std::string MDATUMNAPLACANJE1, MDATUMNAPLACANJE2;  // yyyymmdd or empty
     Paid IPLATENI = Paid::All;
-    std::shared_ptr<listkit::ListState> list;
 };
 
 void IZVESTAJGETDATA(Report& r, const ReportFilter& filter) {
-    r.MISPLAKJACIID = filter.payerId;
-    registers::ISPLAKJACICITAJ(filter.payerId, r.payer);
+    r.choose(filter.payerId);
     showItems(*r.list, shell::SQL(shell::app().DB, reportQuery(filter)));
 }
 
@@ -68,43 +63,36 @@ void IZVESTAJFILTER(const std::shared_ptr<Report>& r) {
     using namespace vocab;
     const auto rows = readItemFilterRows();
     const ui::TextTable accounts = shell::SQL(shell::app().DB, payerAccountRows(r->MISPLAKJACIID));
-    ui::defineWindow({.name = FILTER,
-                      .kind = ui::WindowKind::Modal,
-                      .title = CTITFILTERIZVESTAJ,
-                      .width = 700,
-                      .height = 450,
-                      .closeBox = false,
-                      .sizable = false});
-    const auto date = [&](const std::string& name, int row, const std::string& label, const std::string& tooltip,
-                          const std::string& value) {
-        ui::addLabel(FILTER, "lbl" + name).at(100, row, 200, 20).text(label);
-        ui::addDatePicker(FILTER, "txt" + name).at(300, row, 110, 24).allowEmptyDate(true).tooltip(tooltip).date(value);
-    };
-    date("IzvestajDatumNaPlacanje1", 20, CVALUELBLDATUMNAPLACANJEOD, CTOOLTIPDATUMNAPLACANJEOD, r->MDATUMNAPLACANJE1);
-    date("IzvestajDatumNaPlacanje2", 55, CVALUELBLDATUMNAPLACANJEDO, CTOOLTIPDATUMNAPLACANJEDO, r->MDATUMNAPLACANJE2);
-    ui::addLabel(FILTER, "lblIzvestajIsplakjaciZiroSmetki").at(100, 90, 200, 20).text(CVALUELBLISPLAKJACZIRO);
-    ui::addComboBox(FILTER, "cbIzvestajIsplakjaciZiroSmetki")
-        .at(300, 90, 300, 24)
-        .tooltip(CTOOLTIPZIROISPLAKJAC)
-        .items(blankFirstItems(accounts));
-    addItemFilterCombos(FILTER, "Izvestaj", 125, 35, 100, 300, rows);
-    ui::addRadioGroup(FILTER, "rgIzvestajPlateni", {COPTPLATENI, COPTNEPLATENI, COPTSITE})
-        .at(300, 270, 200, 80)
-        .tooltip(CTOOLTIPPREGLEDPLATENI)
-        .value(static_cast<int>(r->IPLATENI));
-    ui::addButton(FILTER, "cmdConfirm")
-        .at(100, 380, 100, 25)
-        .text(CCAPTIONPOTVRDI)
-        .picture("img16OK")
-        .tooltip(CTOOLTIPPOTVRDI)
-        .onClick([r, accounts, rows] { IZVESTAJOK(*r, accounts, *rows); });
-    ui::addButton(FILTER, "cmdCancel")
-        .at(500, 380, 100, 25)
-        .text(CCAPTIONOTKAZI)
-        .picture("img16Cancel")
-        .tooltip(CTOOLTIPOTKAZI)
-        .onClick([] { ui::Win(FILTER).release(); });
-    ui::Win(FILTER).center().activate();
+    listkit::openFilterDialog(
+        FILTER, CTITFILTERIZVESTAJ,
+        [&] {
+            const auto date = [&](const std::string& name, int row, const std::string& label,
+                                  const std::string& tooltip, const std::string& value) {
+                ui::addLabel(FILTER, "lbl" + name).at(100, row, 200, 20).text(label);
+                ui::addDatePicker(FILTER, "txt" + name)
+                    .at(300, row, 110, 24)
+                    .allowEmptyDate(true)
+                    .tooltip(tooltip)
+                    .date(value);
+            };
+            date("IzvestajDatumNaPlacanje1", 20, CVALUELBLDATUMNAPLACANJEOD, CTOOLTIPDATUMNAPLACANJEOD,
+                 r->MDATUMNAPLACANJE1);
+            date("IzvestajDatumNaPlacanje2", 55, CVALUELBLDATUMNAPLACANJEDO, CTOOLTIPDATUMNAPLACANJEDO,
+                 r->MDATUMNAPLACANJE2);
+            ui::addLabel(FILTER, "lblIzvestajIsplakjaciZiroSmetki")
+                .at(100, 90, 200, 20)
+                .text(CVALUELBLISPLAKJACZIRO);
+            ui::addComboBox(FILTER, "cbIzvestajIsplakjaciZiroSmetki")
+                .at(300, 90, 300, 24)
+                .tooltip(CTOOLTIPZIROISPLAKJAC)
+                .items(blankFirstItems(accounts));
+            addItemFilterCombos(FILTER, "Izvestaj", 125, 35, 100, 300, rows);
+            ui::addRadioGroup(FILTER, "rgIzvestajPlateni", {COPTPLATENI, COPTNEPLATENI, COPTSITE})
+                .at(300, 270, 200, 80)
+                .tooltip(CTOOLTIPPREGLEDPLATENI)
+                .value(static_cast<int>(r->IPLATENI));
+        },
+        [r, accounts, rows] { IZVESTAJOK(*r, accounts, *rows); });
 }
 
 // The steps every action starts with: the paid filter, a selection of paid
@@ -117,21 +105,18 @@ std::optional<ui::TextTable> confirmedBatch(const Report& r, const std::string& 
         ui::msgInfo(CPORSAMOPLATENI, CPORGRESKA);
         return std::nullopt;
     }
-    const std::vector<int> lines = r.list->gridCtl().selection();
-    if (lines.empty()) {
-        ui::msgInfo(CPORNITUEDENREDSELEKTIRAN, CPORGRESKA);
-        return std::nullopt;
-    }
+    const auto lines = listkit::selectedLines(*r.list);
+    if (!lines) return std::nullopt;
     const ui::TextTable& rows = r.list->gridCtl().rows();
-    for (int line : lines)
+    for (int line : *lines)
         if (!isPaid(rows, line - 1)) {
             ui::msgInfo(CPORSAMOPLATENI, CPORGRESKA);
             return std::nullopt;
         }
-    const listkit::SelectionTotals totals = showItemTotals(*r.list, lines);
+    const listkit::SelectionTotals totals = showItemTotals(*r.list, *lines);
     if (!ui::msgYesNo(listkit::selectionQuestion(question, totals.count, listkit::itemsTotalText(totals.total))))
         return std::nullopt;
-    StoredBatch batch = storedBatch(shell::app().DB, rows, lines);
+    StoredBatch batch = storedBatch(shell::app().DB, rows, *lines);
     if (batch.refusal) {
         if (!batch.refusal->empty()) ui::msgInfo(*batch.refusal, CPORGRESKA);
         return std::nullopt;
@@ -148,8 +133,7 @@ void statusAction(const Report& r, const std::string& question,
     if (!batch) return;
     std::vector<std::string> statements;
     for (std::size_t i = 0; i < batch->rows(); ++i) statements.push_back(statement(*batch, i));
-    if (shell::changeRows(shell::app().DB, statements)) ui::msgInfo(success, vocab::CPORUSPEH);
-    ui::Win(WINDOW).release();
+    listkit::changeAndClose(WINDOW, statements, "", success);
 }
 
 void PLATENIVONEPLATENI(const Report& r) {
@@ -196,17 +180,10 @@ void layoutTop() {
 
 void IZVESTAJ() {
     using namespace vocab;
-    if (ui::windowExists(WINDOW)) return;
-    {
-        ui::WaitWindow wait(CPORSEPREZEMAATPODATOCITEODBAZA);
-        for (const std::string& statement : itemTablesCreate()) shell::MISCSQL1(shell::app().DB, statement);
-        shell::MISCSQL1(shell::app().DB, treasury::naloziCreate());
-    }
-    auto payers = registers::lookup(PAYERROWS, CPORPRAZNAISPLAKJACI, "", true);
-    if (!payers) return;
-    auto r = std::make_shared<Report>();
-    r->payers = std::move(*payers);
-    r->MISPLAKJACIID = r->payers.idAt(1);
+    std::vector<std::string> tables = itemTablesCreate();
+    tables.push_back(treasury::naloziCreate());
+    const auto r = registers::openPayerSelection<Report>(WINDOW, tables, PAYERROWS);
+    if (!r) return;
     r->list = defineItemSelectionWindow({
         .window = WINDOW,
         .grid = GRID,

@@ -3,6 +3,8 @@
 // XML file and, once it is written and the user agrees, recorded as paid.
 #include <memory>
 
+#include "listkit/filter_dialog.h"
+#include "listkit/selection_action.h"
 #include "listkit/selection_totals.h"
 #include "payments/item_filter.h"
 #include "payments/item_row.h"
@@ -13,13 +15,11 @@
 #include "payments/xml_file.h"
 #include "platform/desktop/desktop.h"
 #include "platform/ui/ui.h"
-#include "registers/current_payer.h"
-#include "registers/edit_window.h"
+#include "registers/payer_selection.h"
 #include "shell/app_state.h"
 #include "shell/dates.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
-#include "shell/row_changes.h"
 #include "shell/sql1.h"
 #include "shell/vocabulary.h"
 
@@ -34,12 +34,9 @@ const std::string ACCOUNTS = "cbVPregledIsplakjaciZiroSmetki";
 const std::string CALCULATIONTYPES = "cbVPregledTipoviKalkulacii";
 const std::string FILTER = "frmVPregledFilter";
 
-struct Overview {
-    registers::Lookup payers, accounts, calculationTypes;
-    registers::CurrentPayer payer;
-    std::string MISPLAKJACIID;
+struct Overview : registers::PayerSelection {
+    registers::Lookup accounts, calculationTypes;
     std::string MISPLAKJACIZIRO;
-    std::shared_ptr<listkit::ListState> list;
 };
 
 std::optional<registers::Lookup> payerAccounts(const std::string& payerId) {
@@ -47,8 +44,7 @@ std::optional<registers::Lookup> payerAccounts(const std::string& payerId) {
 }
 
 void VPREGLEDGETDATA(Overview& o, const std::string& payerId, const OverviewFilter& filter) {
-    o.MISPLAKJACIID = payerId;
-    registers::ISPLAKJACICITAJ(payerId, o.payer);
+    o.choose(payerId);
     const int account = ui::Ctl(WINDOW, ACCOUNTS).value();
     o.MISPLAKJACIZIRO = account >= 1 ? o.accounts.rows.at(account - 1, 2) : "";
     showItems(*o.list, shell::SQL(shell::app().DB, overviewQuery(filter)));
@@ -96,27 +92,9 @@ void VPREGLEDOK(Overview& o, const ItemFilterRows& rows) {
 void VPREGLEDFILTER(const std::shared_ptr<Overview>& o) {
     using namespace vocab;
     const auto rows = readItemFilterRows();
-    ui::defineWindow({.name = FILTER,
-                      .kind = ui::WindowKind::Modal,
-                      .title = CTITFILTERVPREGLED,
-                      .width = 700,
-                      .height = 450,
-                      .closeBox = false,
-                      .sizable = false});
-    addItemFilterCombos(FILTER, "VPregled", 60, 40, 100, 300, rows);
-    ui::addButton(FILTER, "cmdConfirm")
-        .at(100, 380, 100, 25)
-        .text(CCAPTIONPOTVRDI)
-        .picture("img16OK")
-        .tooltip(CTOOLTIPPOTVRDI)
-        .onClick([o, rows] { VPREGLEDOK(*o, *rows); });
-    ui::addButton(FILTER, "cmdCancel")
-        .at(500, 380, 100, 25)
-        .text(CCAPTIONOTKAZI)
-        .picture("img16Cancel")
-        .tooltip(CTOOLTIPOTKAZI)
-        .onClick([] { ui::Win(FILTER).release(); });
-    ui::Win(FILTER).center().activate();
+    listkit::openFilterDialog(
+        FILTER, CTITFILTERVPREGLED, [&] { addItemFilterCombos(FILTER, "VPregled", 60, 40, 100, 300, rows); },
+        [o, rows] { VPREGLEDOK(*o, *rows); });
 }
 
 void GENERIRAJXML(Overview& o) {
@@ -125,16 +103,13 @@ void GENERIRAJXML(Overview& o) {
     const std::string periodTo = ui::Ctl(WINDOW, "txtVPregledDatumPeriodDo").date();
     const std::string paymentDate = ui::Ctl(WINDOW, "txtVPregledDatumNaPlakjanje").date();
     const std::string calculationType = o.calculationTypes.idAt(ui::Ctl(WINDOW, CALCULATIONTYPES).value());
-    const std::vector<int> lines = o.list->gridCtl().selection();
-    if (lines.empty()) {
-        ui::msgInfo(CPORNITUEDENREDSELEKTIRAN, CPORGRESKA);
-        return;
-    }
-    const listkit::SelectionTotals totals = showItemTotals(*o.list, lines);
+    const auto lines = listkit::selectedLines(*o.list);
+    if (!lines) return;
+    const listkit::SelectionTotals totals = showItemTotals(*o.list, *lines);
     if (!ui::msgYesNo(listkit::selectionQuestion(CPORFAJLZAZELVAR, totals.count,
                                                  listkit::itemsTotalText(totals.total))))
         return;
-    const StoredBatch batch = storedBatch(shell::app().DB, o.list->gridCtl().rows(), lines);
+    const StoredBatch batch = storedBatch(shell::app().DB, o.list->gridCtl().rows(), *lines);
     if (batch.refusal) {
         if (!batch.refusal->empty()) ui::msgInfo(*batch.refusal, CPORGRESKA);
         return;
@@ -147,14 +122,11 @@ void GENERIRAJXML(Overview& o) {
                            .periodTo = shell::shownDate(periodTo),
                            .paymentDate = shell::shownDate(paymentDate)};
     if (!NAPRAVIXML(header, batch.rows)) return;
-    if (ui::msgYesNo(CPORDATUMNAPLACANJE + "\r\n" + CPORSIGURNI)) {
-        std::vector<std::string> statements;
-        for (std::size_t r = 0; r < batch.rows.rows(); ++r)
-            statements.push_back(
-                markPaid(itemValue(batch.rows, r, item::ID), periodFrom, periodTo, calculationType, paymentDate));
-        shell::changeRows(shell::app().DB, statements);
-    }
-    ui::Win(WINDOW).release();
+    std::vector<std::string> statements;
+    for (std::size_t r = 0; r < batch.rows.rows(); ++r)
+        statements.push_back(
+            markPaid(itemValue(batch.rows, r, item::ID), periodFrom, periodTo, calculationType, paymentDate));
+    listkit::changeAndClose(WINDOW, statements, CPORDATUMNAPLACANJE, "");
 }
 
 void addLabel(const std::string& name, int col, int row, int width, const std::string& text) {
@@ -199,17 +171,8 @@ void layoutTop() {
 
 void VPREGLED() {
     using namespace vocab;
-    if (ui::windowExists(WINDOW)) return;
-    {
-        ui::WaitWindow wait(CPORSEPREZEMAATPODATOCITEODBAZA);
-        for (const std::string& statement : itemTablesCreate()) shell::MISCSQL1(shell::app().DB, statement);
-    }
-    auto o = std::make_shared<Overview>();
-    auto payers = registers::lookup(PAYERROWS, CPORPRAZNAISPLAKJACI, "", true);
-    if (!payers) return;
-    o->payers = std::move(*payers);
-    o->MISPLAKJACIID = o->payers.idAt(1);
-    registers::ISPLAKJACICITAJ(o->MISPLAKJACIID, o->payer);
+    const auto o = registers::openPayerSelection<Overview>(WINDOW, itemTablesCreate(), PAYERROWS);
+    if (!o) return;
     auto accounts = payerAccounts(o->MISPLAKJACIID);
     if (!accounts) return;
     o->accounts = std::move(*accounts);

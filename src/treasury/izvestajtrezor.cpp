@@ -3,13 +3,14 @@
 // form; selected submitted orders can be returned to unsubmitted.
 #include <memory>
 
+#include "listkit/filter_dialog.h"
+#include "listkit/selection_action.h"
 #include "platform/ui/ui.h"
-#include "registers/current_payer.h"
+#include "registers/payer_selection.h"
 #include "shell/app_state.h"
 #include "shell/dates.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
-#include "shell/row_changes.h"
 #include "shell/sql1.h"
 #include "shell/vocabulary.h"
 #include "treasury/amounts.h"
@@ -26,11 +27,7 @@ const std::string GRID = "grdIzvestajTrezor";
 const std::string PAYER = "IzvestajTrezorIsplakjaci";
 const std::string FILTER = "frmIzvestajTrezorFilter";
 
-struct Report {
-    registers::Lookup payers;
-    std::string MISPLAKJACIID;
-    registers::CurrentPayer payer;
-    std::shared_ptr<listkit::ListState> list;
+struct Report : registers::PayerSelection {
     // The last applied filter: its dates, state and form show again in the
     // dialog; its account and recipient are applied but not shown again.
     OrderFilter filter;
@@ -38,8 +35,7 @@ struct Report {
 };
 
 void IZVESTAJTREZORGETDATA(Report& r, const std::string& payerId, const OrderFilter& filter) {
-    r.MISPLAKJACIID = payerId;
-    registers::ISPLAKJACICITAJ(payerId, r.payer);
+    r.choose(payerId);
     showOrders(*r.list, shell::SQL(shell::app().DB, reportQuery(payerId, filter)));
 }
 
@@ -65,7 +61,7 @@ std::vector<DateBox> dateBoxes() {
     };
 }
 
-void IZVESTAJTREZOROK(Report& r, const FilterCombo& accounts, const FilterCombo& recipients) {
+void IZVESTAJTREZOROK(Report& r, const OrderFilterCombos& combos) {
     OrderFilter filter;
     // A date that is not whole stops here: it never drops its condition.
     for (const DateBox& box : dateBoxes()) {
@@ -76,8 +72,7 @@ void IZVESTAJTREZOROK(Report& r, const FilterCombo& accounts, const FilterCombo&
         }
         filter.*box.date = *date;
     }
-    filter.accountId = accounts.idAt(ui::Ctl(FILTER, "cbIzvestajTrezorIsplakjaciZiroSmetki").value());
-    filter.recipientId = recipients.idAt(ui::Ctl(FILTER, "cbIzvestajTrezorPrimaciOpis").value());
+    readOrderFilterCombos(FILTER, "IzvestajTrezor", combos, filter);
     filter.formCode = ui::Ctl(FILTER, "txtIzvestajTrezorObrazec").text();
     filter.state = ui::Ctl(FILTER, "rgIzvestajTrezorPodneseni").value();
     r.filter = filter;
@@ -88,47 +83,29 @@ void IZVESTAJTREZOROK(Report& r, const FilterCombo& accounts, const FilterCombo&
 
 void IZVESTAJTREZORFILTER(const std::shared_ptr<Report>& r) {
     using namespace vocab;
-    const FilterCombo recipients = filterCombo(RECIPIENTROWS);
-    const FilterCombo accounts = filterCombo(payerAccountRows(r->MISPLAKJACIID));
-    ui::defineWindow({.name = FILTER, .kind = ui::WindowKind::Modal, .title = CTITFILTERIZVESTAJTREZOR,
-                      .width = 700, .height = 450, .closeBox = false, .sizable = false});
-    for (const DateBox& box : dateBoxes()) {
-        ui::addLabel(FILTER, std::string("lbl") + box.name).at(box.labelCol, box.row, box.labelWidth, 20).text(box.label);
-        const ui::Ctl date = ui::addMaskedBox(FILTER, std::string("txt") + box.name, "99.99.9999");
-        date.at(box.labelCol == 30 ? 220 : 500, box.row, 80, 20).tooltip(box.tooltip);
-        if (!(r->filter.*box.date).empty()) date.text(shell::shownDate(r->filter.*box.date));
-    }
-    ui::addLabel(FILTER, "lblIzvestajTrezorIsplakjaciZiroSmetki").at(100, 120, 300, 20).text(CVALUELBLISPLAKJACZIRO);
-    ui::addComboBox(FILTER, "cbIzvestajTrezorIsplakjaciZiroSmetki")
-        .at(300, 120, 200, 24)
-        .items(accounts.items)
-        .tooltip(CTOOLTIPZIROISPLAKJAC);
-    ui::addLabel(FILTER, "lblIzvestajTrezorPrimaciOpis").at(100, 170, 300, 20).text(CVALUELBLPRIMAC);
-    ui::addComboBox(FILTER, "cbIzvestajTrezorPrimaciOpis")
-        .at(300, 170, 300, 24)
-        .items(recipients.items)
-        .tooltip(CTOOLTIPPRIMAC);
-    ui::addRadioGroup(FILTER, "rgIzvestajTrezorPodneseni", {COPTPODNESENI, COPTNEPODNESENI, COPTSITE})
-        .at(300, 230, 200, 75)
-        .tooltip(CTOOLTIPPREGLEDPODNESENI)
-        .value(r->IPODNESENI);
-    ui::addLabel(FILTER, "lblIzvestajTrezorObrazec").at(30, 290, 100, 20).text(CVALUELBLOBRAZEC);
-    const ui::Ctl form = ui::addMaskedBox(FILTER, "txtIzvestajTrezorObrazec", "99");
-    form.at(130, 290, 30, 20).tooltip(CTOOLTIPOBRAZEC);
-    if (!r->filter.formCode.empty()) form.text(r->filter.formCode);
-    ui::addButton(FILTER, "cmdConfirm")
-        .at(100, 380, 100, 25)
-        .text(CCAPTIONPOTVRDI)
-        .picture("img16OK")
-        .tooltip(CTOOLTIPPOTVRDI)
-        .onClick([r, accounts, recipients] { IZVESTAJTREZOROK(*r, accounts, recipients); });
-    ui::addButton(FILTER, "cmdCancel")
-        .at(500, 380, 100, 25)
-        .text(CCAPTIONOTKAZI)
-        .picture("img16Cancel")
-        .tooltip(CTOOLTIPOTKAZI)
-        .onClick([] { ui::Win(FILTER).release(); });
-    ui::Win(FILTER).center().activate();
+    const OrderFilterCombos combos = orderFilterCombos(r->MISPLAKJACIID);
+    listkit::openFilterDialog(
+        FILTER, CTITFILTERIZVESTAJTREZOR,
+        [&] {
+            for (const DateBox& box : dateBoxes()) {
+                ui::addLabel(FILTER, std::string("lbl") + box.name)
+                    .at(box.labelCol, box.row, box.labelWidth, 20)
+                    .text(box.label);
+                const ui::Ctl date = ui::addMaskedBox(FILTER, std::string("txt") + box.name, "99.99.9999");
+                date.at(box.labelCol == 30 ? 220 : 500, box.row, 80, 20).tooltip(box.tooltip);
+                if (!(r->filter.*box.date).empty()) date.text(shell::shownDate(r->filter.*box.date));
+            }
+            addOrderFilterCombos(FILTER, "IzvestajTrezor", combos);
+            ui::addRadioGroup(FILTER, "rgIzvestajTrezorPodneseni", {COPTPODNESENI, COPTNEPODNESENI, COPTSITE})
+                .at(300, 230, 200, 75)
+                .tooltip(CTOOLTIPPREGLEDPODNESENI)
+                .value(r->IPODNESENI);
+            ui::addLabel(FILTER, "lblIzvestajTrezorObrazec").at(30, 290, 100, 20).text(CVALUELBLOBRAZEC);
+            const ui::Ctl form = ui::addMaskedBox(FILTER, "txtIzvestajTrezorObrazec", "99");
+            form.at(130, 290, 30, 20).tooltip(CTOOLTIPOBRAZEC);
+            if (!r->filter.formCode.empty()) form.text(r->filter.formCode);
+        },
+        [r, combos] { IZVESTAJTREZOROK(*r, combos); });
 }
 
 void PODNESENIVONEPODNESENI(Report& r) {
@@ -137,16 +114,13 @@ void PODNESENIVONEPODNESENI(Report& r) {
         ui::msgInfo(CPORSAMOPODNESENI, CPORGRESKA);
         return;
     }
-    const std::vector<int> lines = r.list->gridCtl().selection();
-    if (lines.empty()) {
-        ui::msgInfo(CPORNITUEDENREDSELEKTIRAN, CPORGRESKA);
-        return;
-    }
+    const auto lines = listkit::selectedLines(*r.list);
+    if (!lines) return;
     // After a payer change the list holds every state although the filter chose
     // submitted orders: the rows themselves must be submitted.
     const ui::TextTable& rows = r.list->gridCtl().rows();
     std::vector<std::string> updates;
-    for (int line : lines) {
+    for (int line : *lines) {
         if (shell::storedDate(orderValue(rows, line - 1, order::SUBMITTED)).empty()) {
             ui::msgInfo(CPORSAMOPODNESENI, CPORGRESKA);
             return;
@@ -158,8 +132,7 @@ void PODNESENIVONEPODNESENI(Report& r) {
     if (!ui::msgYesNo(listkit::selectionQuestion(CPORPODNESENINEPODNESENI, totals.count,
                                                  amountText(totals.total, 13))))
         return;
-    if (shell::changeRows(shell::app().DB, updates)) ui::msgInfo(CPORUSPEHPODNESENINEPODNESENI, CPORUSPEH);
-    ui::Win(WINDOW).release();
+    listkit::changeAndClose(WINDOW, updates, "", CPORUSPEHPODNESENINEPODNESENI);
 }
 
 }  // namespace
@@ -167,17 +140,8 @@ void PODNESENIVONEPODNESENI(Report& r) {
 void IZVESTAJTREZOR() {
     using namespace vocab;
     // An open report keeps its filter.
-    if (ui::windowExists(WINDOW)) return;
-    {
-        ui::WaitWindow wait(CPORSEPREZEMAATPODATOCITEODBAZA);
-        for (const std::string& statement : orderTablesCreate()) shell::MISCSQL1(shell::app().DB, statement);
-    }
-    auto payers = registers::lookup(ORDERPAYERROWS, CPORPRAZNAISPLAKJACI, "", true);
-    if (!payers) return;
-    auto r = std::make_shared<Report>();
-    r->payers = std::move(*payers);
-    r->MISPLAKJACIID = r->payers.idAt(1);
-    registers::ISPLAKJACICITAJ(r->MISPLAKJACIID, r->payer);
+    const auto r = registers::openPayerSelection<Report>(WINDOW, orderTablesCreate(), ORDERPAYERROWS);
+    if (!r) return;
     r->list = defineOrderSelectionWindow({
         .window = WINDOW,
         .grid = GRID,

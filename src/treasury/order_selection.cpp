@@ -84,4 +84,31 @@ FilterCombo filterCombo(const std::string& query) {
     return combo;
 }
 
+OrderFilterCombos orderFilterCombos(const std::string& payerId) {
+    OrderFilterCombos combos;
+    combos.recipients = filterCombo(RECIPIENTROWS);
+    combos.accounts = filterCombo(payerAccountRows(payerId));
+    return combos;
+}
+
+void addOrderFilterCombos(const std::string& dialog, const std::string& prefix, const OrderFilterCombos& combos) {
+    using namespace vocab;
+    ui::addLabel(dialog, "lbl" + prefix + "IsplakjaciZiroSmetki").at(100, 120, 300, 20).text(CVALUELBLISPLAKJACZIRO);
+    ui::addComboBox(dialog, "cb" + prefix + "IsplakjaciZiroSmetki")
+        .at(300, 120, 200, 24)
+        .items(combos.accounts.items)
+        .tooltip(CTOOLTIPZIROISPLAKJAC);
+    ui::addLabel(dialog, "lbl" + prefix + "PrimaciOpis").at(100, 170, 300, 20).text(CVALUELBLPRIMAC);
+    ui::addComboBox(dialog, "cb" + prefix + "PrimaciOpis")
+        .at(300, 170, 300, 24)
+        .items(combos.recipients.items)
+        .tooltip(CTOOLTIPPRIMAC);
+}
+
+void readOrderFilterCombos(const std::string& dialog, const std::string& prefix, const OrderFilterCombos& combos,
+                           OrderFilter& filter) {
+    filter.accountId = combos.accounts.idAt(ui::Ctl(dialog, "cb" + prefix + "IsplakjaciZiroSmetki").value());
+    filter.recipientId = combos.recipients.idAt(ui::Ctl(dialog, "cb" + prefix + "PrimaciOpis").value());
+}
+
 }  // namespace treasury

@@ -1,8 +1,8 @@
 #pragma once
 // What the treasury orders overview and report share: the tables they read,
 // their payer combo above the grid, the orders shown in their grid, the
-// selection totals ONSELECTGRIDIZVESTAJTREZOR, and the two combos of their
-// filter dialogs whose empty first item means no condition.
+// selection totals ONSELECTGRIDIZVESTAJTREZOR, and the account and recipient
+// combos of their filter dialogs whose empty first item means no condition.
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +12,7 @@
 #include "listkit/selection_window.h"
 #include "platform/text/text_table.h"
 #include "registers/edit_window.h"
+#include "treasury/order_filters.h"
 
 namespace treasury {
 
@@ -49,5 +50,20 @@ struct FilterCombo {
 FilterCombo filterCombo(const std::string& query);
 std::string payerAccountRows(const std::string& payerId);
 extern const char* const RECIPIENTROWS;
+
+// The payer's accounts and the recipients, read (recipients first) when a
+// filter dialog opens.
+struct OrderFilterCombos {
+    FilterCombo recipients, accounts;
+};
+OrderFilterCombos orderFilterCombos(const std::string& payerId);
+
+// The labelled combos cb<prefix>IsplakjaciZiroSmetki and cb<prefix>PrimaciOpis
+// of the dialog, none chosen.
+void addOrderFilterCombos(const std::string& dialog, const std::string& prefix, const OrderFilterCombos& combos);
+
+// The account and recipient chosen in them into the filter.
+void readOrderFilterCombos(const std::string& dialog, const std::string& prefix, const OrderFilterCombos& combos,
+                           OrderFilter& filter);
 
 }  // namespace treasury

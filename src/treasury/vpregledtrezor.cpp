@@ -4,13 +4,14 @@
 // are set submitted on the submission date.
 #include <memory>
 
+#include "listkit/filter_dialog.h"
+#include "listkit/selection_action.h"
 #include "platform/desktop/desktop.h"
 #include "platform/ui/ui.h"
-#include "registers/current_payer.h"
+#include "registers/payer_selection.h"
 #include "shell/app_state.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
-#include "shell/row_changes.h"
 #include "shell/sql1.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
@@ -31,26 +32,19 @@ const std::string GRID = "grdVPregledTrezor";
 const std::string PAYER = "VPregledTrezorIsplakjaci";
 const std::string FILTER = "frmVPregledTrezorFilter";
 
-struct Overview {
-    registers::Lookup payers;
-    std::string MISPLAKJACIID;
-    registers::CurrentPayer payer;
-    std::shared_ptr<listkit::ListState> list;
-};
+using Overview = registers::PayerSelection;
 
 void VPREGLEDTREZORGETDATA(Overview& o, const std::string& payerId, const OrderFilter& filter) {
-    o.MISPLAKJACIID = payerId;
-    registers::ISPLAKJACICITAJ(payerId, o.payer);
+    o.choose(payerId);
     showOrders(*o.list, shell::SQL(shell::app().DB, overviewQuery(payerId, filter)));
 }
 
-void VPREGLEDTREZOROK(Overview& o, const FilterCombo& accounts, const FilterCombo& recipients) {
+void VPREGLEDTREZOROK(Overview& o, const OrderFilterCombos& combos) {
     const auto ctl = [](const char* name) { return ui::Ctl(FILTER, name); };
     OrderFilter filter;
     filter.dueFrom = ctl("txtVPregledTrezorDatumNaDospeanost1").date();
     filter.dueTo = ctl("txtVPregledTrezorDatumNaDospeanost2").date();
-    filter.accountId = accounts.idAt(ctl("cbVPregledTrezorIsplakjaciZiroSmetki").value());
-    filter.recipientId = recipients.idAt(ctl("cbVPregledTrezorPrimaciOpis").value());
+    readOrderFilterCombos(FILTER, "VPregledTrezor", combos, filter);
     filter.formCode = ctl("txtVPregledTrezorObrazec").text();
     VPREGLEDTREZORGETDATA(o, o.MISPLAKJACIID, filter);
     ONSELECTGRIDIZVESTAJTREZOR(*o.list);
@@ -68,46 +62,29 @@ void VPREGLEDTREZORFILTER(const std::shared_ptr<Overview>& o) {
         const std::string date = range.empty() ? "" : range.at(0, column);
         return date.empty() ? today : date;
     };
-    const FilterCombo recipients = filterCombo(RECIPIENTROWS);
-    const FilterCombo accounts = filterCombo(payerAccountRows(o->MISPLAKJACIID));
-
-    ui::defineWindow({.name = FILTER, .kind = ui::WindowKind::Modal, .title = CTITFILTERVPREGLEDTREZOR,
-                      .width = 700, .height = 450, .closeBox = false, .sizable = false});
-    ui::addLabel(FILTER, "lblVPregledTrezorDatumNaDospeanost1").at(30, 60, 200, 20).text(CVALUELBLDATUMNADOSPEANOSTOD);
-    ui::addDatePicker(FILTER, "txtVPregledTrezorDatumNaDospeanost1")
-        .at(200, 60, 100, 20)
-        .tooltip(CTOOLTIPDATUMNADOSPEANOSTOD)
-        .date(dueDate(0));
-    ui::addLabel(FILTER, "lblVPregledTrezorDatumNaDospeanost2").at(330, 60, 40, 20).text(CVALUELBLDATUMNADOSPEANOSTDO);
-    ui::addDatePicker(FILTER, "txtVPregledTrezorDatumNaDospeanost2")
-        .at(500, 60, 100, 20)
-        .tooltip(CTOOLTIPDATUMNADOSPEANOSTDO)
-        .date(dueDate(1));
-    ui::addLabel(FILTER, "lblVPregledTrezorIsplakjaciZiroSmetki").at(100, 120, 300, 20).text(CVALUELBLISPLAKJACZIRO);
-    ui::addComboBox(FILTER, "cbVPregledTrezorIsplakjaciZiroSmetki")
-        .at(300, 120, 200, 24)
-        .items(accounts.items)
-        .tooltip(CTOOLTIPZIROISPLAKJAC);
-    ui::addLabel(FILTER, "lblVPregledTrezorPrimaciOpis").at(100, 170, 300, 20).text(CVALUELBLPRIMAC);
-    ui::addComboBox(FILTER, "cbVPregledTrezorPrimaciOpis")
-        .at(300, 170, 300, 24)
-        .items(recipients.items)
-        .tooltip(CTOOLTIPPRIMAC);
-    ui::addLabel(FILTER, "lblVPregledTrezorObrazec").at(30, 290, 200, 20).text(CVALUELBLOBRAZEC);
-    ui::addMaskedBox(FILTER, "txtVPregledTrezorObrazec", "99").at(200, 290, 30, 20).tooltip(CTOOLTIPOBRAZEC);
-    ui::addButton(FILTER, "cmdConfirm")
-        .at(100, 380, 100, 25)
-        .text(CCAPTIONPOTVRDI)
-        .picture("img16OK")
-        .tooltip(CTOOLTIPPOTVRDI)
-        .onClick([o, accounts, recipients] { VPREGLEDTREZOROK(*o, accounts, recipients); });
-    ui::addButton(FILTER, "cmdCancel")
-        .at(500, 380, 100, 25)
-        .text(CCAPTIONOTKAZI)
-        .picture("img16Cancel")
-        .tooltip(CTOOLTIPOTKAZI)
-        .onClick([] { ui::Win(FILTER).release(); });
-    ui::Win(FILTER).center().activate();
+    const OrderFilterCombos combos = orderFilterCombos(o->MISPLAKJACIID);
+    listkit::openFilterDialog(
+        FILTER, CTITFILTERVPREGLEDTREZOR,
+        [&] {
+            ui::addLabel(FILTER, "lblVPregledTrezorDatumNaDospeanost1")
+                .at(30, 60, 200, 20)
+                .text(CVALUELBLDATUMNADOSPEANOSTOD);
+            ui::addDatePicker(FILTER, "txtVPregledTrezorDatumNaDospeanost1")
+                .at(200, 60, 100, 20)
+                .tooltip(CTOOLTIPDATUMNADOSPEANOSTOD)
+                .date(dueDate(0));
+            ui::addLabel(FILTER, "lblVPregledTrezorDatumNaDospeanost2")
+                .at(330, 60, 40, 20)
+                .text(CVALUELBLDATUMNADOSPEANOSTDO);
+            ui::addDatePicker(FILTER, "txtVPregledTrezorDatumNaDospeanost2")
+                .at(500, 60, 100, 20)
+                .tooltip(CTOOLTIPDATUMNADOSPEANOSTDO)
+                .date(dueDate(1));
+            addOrderFilterCombos(FILTER, "VPregledTrezor", combos);
+            ui::addLabel(FILTER, "lblVPregledTrezorObrazec").at(30, 290, 200, 20).text(CVALUELBLOBRAZEC);
+            ui::addMaskedBox(FILTER, "txtVPregledTrezorObrazec", "99").at(200, 290, 30, 20).tooltip(CTOOLTIPOBRAZEC);
+        },
+        [o, combos] { VPREGLEDTREZOROK(*o, combos); });
 }
 
 // The selected rows of the grid, top to bottom.
@@ -125,12 +102,9 @@ ui::TextTable selectedRows(const listkit::ListState& s, const std::vector<int>& 
 
 void GENERIRAJFAJL(Overview& o) {
     using namespace vocab;
-    const std::vector<int> lines = o.list->gridCtl().selection();
-    if (lines.empty()) {
-        ui::msgInfo(CPORNITUEDENREDSELEKTIRAN, CPORGRESKA);
-        return;
-    }
-    const ui::TextTable selection = selectedRows(*o.list, lines);
+    const auto lines = listkit::selectedLines(*o.list);
+    if (!lines) return;
+    const ui::TextTable selection = selectedRows(*o.list, *lines);
     std::vector<std::string> ids;
     ids.reserve(selection.rows());
     for (std::size_t r = 0; r < selection.rows(); ++r) ids.emplace_back(orderValue(selection, r, order::ID));
@@ -149,9 +123,7 @@ void GENERIRAJFAJL(Overview& o) {
     NAPRAVIFAJL(Mode::N, batch.input);
     // Orders are marked sent only when their file exists.
     if (!batch.input.LUSPEH) return;
-    if (ui::msgYesNo(CPORDATUMNAPODNESUVANJE + "\r\n" + CPORSIGURNI))
-        shell::changeRows(shell::app().DB, submissionUpdates(batch.ids, submission));
-    ui::Win(WINDOW).release();
+    listkit::changeAndClose(WINDOW, submissionUpdates(batch.ids, submission), CPORDATUMNAPODNESUVANJE, "");
 }
 
 void addControls(const std::shared_ptr<Overview>& o) {
@@ -178,17 +150,8 @@ void addControls(const std::shared_ptr<Overview>& o) {
 
 void VPREGLEDTREZOR() {
     using namespace vocab;
-    if (ui::windowExists(WINDOW)) return;
-    {
-        ui::WaitWindow wait(CPORSEPREZEMAATPODATOCITEODBAZA);
-        for (const std::string& statement : orderTablesCreate()) shell::MISCSQL1(shell::app().DB, statement);
-    }
-    auto payers = registers::lookup(ORDERPAYERROWS, CPORPRAZNAISPLAKJACI, "", true);
-    if (!payers) return;
-    auto o = std::make_shared<Overview>();
-    o->payers = std::move(*payers);
-    o->MISPLAKJACIID = o->payers.idAt(1);
-    registers::ISPLAKJACICITAJ(o->MISPLAKJACIID, o->payer);
+    const auto o = registers::openPayerSelection<Overview>(WINDOW, orderTablesCreate(), ORDERPAYERROWS);
+    if (!o) return;
     o->list = defineOrderSelectionWindow({
         .window = WINDOW,
         .grid = GRID,

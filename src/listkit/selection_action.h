@@ -1,0 +1,24 @@
+#pragma once
+// The first and the last step of an action on a list's selected rows: the
+// selection it takes, and the change of the rows after which the window closes
+// (it is reopened to see the result).
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "listkit/list_state.h"
+
+namespace listkit {
+
+// The selected lines (1-based, top to bottom); none selected: the message
+// "no row selected" and nothing.
+std::optional<std::vector<int>> selectedLines(const ListState& s);
+
+// The statements in one transaction, when `question` (if not empty) is
+// answered Yes after "Дали сте сигурни?" on a line of its own; `success` (if
+// not empty) shown when the change went through; then the window closes.
+void changeAndClose(const std::string& window, const std::vector<std::string>& statements, std::string_view question,
+                    std::string_view success);
+
+}  // namespace listkit
