@@ -2,7 +2,6 @@
 // columns: the settings window opening with saved settings, the report as a PDF
 // file (the Pdf route), and the print preview's Save PDF of the same report,
 // each with its wall time and peak memory beside a baseline of the same run.
-#include <unistd.h>
 #include <QApplication>
 
 #include <chrono>
@@ -18,6 +17,7 @@
 #include "platform/ui/ui.h"
 #include "shell/entries.h"
 #include "support/recording_interaction.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -97,8 +97,8 @@ void figure(const char* what, double s, double mb, const char* baseline, double 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const auto folder = std::filesystem::temp_directory_path() / ("kasavel-gridreport-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const bench::ScratchFolder scratch("kasavel-gridreport-bench");
+    const std::filesystem::path& folder = scratch.path;
     std::filesystem::current_path(folder);  // where the report keeps its settings
     testing_support::RecordingInteraction user;
     // What the user does in each modal window; then the window is left.
@@ -171,6 +171,5 @@ int main(int argc, char** argv) {
 
     ui::releaseAllWindows();
     std::filesystem::current_path(std::filesystem::temp_directory_path());
-    std::filesystem::remove_all(folder);
     return 0;
 }

@@ -3,7 +3,6 @@
 // written as CSV through the real window, each figure beside a baseline
 // measured in the same run.
 #include <sqlite3.h>
-#include <unistd.h>
 #include <QApplication>
 
 #include <algorithm>
@@ -29,10 +28,12 @@
 #include "shell/layouts.h"
 #include "shell/sql1.h"
 #include "timing.h"
+#include "plain_read.h"
+#include "scratch_folder.h"
 
 namespace {
 
-using bench::best, bench::report;
+using bench::best, bench::readPlain, bench::report;
 
 constexpr int itemCount = 100000, otherPayerItems = 10000, recipientCount = 2000;
 constexpr int surnameColumn = payments::item::SURNAME;
@@ -80,24 +81,6 @@ void createItems(sqlite3* db) {
                 " + 1, 1, 1, 1, 1 FROM n;");
 }
 
-// The baseline of the load: the sqlite3 C API into vectors of strings.
-std::vector<std::vector<std::string>> readPlain(sqlite3* db, const std::string& sql) {
-    std::vector<std::vector<std::string>> rows;
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
-    const int columns = sqlite3_column_count(stmt);
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        auto& row = rows.emplace_back();
-        row.reserve(static_cast<std::size_t>(columns));
-        for (int c = 0; c < columns; ++c) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-            row.emplace_back(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, c)));
-        }
-    }
-    sqlite3_finalize(stmt);
-    return rows;
-}
-
 const std::string LIST = "frmTransakcii", GRID = "grdTransakcii";
 
 void closeList() {
@@ -109,8 +92,8 @@ void closeList() {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const auto folder = std::filesystem::temp_directory_path() / ("kasavel-items-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const bench::ScratchFolder scratch("kasavel-items-bench");
+    const std::filesystem::path& folder = scratch.path;
     sqlite3* db = nullptr;
     sqlite3_open((folder / "Kasavel.db").c_str(), &db);
     createItems(db);
@@ -167,6 +150,5 @@ int main(int argc, char** argv) {
 
     ui::releaseAllWindows();
     sqlite3_close(db);
-    std::filesystem::remove_all(folder);
     return 0;
 }

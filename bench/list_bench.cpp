@@ -2,15 +2,12 @@
 // payment-item shape), each figure beside a baseline measured in the same run.
 #include <malloc.h>
 #include <sqlite3.h>
-#include <unistd.h>
 #include <QApplication>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,11 +19,13 @@
 #include "platform/desktop/files.h"
 #include "platform/ui/ui.h"
 #include "shell/sql1.h"
+#include "plain_read.h"
+#include "scratch_folder.h"
 
 namespace {
 
 constexpr int rowCount = 100000, columnCount = 36;
-using bench::best, bench::report, bench::runs;
+using bench::best, bench::readPlain, bench::report, bench::runs;
 constexpr int nameColumn = 12;
 
 long residentBytes() {
@@ -94,31 +93,13 @@ void createItems(sqlite3* db) {
     shell::MISCSQL1(db, sql);
 }
 
-// The baseline of the fill: the sqlite3 C API into vectors of strings.
-std::vector<std::vector<std::string>> readPlain(sqlite3* db, const char* sql) {
-    std::vector<std::vector<std::string>> rows;
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
-    const int columns = sqlite3_column_count(stmt);
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        auto& row = rows.emplace_back();
-        row.reserve(static_cast<std::size_t>(columns));
-        for (int c = 0; c < columns; ++c) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-            row.emplace_back(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, c)));
-        }
-    }
-    sqlite3_finalize(stmt);
-    return rows;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const auto folder = std::filesystem::temp_directory_path() / ("kasavel-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const bench::ScratchFolder scratch("kasavel-bench");
+    const std::filesystem::path& folder = scratch.path;
     sqlite3* db = nullptr;
     sqlite3_open((folder / "Kasavel.db").c_str(), &db);
     createItems(db);
@@ -189,6 +170,5 @@ int main(int argc, char** argv) {
 
     ui::releaseAllWindows();
     sqlite3_close(db);
-    std::filesystem::remove_all(folder);
     return 0;
 }

@@ -2,14 +2,11 @@
 // (open, sort, search), each figure beside the toolkit's baseline measured in
 // the same run.
 #include <sqlite3.h>
-#include <unistd.h>
 #include <QApplication>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,27 +19,16 @@
 #include "shell/sql1.h"
 #include "support/recording_interaction.h"
 #include "treasury/nalozi_table.h"
+#include "plain_read.h"
+#include "scratch_folder.h"
+#include "timing.h"
 
 namespace {
 
-constexpr int orderCount = 100000, runs = 5;
+using bench::best, bench::readPlain, bench::report, bench::runs;
+
+constexpr int orderCount = 100000;
 constexpr int nameColumn = 13;  // the recipient's name
-
-double best(const std::function<void()>& step, const std::function<void()>& prepare = {}) {
-    double fastest = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        if (prepare) prepare();
-        const auto start = std::chrono::steady_clock::now();
-        step();
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-        fastest = std::min(fastest, took.count());
-    }
-    return fastest;
-}
-
-void report(const char* what, double ms, const char* baseline, double baseMs) {
-    std::printf("  %-34s %9.1f ms   %-30s %9.1f ms   %5.2fx\n", what, ms, baseline, baseMs, ms / baseMs);
-}
 
 // One payer with its account and account code, and its orders of form 60.
 void createOrders(sqlite3* db) {
@@ -65,31 +51,14 @@ void createOrders(sqlite3* db) {
                 "i % 90 + 1, 0 FROM n;");
 }
 
-// The baseline of the load: the sqlite3 C API into vectors of strings.
-std::vector<std::vector<std::string>> readPlain(sqlite3* db, const std::string& sql) {
-    std::vector<std::vector<std::string>> rows;
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
-    const int columns = sqlite3_column_count(stmt);
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        auto& row = rows.emplace_back();
-        for (int c = 0; c < columns; ++c) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-            row.emplace_back(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, c)));
-        }
-    }
-    sqlite3_finalize(stmt);
-    return rows;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     testing_support::RecordingInteraction silent;
-    const auto folder = std::filesystem::temp_directory_path() / ("kasavel-orders-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const bench::ScratchFolder scratch("kasavel-orders-bench");
+    const std::filesystem::path& folder = scratch.path;
     sqlite3* db = nullptr;
     sqlite3_open((folder / "Kasavel.db").c_str(), &db);
     shell::app().DB = db;
@@ -128,6 +97,5 @@ int main(int argc, char** argv) {
     close();
     ui::releaseAllWindows();
     sqlite3_close(db);
-    std::filesystem::remove_all(folder);
     return 0;
 }

@@ -3,13 +3,9 @@
 #include <malloc.h>
 #include <sqlite3.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <string>
 
 #include "payments/item_row.h"
@@ -20,25 +16,17 @@
 #include "support/recording_interaction.h"
 #include "treasury/nalozi_table.h"
 #include "treasury/order_file.h"
+#include "scratch_folder.h"
+#include "timing.h"
 
 namespace {
 
-constexpr int xmlItems = 100000, orderItems = 10000, runs = 5;
+using bench::best, bench::runs;
 
-double best(const std::function<void()>& step, const std::function<void()>& prepare = {}) {
-    double fastest = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        if (prepare) prepare();
-        const auto start = std::chrono::steady_clock::now();
-        step();
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-        fastest = std::min(fastest, took.count());
-    }
-    return fastest;
-}
+constexpr int xmlItems = 100000, orderItems = 10000;
 
 void report(const char* what, double ms, const char* baseline, double baseMs) {
-    std::printf("  %-40s %9.1f ms   %-34s %9.1f ms   %5.2fx\n", what, ms, baseline, baseMs, ms / baseMs);
+    bench::report(what, ms, baseline, baseMs, {.what = 40, .baseline = 34});
 }
 
 long peakResidentKb() {
@@ -81,8 +69,8 @@ std::string joinedCells(const ui::TextTable& rows) {
 
 int main() {
     testing_support::RecordingInteraction seam;  // database errors are recorded, not shown
-    const auto folder = std::filesystem::temp_directory_path() / ("kasavel-payments-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const bench::ScratchFolder scratch("kasavel-payments-bench");
+    const std::filesystem::path& folder = scratch.path;
 
     std::printf("payments, best of %d runs\n", runs);
     const ui::TextTable many = items(xmlItems);
@@ -147,5 +135,4 @@ int main() {
                 (peakResidentKb() - peakBeforeOrders) / 1024.0, peakResidentKb() / 1024.0);
 
     sqlite3_close(db);
-    std::filesystem::remove_all(folder);
 }

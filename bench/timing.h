@@ -10,10 +10,10 @@ namespace bench {
 
 inline constexpr int runs = 5;
 
-// Best of `runs` wall times, in milliseconds; `prepare` runs before each, untimed.
-inline double best(const std::function<void()>& step, const std::function<void()>& prepare = {}) {
+// Best of `times` wall times, in milliseconds; `prepare` runs before each, untimed.
+inline double best(const std::function<void()>& step, const std::function<void()>& prepare = {}, int times = runs) {
     double fastest = 1e300;
-    for (int i = 0; i < runs; ++i) {
+    for (int i = 0; i < times; ++i) {
         if (prepare) prepare();
         const auto start = std::chrono::steady_clock::now();
         step();
@@ -23,8 +23,14 @@ inline double best(const std::function<void()>& step, const std::function<void()
     return fastest;
 }
 
-inline void report(const char* what, double ms, const char* baseline, double baseMs) {
-    std::printf("  %-34s %9.1f ms   %-30s %9.1f ms   %5.2fx\n", what, ms, baseline, baseMs, ms / baseMs);
+// The widths of a figure's columns: its name, its baseline's name, the ratio.
+struct Columns {
+    int what = 34, baseline = 30, ratio = 5;
+};
+
+inline void report(const char* what, double ms, const char* baseline, double baseMs, Columns columns = {}) {
+    std::printf("  %-*s %9.1f ms   %-*s %9.1f ms   %*.2fx\n", columns.what, what, ms, columns.baseline, baseline,
+                baseMs, columns.ratio, ms / baseMs);
 }
 
 }  // namespace bench

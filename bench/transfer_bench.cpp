@@ -2,14 +2,10 @@
 // payroll records, every fifth employee with two periods), each figure beside
 // a baseline measured in the same run.
 #include <sqlite3.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,25 +19,17 @@
 #include "shell/sql1.h"
 #include "support/dbf_fixture.h"
 #include "support/recording_interaction.h"
+#include "scratch_folder.h"
+#include "timing.h"
 
 namespace {
 
-constexpr int employees = 20000, runs = 5;
+using bench::best, bench::runs;
 
-double best(const std::function<void()>& step, const std::function<void()>& prepare = {}) {
-    double fastest = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        if (prepare) prepare();
-        const auto start = std::chrono::steady_clock::now();
-        step();
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-        fastest = std::min(fastest, took.count());
-    }
-    return fastest;
-}
+constexpr int employees = 20000;
 
 void report(const char* what, double ms, const char* baseline, double baseMs) {
-    std::printf("  %-34s %9.1f ms   %-34s %9.1f ms   %5.2fx\n", what, ms, baseline, baseMs, ms / baseMs);
+    bench::report(what, ms, baseline, baseMs, {.baseline = 34});
 }
 
 std::string digits(int n, int width) {
@@ -89,8 +77,8 @@ sqlite3* openDatabase(const std::string& file) {
 
 int main() {
     testing_support::RecordingInteraction silent;
-    const auto folder = std::filesystem::temp_directory_path() / ("kasavel-transfer-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const bench::ScratchFolder scratch("kasavel-transfer-bench");
+    const std::filesystem::path& folder = scratch.path;
     const std::string table = (folder / "Radnik.dbf").string(), database = (folder / "Kasavel.db").string();
     writePayroll(table);
 
@@ -130,6 +118,5 @@ int main() {
     std::printf("  (%s employees transferred)\n", transferred.c_str());
     report("transfer (delete, insert, commit)", transfer, "the same rows, fixed statements", inserts);
     sqlite3_close(db);
-    std::filesystem::remove_all(folder);
     return 0;
 }

@@ -2,11 +2,8 @@
 // unsubmitted orders (open, select all, build the file), each figure beside a
 // baseline measured in the same run.
 #include <sqlite3.h>
-#include <unistd.h>
 #include <QApplication>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -29,25 +26,23 @@
 #include "treasury/order_filters.h"
 #include "treasury/order_list_row.h"
 #include "treasury/overview_batch.h"
+#include "plain_read.h"
+#include "scratch_folder.h"
+#include "timing.h"
 
 namespace {
 
+using bench::readPlain;
+
+// A run over 100,000 orders takes long: fewer runs.
 constexpr int orderCount = 100000, runs = 3;
 
 double best(const std::function<void()>& step, const std::function<void()>& prepare = {}) {
-    double fastest = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        if (prepare) prepare();
-        const auto start = std::chrono::steady_clock::now();
-        step();
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-        fastest = std::min(fastest, took.count());
-    }
-    return fastest;
+    return bench::best(step, prepare, runs);
 }
 
 void report(const char* what, double ms, const char* baseline, double baseMs) {
-    std::printf("  %-38s %9.1f ms   %-34s %9.1f ms   %6.2fx\n", what, ms, baseline, baseMs, ms / baseMs);
+    bench::report(what, ms, baseline, baseMs, {.what = 38, .baseline = 34, .ratio = 6});
 }
 
 // One state-treasury payer and its unsubmitted orders of forms 60, 70 and 80.
@@ -69,31 +64,14 @@ void createOrders(sqlite3* db) {
                 "END, '2', '', 1, 1, 1, i % 50 + 1, 0, 0 FROM n;");
 }
 
-// The baseline of a read: the sqlite3 C API into vectors of strings.
-std::vector<std::vector<std::string>> readPlain(sqlite3* db, const std::string& sql) {
-    std::vector<std::vector<std::string>> rows;
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
-    const int columns = sqlite3_column_count(stmt);
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        auto& row = rows.emplace_back();
-        for (int c = 0; c < columns; ++c) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-            row.emplace_back(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, c)));
-        }
-    }
-    sqlite3_finalize(stmt);
-    return rows;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     testing_support::RecordingInteraction answers;
-    const auto folder = std::filesystem::temp_directory_path() / ("kasavel-trezor-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
+    const bench::ScratchFolder scratch("kasavel-trezor-bench");
+    const std::filesystem::path& folder = scratch.path;
     sqlite3* db = nullptr;
     sqlite3_open((folder / "Kasavel.db").c_str(), &db);
     shell::app().DB = db;
@@ -160,6 +138,5 @@ int main(int argc, char** argv) {
     close();
     ui::releaseAllWindows();
     sqlite3_close(db);
-    std::filesystem::remove_all(folder);
     return 0;
 }
