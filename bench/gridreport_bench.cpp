@@ -17,7 +17,7 @@
 #include "platform/ui/ui.h"
 #include "shell/entries.h"
 #include "support/recording_interaction.h"
-#include "scratch_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -97,8 +97,8 @@ void figure(const char* what, double s, double mb, const char* baseline, double 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const bench::ScratchFolder scratch("kasavel-gridreport-bench");
-    const std::filesystem::path& folder = scratch.path;
+    const testing_support::TempFolder scratch;
+    const std::filesystem::path& folder = scratch.path();
     std::filesystem::current_path(folder);  // where the report keeps its settings
     testing_support::RecordingInteraction user;
     // What the user does in each modal window; then the window is left.

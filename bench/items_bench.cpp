@@ -11,12 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "listkit/csv.h"
 #include "listkit/search.h"
 #include "payments/item_row.h"
 #include "payments/transakcii_sql.h"
 #include "payments/transakcii_table.h"
-#include "platform/desktop/files.h"
 #include "platform/ui/registry.h"
 #include "platform/ui/ui.h"
 #include "registers/code_table_sql.h"
@@ -27,9 +25,10 @@
 #include "shell/entries.h"
 #include "shell/layouts.h"
 #include "shell/sql1.h"
+#include "support/temp_folder.h"
+#include "csv_figure.h"
 #include "timing.h"
 #include "plain_read.h"
-#include "scratch_folder.h"
 
 namespace {
 
@@ -92,8 +91,8 @@ void closeList() {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const bench::ScratchFolder scratch("kasavel-items-bench");
-    const std::filesystem::path& folder = scratch.path;
+    const testing_support::TempFolder scratch;
+    const std::filesystem::path& folder = scratch.path();
     sqlite3* db = nullptr;
     sqlite3_open((folder / "Kasavel.db").c_str(), &db);
     createItems(db);
@@ -128,25 +127,7 @@ int main(int argc, char** argv) {
     std::printf("  %-34s %9.1f ms   (found line %d; goal under 100 ms)\n", "search: both passes, whole list", search,
                 found);
 
-    const listkit::ExportTable table{layouts::AHEADERSTRANSAKCII, grid.rows()};
-    const auto csvFile = folder / "stavki.csv";
-    const auto removeFile = [&] { std::filesystem::remove(csvFile); };
-    const double csv = best(
-        [&] {
-            desktop::FileWriter out(csvFile.string());
-            listkit::writeCsv(table, [&](std::string_view piece) { return out.write(piece); });
-            out.commit();
-        },
-        removeFile);
-    const std::string bytes = listkit::csvBytes(table);
-    const double fwrite = best(
-        [&] {
-            std::FILE* f = std::fopen(csvFile.c_str(), "wb");
-            std::fwrite(bytes.data(), 1, bytes.size(), f);
-            std::fclose(f);
-        },
-        removeFile);
-    report("csv: bytes written and saved", csv, "one fwrite of the same bytes", fwrite);
+    bench::reportCsv(listkit::ExportTable{layouts::AHEADERSTRANSAKCII, grid.rows()}, folder / "stavki.csv");
 
     ui::releaseAllWindows();
     sqlite3_close(db);

@@ -7,20 +7,18 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "csv_figure.h"
 #include "timing.h"
-#include "listkit/csv.h"
 #include "listkit/list_state.h"
 #include "listkit/search.h"
 #include "listkit/sort.h"
-#include "platform/desktop/files.h"
 #include "platform/ui/ui.h"
 #include "shell/sql1.h"
+#include "support/temp_folder.h"
 #include "plain_read.h"
-#include "scratch_folder.h"
 
 namespace {
 
@@ -98,8 +96,8 @@ void createItems(sqlite3* db) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const bench::ScratchFolder scratch("kasavel-bench");
-    const std::filesystem::path& folder = scratch.path;
+    const testing_support::TempFolder scratch;
+    const std::filesystem::path& folder = scratch.path();
     sqlite3* db = nullptr;
     sqlite3_open((folder / "Kasavel.db").c_str(), &db);
     createItems(db);
@@ -147,26 +145,7 @@ int main(int argc, char** argv) {
     std::printf("  %-34s %9.1f ms   (found line %d; goal under 100 ms)\n", "search: both passes, whole list", search,
                 found);
 
-    // Both write a new file, as an export to a new name does.
-    const listkit::ExportTable table{captions, grid.rows()};
-    const auto csvFile = folder / "izvoz.csv";
-    const auto removeFile = [&] { std::filesystem::remove(csvFile); };
-    const double csv = best(
-        [&] {
-            desktop::FileWriter out(csvFile.string());
-            listkit::writeCsv(table, [&](std::string_view piece) { return out.write(piece); });
-            out.commit();
-        },
-        removeFile);
-    const std::string bytes = listkit::csvBytes(table);
-    const double fwrite = best(
-        [&] {
-            std::FILE* f = std::fopen(csvFile.c_str(), "wb");
-            std::fwrite(bytes.data(), 1, bytes.size(), f);
-            std::fclose(f);
-        },
-        removeFile);
-    report("csv: bytes written and saved", csv, "one fwrite of the same bytes", fwrite);
+    bench::reportCsv(listkit::ExportTable{captions, grid.rows()}, folder / "izvoz.csv");
 
     ui::releaseAllWindows();
     sqlite3_close(db);

@@ -19,8 +19,8 @@
 #include "shell/sql1.h"
 #include "support/recording_interaction.h"
 #include "treasury/nalozi_table.h"
+#include "support/temp_folder.h"
 #include "plain_read.h"
-#include "scratch_folder.h"
 #include "timing.h"
 
 namespace {
@@ -57,8 +57,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     testing_support::RecordingInteraction silent;
-    const bench::ScratchFolder scratch("kasavel-orders-bench");
-    const std::filesystem::path& folder = scratch.path;
+    const testing_support::TempFolder scratch;
+    const std::filesystem::path& folder = scratch.path();
     sqlite3* db = nullptr;
     sqlite3_open((folder / "Kasavel.db").c_str(), &db);
     shell::app().DB = db;

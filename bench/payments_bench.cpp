@@ -16,7 +16,7 @@
 #include "support/recording_interaction.h"
 #include "treasury/nalozi_table.h"
 #include "treasury/order_file.h"
-#include "scratch_folder.h"
+#include "support/temp_folder.h"
 #include "timing.h"
 
 namespace {
@@ -69,8 +69,8 @@ std::string joinedCells(const ui::TextTable& rows) {
 
 int main() {
     testing_support::RecordingInteraction seam;  // database errors are recorded, not shown
-    const bench::ScratchFolder scratch("kasavel-payments-bench");
-    const std::filesystem::path& folder = scratch.path;
+    const testing_support::TempFolder scratch;
+    const std::filesystem::path& folder = scratch.path();
 
     std::printf("payments, best of %d runs\n", runs);
     const ui::TextTable many = items(xmlItems);

@@ -19,7 +19,7 @@
 #include "shell/sql1.h"
 #include "support/dbf_fixture.h"
 #include "support/recording_interaction.h"
-#include "scratch_folder.h"
+#include "support/temp_folder.h"
 #include "timing.h"
 
 namespace {
@@ -77,8 +77,8 @@ sqlite3* openDatabase(const std::string& file) {
 
 int main() {
     testing_support::RecordingInteraction silent;
-    const bench::ScratchFolder scratch("kasavel-transfer-bench");
-    const std::filesystem::path& folder = scratch.path;
+    const testing_support::TempFolder scratch;
+    const std::filesystem::path& folder = scratch.path();
     const std::string table = (folder / "Radnik.dbf").string(), database = (folder / "Kasavel.db").string();
     writePayroll(table);
 

@@ -26,8 +26,8 @@
 #include "treasury/order_filters.h"
 #include "treasury/order_list_row.h"
 #include "treasury/overview_batch.h"
+#include "support/temp_folder.h"
 #include "plain_read.h"
-#include "scratch_folder.h"
 #include "timing.h"
 
 namespace {
@@ -70,8 +70,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     testing_support::RecordingInteraction answers;
-    const bench::ScratchFolder scratch("kasavel-trezor-bench");
-    const std::filesystem::path& folder = scratch.path;
+    const testing_support::TempFolder scratch;
+    const std::filesystem::path& folder = scratch.path();
     sqlite3* db = nullptr;
     sqlite3_open((folder / "Kasavel.db").c_str(), &db);
     shell::app().DB = db;
