@@ -182,7 +182,7 @@ void IZVESTAJ() {
     using namespace vocab;
     std::vector<std::string> tables = itemTablesCreate();
     tables.push_back(treasury::naloziCreate());
-    const auto r = registers::openPayerSelection<Report>(WINDOW, tables, PAYERROWS);
+    const auto r = registers::openPayerSelection<Report>(WINDOW, tables);
     if (!r) return;
     r->list = defineItemSelectionWindow({
         .window = WINDOW,

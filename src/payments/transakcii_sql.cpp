@@ -41,15 +41,8 @@ std::vector<std::string> savedValues(const ItemValues& v) {
 
 }  // namespace
 
-const std::string PAYERROWS =
-    "select ID, ID, Naziv || ' ' || Sediste from Isplakjaci order by Naziv || ' ' || Sediste";
-
 std::string itemListQuery(std::string_view payerId) {
     return layouts::STRTRANSAKCII + " WHERE iz.IsplakjaciID = " + std::string(payerId);
-}
-
-std::string payerAccountRows(std::string_view payerId) {
-    return "SELECT ID, '', ZiroSmetka FROM IsplakjaciZiroSmetki WHERE IsplakjaciID = " + std::string(payerId);
 }
 
 const std::string RECIPIENTROWS =

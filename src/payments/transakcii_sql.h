@@ -6,17 +6,19 @@
 #include <string>
 #include <string_view>
 
+#include "registers/isplakjaci_sql.h"
+
 namespace payments {
 
-// Payers of the payer combo: ID, ID, name and seat.
-extern const std::string PAYERROWS;
+// Payers of the payer combo and the accounts of one payer, as every payer
+// combo reads them.
+using registers::PAYERROWS, registers::payerAccountRows;
 // Every item paid from one of the payer's giro accounts, in any payment state.
 std::string itemListQuery(std::string_view payerId);
 
 // Lookups of the edit window; each row is the ID and two display parts, then
 // what the calculation reads (the VAT flag, the progressive flag, the
 // deduction percent and the personal-tax flag).
-std::string payerAccountRows(std::string_view payerId);
 extern const std::string RECIPIENTROWS;
 std::string recipientAccountRows(std::string_view recipientId);
 std::string revenueTypeRows(bool activeOnly);

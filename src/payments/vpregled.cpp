@@ -171,7 +171,7 @@ void layoutTop() {
 
 void VPREGLED() {
     using namespace vocab;
-    const auto o = registers::openPayerSelection<Overview>(WINDOW, itemTablesCreate(), PAYERROWS);
+    const auto o = registers::openPayerSelection<Overview>(WINDOW, itemTablesCreate());
     if (!o) return;
     auto accounts = payerAccounts(o->MISPLAKJACIID);
     if (!accounts) return;

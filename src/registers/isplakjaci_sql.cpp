@@ -11,6 +11,13 @@
 
 namespace registers {
 
+const std::string PAYERROWS =
+    "select ID, ID, Naziv || ' ' || Sediste from Isplakjaci order by Naziv || ' ' || Sediste";
+
+std::string payerAccountRows(std::string_view payerId) {
+    return "SELECT ID, '', ZiroSmetka FROM IsplakjaciZiroSmetki WHERE IsplakjaciID = " + std::string(payerId);
+}
+
 namespace {
 
 using shell::doubleQuotes;

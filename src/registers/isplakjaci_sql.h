@@ -4,6 +4,7 @@
 // payer as the order and payment windows take it.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "registers/current_payer.h"
@@ -17,6 +18,10 @@ namespace registers {
 // municipalities ever were.
 std::vector<std::string> payerCreateStatements();
 std::string payerList();
+// The payers every payer combo offers (ID, ID, name and seat) and the accounts
+// of one payer (ID, '', account).
+extern const std::string PAYERROWS;
+std::string payerAccountRows(std::string_view payerId);
 // The municipalities the payer and recipient edit windows offer: ID, description, code.
 extern const char* const MUNICIPALITYROWS;
 const AccountTables& payerAccounts();

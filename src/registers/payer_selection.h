@@ -4,7 +4,6 @@
 // the payers of their combo, the chosen payer's ID and record, and the list.
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "listkit/list_state.h"
@@ -24,17 +23,15 @@ struct PayerSelection {
 };
 
 // The opening steps: false when the window is open already; the tables made
-// in the wait window; the payers of `payerRows` looked up (false without
-// payers, their message shown) and the first one chosen.
-bool openPayerSelection(PayerSelection& state, const std::string& window, const std::vector<std::string>& tables,
-                        std::string_view payerRows);
+// in the wait window; the payers looked up (false without payers, their
+// message shown) and the first one chosen.
+bool openPayerSelection(PayerSelection& state, const std::string& window, const std::vector<std::string>& tables);
 
 // The same on a new state of the window's own kind; null when it does not open.
 template <class State>
-std::shared_ptr<State> openPayerSelection(const std::string& window, const std::vector<std::string>& tables,
-                                          std::string_view payerRows) {
+std::shared_ptr<State> openPayerSelection(const std::string& window, const std::vector<std::string>& tables) {
     auto state = std::make_shared<State>();
-    if (!openPayerSelection(*state, window, tables, payerRows)) return nullptr;
+    if (!openPayerSelection(*state, window, tables)) return nullptr;
     return state;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/ui/ui.h"
 #include "registers/current_payer.h"
 #include "registers/edit_window.h"
+#include "registers/isplakjaci_sql.h"
 #include "shell/app_state.h"
 #include "shell/entries.h"
 #include "shell/sql1.h"
@@ -24,7 +25,6 @@ namespace {
 const std::string WINDOW = "frmImportPlata";
 const std::string PAYERS = "cbImportPlataIsplakjaci";
 const std::string ACCOUNTS = "cbImportPlataIsplakjaciZiroSmetki";
-const std::string PAYERROWS = "select ID, ID, Naziv || ' ' || Sediste from Isplakjaci order by Naziv || ' ' || Sediste";
 
 struct State {
     registers::Lookup payers;
@@ -198,7 +198,7 @@ void IMPORTPLATA() {
         ui::msgInfo(vocab::CPORPRAZNAISPLAKJACI, vocab::CPORGRESKA);
         return;
     }
-    auto payers = registers::lookup(PAYERROWS, vocab::CPORPRAZNAISPLAKJACI, "", true);
+    auto payers = registers::lookup(registers::PAYERROWS, vocab::CPORPRAZNAISPLAKJACI, "", true);
     if (!payers) return;
     auto state = std::make_shared<State>();
     state->payers = std::move(*payers);

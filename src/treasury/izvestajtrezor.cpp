@@ -140,7 +140,7 @@ void PODNESENIVONEPODNESENI(Report& r) {
 void IZVESTAJTREZOR() {
     using namespace vocab;
     // An open report keeps its filter.
-    const auto r = registers::openPayerSelection<Report>(WINDOW, orderTablesCreate(), ORDERPAYERROWS);
+    const auto r = registers::openPayerSelection<Report>(WINDOW, orderTablesCreate());
     if (!r) return;
     r->list = defineOrderSelectionWindow({
         .window = WINDOW,

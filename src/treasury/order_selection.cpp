@@ -16,14 +16,8 @@
 
 namespace treasury {
 
-const char* const ORDERPAYERROWS =
-    "select ID, ID, Naziv || ' ' || Sediste from Isplakjaci order by Naziv || ' ' || Sediste";
 const char* const RECIPIENTROWS =
     "select ID, ID, Ime || ' ' || Prezime, Mesto from Primaci order by Ime || ' ' || Prezime ";
-
-std::string payerAccountRows(const std::string& payerId) {
-    return "SELECT ID, '', ZiroSmetka FROM IsplakjaciZiroSmetki WHERE IsplakjaciID = " + payerId;
-}
 
 std::vector<std::string> orderTablesCreate() {
     std::vector<std::string> statements = registers::payerCreateStatements();
@@ -87,7 +81,7 @@ FilterCombo filterCombo(const std::string& query) {
 OrderFilterCombos orderFilterCombos(const std::string& payerId) {
     OrderFilterCombos combos;
     combos.recipients = filterCombo(RECIPIENTROWS);
-    combos.accounts = filterCombo(payerAccountRows(payerId));
+    combos.accounts = filterCombo(registers::payerAccountRows(payerId));
     return combos;
 }
 

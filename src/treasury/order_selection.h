@@ -19,9 +19,6 @@ namespace treasury {
 // The payers with their accounts, the recipients, the account codes and the orders.
 std::vector<std::string> orderTablesCreate();
 
-// Every payer, both treasury kinds: ID, ID, name and seat.
-extern const char* const ORDERPAYERROWS;
-
 // The window of orders: the list frame with the order captions and the
 // selection totals of its grid.
 std::shared_ptr<listkit::ListState> defineOrderSelectionWindow(listkit::SelectionWindowSpec spec);
@@ -48,7 +45,6 @@ struct FilterCombo {
     std::string idAt(int position) const;
 };
 FilterCombo filterCombo(const std::string& query);
-std::string payerAccountRows(const std::string& payerId);
 extern const char* const RECIPIENTROWS;
 
 // The payer's accounts and the recipients, read (recipients first) when a

@@ -150,7 +150,7 @@ void addControls(const std::shared_ptr<Overview>& o) {
 
 void VPREGLEDTREZOR() {
     using namespace vocab;
-    const auto o = registers::openPayerSelection<Overview>(WINDOW, orderTablesCreate(), ORDERPAYERROWS);
+    const auto o = registers::openPayerSelection<Overview>(WINDOW, orderTablesCreate());
     if (!o) return;
     o->list = defineOrderSelectionWindow({
         .window = WINDOW,
