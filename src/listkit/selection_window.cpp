@@ -13,6 +13,7 @@ namespace {
 // The places of the shared controls, then the window's own.
 struct Layout {
     std::string window, grid;
+    bool confirm;
     std::function<void(const ListState&)> more;
 };
 
@@ -25,6 +26,7 @@ void layout(const Layout& spec, const ListState& s) {
     ui::Ctl(spec.window, "txtVkupnoVir").at(285, bottom - 37, 100, 24);
     ui::Ctl(spec.window, "lblVkupenIznos").at(450, bottom - 35, 115, 20);
     ui::Ctl(spec.window, "txtVkupenIznos").at(565, bottom - 37, 120, 24);
+    if (spec.confirm) ui::Ctl(spec.window, "btnConfirm").at(730, bottom - 30, 100, 35);
     ui::Ctl(spec.window, "btnCancel").at(870, bottom - 30, 100, 35);
     if (spec.more) spec.more(s);
     _RESIZEGRIDTOOLBAR(s);
@@ -40,9 +42,8 @@ std::shared_ptr<ListState> defineSelectionWindow(const SelectionWindowSpec& spec
     auto list = newListState(spec.window, spec.grid, spec.captions);
     list->AWIDTHS = spec.widths;
     list->AJUSTIFY.assign(spec.captions.size(), 0);
-    list->layout = [places = Layout{spec.window, spec.grid, spec.layoutMore}](const ListState& s) {
-        layout(places, s);
-    };
+    const Layout places{spec.window, spec.grid, spec.confirm.has_value(), spec.layoutMore};
+    list->layout = [places](const ListState& s) { layout(places, s); };
     if (spec.controls) spec.controls(list);
     ui::addGrid(spec.window, spec.grid)
         .headers(list->AHEADERS)
@@ -60,7 +61,12 @@ std::shared_ptr<ListState> defineSelectionWindow(const SelectionWindowSpec& spec
     ui::addNumberBox(spec.window, "txtVkupnoVir", "999,999").readOnly(true).font("Arial", 9, true).number(0);
     ui::addLabel(spec.window, "lblVkupenIznos").text(CVALUEVKUPENIZNOS).font("Arial", 9, true);
     ui::addNumberBox(spec.window, "txtVkupenIznos", "999,999,999").readOnly(true).font("Arial", 9, true).number(0);
-    if (spec.bottom) spec.bottom(list);
+    if (spec.confirm)
+        ui::addButton(spec.window, "btnConfirm")
+            .text(spec.confirm->caption)
+            .picture(spec.confirm->picture)
+            .tooltip(spec.confirm->tooltip)
+            .onClick(spec.confirm->action);
     const std::string window = spec.window;
     ui::addButton(spec.window, "btnCancel")
         .text(CCAPTIONOTKAZI)

@@ -2,16 +2,25 @@
 // The frame of a list whose selection an action takes (the treasury orders
 // overview and report, the payments overview and report): its sortable grid
 // with every column left-aligned, the filter button, the count and total of
-// the selection, the cancel button, the toolbar and the search strip (without
-// insert or delete), laid out on every size change.
+// the selection, an overview's confirm button, the cancel button, the toolbar
+// and the search strip (without insert or delete), laid out on every size
+// change.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "listkit/list_state.h"
 
 namespace listkit {
+
+// The confirm button btnConfirm in the bottom row, after the totals: the
+// action an overview takes on its selection.
+struct ConfirmButton {
+    std::string caption, picture, tooltip;
+    ui::Action action;
+};
 
 struct SelectionWindowSpec {
     std::string window, grid, title;
@@ -22,8 +31,7 @@ struct SelectionWindowSpec {
     ui::Action filter;
     // Shows the selection's count and total; runs on every selection change.
     std::function<void(const ListState&)> totals;
-    // Defines the window's own controls in the bottom row, after the totals.
-    std::function<void(const std::shared_ptr<ListState>&)> bottom;
+    std::optional<ConfirmButton> confirm;
     // Places the window's own controls; runs in every layout.
     std::function<void(const ListState&)> layoutMore;
 };

@@ -24,7 +24,7 @@ std::shared_ptr<listkit::ListState> defineItemSelectionWindow(const ItemSelectio
         .controls = spec.controls,
         .filter = spec.filter,
         .totals = [](const listkit::ListState& s) { showItemTotals(s, s.gridCtl().selection()); },
-        .bottom = spec.bottom,
+        .confirm = spec.confirm,
         .layoutMore = spec.layoutMore,
     });
 }

@@ -4,11 +4,13 @@
 // gross-plus-VAT total of the selection.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "listkit/list_state.h"
 #include "listkit/selection_totals.h"
+#include "listkit/selection_window.h"
 
 namespace payments {
 
@@ -18,8 +20,7 @@ struct ItemSelectionSpec {
     // Defines the window's own controls above the grid.
     std::function<void(const std::shared_ptr<listkit::ListState>&)> controls;
     ui::Action filter;
-    // Defines the window's own controls in the bottom row, after the totals.
-    std::function<void(const std::shared_ptr<listkit::ListState>&)> bottom;
+    std::optional<listkit::ConfirmButton> confirm;
     // Places the window's own controls; runs in every layout.
     std::function<void(const listkit::ListState&)> layoutMore;
 };

@@ -164,7 +164,6 @@ void addControls(const std::shared_ptr<Overview>& o) {
 void layoutTop() {
     ui::Ctl(WINDOW, PAYERS).at(120, 15, 220, 24);
     ui::Ctl(WINDOW, ACCOUNTS).at(500, 15, 140, 24);
-    ui::Ctl(WINDOW, "btnConfirm").at(730, ui::Win(WINDOW).height() - 80, 100, 35);
 }
 
 }  // namespace
@@ -187,14 +186,7 @@ void VPREGLED() {
         .widths = layouts::AWIDTHSVPREGLED,
         .controls = [o](const auto&) { addControls(o); },
         .filter = [o] { VPREGLEDFILTER(o); },
-        .bottom =
-            [o](const auto&) {
-                ui::addButton(WINDOW, "btnConfirm")
-                    .text(CCAPTIONEKSPORT)
-                    .picture("img24XML")
-                    .tooltip(CTOOLTIPEKSPORTXML)
-                    .onClick([o] { GENERIRAJXML(*o); });
-            },
+        .confirm = listkit::ConfirmButton{CCAPTIONEKSPORT, "img24XML", CTOOLTIPEKSPORTXML, [o] { GENERIRAJXML(*o); }},
         .layoutMore = [](const listkit::ListState&) { layoutTop(); },
     });
     ui::Win(WINDOW).onStart([o] { loadChosen(*o); }).center().activate();

@@ -159,19 +159,8 @@ void VPREGLEDTREZOR() {
         .widths = layouts::AWIDTHSVPREGLEDTREZOR,
         .controls = [o](const auto&) { addControls(o); },
         .filter = [o] { VPREGLEDTREZORFILTER(o); },
-        .bottom =
-            [o](const auto&) {
-                ui::addButton(WINDOW, "btnConfirm")
-                    .text(CCAPTIONPOTVRDI)
-                    .picture("img24OK")
-                    .tooltip(CTOOLTIPPOTVRDI)
-                    .onClick([o] { GENERIRAJFAJL(*o); });
-            },
-        .layoutMore =
-            [](const listkit::ListState& s) {
-                layoutPayerCombo(WINDOW, PAYER);
-                ui::Ctl(WINDOW, "btnConfirm").at(730, s.win().height() - 80, 100, 35);
-            },
+        .confirm = listkit::ConfirmButton{CCAPTIONPOTVRDI, "img24OK", CTOOLTIPPOTVRDI, [o] { GENERIRAJFAJL(*o); }},
+        .layoutMore = [](const listkit::ListState&) { layoutPayerCombo(WINDOW, PAYER); },
     });
     ui::Win(WINDOW).onStart([o] { VPREGLEDTREZORGETDATA(*o, o->MISPLAKJACIID, {}); }).center().activate();
 }
