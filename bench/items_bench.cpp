@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -25,10 +24,10 @@
 #include "shell/entries.h"
 #include "shell/layouts.h"
 #include "shell/sql1.h"
-#include "support/temp_folder.h"
 #include "csv_figure.h"
 #include "timing.h"
 #include "plain_read.h"
+#include "scratch_database.h"
 
 namespace {
 
@@ -91,10 +90,8 @@ void closeList() {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const testing_support::TempFolder scratch;
-    const std::filesystem::path& folder = scratch.path();
-    sqlite3* db = nullptr;
-    sqlite3_open((folder / "Kasavel.db").c_str(), &db);
+    const bench::ScratchDatabase scratch;
+    sqlite3* const db = scratch.db;
     createItems(db);
     shell::app().DB = db;
     ui::defineWindow({.name = "frmMain", .kind = ui::WindowKind::Main, .title = "Kasavel"});
@@ -127,9 +124,8 @@ int main(int argc, char** argv) {
     std::printf("  %-34s %9.1f ms   (found line %d; goal under 100 ms)\n", "search: both passes, whole list", search,
                 found);
 
-    bench::reportCsv(listkit::ExportTable{layouts::AHEADERSTRANSAKCII, grid.rows()}, folder / "stavki.csv");
+    bench::reportCsv(listkit::ExportTable{layouts::AHEADERSTRANSAKCII, grid.rows()}, scratch.folder.path() / "stavki.csv");
 
     ui::releaseAllWindows();
-    sqlite3_close(db);
     return 0;
 }

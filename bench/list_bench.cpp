@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,8 +16,8 @@
 #include "listkit/sort.h"
 #include "platform/ui/ui.h"
 #include "shell/sql1.h"
-#include "support/temp_folder.h"
 #include "plain_read.h"
+#include "scratch_database.h"
 
 namespace {
 
@@ -96,10 +95,8 @@ void createItems(sqlite3* db) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const testing_support::TempFolder scratch;
-    const std::filesystem::path& folder = scratch.path();
-    sqlite3* db = nullptr;
-    sqlite3_open((folder / "Kasavel.db").c_str(), &db);
+    const bench::ScratchDatabase scratch;
+    sqlite3* const db = scratch.db;
     createItems(db);
     const char* const select = "SELECT * FROM Items";
 
@@ -145,9 +142,8 @@ int main(int argc, char** argv) {
     std::printf("  %-34s %9.1f ms   (found line %d; goal under 100 ms)\n", "search: both passes, whole list", search,
                 found);
 
-    bench::reportCsv(listkit::ExportTable{captions, grid.rows()}, folder / "izvoz.csv");
+    bench::reportCsv(listkit::ExportTable{captions, grid.rows()}, scratch.folder.path() / "izvoz.csv");
 
     ui::releaseAllWindows();
-    sqlite3_close(db);
     return 0;
 }

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -19,9 +18,9 @@
 #include "shell/sql1.h"
 #include "support/recording_interaction.h"
 #include "treasury/nalozi_table.h"
-#include "support/temp_folder.h"
 #include "plain_read.h"
 #include "timing.h"
+#include "scratch_database.h"
 
 namespace {
 
@@ -57,10 +56,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     testing_support::RecordingInteraction silent;
-    const testing_support::TempFolder scratch;
-    const std::filesystem::path& folder = scratch.path();
-    sqlite3* db = nullptr;
-    sqlite3_open((folder / "Kasavel.db").c_str(), &db);
+    const bench::ScratchDatabase scratch;
+    sqlite3* const db = scratch.db;
     shell::app().DB = db;
     createOrders(db);
 
@@ -96,6 +93,5 @@ int main(int argc, char** argv) {
 
     close();
     ui::releaseAllWindows();
-    sqlite3_close(db);
     return 0;
 }

@@ -26,9 +26,9 @@
 #include "treasury/order_filters.h"
 #include "treasury/order_list_row.h"
 #include "treasury/overview_batch.h"
-#include "support/temp_folder.h"
 #include "plain_read.h"
 #include "timing.h"
+#include "scratch_database.h"
 
 namespace {
 
@@ -70,10 +70,9 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     testing_support::RecordingInteraction answers;
-    const testing_support::TempFolder scratch;
-    const std::filesystem::path& folder = scratch.path();
-    sqlite3* db = nullptr;
-    sqlite3_open((folder / "Kasavel.db").c_str(), &db);
+    const bench::ScratchDatabase scratch;
+    const std::filesystem::path& folder = scratch.folder.path();
+    sqlite3* const db = scratch.db;
     shell::app().DB = db;
     shell::app().CFOLDERNAINSTALACIJABAZA = folder.string();
     createOrders(db);
@@ -137,6 +136,5 @@ int main(int argc, char** argv) {
     report("confirm: batch, file, preview, submission", confirm, "sqlite3 of the IDs + write bytes", reread + write);
     close();
     ui::releaseAllWindows();
-    sqlite3_close(db);
     return 0;
 }
