@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "gridreport/column_fit.h"
 #include "gridreport/pdf_file.h"
@@ -13,6 +12,7 @@
 #include "platform/ui/ui.h"
 #include "shell/entries.h"
 #include "support/current_folder.h"
+#include "support/file_bytes.h"
 #include "support/pdf_info.h"
 #include "support/pdf_text.h"
 #include "support/recording_interaction.h"
@@ -51,12 +51,7 @@ protected:
         seam.paths.push_back(path);
         gridreport::_GRID2PDF("grdLista", "frmLista");
     }
-    static std::string read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    static std::string read(const std::string& path) { return testing_support::fileBytes(path); }
 
     testing_support::TempFolder folder;
     testing_support::CurrentFolder here{folder.path()};  // where the report keeps its settings

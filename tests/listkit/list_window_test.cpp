@@ -10,7 +10,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "listkit/edit_checks.h"
 #include "listkit/export.h"
@@ -21,6 +20,7 @@
 #include "shell/app_state.h"
 #include "shell/sql1.h"
 #include "shell/vocabulary.h"
+#include "support/file_bytes.h"
 #include "support/recording_interaction.h"
 
 namespace {
@@ -67,12 +67,7 @@ protected:
         for (int line = 1; line <= grid().itemCount(); ++line) out.push_back(grid().cell(line, 2));
         return out;
     }
-    std::string read(const std::filesystem::path& p) const {
-        std::ifstream in(p, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    std::string read(const std::filesystem::path& p) const { return testing_support::fileBytes(p); }
     bool hasKey(ui::Key key) const {
         const auto& keys = ui::detail::window("frmLista").keys;
         return keys.find(key) != keys.end();

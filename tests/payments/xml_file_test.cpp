@@ -6,11 +6,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "item_rows.h"
 #include "shell/app_state.h"
 #include "shell/vocabulary.h"
+#include "support/data_folder_test.h"
+#include "support/file_bytes.h"
 #include "support/recording_interaction.h"
 #include "support/temp_folder.h"
 
@@ -18,25 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using testing_support::fileBytes;
 
-class XmlFile : public ::testing::Test {
+class XmlFile : public testing_support::DataFolderTest {
 protected:
-    void SetUp() override {
-        savedFolder = shell::app().CFOLDERNAINSTALACIJABAZA;
-        shell::app().CFOLDERNAINSTALACIJABAZA = data.path().string();
-    }
-    void TearDown() override {
-        shell::app().CFOLDERNAINSTALACIJABAZA = savedFolder;
-        fs::current_path(savedCurrent);
-    }
-    std::string info(const std::string& title, const std::string& text) const { return "info|" + title + "|" + text; }
-
     const payments::XmlExport header{.taxNumber = "4030990123456",
                                      .payerName = "  Гимназија Кочо Рацин",
                                      .payerAccount = "300000000012345",
@@ -44,10 +30,6 @@ protected:
                                      .periodTo = "31.01.2024",
                                      .paymentDate = "05.02.2024"};
     const ui::TextTable items = testing_support::itemTable({testing_support::itemRow()});
-    testing_support::TempFolder data;
-    testing_support::RecordingInteraction seam;
-    std::string savedFolder;
-    fs::path savedCurrent = fs::current_path();
 };
 
 TEST_F(XmlFile, ProposesItsNameInTheEpddFolderAndWritesTheFile) {
@@ -64,7 +46,7 @@ TEST_F(XmlFile, ProposesItsNameInTheEpddFolderAndWritesTheFile) {
     EXPECT_EQ(d.filters[0].name, "Xml files");
     EXPECT_EQ(d.filters[0].pattern, "*.xml");
     EXPECT_EQ(seam.shown.back(), info(vocab::CPORUSPEH, vocab::CPORUSPEHSAVEFILE));
-    EXPECT_EQ(contents(folder / "fGim20240205.xml"), payments::revenueOfficeXml(header, items));
+    EXPECT_EQ(fileBytes(folder / "fGim20240205.xml"), payments::revenueOfficeXml(header, items));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 

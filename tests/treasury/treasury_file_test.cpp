@@ -8,12 +8,13 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "platform/ui/registry.h"
 #include "shell/app_state.h"
 #include "shell/vocabulary.h"
 #include "support/pdf_info.h"
+#include "support/data_folder_test.h"
+#include "support/file_bytes.h"
 #include "support/recording_interaction.h"
 #include "support/temp_folder.h"
 #include "treasury/order_file.h"
@@ -24,12 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 using treasury::Mode;
 
-std::string contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using testing_support::fileBytes;
 
 std::vector<std::string> filesIn(const fs::path& folder) {
     std::vector<std::string> files;
@@ -39,24 +35,10 @@ std::vector<std::string> filesIn(const fs::path& folder) {
     return files;
 }
 
-class TreasuryFile : public ::testing::Test {
+class TreasuryFile : public testing_support::DataFolderTest {
 protected:
-    void SetUp() override {
-        savedFolder = shell::app().CFOLDERNAINSTALACIJABAZA;
-        shell::app().CFOLDERNAINSTALACIJABAZA = data.path().string();
-    }
-    void TearDown() override {
-        shell::app().CFOLDERNAINSTALACIJABAZA = savedFolder;
-        fs::current_path(savedCurrent);  // the save dialog moves it to the folder saved into
-    }
     fs::path trezor() const { return data.path() / "TREZOR"; }
-    std::string info(const std::string& title, const std::string& text) const { return "info|" + title + "|" + text; }
     std::string success() const { return info(vocab::CPORUSPEH, vocab::CPORUSPEHSAVEFILE); }
-
-    testing_support::TempFolder data;
-    testing_support::RecordingInteraction seam;
-    std::string savedFolder;
-    fs::path savedCurrent = fs::current_path();
 };
 
 TEST_F(TreasuryFile, WritesTheProposedFileInTheTrezorFolder) {
@@ -75,7 +57,7 @@ TEST_F(TreasuryFile, WritesTheProposedFileInTheTrezorFolder) {
     EXPECT_EQ(d.filters[0].pattern, "*.ABC");
     EXPECT_EQ(seam.shown, (std::vector<std::string>{"dialog|" + vocab::CTITSAVEFILE, success(), "preview|1"}));
 
-    EXPECT_EQ(contents(trezor() / "N0503241.ABC"),
+    EXPECT_EQ(fileBytes(trezor() / "N0503241.ABC"),
               treasury::orderFile(input, treasury::TreasuryKind::TRZ, Mode::N, '1'));
     EXPECT_TRUE(input.LUSPEH);
     EXPECT_EQ(input.CDEL, '1');
@@ -93,11 +75,11 @@ TEST_F(TreasuryFile, TheDaysNextBatchTakesTheNextDigitAndAnotherNameKeepsIt) {
     treasury::NAPRAVIFAJL(Mode::P, input);
 
     EXPECT_EQ(seam.dialogs.at(0).fileName, "N0503242.ABC");
-    const std::string file = contents(chosen);
+    const std::string file = fileBytes(chosen);
     EXPECT_EQ(file.substr(0, 16), "1ABCFZM202403062");  // the header keeps the proposed digit
     EXPECT_EQ(file, treasury::orderFile(input, treasury::TreasuryKind::FZM, Mode::P, '2'));
     EXPECT_EQ(input.savedFile, chosen.string());
-    EXPECT_EQ(contents(trezor() / "N0503241.ABC"), "first batch");
+    EXPECT_EQ(fileBytes(trezor() / "N0503241.ABC"), "first batch");
 }
 
 TEST_F(TreasuryFile, TheSpecificationFollowsInThePreviewAndSavesAsPdf) {
@@ -176,7 +158,7 @@ TEST_F(TreasuryFile, AProducersWorkBeforePlacingDecidesWhetherTheFileAppears) {
         std::string bytes;
         treasury::NAPRAVIFAJL(Mode::N, input, [&] {
             duringTheWork = filesIn(trezor());
-            if (!duringTheWork.empty()) bytes = contents(duringTheWork[0]);
+            if (!duringTheWork.empty()) bytes = fileBytes(duringTheWork[0]);
             return agree;
         });
         ASSERT_EQ(duringTheWork.size(), 1u);  // complete, under its temporary name
