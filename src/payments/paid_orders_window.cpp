@@ -8,6 +8,7 @@
 #include "platform/ui/ui.h"
 #include "registers/edit_window.h"
 #include "shell/app_state.h"
+#include "shell/dialog_buttons.h"
 #include "shell/sql1.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
@@ -124,18 +125,8 @@ void defineDialog(const std::shared_ptr<Dialog>& d) {
     row("lblIzvestajNaloziDatumNaDospeanost", 280, CVALUELBLDATUMNADOSPEANOST,
         ui::addDatePicker(WINDOW, "txtIzvestajNaloziDatumNaDospeanost"), 110, CTOOLTIPDATUMNADOSPEANOST)
         .date(today);
-    ui::addButton(WINDOW, "cmdConfirm")
-        .at(30, 500 - 95, 100, 25)
-        .text(CCAPTIONPOTVRDI)
-        .picture("img16OK")
-        .tooltip(CTOOLTIPPOTVRDI)
-        .onClick([d] { SELEKTIRANIVONALOZI(*d); });
-    ui::addButton(WINDOW, "cmdCancel")
-        .at(800 - 140, 500 - 95, 100, 25)
-        .text(CCAPTIONOTKAZI)
-        .picture("img16Cancel")
-        .tooltip(CTOOLTIPOTKAZI)
-        .onClick([] { ui::Win(WINDOW).release(); });
+    shell::addConfirmButton(WINDOW, 30, 500 - 95, [d] { SELEKTIRANIVONALOZI(*d); });
+    shell::addCancelButton(WINDOW, 800 - 140, 500 - 95);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/ui/ui.h"
 #include "registers/edit_window.h"
 #include "shell/app_state.h"
+#include "shell/dialog_buttons.h"
 #include "shell/entries.h"
 #include "shell/number_boxes.h"
 #include "shell/sql1.h"
@@ -142,18 +143,8 @@ void defineWindow(const std::shared_ptr<State>& state) {
     amountBox("TransakciiIznosBruto", "Бруто:", 270);
     amountBox("TransakciiIznosDanok", "Данок:", 300);
     amountBox("TransakciiIznosNeto", "Нето:", 330);
-    ui::addButton(WINDOW, "cmdConfirm")
-        .at(30, 505, 100, 25)
-        .text(CCAPTIONPOTVRDI)
-        .picture("img16OK")
-        .tooltip(CTOOLTIPPOTVRDI)
-        .onClick([state] { PREFRLANJESAVE(*state); });
-    ui::addButton(WINDOW, "cmdCancel")
-        .at(600, 505, 100, 25)
-        .text(CCAPTIONOTKAZI)
-        .picture("img16Cancel")
-        .tooltip(CTOOLTIPOTKAZI)
-        .onClick([] { ui::Win(WINDOW).release(); });
+    shell::addConfirmButton(WINDOW, 30, 505, [state] { PREFRLANJESAVE(*state); });
+    shell::addCancelButton(WINDOW, 600, 505);
     ui::Win(WINDOW).onSize(PREFRLANJEFORMRESIZE);
 }
 

@@ -3,6 +3,7 @@
 #include "listkit/edit_checks.h"
 #include "platform/ui/ui.h"
 #include "shell/app_state.h"
+#include "shell/dialog_buttons.h"
 #include "shell/sql1.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
@@ -32,20 +33,8 @@ void openEditWindow(const EditWindowSpec& definition) {
                       .minimizeBox = false});
     definition.controls(definition.name);
     const int row = definition.height - definition.buttonsFromBottom;
-    ui::addButton(definition.name, "cmdConfirm")
-        .at(definition.confirmCol, row, 100, 25)
-        .text(vocab::CCAPTIONPOTVRDI)
-        .picture("img16OK")
-        .tooltip(vocab::CTOOLTIPPOTVRDI)
-        .onClick(definition.save);
-    const std::string window = definition.name;
-    ui::addButton(definition.name, "cmdCancel")
-        .at(definition.width - definition.cancelFromRight, row, 100, 25)
-        .text(vocab::CCAPTIONOTKAZI)
-        .picture("img16Cancel")
-        .tooltip(vocab::CTOOLTIPOTKAZI)
-        .onClick([window] { ui::Win(window).release(); })
-        .cancel();
+    shell::addConfirmButton(definition.name, definition.confirmCol, row, definition.save);
+    shell::addCancelButton(definition.name, definition.width - definition.cancelFromRight, row).cancel();
     ui::Win(definition.name).center().activate();
 }
 

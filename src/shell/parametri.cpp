@@ -1,6 +1,7 @@
 // The treasury parameters: loaded at start-up, edited in frmParametriTrezor.
 #include "platform/ui/ui.h"
 #include "shell/app_state.h"
+#include "shell/dialog_buttons.h"
 #include "shell/entries.h"
 #include "shell/number_boxes.h"
 #include "shell/parametri_sql.h"
@@ -79,19 +80,8 @@ void defineWindow() {
 
     addPercentField({"ProcentZaDDV", CVALUELBLPROCENTZADDV, CTOOLTIPPROCENTZADDV, 260, 20}, p.procentZaDDV);
 
-    ui::addButton(WINDOW, "cmdConfirm")
-        .at(100, 325, 100, 25)
-        .text(CCAPTIONPOTVRDI)
-        .picture("img16OK")
-        .tooltip(CTOOLTIPPOTVRDI)
-        .onClick(PARAMETRITREZORSAVE);
-    ui::addButton(WINDOW, "cmdCancel")
-        .at(300, 325, 100, 25)
-        .text(CCAPTIONOTKAZI)
-        .picture("img16Cancel")
-        .tooltip(CTOOLTIPOTKAZI)
-        .onClick([] { ui::Win(WINDOW).release(); })
-        .cancel();
+    shell::addConfirmButton(WINDOW, 100, 325, PARAMETRITREZORSAVE);
+    shell::addCancelButton(WINDOW, 300, 325).cancel();
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "listkit/record_list.h"
 #include "platform/ui/ui.h"
 #include "shell/app_state.h"
+#include "shell/dialog_buttons.h"
 #include "shell/entries.h"
 #include "shell/korisnici_sql.h"
 #include "shell/layouts.h"
@@ -94,19 +95,8 @@ void KorisniciChange(const std::shared_ptr<listkit::ListState>& list, bool isNew
     addField("UserName", CVALUELBLKORISNICKOIME, CTOOLTIPKORISNICKOIME, 20, 200, user.name);
     addField("Password", CVALUELBLLOZINKA, CTOOLTIPLOZINKA, 50, 200, user.password);
     addField("Opis", CVALUELBLOPISNAKORSINIK, CTOOLTIPOPISNAKORSINIK, 80, 300, user.description);
-    ui::addButton(EDIT, "cmdConfirm")
-        .at(100, 220, 100, 25)
-        .text(CCAPTIONPOTVRDI)
-        .picture("img16OK")
-        .tooltip(CTOOLTIPPOTVRDI)
-        .onClick([list, edit] { KORISNICISAVE(list, *edit); });
-    ui::addButton(EDIT, "cmdCancel")
-        .at(500, 220, 100, 25)
-        .text(CCAPTIONOTKAZI)
-        .picture("img16Cancel")
-        .tooltip(CTOOLTIPOTKAZI)
-        .onClick([] { ui::Win(EDIT).release(); })
-        .cancel();
+    shell::addConfirmButton(EDIT, 100, 220, [list, edit] { KORISNICISAVE(list, *edit); });
+    shell::addCancelButton(EDIT, 500, 220).cancel();
     ui::Win(EDIT).center().activate();
 }
 

@@ -10,6 +10,7 @@
 #include "registers/edit_window.h"
 #include "registers/isplakjaci_sql.h"
 #include "shell/app_state.h"
+#include "shell/dialog_buttons.h"
 #include "shell/entries.h"
 #include "shell/sql1.h"
 #include "shell/udfs.h"
@@ -174,19 +175,8 @@ void defineWindow(const std::shared_ptr<State>& state, const registers::Lookup& 
     lowerRow("ImportPlataFolio", 390, CVALUELBLFOLIO, ui::addTextBox(WINDOW, "txtImportPlataFolio"), 200,
              CTOOLTIPFOLIO);
 
-    ui::addButton(WINDOW, "cmdConfirm")
-        .at(100, 440, 100, 25)
-        .text(CCAPTIONPOTVRDI)
-        .picture("img16OK")
-        .tooltip(CTOOLTIPPOTVRDI)
-        .onClick([state] { IMPORTPLATASAVE(*state); });
-    ui::addButton(WINDOW, "cmdCancel")
-        .at(500, 440, 100, 25)
-        .text(CCAPTIONOTKAZI)
-        .picture("img16Cancel")
-        .tooltip(CTOOLTIPOTKAZI)
-        .onClick([] { ui::Win(WINDOW).release(); })
-        .cancel();
+    shell::addConfirmButton(WINDOW, 100, 440, [state] { IMPORTPLATASAVE(*state); });
+    shell::addCancelButton(WINDOW, 500, 440).cancel();
 }
 
 }  // namespace
