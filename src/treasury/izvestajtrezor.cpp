@@ -142,28 +142,23 @@ void IZVESTAJTREZOR() {
     // An open report keeps its filter.
     const auto r = registers::openPayerSelection<Report>(WINDOW, orderTablesCreate());
     if (!r) return;
-    r->list = defineOrderSelectionWindow({
-        .window = WINDOW,
-        .grid = GRID,
-        .title = CTITIZVESTAJTREZOR,
-        .widths = layouts::AWIDTHSIZVESTAJTREZOR,
-        .controls =
-            [r](const auto&) {
-                addPayerCombo(WINDOW, PAYER, r->payers,
-                              [r](const std::string& payerId) { IZVESTAJTREZORGETDATA(*r, payerId, {}); });
-                ui::addButton(WINDOW, "btnConfirm")
-                    .text(CCAPTIONPODNESENINEPODNESENI)
-                    .tooltip(CTOOLTIPPODNESENINEPODNESENI)
-                    .onClick([r] { PODNESENIVONEPODNESENI(*r); });
-            },
-        .filter = [r] { IZVESTAJTREZORFILTER(r); },
-        .layoutMore =
-            [](const listkit::ListState&) {
-                layoutPayerCombo(WINDOW, PAYER);
-                ui::Ctl(WINDOW, "btnConfirm").at(600, 20, 250, 50);
-            },
-    });
-    ui::Win(WINDOW).onStart([r] { IZVESTAJTREZORGETDATA(*r, r->MISPLAKJACIID, {}); }).center().activate();
+    openOrderSelectionWindow(
+        r, {.frame = {.window = WINDOW,
+                      .grid = GRID,
+                      .title = CTITIZVESTAJTREZOR,
+                      .widths = layouts::AWIDTHSIZVESTAJTREZOR,
+                      .controls =
+                          [r](const auto&) {
+                              ui::addButton(WINDOW, "btnConfirm")
+                                  .text(CCAPTIONPODNESENINEPODNESENI)
+                                  .tooltip(CTOOLTIPPODNESENINEPODNESENI)
+                                  .onClick([r] { PODNESENIVONEPODNESENI(*r); });
+                          },
+                      .filter = [r] { IZVESTAJTREZORFILTER(r); },
+                      .layoutMore =
+                          [](const listkit::ListState&) { ui::Ctl(WINDOW, "btnConfirm").at(600, 20, 250, 50); }},
+            .payer = PAYER,
+            .load = [r](const std::string& payerId) { IZVESTAJTREZORGETDATA(*r, payerId, {}); }});
 }
 
 }  // namespace treasury

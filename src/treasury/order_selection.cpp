@@ -27,11 +27,7 @@ std::vector<std::string> orderTablesCreate() {
     return statements;
 }
 
-std::shared_ptr<listkit::ListState> defineOrderSelectionWindow(listkit::SelectionWindowSpec spec) {
-    spec.captions = layouts::AHEADERSNALOZI;
-    spec.totals = [](const listkit::ListState& s) { ONSELECTGRIDIZVESTAJTREZOR(s); };
-    return listkit::defineSelectionWindow(spec);
-}
+namespace {
 
 void addPayerCombo(const std::string& window, const std::string& name, const registers::Lookup& payers,
                    std::function<void(const std::string& payerId)> changed) {
@@ -49,6 +45,26 @@ void addPayerCombo(const std::string& window, const std::string& name, const reg
 void layoutPayerCombo(const std::string& window, const std::string& name) {
     ui::Ctl(window, "lbl" + name).move(130, 15);
     ui::Ctl(window, "cb" + name).move(250, 10);
+}
+
+}  // namespace
+
+void openOrderSelectionWindow(const std::shared_ptr<registers::PayerSelection>& state, OrderSelectionSpec spec) {
+    listkit::SelectionWindowSpec& frame = spec.frame;
+    frame.captions = layouts::AHEADERSNALOZI;
+    frame.totals = [](const listkit::ListState& s) { ONSELECTGRIDIZVESTAJTREZOR(s); };
+    frame.controls = [window = frame.window, payer = spec.payer, state, load = spec.load,
+                      own = std::move(frame.controls)](const std::shared_ptr<listkit::ListState>& list) {
+        addPayerCombo(window, payer, state->payers, load);
+        if (own) own(list);
+    };
+    frame.layoutMore = [window = frame.window, payer = spec.payer,
+                        own = std::move(frame.layoutMore)](const listkit::ListState& s) {
+        layoutPayerCombo(window, payer);
+        if (own) own(s);
+    };
+    state->list = listkit::defineSelectionWindow(frame);
+    ui::Win(frame.window).onStart([state, load = spec.load] { load(state->MISPLAKJACIID); }).center().activate();
 }
 
 void showOrders(listkit::ListState& s, ui::TextTable stored) {

@@ -12,6 +12,7 @@
 #include "listkit/selection_window.h"
 #include "platform/text/text_table.h"
 #include "registers/edit_window.h"
+#include "registers/payer_selection.h"
 #include "treasury/order_filters.h"
 
 namespace treasury {
@@ -20,14 +21,16 @@ namespace treasury {
 std::vector<std::string> orderTablesCreate();
 
 // The window of orders: the list frame with the order captions and the
-// selection totals of its grid.
-std::shared_ptr<listkit::ListState> defineOrderSelectionWindow(listkit::SelectionWindowSpec spec);
-
-// The payer label and combo above the grid (lbl<name>, cb<name>); a change of
-// the payer runs `changed` with the payer's ID.
-void addPayerCombo(const std::string& window, const std::string& name, const registers::Lookup& payers,
-                   std::function<void(const std::string& payerId)> changed);
-void layoutPayerCombo(const std::string& window, const std::string& name);
+// selection totals of its grid, the payer label and combo above the grid
+// (lbl<payer>, cb<payer>) before the window's own controls; `load` shows a
+// payer's orders, on a change of the payer and when the window opens with the
+// chosen one.
+struct OrderSelectionSpec {
+    listkit::SelectionWindowSpec frame;
+    std::string payer;
+    std::function<void(const std::string& payerId)> load;
+};
+void openOrderSelectionWindow(const std::shared_ptr<registers::PayerSelection>& state, OrderSelectionSpec spec);
 
 // Stored order rows into the grid as shown, with their load order and every
 // sort state reset; then the layout.

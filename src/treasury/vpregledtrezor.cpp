@@ -128,8 +128,6 @@ void GENERIRAJFAJL(Overview& o) {
 
 void addControls(const std::shared_ptr<Overview>& o) {
     using namespace vocab;
-    addPayerCombo(WINDOW, PAYER, o->payers,
-                  [o](const std::string& payerId) { VPREGLEDTREZORGETDATA(*o, payerId, {}); });
     const std::string today = desktop::today();
     const auto dateRow = [&](const std::string& name, int col, const std::string& label, const std::string& tooltip,
                              const std::string& date) {
@@ -152,17 +150,17 @@ void VPREGLEDTREZOR() {
     using namespace vocab;
     const auto o = registers::openPayerSelection<Overview>(WINDOW, orderTablesCreate());
     if (!o) return;
-    o->list = defineOrderSelectionWindow({
-        .window = WINDOW,
-        .grid = GRID,
-        .title = CTITVPREGLEDTREZOR,
-        .widths = layouts::AWIDTHSVPREGLEDTREZOR,
-        .controls = [o](const auto&) { addControls(o); },
-        .filter = [o] { VPREGLEDTREZORFILTER(o); },
-        .confirm = listkit::ConfirmButton{CCAPTIONPOTVRDI, "img24OK", CTOOLTIPPOTVRDI, [o] { GENERIRAJFAJL(*o); }},
-        .layoutMore = [](const listkit::ListState&) { layoutPayerCombo(WINDOW, PAYER); },
-    });
-    ui::Win(WINDOW).onStart([o] { VPREGLEDTREZORGETDATA(*o, o->MISPLAKJACIID, {}); }).center().activate();
+    openOrderSelectionWindow(
+        o, {.frame = {.window = WINDOW,
+                      .grid = GRID,
+                      .title = CTITVPREGLEDTREZOR,
+                      .widths = layouts::AWIDTHSVPREGLEDTREZOR,
+                      .controls = [o](const auto&) { addControls(o); },
+                      .filter = [o] { VPREGLEDTREZORFILTER(o); },
+                      .confirm = listkit::ConfirmButton{CCAPTIONPOTVRDI, "img24OK", CTOOLTIPPOTVRDI,
+                                                        [o] { GENERIRAJFAJL(*o); }}},
+            .payer = PAYER,
+            .load = [o](const std::string& payerId) { VPREGLEDTREZORGETDATA(*o, payerId, {}); }});
 }
 
 }  // namespace treasury
