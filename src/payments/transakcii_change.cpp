@@ -11,6 +11,7 @@
 #include "payments/transakcii_sql.h"
 #include "platform/ui/ui.h"
 #include "registers/edit_window.h"
+#include "registers/recipient_account_combo.h"
 #include "registers/register_cells.h"
 #include "shell/app_state.h"
 #include "shell/dates.h"
@@ -107,18 +108,13 @@ void CHANGENETO(const ItemEdit& state) {
 }
 
 void FILTERZIROSMETKIPRIMACI(ItemEdit& state, int recipientPosition) {
-    const ui::Ctl accounts(EDIT, "cbTransakciiPrimaciZiroSmetki");
     state.recipientAccounts = Lookup();
-    accounts.deleteAllItems();
     state.recipientAccounts.rows =
         shell::SQL(shell::app().DB, recipientAccountRows(state.recipients.idAt(recipientPosition)));
-    state.LGRESKANEMAZIROPRIMAC = state.recipientAccounts.rows.empty();
-    if (state.LGRESKANEMAZIROPRIMAC) {
-        ui::msgInfo(vocab::CPORNEMAZIROSMETKAPRIMAC, vocab::CPORGRESKA);
-        return;
-    }
-    shell::NAPUNINIZIZAKOMBO(state.recipientAccounts.items, state.recipientAccounts.rows, "", true);
-    accounts.items(state.recipientAccounts.items, 1);
+    auto items = registers::showRecipientAccounts(ui::Ctl(EDIT, "cbTransakciiPrimaciZiroSmetki"),
+                                                  state.recipientAccounts.rows);
+    state.LGRESKANEMAZIROPRIMAC = !items;
+    if (items) state.recipientAccounts.items = std::move(*items);
 }
 
 ItemValues typedItem(const ItemEdit& state) {

@@ -49,10 +49,6 @@ const std::string RECIPIENTROWS =
     "select ID, TRIM(Prezime) || ' ' || TRIM(Ime) || ' ' || Mesto, DDVObvrznik from Primaci "
     "order by TRIM(Prezime) || ' ' || TRIM(Ime) || ' ' || Mesto";
 
-std::string recipientAccountRows(std::string_view recipientId) {
-    return "SELECT ID, '', ZiroSmetka FROM PrimaciZiroSmetki WHERE PrimaciID = " + std::string(recipientId);
-}
-
 std::string revenueTypeRows(bool activeOnly) {
     return activeOnly ? "select ID, Sifra, Opis, ProgresivnaStapka from TipoviPrihodi where Status = 1 order by ID"
                       : "select ID, Sifra, Opis, ProgresivnaStapka from TipoviPrihodi order by ID";

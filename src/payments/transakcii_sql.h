@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "registers/isplakjaci_sql.h"
+#include "registers/primaci_sql.h"
 
 namespace payments {
 
@@ -20,7 +21,7 @@ std::string itemListQuery(std::string_view payerId);
 // what the calculation reads (the VAT flag, the progressive flag, the
 // deduction percent and the personal-tax flag).
 extern const std::string RECIPIENTROWS;
-std::string recipientAccountRows(std::string_view recipientId);
+using registers::recipientAccountRows;
 std::string revenueTypeRows(bool activeOnly);
 std::string subRevenueRows(std::string_view revenueTypeId);
 extern const std::string CALCULATIONTYPEROWS;

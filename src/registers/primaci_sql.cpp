@@ -11,6 +11,10 @@
 
 namespace registers {
 
+std::string recipientAccountRows(std::string_view recipientId) {
+    return "SELECT ID, '', ZiroSmetka FROM PrimaciZiroSmetki WHERE PrimaciID = " + std::string(recipientId);
+}
+
 namespace {
 
 std::vector<std::pair<std::string, std::string>> columns(const Recipient& r) {

@@ -3,6 +3,7 @@
 // tables, the list query, and the save's checks and statements.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/text/text_table.h"
@@ -19,6 +20,8 @@ std::string recipientList();
 // The list as shown: the VAT flag (column 11) as "v" or " ".
 void showRecipientTicks(ui::TextTable& rows);
 const AccountTables& recipientAccounts();
+// The accounts of one recipient: ID, '', account.
+std::string recipientAccountRows(std::string_view recipientId);
 
 // A recipient as the save writes it: every text as it stands in its box,
 // the VAT flag "1" or "0", the municipality's ID.

@@ -4,6 +4,8 @@
 #include "platform/desktop/desktop.h"
 #include "platform/ui/ui.h"
 #include "registers/edit_window.h"
+#include "registers/primaci_sql.h"
+#include "registers/recipient_account_combo.h"
 #include "shell/app_state.h"
 #include "shell/dates.h"
 #include "shell/sql1.h"
@@ -75,10 +77,6 @@ Initial listedOrder(const ui::Ctl& grid, int line, FormSet set, const std::strin
             .method = value(18)};
 }
 
-std::string accountsOf(const std::string& recipientId) {
-    return "SELECT ID, '', ZiroSmetka FROM PrimaciZiroSmetki WHERE PrimaciID = " + recipientId;
-}
-
 ui::Ctl ctl(const std::string& name) { return ui::Ctl(EDIT, name); }
 std::string typed(const std::string& name) { return ctl(name).text(); }
 
@@ -106,22 +104,15 @@ void fillFromRecipient(const std::string& recipientId) {
 
 void FILTERZIROSMETKIPRIMACITREZOR(OrderEdit& state, int position) {
     const std::string recipientId = state.recipients.idAt(position);
-    state.recipientAccounts = shell::SQL(shell::app().DB, accountsOf(recipientId));
-    ctl("cbNaloziPrimaciZiroSmetki").deleteAllItems();
+    state.recipientAccounts = shell::SQL(shell::app().DB, registers::recipientAccountRows(recipientId));
     if (state.set == FormSet::Cash) {
+        ctl("cbNaloziPrimaciZiroSmetki").deleteAllItems();
         state.LGRESKANEMAZIROPRIMAC = false;
         fillFromRecipient(recipientId);
         return;
     }
-    if (state.recipientAccounts.empty()) {
-        state.LGRESKANEMAZIROPRIMAC = true;
-        ui::msgInfo(vocab::CPORNEMAZIROSMETKAPRIMAC, vocab::CPORGRESKA);
-        return;
-    }
-    state.LGRESKANEMAZIROPRIMAC = false;
-    std::vector<std::string> items;
-    shell::NAPUNINIZIZAKOMBO(items, state.recipientAccounts, "", true);
-    ctl("cbNaloziPrimaciZiroSmetki").items(items, 1);
+    state.LGRESKANEMAZIROPRIMAC =
+        !registers::showRecipientAccounts(ctl("cbNaloziPrimaciZiroSmetki"), state.recipientAccounts);
 }
 
 // A new order's purpose follows the expenditure account code, every time the
@@ -269,7 +260,7 @@ void NaloziChange(const std::shared_ptr<OrderWindow>& orders, bool isNew) {
     state->recipients = std::move(*recipients);
 
     const std::string recipientId = state->recipients.idAt(state->recipients.initial);
-    state->recipientAccounts = shell::SQL(shell::app().DB, accountsOf(recipientId));
+    state->recipientAccounts = shell::SQL(shell::app().DB, registers::recipientAccountRows(recipientId));
     state->LGRESKANEMAZIROPRIMAC = state->recipientAccounts.empty();
     std::vector<std::string> recipientAccountItems, unused;
     const int recipientAccountPosition =
