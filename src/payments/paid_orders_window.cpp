@@ -7,6 +7,7 @@
 #include "platform/desktop/desktop.h"
 #include "platform/ui/ui.h"
 #include "registers/edit_window.h"
+#include "registers/revenue_sql.h"
 #include "shell/app_state.h"
 #include "shell/dialog_buttons.h"
 #include "shell/sql1.h"
@@ -137,7 +138,7 @@ void openPaidOrdersDialog(const std::string& payerId, const registers::CurrentPa
     auto accounts = registers::lookup(payerAccountRows(payerId), CPORNEMAZIROSMETKAISPLAKJAC, "", true);
     if (!accounts) return;
     d->accounts = std::move(*accounts);
-    auto konta = registers::lookup("select ID, Sifra, Opis from Konta order by Sifra", CPORPRAZNAKONTA, "", true);
+    auto konta = registers::lookup(registers::accountLookup, CPORPRAZNAKONTA, "", true);
     if (!konta) return;
     d->konta = std::move(*konta);
     // What the items alone decide (a recipient without a municipality) is

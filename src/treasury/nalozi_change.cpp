@@ -4,6 +4,7 @@
 #include "platform/desktop/desktop.h"
 #include "platform/ui/ui.h"
 #include "registers/edit_window.h"
+#include "registers/revenue_sql.h"
 #include "registers/primaci_sql.h"
 #include "registers/recipient_account_combo.h"
 #include "shell/app_state.h"
@@ -248,7 +249,7 @@ void NaloziChange(const std::shared_ptr<OrderWindow>& orders, bool isNew) {
         "SELECT ID, '', ZiroSmetka FROM IsplakjaciZiroSmetki WHERE IsplakjaciID = " + orders->MISPLAKJACIID,
         CPORNEMAZIROSMETKAISPLAKJAC, v.payerAccountId, isNew);
     if (!payerAccounts) return;
-    auto kontos = registers::lookup("select ID, Sifra, Opis from Konta order by Sifra", CPORPRAZNAKONTA, v.kontoId, isNew);
+    auto kontos = registers::lookup(registers::accountLookup, CPORPRAZNAKONTA, v.kontoId, isNew);
     if (!kontos) return;
     const std::string recipientName = "Ime || ' ' || Prezime || ' ' || Mesto";
     auto recipients = registers::lookup("select ID, ID, " + recipientName + ", MaticenBroj, EMBG from Primaci order by " +
