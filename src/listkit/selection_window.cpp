@@ -79,4 +79,10 @@ std::shared_ptr<ListState> defineSelectionWindow(const SelectionWindowSpec& spec
     return list;
 }
 
+void addActionDate(const std::string& window, const std::string& name, int col, int labelWidth,
+                   const std::string& label, const std::string& tooltip, const std::string& date) {
+    ui::addLabel(window, "lbl" + name).at(col, 50, labelWidth, 20).text(label);
+    ui::addDatePicker(window, "txt" + name).at(col + labelWidth, 50, 110, 24).tooltip(tooltip).date(date);
+}
+
 }  // namespace listkit

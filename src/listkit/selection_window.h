@@ -40,4 +40,10 @@ struct SelectionWindowSpec {
 // shared controls; the caller sets its start handler and activates it.
 std::shared_ptr<ListState> defineSelectionWindow(const SelectionWindowSpec& spec);
 
+// A date of the overview's action in the row above the grid: the label
+// lbl<name> at `col`, `labelWidth` wide, and right after it the date picker
+// txt<name> (110 x 24) showing `date` (yyyymmdd).
+void addActionDate(const std::string& window, const std::string& name, int col, int labelWidth,
+                   const std::string& label, const std::string& tooltip, const std::string& date);
+
 }  // namespace listkit

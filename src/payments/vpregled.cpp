@@ -6,6 +6,7 @@
 #include "listkit/filter_dialog.h"
 #include "listkit/selection_action.h"
 #include "listkit/selection_totals.h"
+#include "listkit/selection_window.h"
 #include "payments/item_filter.h"
 #include "payments/item_row.h"
 #include "payments/item_selection_window.h"
@@ -146,14 +147,11 @@ void addControls(const std::shared_ptr<Overview>& o) {
         .tooltip(CTOOLTIPZIROISPLAKJAC)
         .onChange([o] { loadChosen(*o); });
     const std::string today = desktop::today();
-    const auto date = [&](const std::string& name, int labelCol, int labelWidth, const std::string& label,
-                          int col, const std::string& tooltip) {
-        addLabel("lbl" + name, labelCol, 50, labelWidth, label);
-        ui::addDatePicker(WINDOW, "txt" + name).at(col, 50, 110, 24).tooltip(tooltip).date(today);
-    };
-    date("VPregledDatumPeriodOd", 30, 100, CVALUELBLDATUMPERIODOD, 130, CTOOLTIPDATUMPERIODOD);
-    date("VPregledDatumPeriodDo", 270, 40, CVALUELBLDO, 310, CTOOLTIPDATUMPERIODDO);
-    date("VPregledDatumNaPlakjanje", 450, 140, CVALUELBLDATUMNAPLAKJANJE, 590, CTOOLTIPDATUMNAPLAKJANJE);
+    listkit::addActionDate(WINDOW, "VPregledDatumPeriodOd", 30, 100, CVALUELBLDATUMPERIODOD, CTOOLTIPDATUMPERIODOD,
+                           today);
+    listkit::addActionDate(WINDOW, "VPregledDatumPeriodDo", 270, 40, CVALUELBLDO, CTOOLTIPDATUMPERIODDO, today);
+    listkit::addActionDate(WINDOW, "VPregledDatumNaPlakjanje", 450, 140, CVALUELBLDATUMNAPLAKJANJE,
+                           CTOOLTIPDATUMNAPLAKJANJE, today);
     addLabel("lblVPregledTipoviKalkulacii", 760, 50, 150, CVALUELBLTIPOVIKALKULACII);
     ui::addComboBox(WINDOW, CALCULATIONTYPES)
         .at(910, 50, 150, 24)

@@ -6,6 +6,7 @@
 
 #include "listkit/filter_dialog.h"
 #include "listkit/selection_action.h"
+#include "listkit/selection_window.h"
 #include "platform/desktop/desktop.h"
 #include "platform/ui/ui.h"
 #include "registers/payer_selection.h"
@@ -129,13 +130,10 @@ void GENERIRAJFAJL(Overview& o) {
 void addControls(const std::shared_ptr<Overview>& o) {
     using namespace vocab;
     const std::string today = desktop::today();
-    const auto dateRow = [&](const std::string& name, int col, const std::string& label, const std::string& tooltip,
-                             const std::string& date) {
-        ui::addLabel(WINDOW, "lbl" + name).at(col, 50, 140, 20).text(label);
-        ui::addDatePicker(WINDOW, "txt" + name).at(col + 140, 50, 110, 24).tooltip(tooltip).date(date);
-    };
-    dateRow("VPregledTrezorDataNaPodnesuvanje", 30, CVALUELBLDATANAPODNESUVANJE, CTOOLTIPDATANAPODNESUVANJE, today);
-    dateRow("VPregledTrezorDataNaObrabotka", 310, CVALUELBLDATANAOBRABOTKA, CTOOLTIPDATANAOBRABOTKA, dayAfter(today));
+    listkit::addActionDate(WINDOW, "VPregledTrezorDataNaPodnesuvanje", 30, 140, CVALUELBLDATANAPODNESUVANJE,
+                           CTOOLTIPDATANAPODNESUVANJE, today);
+    listkit::addActionDate(WINDOW, "VPregledTrezorDataNaObrabotka", 310, 140, CVALUELBLDATANAOBRABOTKA,
+                           CTOOLTIPDATANAOBRABOTKA, dayAfter(today));
     ui::addLabel(WINDOW, "lblVPregledTrezorBrojNaPratka").at(590, 50, 100, 20).text(CVALUELBLBROJNAPRATKA);
     // The writer chooses the day's batch digit itself; the box shows the usual one.
     ui::addMaskedBox(WINDOW, "txtVPregledTrezorBrojNaPratka", "9")
