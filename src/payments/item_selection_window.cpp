@@ -3,12 +3,14 @@
 #include "listkit/selection_totals.h"
 #include "listkit/selection_window.h"
 #include "payments/item_row.h"
+#include "payments/stored_batch.h"
 #include "payments/transakcii_table.h"
 #include "platform/ui/ui.h"
 #include "registers/code_table_sql.h"
 #include "registers/isplakjaci_sql.h"
 #include "registers/primaci_sql.h"
 #include "registers/revenue_sql.h"
+#include "shell/app_state.h"
 #include "shell/layouts.h"
 #include "shell/vocabulary.h"
 
@@ -41,6 +43,19 @@ listkit::SelectionTotals showItemTotals(const listkit::ListState& s, const std::
     });
     listkit::showSelectionTotals(s.window, totals.count, totals.total);
     return totals;
+}
+
+std::optional<ui::TextTable> confirmedItems(const listkit::ListState& s, const std::vector<int>& lines,
+                                            const std::string& question) {
+    const listkit::SelectionTotals totals = showItemTotals(s, lines);
+    if (!ui::msgYesNo(listkit::selectionQuestion(question, totals.count, listkit::itemsTotalText(totals.total))))
+        return std::nullopt;
+    StoredBatch batch = storedBatch(shell::app().DB, s.gridCtl().rows(), lines);
+    if (batch.refusal) {
+        if (!batch.refusal->empty()) ui::msgInfo(*batch.refusal, vocab::CPORGRESKA);
+        return std::nullopt;
+    }
+    return std::move(batch.rows);
 }
 
 std::vector<std::string> itemTablesCreate() {

@@ -37,6 +37,12 @@ void showItems(listkit::ListState& s, const ui::TextTable& stored);
 // into the two total boxes; returns them.
 listkit::SelectionTotals showItemTotals(const listkit::ListState& s, const std::vector<int>& lines);
 
+// The last steps before an action on the selected `lines`: their count and
+// total shown and named in `question`; on Yes the items as stored. Nothing
+// when the action stops (its message shown).
+std::optional<ui::TextTable> confirmedItems(const listkit::ListState& s, const std::vector<int>& lines,
+                                            const std::string& question);
+
 // The SQL that creates every table the item rows are read from, for a window
 // that may open on a database where some were never made.
 std::vector<std::string> itemTablesCreate();

@@ -5,7 +5,6 @@
 
 #include "listkit/filter_dialog.h"
 #include "listkit/selection_action.h"
-#include "listkit/selection_totals.h"
 #include "payments/item_filter.h"
 #include "payments/item_row.h"
 #include "payments/item_selection_window.h"
@@ -113,15 +112,7 @@ std::optional<ui::TextTable> confirmedBatch(const Report& r, const std::string& 
             ui::msgInfo(CPORSAMOPLATENI, CPORGRESKA);
             return std::nullopt;
         }
-    const listkit::SelectionTotals totals = showItemTotals(*r.list, *lines);
-    if (!ui::msgYesNo(listkit::selectionQuestion(question, totals.count, listkit::itemsTotalText(totals.total))))
-        return std::nullopt;
-    StoredBatch batch = storedBatch(shell::app().DB, rows, *lines);
-    if (batch.refusal) {
-        if (!batch.refusal->empty()) ui::msgInfo(*batch.refusal, CPORGRESKA);
-        return std::nullopt;
-    }
-    return std::move(batch.rows);
+    return confirmedItems(*r.list, *lines, question);
 }
 
 // A status action: one statement per item in one transaction, its success

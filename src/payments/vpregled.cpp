@@ -5,13 +5,11 @@
 
 #include "listkit/filter_dialog.h"
 #include "listkit/selection_action.h"
-#include "listkit/selection_totals.h"
 #include "listkit/selection_window.h"
 #include "payments/item_filter.h"
 #include "payments/item_row.h"
 #include "payments/item_selection_window.h"
 #include "payments/payments_sql.h"
-#include "payments/stored_batch.h"
 #include "payments/transakcii_sql.h"
 #include "payments/xml_file.h"
 #include "platform/desktop/desktop.h"
@@ -106,15 +104,8 @@ void GENERIRAJXML(Overview& o) {
     const std::string calculationType = o.calculationTypes.idAt(ui::Ctl(WINDOW, CALCULATIONTYPES).value());
     const auto lines = listkit::selectedLines(*o.list);
     if (!lines) return;
-    const listkit::SelectionTotals totals = showItemTotals(*o.list, *lines);
-    if (!ui::msgYesNo(listkit::selectionQuestion(CPORFAJLZAZELVAR, totals.count,
-                                                 listkit::itemsTotalText(totals.total))))
-        return;
-    const StoredBatch batch = storedBatch(shell::app().DB, o.list->gridCtl().rows(), *lines);
-    if (batch.refusal) {
-        if (!batch.refusal->empty()) ui::msgInfo(*batch.refusal, CPORGRESKA);
-        return;
-    }
+    const auto items = confirmedItems(*o.list, *lines, CPORFAJLZAZELVAR);
+    if (!items) return;
     const XmlExport header{.taxNumber = o.payer.MDANOCENBROJ,
                            .payerName = o.payer.MISPLAKJACINAZIV,
                            .payerAccount = o.MISPLAKJACIZIRO,
@@ -122,11 +113,11 @@ void GENERIRAJXML(Overview& o) {
                            .periodFrom = shell::shownDate(periodFrom),
                            .periodTo = shell::shownDate(periodTo),
                            .paymentDate = shell::shownDate(paymentDate)};
-    if (!NAPRAVIXML(header, batch.rows)) return;
+    if (!NAPRAVIXML(header, *items)) return;
     std::vector<std::string> statements;
-    for (std::size_t r = 0; r < batch.rows.rows(); ++r)
+    for (std::size_t r = 0; r < items->rows(); ++r)
         statements.push_back(
-            markPaid(itemValue(batch.rows, r, item::ID), periodFrom, periodTo, calculationType, paymentDate));
+            markPaid(itemValue(*items, r, item::ID), periodFrom, periodTo, calculationType, paymentDate));
     listkit::changeAndClose(WINDOW, statements, CPORDATUMNAPLACANJE, "");
 }
 
