@@ -15,7 +15,7 @@ std::string dayAfter(std::string_view yyyymmdd) {
                              std::chrono::day{static_cast<unsigned>(std::atoi(text.substr(6, 2).c_str()))}};
     if (!day.ok()) return text;
     const year_month_day next{sys_days{day} + days{1}};
-    char out[12];
+    char out[32];  // room for any year the calendar type holds
     std::snprintf(out, sizeof out, "%04d%02u%02u", static_cast<int>(next.year()), static_cast<unsigned>(next.month()),
                   static_cast<unsigned>(next.day()));
     return out;

@@ -127,7 +127,7 @@ void GENERIRAJFAJL(Overview& o) {
     listkit::changeAndClose(WINDOW, submissionUpdates(batch.ids, submission), CPORDATUMNAPODNESUVANJE, "");
 }
 
-void addControls(const std::shared_ptr<Overview>& o) {
+void addControls() {
     using namespace vocab;
     const std::string today = desktop::today();
     listkit::addActionDate(WINDOW, "VPregledTrezorDataNaPodnesuvanje", 30, 140, CVALUELBLDATANAPODNESUVANJE,
@@ -153,7 +153,7 @@ void VPREGLEDTREZOR() {
                       .grid = GRID,
                       .title = CTITVPREGLEDTREZOR,
                       .widths = layouts::AWIDTHSVPREGLEDTREZOR,
-                      .controls = [o](const auto&) { addControls(o); },
+                      .controls = [](const auto&) { addControls(); },
                       .filter = [o] { VPREGLEDTREZORFILTER(o); },
                       .confirm = listkit::ConfirmButton{CCAPTIONPOTVRDI, "img24OK", CTOOLTIPPOTVRDI,
                                                         [o] { GENERIRAJFAJL(*o); }}},

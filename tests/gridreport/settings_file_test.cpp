@@ -199,7 +199,7 @@ TEST(GridReportStoredSettings, ColumnListIsWholeOrLeftOut) {
     EXPECT_FALSE(columns(a));                                 // another number of columns
     EXPECT_FALSE(columns(b.substr(0, b.size() - 3)));         // cut
     EXPECT_FALSE(columns("garbage"));
-    for (const Value bad : {Value::of(1e300), Value::of(-1.0), Value::of(std::string("x")), Value::of(std::nan(""))}) {
+    for (const Value& bad : {Value::of(1e300), Value::of(-1.0), Value::of(std::string("x")), Value::of(std::nan(""))}) {
         const std::string list = ATOC({Value::of({Value::of(std::string("ID")), bad, Value::of(1.0)}),
                                        Value::of({Value::of(std::string("Име")), Value::of(2.0), Value::of(1.0)})});
         EXPECT_FALSE(columns(list)) << list;

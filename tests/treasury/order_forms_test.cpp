@@ -103,8 +103,9 @@ TEST(OrderForms, EveryShownControlLiesInItsOwnBox) {
             EXPECT_LE(shown, 1) << code << " " << box.caption;
         }
         for (const auto& control : CONTROLS) {
-            if (treasury::lookOf(control, code) != Look::Hidden)
+            if (treasury::lookOf(control, code) != Look::Hidden) {
                 EXPECT_TRUE(treasury::placeOf(control, set)) << code << " " << control;
+            }
         }
     }
 }

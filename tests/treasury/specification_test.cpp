@@ -206,8 +206,11 @@ TEST(SpecificationDocument, PagesAndTheFooterByEntryCount) {
         EXPECT_TRUE(total->font.bold);
         // The total stands under the entries' amounts.
         expectRow(last, c.footerRow, {{20, "Вкупен износ: "}, {49, std::to_string(c.entries)}});
-        for (const print::Text& t : last.texts)
-            if (t.row == total->row && t.text != total->text) EXPECT_EQ(t.align, print::Align::Right);
+        for (const print::Text& t : last.texts) {
+            if (t.row == total->row && t.text != total->text) {
+                EXPECT_EQ(t.align, print::Align::Right);
+            }
+        }
         const print::Text* seal = find(last, "Печат и потпис на овластено лице");
         EXPECT_NEAR(seal->row, c.footerRow + 1.5 * L, 1e-9);
         // The rule above the total and the signature line.
