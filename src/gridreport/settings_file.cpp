@@ -9,6 +9,9 @@
 
 namespace gridreport {
 
+using shell::Value;
+using shell::ValueList;
+
 namespace {
 
 constexpr std::size_t maxCount = 9999;
@@ -20,14 +23,11 @@ std::string count4(std::size_t n) {
 }
 
 std::string element(const Value& v) {
-    std::string letter, text;
-    switch (v.kind) {
-        case Value::List: return ATOC(v.list);
-        case Value::Text: letter = "C", text = v.text; break;
-        case Value::Number: letter = "N", text = XCHAR(v.number); break;
-        case Value::Logical: letter = "L", text = v.logical ? "T" : "F"; break;
-        case Value::Absent: letter = "U", text = "NIL"; break;
-    }
+    if (const auto* list = std::get_if<ValueList>(&v)) return ATOC(*list);
+    std::string letter = "U", text = "NIL";
+    if (const auto* t = std::get_if<std::string>(&v)) letter = "C", text = *t;
+    else if (const auto* n = std::get_if<double>(&v)) letter = "N", text = XCHAR(*n);
+    else if (const auto* b = std::get_if<bool>(&v)) letter = "L", text = *b ? "T" : "F";
     return letter + count4(utf8::length(text)) + text;
 }
 
@@ -67,7 +67,7 @@ std::string XCHAR(double number) {
     return text;
 }
 
-std::string ATOC(const std::vector<Value>& list) {
+std::string ATOC(const ValueList& list) {
     std::string body;
     for (const Value& v : list) body += element(v);
     const std::size_t n = utf8::length(body);
@@ -75,8 +75,8 @@ std::string ATOC(const std::vector<Value>& list) {
     return "A" + count4(n) + body;
 }
 
-std::vector<Value> CTOA(std::string_view text) {
-    std::vector<Value> out;
+ValueList CTOA(std::string_view text) {
+    ValueList out;
     std::size_t at = takeChars(text, 0, 5).size();
     while (at < text.size()) {
         const char letter = text[at];
@@ -86,16 +86,16 @@ std::vector<Value> CTOA(std::string_view text) {
         const std::size_t bodyAt = at + 1 + count.size();
         if (letter == 'A') {
             const std::string_view nested = takeChars(text, at, static_cast<std::size_t>(n) + 5);
-            out.push_back(Value::of(CTOA(nested)));
+            out.emplace_back(CTOA(nested));
             at += nested.size();
             continue;
         }
         const std::string_view body = takeChars(text, bodyAt, static_cast<std::size_t>(n));
         switch (letter) {
-            case 'C': out.push_back(Value::of(std::string(body))); break;
-            case 'N': out.push_back(Value::of(std::atof(std::string(body).c_str()))); break;
-            case 'L': out.push_back(Value::of(body == "T")); break;
-            default: out.push_back(Value{}); break;
+            case 'C': out.emplace_back(std::string(body)); break;
+            case 'N': out.emplace_back(std::atof(std::string(body).c_str())); break;
+            case 'L': out.emplace_back(body == "T"); break;
+            default: out.emplace_back(); break;
         }
         at = bodyAt + body.size();
     }
@@ -109,15 +109,13 @@ void saveSettings(ini::File& file, const ReportState& s, const Settings& v) {
             if (c == '\r' || c == '\n') c = ' ';
         return text;
     };
-    std::vector<Value> columns;
-    for (const Column& c : s.COLUMNARR)
-        columns.push_back(Value::of({Value::of(line(c.caption)), Value::of(c.width), Value::of(double(c.include))}));
-    std::vector<Value> merge;
-    for (const MergeRow& m : v.mergeList)
-        merge.push_back(Value::of({Value::of(double(m.from)), Value::of(double(m.to)), Value::of(line(m.text))}));
+    ValueList columns;
+    for (const Column& c : s.COLUMNARR) columns.push_back(ValueList{line(c.caption), c.width, double(c.include)});
+    ValueList merge;
+    for (const MergeRow& m : v.mergeList) merge.push_back(ValueList{double(m.from), double(m.to), line(m.text)});
     const std::string values[] = {
         ATOC(columns),
-        ATOC({Value::of(line(v.headers[0])), Value::of(line(v.headers[1])), Value::of(line(v.headers[2]))}),
+        ATOC({line(v.headers[0]), line(v.headers[1]), line(v.headers[2])}),
         line(v.footer),
         XCHAR(v.fontEntry),
         XCHAR(v.lengthyLine),
@@ -173,26 +171,30 @@ std::optional<bool> logical(const std::optional<std::string>& stored) {
     return std::nullopt;
 }
 
-std::optional<double> numberIn(const Value* v) {
-    if (!v || v->kind != Value::Number) return std::nullopt;
-    return v->number;
+std::optional<double> numberIn(const Value& v) {
+    if (const auto* n = std::get_if<double>(&v)) return *n;
+    return std::nullopt;
 }
 
 // One stored column {caption, width, include}; nothing when it is not one.
 std::optional<Column> storedColumn(const Value& v) {
-    if (v.kind != Value::List || v.list.size() != 3 || v.list[0].kind != Value::Text) return std::nullopt;
-    const auto width = within(numberIn(&v.list[1]), 0, 9999.99);
-    const auto include = entry(numberIn(&v.list[2]), 1, 2);
-    if (!width || !include) return std::nullopt;
-    return Column{*include, v.list[0].text, *width, 0};
+    const auto* list = std::get_if<ValueList>(&v);
+    if (!list || list->size() != 3) return std::nullopt;
+    const auto* caption = std::get_if<std::string>(&(*list)[0]);
+    const auto width = within(numberIn((*list)[1]), 0, 9999.99);
+    const auto include = entry(numberIn((*list)[2]), 1, 2);
+    if (!caption || !width || !include) return std::nullopt;
+    return Column{*include, *caption, *width, 0};
 }
 
 std::optional<MergeRow> storedMergeRow(const Value& v) {
-    if (v.kind != Value::List || v.list.size() != 3 || v.list[2].kind != Value::Text) return std::nullopt;
-    const auto from = entry(numberIn(&v.list[0]), 0, 999);
-    const auto to = entry(numberIn(&v.list[1]), 0, 999);
-    if (!from || !to) return std::nullopt;
-    return MergeRow{*from, *to, v.list[2].text};
+    const auto* list = std::get_if<ValueList>(&v);
+    if (!list || list->size() != 3) return std::nullopt;
+    const auto from = entry(numberIn((*list)[0]), 0, 999);
+    const auto to = entry(numberIn((*list)[1]), 0, 999);
+    const auto* text = std::get_if<std::string>(&(*list)[2]);
+    if (!from || !to || !text) return std::nullopt;
+    return MergeRow{*from, *to, *text};
 }
 
 constexpr double maxPage = 999.99, maxMargin = 99.99;
@@ -220,7 +222,7 @@ std::optional<StoredSettings> storedSettings(const ini::File& file, const std::s
     if (const auto list = read(2)) {
         const auto headers = CTOA(*list);
         for (std::size_t i = 0; i < 3 && i < headers.size(); ++i)
-            if (headers[i].kind == Value::Text) stored.headers[i] = headers[i].text;
+            if (const auto* text = std::get_if<std::string>(&headers[i])) stored.headers[i] = *text;
     }
     stored.footer = read(3);
     stored.fontEntry = entry(number(4), 1, static_cast<int>(FONTSIZESSTR.size()));

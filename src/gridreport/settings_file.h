@@ -10,30 +10,17 @@
 
 #include "gridreport/settings.h"
 #include "platform/ini/ini_file.h"
+#include "shell/value.h"
 
 namespace gridreport {
-
-// A stored value: text, number, logical, list, or absent.
-struct Value {
-    enum Kind { Absent, Text, Number, Logical, List } kind = Absent;
-    std::string text;
-    double number = 0;
-    bool logical = false;
-    std::vector<Value> list;
-
-    static Value of(std::string t) { return {Text, std::move(t)}; }
-    static Value of(double n) { return {Number, {}, n}; }
-    static Value of(bool b) { return {Logical, {}, 0, b}; }
-    static Value of(std::vector<Value> l) { return {List, {}, 0, false, std::move(l)}; }
-};
 
 // XCHAR: a number as a whole number or with two decimals, a logical as T or F.
 std::string XCHAR(double number);
 // ATOC: "A", the body's length in characters right-aligned in 4 places, the
 // body. A body too long for 4 places is stored as the empty list.
-std::string ATOC(const std::vector<Value>& list);
+std::string ATOC(const shell::ValueList& list);
 // CTOA: the list back; a damaged text gives what could be read.
-std::vector<Value> CTOA(std::string_view text);
+shell::ValueList CTOA(std::string_view text);
 
 // What a section restores: each value only when its key is there and it is
 // usable by its control (a finite number in the control's range and mask, a

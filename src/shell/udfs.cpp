@@ -93,29 +93,6 @@ std::string comboId(const ui::TextTable& rows, int position) {
 }
 
 namespace {
-bool sameValue(const Value& a, const Value& b);
-}
-
-bool ACOMPARE(const ValueList& a, const ValueList& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (!sameValue(a[i], b[i])) return false;
-    return true;
-}
-
-namespace {
-bool sameValue(const Value& a, const Value& b) {
-    if (a.index() != b.index()) return false;
-    return std::visit(
-        [&](const auto& left) {
-            using T = std::decay_t<decltype(left)>;
-            const T& right = std::get<T>(b);
-            if constexpr (std::is_same_v<T, ValueList>) return ACOMPARE(left, right);
-            else return left == right;
-        },
-        static_cast<const Value::variant&>(a));
-}
-
 // The text of a stored number among texts numbered from 1, and back.
 std::string optionText(long long n, std::initializer_list<const std::string*> texts) {
     if (n < 1 || n > static_cast<long long>(texts.size())) return {};

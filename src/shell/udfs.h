@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "platform/text/text_table.h"
@@ -53,18 +52,6 @@ std::string FOLDERSOSLASH(std::string_view path);
 int NAPUNINIZIZAKOMBO(std::vector<std::string>& items, const ui::TextTable& rows, std::string_view id, bool first);
 // The ID of the lookup row at a combo position; empty when there is no such row.
 std::string comboId(const ui::TextTable& rows, int position);
-
-// A value of a list of mixed values: nothing, a flag, a whole number, a text
-// or a nested list.
-struct Value;
-using ValueList = std::vector<Value>;
-struct Value : std::variant<std::monostate, bool, long long, std::string, ValueList> {
-    using variant::variant;
-    Value(const char* text) : variant(std::string(text)) {}
-};
-// Same length and, element by element, the same type and the same value;
-// nested lists are compared the same way.
-bool ACOMPARE(const ValueList& a, const ValueList& b);
 
 // Option texts of three choices and their stored numbers; a number without a
 // text gives the empty text, a text without a number gives 0.

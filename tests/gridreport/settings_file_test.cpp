@@ -11,21 +11,21 @@
 namespace {
 
 using namespace gridreport;
+using shell::Value;
+using shell::ValueList;
 
-std::vector<Value> texts(std::vector<std::string> t) {
-    std::vector<Value> out;
-    for (auto& s : t) out.push_back(Value::of(std::move(s)));
+ValueList texts(std::vector<std::string> t) {
+    ValueList out;
+    for (auto& s : t) out.push_back(Value(std::move(s)));
     return out;
 }
 
 TEST(GridReportCodec, WorkedExamples) {
     EXPECT_EQ(ATOC({}), "A   0");
     EXPECT_EQ(ATOC(texts({"Header", "", ""})), "A  21C   6HeaderC   0C   0");
-    EXPECT_EQ(ATOC({Value::of({Value::of(std::string("ID")), Value::of(12.7), Value::of(1.0)})}),
-              "A  28A  23C   2IDN   512.70N   11");
-    EXPECT_EQ(ATOC({Value::of({Value::of(1.0), Value::of(2.0), Value::of(std::string("Износ"))})}),
-              "A  27A  22N   11N   12C   5Износ");
-    EXPECT_EQ(ATOC({Value{}, Value::of(true)}), "A  14U   3NILL   1T");
+    EXPECT_EQ(ATOC({Value(ValueList{"ID", 12.7, 1.0})}), "A  28A  23C   2IDN   512.70N   11");
+    EXPECT_EQ(ATOC({Value(ValueList{1.0, 2.0, "Износ"})}), "A  27A  22N   11N   12C   5Износ");
+    EXPECT_EQ(ATOC({Value{}, true}), "A  14U   3NILL   1T");
     EXPECT_EQ(XCHAR(20), "20");
     EXPECT_EQ(XCHAR(215.9), "215.90");
     EXPECT_EQ(XCHAR(-3.5), "-3.50");
@@ -35,16 +35,16 @@ TEST(GridReportCodec, WorkedExamples) {
 }
 
 TEST(GridReportCodec, DecodesWhatItEncodes) {
-    const std::vector<Value> list = {Value::of({Value::of(std::string("Име ^")), Value::of(31.75), Value::of(2.0)}),
-                                     Value::of(std::string("Ѓорѓи")), Value::of(false)};
+    const ValueList list = {ValueList{"Име ^", 31.75, 2.0}, "Ѓорѓи", false};
     const auto back = CTOA(ATOC(list));
     ASSERT_EQ(back.size(), 3u);
-    ASSERT_EQ(back[0].list.size(), 3u);
-    EXPECT_EQ(back[0].list[0].text, "Име ^");
-    EXPECT_DOUBLE_EQ(back[0].list[1].number, 31.75);
-    EXPECT_EQ(back[1].text, "Ѓорѓи");
-    EXPECT_EQ(back[2].kind, Value::Logical);
-    EXPECT_FALSE(back[2].logical);
+    const auto& column = std::get<ValueList>(back[0]);
+    ASSERT_EQ(column.size(), 3u);
+    EXPECT_EQ(std::get<std::string>(column[0]), "Име ^");
+    EXPECT_DOUBLE_EQ(std::get<double>(column[1]), 31.75);
+    EXPECT_EQ(std::get<std::string>(back[1]), "Ѓорѓи");
+    ASSERT_TRUE(std::holds_alternative<bool>(back[2]));
+    EXPECT_FALSE(std::get<bool>(back[2]));
 }
 
 TEST(GridReportCodec, DamagedTextsGiveWhatCanBeRead) {
@@ -52,7 +52,7 @@ TEST(GridReportCodec, DamagedTextsGiveWhatCanBeRead) {
         EXPECT_NO_THROW(CTOA(damaged)) << damaged;
     const auto cut = CTOA("A  28A  23C   2IDN   512");
     ASSERT_EQ(cut.size(), 1u);
-    EXPECT_EQ(cut[0].list[0].text, "ID");
+    EXPECT_EQ(std::get<std::string>(std::get<ValueList>(cut[0])[0]), "ID");
     EXPECT_EQ(ATOC(texts({std::string(10000, 'x')})), "A   0");  // too long for its count
 }
 
@@ -191,21 +191,18 @@ TEST(GridReportStoredSettings, ColumnListIsWholeOrLeftOut) {
         f.write("frmA_grdA", "gridprintdata1", list);
         return storedSettings(f, "frmA_grdA", 2, 1)->columns;
     };
-    const std::string a = ATOC({Value::of({Value::of(std::string("ID")), Value::of(10.0), Value::of(1.0)})});
-    const std::string b = ATOC({Value::of({Value::of(std::string("ID")), Value::of(10.0), Value::of(1.0)}),
-                                Value::of({Value::of(std::string("Име")), Value::of(20.0), Value::of(2.0)})});
+    const std::string a = ATOC({Value(ValueList{"ID", 10.0, 1.0})});
+    const std::string b = ATOC({ValueList{"ID", 10.0, 1.0}, ValueList{"Име", 20.0, 2.0}});
     ASSERT_TRUE(columns(b));
     EXPECT_EQ(columns(b)->at(1).include, 2);
     EXPECT_FALSE(columns(a));                                 // another number of columns
     EXPECT_FALSE(columns(b.substr(0, b.size() - 3)));         // cut
     EXPECT_FALSE(columns("garbage"));
-    for (const Value& bad : {Value::of(1e300), Value::of(-1.0), Value::of(std::string("x")), Value::of(std::nan(""))}) {
-        const std::string list = ATOC({Value::of({Value::of(std::string("ID")), bad, Value::of(1.0)}),
-                                       Value::of({Value::of(std::string("Име")), Value::of(2.0), Value::of(1.0)})});
+    for (const Value& bad : {Value(1e300), Value(-1.0), Value("x"), Value(std::nan(""))}) {
+        const std::string list = ATOC({ValueList{"ID", bad, 1.0}, ValueList{"Име", 2.0, 1.0}});
         EXPECT_FALSE(columns(list)) << list;
     }
-    const std::string include3 = ATOC({Value::of({Value::of(std::string("ID")), Value::of(1.0), Value::of(3.0)}),
-                                       Value::of({Value::of(std::string("Име")), Value::of(2.0), Value::of(1.0)})});
+    const std::string include3 = ATOC({ValueList{"ID", 1.0, 3.0}, ValueList{"Име", 2.0, 1.0}});
     EXPECT_FALSE(columns(include3));
 }
 

@@ -14,6 +14,8 @@
 namespace {
 
 using namespace gridreport;
+using shell::Value;
+using shell::ValueList;
 
 const std::initializer_list<std::string_view> tokens = {
     "A", "C", "N", "L", "U", "   0", "   1", "   5", "  -1", "9999", "nan", "inf", "1e308", "-", ".", "Ж", "\xD0",
@@ -26,9 +28,8 @@ bool within(std::optional<int> v, int low, int high) { return !v || (*v >= low &
 
 TEST(SettingsMutation, ListTextsReadBackAsTheyAreWritten) {
     const std::string seeds[] = {
-        ATOC({Value::of({Value::of(std::string("ID")), Value::of(12.7), Value::of(1.0)}),
-              Value::of({Value::of(std::string("Име ^")), Value::of(31.75), Value::of(2.0)})}),
-        ATOC({Value::of(std::string("Наслов")), Value::of(std::string("")), Value{}, Value::of(true)}),
+        ATOC({ValueList{"ID", 12.7, 1.0}, ValueList{"Име ^", 31.75, 2.0}}),
+        ATOC({"Наслов", "", Value{}, true}),
     };
     testing_support::Mutator mutator(7);
     for (int i = 0; i < 50000; ++i) {

@@ -151,30 +151,6 @@ TEST(Combo, PositionMapsBackToTheRowId) {
     EXPECT_EQ(comboId(rows, -1), "");
 }
 
-TEST(Acompare, SameTypeAndValueElementByElementNestedListsToo) {
-    struct Case {
-        const char* what;
-        ValueList a, b;
-        bool same;
-    } cases[] = {
-        {"both empty", {}, {}, true},
-        {"equal mixed", {1LL, "a", true, Value()}, {1LL, "a", true, Value()}, true},
-        {"different length", {1LL, 2LL}, {1LL}, false},
-        {"number and text of its digits", {1LL}, {"1"}, false},
-        {"flag and number", {true}, {1LL}, false},
-        {"nothing and empty text", {Value()}, {""}, false},
-        {"different text", {"Плата"}, {"плата"}, false},
-        {"equal nested", {ValueList{1LL, ValueList{"x"}}, 2LL}, {ValueList{1LL, ValueList{"x"}}, 2LL}, true},
-        {"nested differs deep down", {ValueList{1LL, ValueList{"x"}}}, {ValueList{1LL, ValueList{"y"}}}, false},
-        {"nested lengths differ", {ValueList{1LL}}, {ValueList{1LL, 1LL}}, false},
-        {"list and text", {ValueList{}}, {""}, false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ACOMPARE(c.a, c.b), c.same) << c.what;
-        EXPECT_EQ(ACOMPARE(c.b, c.a), c.same) << c.what << " (swapped)";
-    }
-}
-
 TEST(Options, NumbersToOptionTextsAndBack) {
     using ToText = std::string (*)(long long);
     using ToNumber = int (*)(std::string_view);
