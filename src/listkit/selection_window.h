@@ -38,7 +38,7 @@ struct SelectionWindowSpec {
 
 // Defines the window (1150 x 550, a sizable child of the main window) with the
 // shared controls; the caller sets its start handler and activates it.
-std::shared_ptr<ListState> defineSelectionWindow(const SelectionWindowSpec& spec);
+std::shared_ptr<ListState> defineSelectionWindow(const SelectionWindowSpec& definition);
 
 // A date of the overview's action in the row above the grid: the label
 // lbl<name> at `col`, `labelWidth` wide, and right after it the date picker

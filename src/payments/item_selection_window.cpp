@@ -16,18 +16,18 @@
 
 namespace payments {
 
-std::shared_ptr<listkit::ListState> defineItemSelectionWindow(const ItemSelectionSpec& spec) {
+std::shared_ptr<listkit::ListState> defineItemSelectionWindow(const ItemSelectionSpec& definition) {
     return listkit::defineSelectionWindow({
-        .window = spec.window,
-        .grid = spec.grid,
-        .title = spec.title,
+        .window = definition.window,
+        .grid = definition.grid,
+        .title = definition.title,
         .captions = layouts::AHEADERSTRANSAKCII,
-        .widths = spec.widths,
-        .controls = spec.controls,
-        .filter = spec.filter,
+        .widths = definition.widths,
+        .controls = definition.controls,
+        .filter = definition.filter,
         .totals = [](const listkit::ListState& s) { showItemTotals(s, s.gridCtl().selection()); },
-        .confirm = spec.confirm,
-        .layoutMore = spec.layoutMore,
+        .confirm = definition.confirm,
+        .layoutMore = definition.layoutMore,
     });
 }
 

@@ -27,7 +27,7 @@ struct ItemSelectionSpec {
 
 // Defines the window (listkit::defineSelectionWindow); the caller sets its
 // start handler and activates it.
-std::shared_ptr<listkit::ListState> defineItemSelectionWindow(const ItemSelectionSpec& spec);
+std::shared_ptr<listkit::ListState> defineItemSelectionWindow(const ItemSelectionSpec& definition);
 
 // Stored item rows into the grid as shown, with their load order, every sort
 // state reset; then the layout.

@@ -49,22 +49,22 @@ void layoutPayerCombo(const std::string& window, const std::string& name) {
 
 }  // namespace
 
-void openOrderSelectionWindow(const std::shared_ptr<registers::PayerSelection>& state, OrderSelectionSpec spec) {
-    listkit::SelectionWindowSpec& frame = spec.frame;
+void openOrderSelectionWindow(const std::shared_ptr<registers::PayerSelection>& state, OrderSelectionSpec definition) {
+    listkit::SelectionWindowSpec& frame = definition.frame;
     frame.captions = layouts::AHEADERSNALOZI;
     frame.totals = [](const listkit::ListState& s) { ONSELECTGRIDIZVESTAJTREZOR(s); };
-    frame.controls = [window = frame.window, payer = spec.payer, state, load = spec.load,
+    frame.controls = [window = frame.window, payer = definition.payer, state, load = definition.load,
                       own = std::move(frame.controls)](const std::shared_ptr<listkit::ListState>& list) {
         addPayerCombo(window, payer, state->payers, load);
         if (own) own(list);
     };
-    frame.layoutMore = [window = frame.window, payer = spec.payer,
+    frame.layoutMore = [window = frame.window, payer = definition.payer,
                         own = std::move(frame.layoutMore)](const listkit::ListState& s) {
         layoutPayerCombo(window, payer);
         if (own) own(s);
     };
     state->list = listkit::defineSelectionWindow(frame);
-    ui::Win(frame.window).onStart([state, load = spec.load] { load(state->MISPLAKJACIID); }).center().activate();
+    ui::Win(frame.window).onStart([state, load = definition.load] { load(state->MISPLAKJACIID); }).center().activate();
 }
 
 void showOrders(listkit::ListState& s, ui::TextTable stored) {

@@ -30,7 +30,7 @@ struct OrderSelectionSpec {
     std::string payer;
     std::function<void(const std::string& payerId)> load;
 };
-void openOrderSelectionWindow(const std::shared_ptr<registers::PayerSelection>& state, OrderSelectionSpec spec);
+void openOrderSelectionWindow(const std::shared_ptr<registers::PayerSelection>& state, OrderSelectionSpec definition);
 
 // Stored order rows into the grid as shown, with their load order and every
 // sort state reset; then the layout.

@@ -24,7 +24,7 @@ protected:
         shell::app().DB = previous;
         sqlite3_close(db);
     }
-    listkit::RecordListSpec spec() {
+    listkit::RecordListSpec zapisiList() {
         return {.window = "frmZapisi",
                 .grid = "grdZapisi",
                 .title = "Записи",
@@ -44,7 +44,7 @@ protected:
 };
 
 TEST_F(RecordList, ARefusalAfterTheTablesOpensNoWindow) {
-    auto definition = spec();
+    auto definition = zapisiList();
     int asked = 0;
     definition.admit = [&] {
         ++asked;
@@ -59,7 +59,7 @@ TEST_F(RecordList, ARefusalAfterTheTablesOpensNoWindow) {
 TEST_F(RecordList, ControlsAboveTheGridAndLargerButtons) {
     ASSERT_TRUE(shell::MISCSQL1(db, "CREATE TABLE Zapisi (ID INTEGER PRIMARY KEY, Ime TEXT);"
                                     "INSERT INTO Zapisi VALUES (1, 'А'), (2, 'Б'), (3, 'В');"));
-    auto definition = spec();
+    auto definition = zapisiList();
     definition.buttons = listkit::BUTTONS24;
     definition.buttonColumns = {30, 180, 780};
     definition.admit = [] { return true; };

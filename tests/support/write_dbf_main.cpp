@@ -18,13 +18,13 @@ int main(int argc, char** argv) {
     std::string line;
     std::getline(std::cin, line);
     std::istringstream header(line);
-    for (std::string spec; header >> spec;) {
-        const auto first = spec.find(':'), second = spec.rfind(':');
+    for (std::string field; header >> field;) {
+        const auto first = field.find(':'), second = field.rfind(':');
         if (first == std::string::npos || second != first + 2) {
-            std::cerr << "kasavel-write-dbf: field " << spec << " is not NAME:TYPE:WIDTH\n";
+            std::cerr << "kasavel-write-dbf: field " << field << " is not NAME:TYPE:WIDTH\n";
             return 2;
         }
-        fields.push_back({spec.substr(0, first), spec[first + 1], std::stoi(spec.substr(second + 1))});
+        fields.push_back({field.substr(0, first), field[first + 1], std::stoi(field.substr(second + 1))});
     }
     std::vector<DbfRecord> records;
     while (std::getline(std::cin, line)) {

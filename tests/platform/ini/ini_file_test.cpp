@@ -121,7 +121,7 @@ TEST(IniFile, OnlyARegularFileIsRead) {
 
 // Bytes of any kind make a file that can be written and read back.
 TEST(IniFile, DamagedBytesStillMakeAFile) {
-    for (const std::string bytes : {std::string("\xFF\xFE\x00\xD8[\0", 5), std::string("\xFE\xFF\0[\0s\0]"),
+    for (const std::string& bytes : {std::string("\xFF\xFE\x00\xD8[\0", 5), std::string("\xFE\xFF\0[\0s\0]"),
                                     std::string("[s]\r\nk=\xC0\xFF\x80\r\n"), std::string("\xFF\xFE\x41")}) {
         ini::File f(bytes);
         f.write("frm_grd", "k", "v");
