@@ -15,6 +15,7 @@
 #include "platform/ui/ui.h"
 #include "registers/payer_selection.h"
 #include "shell/app_state.h"
+#include "shell/date_boxes.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
 #include "shell/sql1.h"
@@ -41,6 +42,9 @@ void IZVESTAJGETDATA(Report& r, const ReportFilter& filter) {
 }
 
 void IZVESTAJOK(Report& r, const ui::TextTable& accounts, const ItemFilterRows& rows) {
+    if (!shell::datesReady(FILTER, {{"txtIzvestajDatumNaPlacanje1", vocab::CVALUELBLDATUMNAPLACANJEOD},
+                                    {"txtIzvestajDatumNaPlacanje2", vocab::CVALUELBLDATUMNAPLACANJEDO}}))
+        return;
     r.MDATUMNAPLACANJE1 = ui::Ctl(FILTER, "txtIzvestajDatumNaPlacanje1").date();
     r.MDATUMNAPLACANJE2 = ui::Ctl(FILTER, "txtIzvestajDatumNaPlacanje2").date();
     const ItemFilterChoice c = chosenItemFilter(FILTER, "Izvestaj", rows);

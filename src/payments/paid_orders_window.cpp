@@ -9,6 +9,7 @@
 #include "registers/edit_window.h"
 #include "registers/revenue_sql.h"
 #include "shell/app_state.h"
+#include "shell/date_boxes.h"
 #include "shell/dialog_buttons.h"
 #include "shell/sql1.h"
 #include "shell/udfs.h"
@@ -59,6 +60,10 @@ PaidOrdersInput ordersInput(const Dialog& d) {
 // (a cancelled dialog, no free name, a write error) rolls the orders back.
 void SELEKTIRANIVONALOZI(const Dialog& d) {
     using namespace vocab;
+    if (!shell::datesReady(WINDOW, {{"txtIzvestajNaloziDataNaPodnesuvanje", CTOOLTIPDATANAPODNESUVANJE},
+                                    {"txtIzvestajNaloziDataNaObrabotka", CTOOLTIPDATANAOBRABOTKA},
+                                    {"txtIzvestajNaloziDatumNaDospeanost", CTOOLTIPDATUMNADOSPEANOST}}))
+        return;
     const PaidOrdersInput input = ordersInput(d);
     if (shell::isBlank(input.folio)) {
         ui::msgInfo(CPORPRAZENFOLIO, CPORGRESKA);

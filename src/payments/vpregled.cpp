@@ -16,6 +16,7 @@
 #include "platform/ui/ui.h"
 #include "registers/payer_selection.h"
 #include "shell/app_state.h"
+#include "shell/date_boxes.h"
 #include "shell/dates.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
@@ -98,6 +99,10 @@ void VPREGLEDFILTER(const std::shared_ptr<Overview>& o) {
 
 void GENERIRAJXML(Overview& o) {
     using namespace vocab;
+    if (!shell::datesReady(WINDOW, {{"txtVPregledDatumPeriodOd", CTOOLTIPDATUMPERIODOD},
+                                    {"txtVPregledDatumPeriodDo", CTOOLTIPDATUMPERIODDO},
+                                    {"txtVPregledDatumNaPlakjanje", CTOOLTIPDATUMNAPLAKJANJE}}))
+        return;
     const std::string periodFrom = ui::Ctl(WINDOW, "txtVPregledDatumPeriodOd").date();
     const std::string periodTo = ui::Ctl(WINDOW, "txtVPregledDatumPeriodDo").date();
     const std::string paymentDate = ui::Ctl(WINDOW, "txtVPregledDatumNaPlakjanje").date();
