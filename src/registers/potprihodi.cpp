@@ -68,7 +68,11 @@ void addControls(const std::string& w, const SubRevenue& sub, const Lookups& loo
         .text(sub.sifra)
         .tooltip(CTOOLTIPSIFRAPOTPRIHODI);
     ui::addLabel(w, "lblPotprihodiOpis").at(100, 50, 180, 20).text(CVALUELBLOPIS);
-    ui::addEditBox(w, "txtPotprihodiOpis").at(280, 50, 350, 50).text(sub.opis).tooltip(CTOOLTIPOPISPOTPRIHODI);
+    ui::addEditBox(w, "txtPotprihodiOpis")
+        .at(280, 50, 350, 50)
+        .maxLength(shell::columnWidth(table, "Opis"))
+        .text(sub.opis)
+        .tooltip(CTOOLTIPOPISPOTPRIHODI);
     ui::addLabel(w, "lblPotprihodiTipoviPrihodi").at(100, 110, 190, 20).text(CVALUELBLTIPOVIPRIHODI);
     ui::addComboBox(w, "cbPotprihodiTipoviPrihodi")
         .at(280, 110, 600, 20)

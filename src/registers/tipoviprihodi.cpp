@@ -55,7 +55,11 @@ void addControls(const std::string& w, const RevenueType& type, const Lookup& ko
         .text(type.sifra)
         .tooltip(CTOOLTIPSIFRATIPOVIPRIHODI);
     ui::addLabel(w, "lblTipoviPrihodiOpis").at(100, 50, 180, 20).text(CVALUELBLOPIS);
-    ui::addEditBox(w, "txtTipoviPrihodiOpis").at(280, 50, 350, 50).text(type.opis).tooltip(CTOOLTIPOPISTIPOVIPRIHODI);
+    ui::addEditBox(w, "txtTipoviPrihodiOpis")
+        .at(280, 50, 350, 50)
+        .maxLength(shell::columnWidth(table, "Opis"))
+        .text(type.opis)
+        .tooltip(CTOOLTIPOPISTIPOVIPRIHODI);
     ui::addLabel(w, "lblTipoviPrihodiKonta").at(100, 110, 190, 20).text(CVALUELBLPRIMACKONTOPROGRAMA);
     ui::addComboBox(w, "cbTipoviPrihodiKonta")
         .at(280, 110, 200, 20)

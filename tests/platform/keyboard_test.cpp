@@ -206,6 +206,18 @@ TEST_F(Keyboard, ATextBoxTakesNoMoreThanItsLimit) {
     }
 }
 
+TEST_F(Keyboard, AnEditBoxTakesNoMoreThanItsLimitTyped) {
+    auto box = ui::addEditBox("frmKeys", "edtLimit").at(0, 0, 200, 50).maxLength(5);
+    QWidget* edit = widget("edtLimit");
+    typeText(edit, "абвгдеж");
+    EXPECT_EQ(box.text(), "абвгд");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(box.text(), "абвгд");  // a line break is a character too
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    typeText(edit, "нов");
+    EXPECT_EQ(box.text(), "нов");
+}
+
 TEST_F(Keyboard, DateBoxesHoldWhatIsTypedAndReadOnlyWholeDates) {
     struct Case {
         const char* start;  // yyyymmdd

@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -381,9 +382,35 @@ private:
     int limit_ = 0;  // characters a user may type; 0 for no limit
 };
 
+// A multi-line box that refuses keys and pastes past its limit.
+class PlainEdit : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    int limit = 0;  // characters; 0 for no limit
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        const bool command = e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+        const bool adds = !command && !e->text().isEmpty() &&
+                          (e->text()[0].isPrint() || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter);
+        if (limit > 0 && adds && room() < 1) return;
+        QPlainTextEdit::keyPressEvent(e);
+    }
+    void insertFromMimeData(const QMimeData* source) override {
+        if (limit <= 0 || !source->hasText()) return QPlainTextEdit::insertFromMimeData(source);
+        insertPlainText(source->text().left(std::max(0, room())));
+    }
+
+private:
+    // What may still be typed: the selection, which typing replaces, counts as room.
+    int room() const {
+        return limit - static_cast<int>(toPlainText().size() - textCursor().selectedText().size());
+    }
+};
+
 class EditBoxControl : public Control, public TextLike {
 public:
-    EditBoxControl(Window& w, std::string n, QPlainTextEdit* e) : Control(w, std::move(n), Kind::Edit, e), edit_(e) {
+    EditBoxControl(Window& w, std::string n, PlainEdit* e) : Control(w, std::move(n), Kind::Edit, e), edit_(e) {
         edit_->setTabChangesFocus(true);  // Tab leaves the box; Enter stays a line break
         QObject::connect(edit_, &QPlainTextEdit::textChanged, [this] { fireChange(); });
     }
@@ -395,11 +422,11 @@ public:
     bool reportsChange() const override { return true; }
     std::string show() const override { return quote(text()); }
     void userSet(std::string_view v) override {
-        setText(v);
+        setText(edit_->limit > 0 ? QString(q(v)).left(edit_->limit).toStdString() : std::string(v));
         fireChange();
     }
     void setPassword(bool) override { unsupported("password"); }
-    void setMaxLength(int) override {}
+    void setMaxLength(int n) override { edit_->limit = n; }
     void setMask(std::string) override { unsupported("mask"); }
     void setReadOnly(bool on) override { edit_->setReadOnly(on); }
     double number() const override { unsupported("number"); }
@@ -407,7 +434,7 @@ public:
     void setNumber(double) override { unsupported("number"); }
 
 private:
-    QPlainTextEdit* edit_;
+    PlainEdit* edit_;
 };
 
 // ---- choices -------------------------------------------------------------
@@ -774,7 +801,7 @@ std::unique_ptr<Control> makeNumberBox(Window& w, std::string n, QWidget* p, std
     return make<TextControl>(w, std::move(n), new LineEdit(p), Kind::Number, std::move(m));
 }
 std::unique_ptr<Control> makeEditBox(Window& w, std::string n, QWidget* p) {
-    return make<EditBoxControl>(w, std::move(n), new QPlainTextEdit(p));
+    return make<EditBoxControl>(w, std::move(n), new PlainEdit(p));
 }
 std::unique_ptr<Control> makeComboBox(Window& w, std::string n, QWidget* p) {
     return make<ComboControl>(w, std::move(n), new QComboBox(p));

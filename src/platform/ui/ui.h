@@ -168,8 +168,8 @@ public:
     const Ctl& text(std::string_view value) const;
     std::string text() const;
 
-    // Text boxes. Keys that would make the text longer than maxLength are
-    // refused (0: no limit); a longer text set by the program is kept whole.
+    // Text and edit boxes. Keys that would make the text longer than maxLength
+    // are refused (0: no limit); a longer text set by the program is kept whole.
     const Ctl& password(bool on) const;
     const Ctl& maxLength(int characters) const;
     // Masked and number boxes: "9" a digit, "!" upper case; number masks such
