@@ -18,6 +18,13 @@ void bindText(sqlite3_stmt* statement, int parameter, std::string_view value) {
                       SQLITE_STATIC);
 }
 
+// SQLite's error, naming the statement with the row's values in it as it ran.
+void showFailedRun(sqlite3* db, sqlite3_stmt* statement, const std::string& text) {
+    char* expanded = sqlite3_expanded_sql(statement);
+    showError(db, expanded ? std::string_view(expanded) : std::string_view(text));
+    sqlite3_free(expanded);
+}
+
 // Runs the statement for every row inside the open transaction. Nothing when
 // every row changed; otherwise the message that says why (empty for the usual
 // one), after SQLite's own error where there is one.
@@ -36,7 +43,7 @@ std::optional<std::string> runRows(sqlite3* db, const RowChange& change) {
     for (std::size_t r = 0; r < change.rows.rows(); ++r) {
         for (int c = 0; c < columns; ++c) bindText(prepared, c + 1, change.rows.cell(r, static_cast<std::size_t>(c)));
         if (sqlite3_step(prepared) != SQLITE_DONE) {
-            showError(db, change.statement);
+            showFailedRun(db, prepared, change.statement);
             return std::string();
         }
         const int changed = sqlite3_changes(db);

@@ -59,7 +59,7 @@ TEST_F(RowChanges, ARowThatFailsOrChangesOtherThanItselfChangesNothingAndSaysSo)
         shell::RowChange change;
         std::vector<std::string> shown;
     };
-    const std::string raised = "stop||raised Query is : UPDATE c SET D = ?2 WHERE ID = ?1";
+    const std::string raised = "stop||raised Query is : UPDATE c SET D = '20261210' WHERE ID = '3'";  // as it ran
     const Case cases[] = {
         {"a run that fails", "CREATE TRIGGER t BEFORE UPDATE ON c WHEN OLD.ID = 3 BEGIN SELECT RAISE(ABORT, 'raised'); END",
          dated({"1", "3"}), {raised, problem}},
