@@ -48,12 +48,17 @@ void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input, const WorkBeforePlacing& w
     desktop::FileWriter file(*path);
     file.write(orderFile(input, *treasuryKind(input.payer), mode, proposal->batchDigit));
     std::string failure = file.close();
-    // Once the work is done the file must follow: its place is checked again first.
-    if (failure.empty() && work.run) failure = file.placeable();
-    const bool worked = failure.empty() && work.run;
-    if (worked && !work.run()) return;
+    bool workDone = false;
+    if (failure.empty() && work.run) {
+        // Once the work is done the file must follow: its place is checked again first.
+        failure = file.placeable();
+        if (failure.empty()) {
+            if (!work.run()) return;  // refused: the producer has said why
+            workDone = true;
+        }
+    }
     if (failure.empty()) failure = file.commit();
-    if (!failure.empty() && worked) {
+    if (!failure.empty() && workDone) {
         // The work stands: the complete file stays, under the name it was written with.
         ui::msgInfo(work.done + "\r\n" + vocab::CPORFAJLNESMESTEN + *path + "\r\n" + vocab::CPORFAJLPRIVREMENOIME +
                         file.keep(),
