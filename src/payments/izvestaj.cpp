@@ -119,27 +119,21 @@ std::optional<ui::TextTable> confirmedBatch(const Report& r, const std::string& 
     return confirmedItems(*r.list, *lines, question);
 }
 
-// A status action: one statement per item in one transaction, its success
+// A status action: one change per item in one transaction, its success
 // message, and the report closes (it is reopened to see the result).
 void statusAction(const Report& r, const std::string& question,
-                  const std::function<std::string(const ui::TextTable&, std::size_t)>& statement,
-                  const std::string& success) {
+                  const std::function<shell::RowChange(const ui::TextTable&)>& change, const std::string& success) {
     const auto batch = confirmedBatch(r, question);
     if (!batch) return;
-    std::vector<std::string> statements;
-    for (std::size_t i = 0; i < batch->rows(); ++i) statements.push_back(statement(*batch, i));
-    listkit::changeAndClose(WINDOW, statements, "", success);
+    listkit::changeAndClose(WINDOW, change(*batch), "", success);
 }
 
 void PLATENIVONEPLATENI(const Report& r) {
-    statusAction(
-        r, vocab::CPORPLATENINEPLATENI,
-        [](const ui::TextTable& rows, std::size_t i) { return backToUnpaid(itemValue(rows, i, item::ID)); },
-        vocab::CPORUSPEHPLATENINEPLATENI);
+    statusAction(r, vocab::CPORPLATENINEPLATENI, backToUnpaid, vocab::CPORUSPEHPLATENINEPLATENI);
 }
 
 void PLATENIVONOVI(const Report& r) {
-    statusAction(r, vocab::CPORPLATENIVONOVI, copyAsNew, vocab::CPORUSPEHPLATENIVONOVI);
+    statusAction(r, vocab::CPORPLATENIVONOVI, copiesAsNew, vocab::CPORUSPEHPLATENIVONOVI);
 }
 
 void IZVESTAJNALOZICHANGE(const Report& r) {

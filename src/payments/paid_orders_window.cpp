@@ -55,9 +55,12 @@ PaidOrdersInput ordersInput(const Dialog& d) {
 }
 
 // The orders and their file stand or fall together: the file is written under
-// its temporary name, the orders are committed, and only then is the file put
-// in place. A commit that fails removes the file; a file that is not written
-// (a cancelled dialog, no free name, a write error) rolls the orders back.
+// its temporary name, its place checked again, the orders are committed, and
+// only then is the file put in place. A commit that fails removes the file; a
+// file that is not written (a cancelled dialog, no free name, a write error, a
+// place taken meanwhile) rolls the orders back. Should the file still fail to
+// go in place after the commit, it is kept under its temporary name and the
+// message says so, with the orders stored as submitted.
 void SELEKTIRANIVONALOZI(const Dialog& d) {
     using namespace vocab;
     if (!shell::datesReady(WINDOW, {{"txtIzvestajNaloziDataNaPodnesuvanje", CTOOLTIPDATANAPODNESUVANJE},
@@ -83,11 +86,14 @@ void SELEKTIRANIVONALOZI(const Dialog& d) {
             return;
         }
     bool committed = false;
-    treasury::NAPRAVIFAJL(treasury::Mode::N, orders.file, [&] {
-        committed = transaction.commit();
-        if (!committed) ui::msgInfo(CPORPROBLEMIPRIUPDATE, CPORGRESKA);
-        return committed;
-    });
+    treasury::NAPRAVIFAJL(treasury::Mode::N, orders.file,
+                          {.run =
+                               [&] {
+                                   committed = transaction.commit();
+                                   if (!committed) ui::msgInfo(CPORPROBLEMIPRIUPDATE, CPORGRESKA);
+                                   return committed;
+                               },
+                           .done = CPORNALOZIZACUVANIPODNESENI});
     if (committed && orders.file.LUSPEH) ui::msgInfo(CPORUSPEHSELEKTIRANIVONALOZI, CPORUSPEH);
     ui::Win(WINDOW).release();
 }

@@ -118,12 +118,11 @@ void GENERIRAJXML(Overview& o) {
                            .periodFrom = shell::shownDate(periodFrom),
                            .periodTo = shell::shownDate(periodTo),
                            .paymentDate = shell::shownDate(paymentDate)};
-    if (!NAPRAVIXML(header, *items)) return;
-    std::vector<std::string> statements;
-    for (std::size_t r = 0; r < items->rows(); ++r)
-        statements.push_back(
-            markPaid(itemValue(*items, r, item::ID), periodFrom, periodTo, calculationType, paymentDate));
-    listkit::changeAndClose(WINDOW, statements, CPORDATUMNAPLACANJE, "");
+    const auto file = NAPRAVIXML(header, *items);
+    if (!file) return;
+    shell::RowChange paid = markPaid(*items, periodFrom, periodTo, calculationType, paymentDate);
+    paid.afterFailure = CPORFAJLSTAVKINEPLATENI + *file;
+    listkit::changeAndClose(WINDOW, paid, CPORDATUMNAPLACANJE, "");
 }
 
 void addLabel(const std::string& name, int col, int row, int width, const std::string& text) {

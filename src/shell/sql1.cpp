@@ -12,13 +12,13 @@
 
 namespace shell {
 
-namespace {
-
 void showError(sqlite3* db, std::string_view sql) {
     // A database opened for reading only refuses every change the same way.
     if ((sqlite3_errcode(db) & 0xFF) == SQLITE_READONLY) ui::msgStop(readOnlyDatabase, vocab::CPORGRESKA);
     else ui::msgStop(std::string(sqlite3_errmsg(db)) + " Query is : " + std::string(sql));
 }
+
+namespace {
 
 std::string upperTrimmed(const char* s) {
     std::string out;

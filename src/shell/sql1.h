@@ -23,6 +23,8 @@ QueryResult query(sqlite3* db, std::string_view sql);
 ui::TextTable SQL(sqlite3* db, std::string_view sql);
 // Executes statements that return no rows; false after showing the error.
 bool MISCSQL1(sqlite3* db, std::string_view statement);
+// Shows the connection's last error for `sql` as the two above do.
+void showError(sqlite3* db, std::string_view sql);
 
 // SQL literals: a text in quotes with its quotes doubled ('' when empty or
 // blank), a number as its decimal text, a boolean as 1 or 0.

@@ -131,7 +131,9 @@ void GENERIRAJFAJL(Overview& o) {
     NAPRAVIFAJL(Mode::N, batch.input);
     // Orders are marked sent only when their file exists.
     if (!batch.input.LUSPEH) return;
-    listkit::changeAndClose(WINDOW, submissionUpdates(batch.ids, submission), CPORDATUMNAPODNESUVANJE, "");
+    shell::RowChange submitted = submissionChange(batch.ids, submission);
+    submitted.afterFailure = CPORFAJLNALOZINEPODNESENI + batch.input.savedFile;
+    listkit::changeAndClose(WINDOW, submitted, CPORDATUMNAPODNESUVANJE, "");
 }
 
 void addControls() {
