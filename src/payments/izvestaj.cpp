@@ -5,6 +5,7 @@
 
 #include "listkit/filter_dialog.h"
 #include "listkit/selection_action.h"
+#include "payments/carried_items.h"
 #include "payments/item_filter.h"
 #include "payments/item_row.h"
 #include "payments/item_selection_window.h"
@@ -100,9 +101,11 @@ void IZVESTAJFILTER(const std::shared_ptr<Report>& r) {
 
 // The steps every action starts with: the paid filter, a selection of paid
 // items (the paid filter can be stale after a change of payer), the totals,
-// the question; then the selected items as stored. Nothing when the action
-// stops (its message shown).
-std::optional<ui::TextTable> confirmedBatch(const Report& r, const std::string& question) {
+// the question; then the selected items as stored, with the values `carried`
+// by the action's file readable. Nothing when the action stops (its message
+// shown).
+std::optional<ui::TextTable> confirmedBatch(const Report& r, const std::string& question,
+                                            const std::vector<shell::CarriedValue>& carried = {}) {
     using namespace vocab;
     if (r.IPLATENI != Paid::Yes) {
         ui::msgInfo(CPORSAMOPLATENI, CPORGRESKA);
@@ -116,7 +119,7 @@ std::optional<ui::TextTable> confirmedBatch(const Report& r, const std::string& 
             ui::msgInfo(CPORSAMOPLATENI, CPORGRESKA);
             return std::nullopt;
         }
-    return confirmedItems(*r.list, *lines, question);
+    return confirmedItems(*r.list, *lines, question, carried);
 }
 
 // A status action: one change per item in one transaction, its success
@@ -137,7 +140,7 @@ void PLATENIVONOVI(const Report& r) {
 }
 
 void IZVESTAJNALOZICHANGE(const Report& r) {
-    auto batch = confirmedBatch(r, vocab::CPORSELEKTIRANIVONALOZI);
+    auto batch = confirmedBatch(r, vocab::CPORSELEKTIRANIVONALOZI, paidOrderValues());
     if (batch) openPaidOrdersDialog(r.MISPLAKJACIID, r.payer, std::move(*batch));
 }
 

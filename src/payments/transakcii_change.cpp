@@ -87,14 +87,16 @@ std::optional<TaxRates> chosenRates(const ItemEdit& state) {
         .vatLiable = numberAt(state.recipients.rows, ui::Ctl(EDIT, "cbTransakciiPrimaci").value(), 2) == 1};
 }
 
-// Writes a calculation's amounts in its order, or none of them when one does
-// not fit its box.
+// Writes a calculation's amounts in its order; a calculation with an amount
+// that does not fit its box empties its boxes instead and says which one.
 void putAmounts(const BoxValues& values) {
-    if (const auto tooWide = firstTooWide(values)) {
-        ui::msgInfo(vocab::CPORIZNOSNESOBIRA + boxLabel(*tooWide), vocab::CPORGRESKA);
-        return;
+    for (const BoxFill& fill : boxFills(values)) {
+        const ui::Ctl target(EDIT, std::string(fill.box));
+        if (fill.value) target.number(static_cast<double>(*fill.value));
+        else target.text("");
     }
-    for (const BoxValue& v : values) ui::Ctl(EDIT, std::string(v.box)).number(static_cast<double>(v.value));
+    if (const auto tooWide = firstTooWide(values))
+        ui::msgInfo(vocab::CPORIZNOSNESOBIRA + boxLabel(*tooWide), vocab::CPORGRESKA);
 }
 
 // A box that holds no valid amount gives no calculation; the save names it.

@@ -6,6 +6,7 @@
 #include "listkit/filter_dialog.h"
 #include "listkit/selection_action.h"
 #include "listkit/selection_window.h"
+#include "payments/carried_items.h"
 #include "payments/item_filter.h"
 #include "payments/item_row.h"
 #include "payments/item_selection_window.h"
@@ -109,7 +110,7 @@ void GENERIRAJXML(Overview& o) {
     const std::string calculationType = o.calculationTypes.idAt(ui::Ctl(WINDOW, CALCULATIONTYPES).value());
     const auto lines = listkit::selectedLines(*o.list);
     if (!lines) return;
-    const auto items = confirmedItems(*o.list, *lines, CPORFAJLZAZELVAR);
+    const auto items = confirmedItems(*o.list, *lines, CPORFAJLZAZELVAR, xmlValues());
     if (!items) return;
     const XmlExport header{.taxNumber = o.payer.MDANOCENBROJ,
                            .payerName = o.payer.MISPLAKJACINAZIV,

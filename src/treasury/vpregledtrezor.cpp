@@ -18,6 +18,7 @@
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
 #include "treasury/amounts.h"
+#include "treasury/carried_orders.h"
 #include "treasury/day_after.h"
 #include "treasury/order_filters.h"
 #include "treasury/order_list_row.h"
@@ -117,9 +118,13 @@ void GENERIRAJFAJL(Overview& o) {
     ids.reserve(selection.rows());
     for (std::size_t r = 0; r < selection.rows(); ++r) ids.emplace_back(orderValue(selection, r, order::ID));
     const std::string submission = ui::Ctl(WINDOW, "txtVPregledTrezorDataNaPodnesuvanje").date();
+    const ui::TextTable stored = shell::SQL(shell::app().DB, storedOrdersQuery(ids));
+    if (const auto unreadable = unreadableOrderValue(stored)) {
+        ui::msgInfo(*unreadable, CPORGRESKA);
+        return;
+    }
     OverviewBatch batch =
-        overviewBatch(selection, shell::SQL(shell::app().DB, storedOrdersQuery(ids)), o.payer, submission,
-                      ui::Ctl(WINDOW, "txtVPregledTrezorDataNaObrabotka").date());
+        overviewBatch(selection, stored, o.payer, submission, ui::Ctl(WINDOW, "txtVPregledTrezorDataNaObrabotka").date());
     if (batch.refusal) {
         ui::msgInfo(*batch.refusal, CPORGRESKA);
         return;

@@ -3,6 +3,7 @@
 // re-reading of a selection.
 #include "payments/payments_sql.h"
 
+#include "payments/carried_items.h"
 #include "payments/item_row.h"
 #include "payments/stored_batch.h"
 #include "shell/layouts.h"
@@ -153,6 +154,46 @@ TEST_F(PaymentsSql, ABatchIsReadFromWhatIsStored) {
     run("DELETE FROM Transakcii WHERE ID = 3");
     batch = storedBatch(db, list, {3});
     EXPECT_EQ(batch.refusal.value_or("none"), vocab::CPORSTAVKAIZMENETA + "3 Бојан Илиев");
+}
+
+TEST_F(PaymentsSql, ABatchForAFileIsRefusedWhenAValueTheFileCarriesDoesNotRead) {
+    const auto refusal = [](const std::string& value) {
+        return vocab::CPORNECITLIVAVREDNOST + value + ". " + vocab::CPORSTAVKA + "2 Ана Петрова";
+    };
+    struct Case {
+        const char* change;
+        std::vector<shell::CarriedValue> carried;
+        std::optional<std::string> refused;
+    };
+    const Case cases[] = {
+        {"IznosBruto = 1e20", xmlValues(), refusal("Износ бруто")},
+        {"IznosBruto = 'xyz'", xmlValues(), refusal("Износ бруто")},
+        {"IznosAvans = 12.5", xmlValues(), refusal("Износ аванс")},
+        // Ten digits are shown as asterisks and read as 0.
+        {"IznosDDV = 1234567890", xmlValues(), refusal("Износ ДДВ")},
+        {"DatumResenieDo = 'abcdefgh'", xmlValues(), refusal("Датум на решение")},
+        {"DatumResenieDo = '20241301'", xmlValues(), refusal("Датум на решение")},
+        {"IznosNeto = 1e308", paidOrderValues(), refusal("Износ нето")},
+        {"IznosDanok = '1 000'", paidOrderValues(), refusal("Износ персонален данок")},
+        // What reads: no amount (0), nine characters, a date or none.
+        {"IznosAvans = NULL, IznosDDV = -99999999", xmlValues(), std::nullopt},
+        {"IznosBruto = 999999999, DatumResenieDo = ''", xmlValues(), std::nullopt},
+        {"DatumResenieDo = '20240229'", xmlValues(), std::nullopt},
+        // Each file looks at its own values only.
+        {"IznosNeto = 'xyz'", xmlValues(), std::nullopt},
+        {"IznosBruto = 'xyz'", paidOrderValues(), std::nullopt},
+        // Actions that make no file look at none.
+        {"IznosBruto = 'xyz'", {}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        run("BEGIN; UPDATE Transakcii SET " + std::string(c.change) + " WHERE ID = 2");
+        const ui::TextTable list = shown(reportQuery({.payerId = "1"}));
+        const StoredBatch batch = storedBatch(db, list, {1, 2}, c.carried);
+        EXPECT_EQ(batch.refusal, c.refused);
+        EXPECT_EQ(batch.rows.rows(), c.refused ? 0u : 2u);
+        run("ROLLBACK");
+    }
 }
 
 }  // namespace
