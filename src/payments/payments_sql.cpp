@@ -17,7 +17,7 @@ std::string overviewQuery(const OverviewFilter& f) {
         filterTerm(" t.TipoviPrihodiID = ", f.revenueTypeId),
         filterTerm(" t.PotprihodiID = ", f.subRevenueId),
         filterTerm(" t.TipoviPlacanjaID = ", f.paymentTypeId),
-        " t.IsplakjaciZiroSmetkiID = " + f.accountId + " AND t.DatumNaPlacanje = '' ",
+        " t.IsplakjaciZiroSmetkiID = " + shell::quoted(f.accountId) + " AND t.DatumNaPlacanje = '' ",
     });
     return layouts::STRTRANSAKCII + " WHERE " + condition + " ORDER BY " + "t.ID";
 }
@@ -35,28 +35,26 @@ std::string reportQuery(const ReportFilter& f) {
         filterTerm(" t.PotprihodiID = ", f.subRevenueId),
         filterTerm(" t.TipoviPlacanjaID = ", f.paymentTypeId),
         paid,
-        " iz.IsplakjaciID = " + f.payerId,
+        " iz.IsplakjaciID = " + shell::quoted(f.payerId),
     });
     return layouts::STRTRANSAKCII + " WHERE " + condition + " ORDER BY " + "t.ID";
 }
 
 std::string itemsByIdQuery(const std::vector<std::string>& ids) {
-    std::string list;
-    for (std::size_t i = 0; i < ids.size(); ++i) list += (i ? ", " : "") + ids[i];
-    return layouts::STRTRANSAKCII + " WHERE t.ID IN (" + list + ")";
+    return layouts::STRTRANSAKCII + " WHERE t.ID IN (" + shell::quotedValues(ids) + ")";
 }
 
 std::string markPaid(std::string_view id, std::string_view periodFrom, std::string_view periodTo,
                      std::string_view calculationTypeId, std::string_view paymentDate) {
-    const auto quoted = [](std::string_view v) { return "'" + shell::doubleQuotes(v) + "'"; };
+    using shell::quoted;
     return "update Transakcii set DatumPeriodOd = " + quoted(periodFrom) + ", DatumPeriodDo = " + quoted(periodTo) +
            ", TipoviKalkulaciiID = " + quoted(calculationTypeId) + ", DatumNaPlacanje = " + quoted(paymentDate) +
-           " WHERE ID = " + std::string(id);
+           " WHERE ID = " + quoted(id);
 }
 
 std::string backToUnpaid(std::string_view id) {
     return " update Transakcii set  DatumPeriodOd = '' , DatumPeriodDo = '' , DatumNaPlacanje = ''  WHERE ID = " +
-           std::string(id);
+           shell::quoted(id);
 }
 
 std::string copyAsNew(const ui::TextTable& rows, std::size_t row) {

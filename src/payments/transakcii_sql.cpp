@@ -16,8 +16,6 @@ const char* const COLUMNS[] = {"DatumNaPlacanje", "DatumPeriodOd",  "DatumPeriod
                                "IsplakjaciZiroSmetkiID", "PrimaciZiroSmetkiID", "TipoviPrihodiID",
                                "PotprihodiID",    "TipoviKalkulaciiID", "TipoviPlacanjaID"};
 
-std::string quoted(std::string_view value) { return "'" + shell::doubleQuotes(value) + "'"; }
-
 std::vector<std::string> savedValues(const ItemValues& v) {
     return {"",
             "",
@@ -42,7 +40,7 @@ std::vector<std::string> savedValues(const ItemValues& v) {
 }  // namespace
 
 std::string itemListQuery(std::string_view payerId) {
-    return layouts::STRTRANSAKCII + " WHERE iz.IsplakjaciID = " + std::string(payerId);
+    return layouts::STRTRANSAKCII + " WHERE iz.IsplakjaciID = " + shell::quoted(payerId);
 }
 
 const std::string RECIPIENTROWS =
@@ -56,14 +54,14 @@ std::string revenueTypeRows(bool activeOnly) {
 
 std::string subRevenueRows(std::string_view revenueTypeId) {
     return "select ID, Sifra, Opis, ProcentOdbitoci, SePlakjaPD from Potprihodi where TipoviPrihodiID = " +
-           std::string(revenueTypeId) + " order by Sifra";
+           shell::quoted(revenueTypeId) + " order by Sifra";
 }
 
 const std::string CALCULATIONTYPEROWS = "select ID, Sifra, Opis from TipoviKalkulacii order by Sifra";
 const std::string PAYMENTTYPEROWS = "select ID, Sifra, Opis from TipoviPlacanja order by Sifra";
 
 std::string recipientOfAccount(std::string_view accountId) {
-    return "SELECT PrimaciID, ID FROM PrimaciZiroSmetki WHERE ID = " + std::string(accountId);
+    return "SELECT PrimaciID, ID FROM PrimaciZiroSmetki WHERE ID = " + shell::quoted(accountId);
 }
 
 std::string itemSave(const ItemValues& item, std::string_view id) {
@@ -72,11 +70,11 @@ std::string itemSave(const ItemValues& item, std::string_view id) {
     for (std::size_t i = 0; i < values.size(); ++i) {
         const std::string separator = i == 0 ? "" : ", ";
         names += separator + COLUMNS[i];
-        quotedValues += separator + quoted(values[i]);
-        assignments += separator + COLUMNS[i] + " = " + quoted(values[i]);
+        quotedValues += separator + shell::quoted(values[i]);
+        assignments += separator + COLUMNS[i] + " = " + shell::quoted(values[i]);
     }
     if (id.empty()) return "INSERT INTO Transakcii (" + names + ") VALUES (" + quotedValues + ");";
-    return "UPDATE Transakcii SET " + assignments + " WHERE ID = " + std::string(id) + ";";
+    return "UPDATE Transakcii SET " + assignments + " WHERE ID = " + shell::quoted(id) + ";";
 }
 
 }  // namespace payments
