@@ -26,7 +26,7 @@ const std::string LIST = "frmTransakcii";
 // The payers of the combo; none keeps the window from opening.
 bool admitted(ItemsWindow& w) {
     shell::QueryResult payers = shell::query(shell::app().DB, PAYERROWS);
-    if (!payers.ok) return false;  // not read (a locked file): said as it is
+    if (payers.busy) return false;  // a locked file is no empty table: said as it is
     w.payers = std::move(payers.rows);
     if (w.payers.empty()) {
         ui::msgInfo(vocab::CPORISPLAKJACNEPOSTOI, vocab::CPORGRESKA);

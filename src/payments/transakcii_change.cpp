@@ -258,7 +258,7 @@ bool loadLookups(ItemEdit& s, const ui::Ctl& grid, const std::string& payerId) {
     if (!isNew) {
         const shell::QueryResult owner =
             shell::query(shell::app().DB, recipientOfAccount(own(item::RECIPIENTACCOUNTID)));
-        if (!owner.ok) return false;  // not read (a locked file): said as it is
+        if (owner.busy) return false;  // a locked file is no missing account: said as it is
         if (owner.rows.empty()) {
             ui::msgInfo(CPORPRIMACPROBLEMI, CPORGRESKA);
             return false;

@@ -53,7 +53,7 @@ std::string Lookup::idAt(int position) const { return shell::comboId(rows, posit
 std::optional<Lookup> lookup(std::string_view query, std::string_view emptyMessage, std::string_view id, bool first) {
     Lookup l;
     shell::QueryResult read = shell::query(shell::app().DB, query);
-    if (!read.ok) return std::nullopt;  // the database layer has said why (a locked file, ...)
+    if (read.busy) return std::nullopt;  // a locked file is no empty table: said as it is
     l.rows = std::move(read.rows);
     if (l.rows.empty()) {
         ui::msgInfo(emptyMessage, vocab::CPORGRESKA);

@@ -52,9 +52,9 @@ struct Lookup {
     int initial = 1;
     std::string idAt(int position) const;  // empty when there is no such row
 };
-// Runs the lookup query; when the table is empty shows the register's
-// empty-table message and gives nothing: no edit window opens. A query that
-// failed (a locked file) gives nothing after the database layer's message.
+// Runs the lookup query; when the table is empty (or the query failed) shows
+// the register's empty-table message and gives nothing: no edit window opens.
+// A query that failed on a locked file gives nothing after SQLite's message.
 std::optional<Lookup> lookup(std::string_view query, std::string_view emptyMessage, std::string_view id, bool first);
 
 }  // namespace registers

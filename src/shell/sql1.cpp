@@ -53,6 +53,11 @@ bool onlyBlanksOrComments(sqlite3* db, std::string_view text) {
     return true;
 }
 
+QueryResult failed(sqlite3* db) {
+    const int code = sqlite3_errcode(db) & 0xFF;
+    return {.ok = false, .busy = code == SQLITE_BUSY || code == SQLITE_LOCKED};
+}
+
 }  // namespace
 
 QueryResult query(sqlite3* db, std::string_view sql) {
@@ -65,7 +70,7 @@ QueryResult query(sqlite3* db, std::string_view sql) {
     const char* tail = nullptr;
     if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt, &tail) != SQLITE_OK) {
         showError(db, sql);
-        return {};
+        return failed(db);
     }
     // One statement a call: a second one in the text can only have come in
     // with a value spliced in unquoted, and must never run.
@@ -94,9 +99,12 @@ QueryResult query(sqlite3* db, std::string_view sql) {
         }
         result.rows.endRow();
     }
-    if (rc != SQLITE_DONE) showError(db, sql);
+    if (rc != SQLITE_DONE) {
+        showError(db, sql);
+        result = failed(db);
+    }
     sqlite3_finalize(stmt);
-    return rc == SQLITE_DONE ? result : QueryResult{};
+    return result;
 }
 
 ui::TextTable SQL(sqlite3* db, std::string_view sql) { return query(db, sql).rows; }

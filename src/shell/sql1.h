@@ -17,6 +17,7 @@ namespace shell {
 // prints them); `ok` tells a failed query from one that found no rows.
 struct QueryResult {
     bool ok = false;
+    bool busy = false;  // failed because another program holds the file
     ui::TextTable rows;
 };
 

@@ -33,7 +33,7 @@ bool admitForm(OrderWindow& orders) {
     }
     orders.CVIDNATREZOR = *kind;
     shell::QueryResult payers = shell::query(shell::app().DB, payerRowsQuery(orders.COBRAZEC, *kind));
-    if (!payers.ok) return false;  // not read (a locked file): said as it is
+    if (payers.busy) return false;  // a locked file is no empty table: said as it is
     orders.payers = std::move(payers.rows);
     if (orders.payers.empty()) {
         ui::msgInfo(CPORISPLAKJACNALOGNEPOSTOI, CPORGRESKA);

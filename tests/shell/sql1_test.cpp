@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <thread>
 
+#include "registers/edit_window.h"
+#include "shell/app_state.h"
 #include "shell/database_file.h"
 #include "support/current_folder.h"
 #include "support/recording_interaction.h"
@@ -49,6 +51,7 @@ TEST_F(Sql1, NoRowsIsNotAFailure) {
 TEST_F(Sql1, MissingTableShowsSqliteMessageAndStatement) {
     const auto r = shell::query(db, "SELECT * FROM Nema");
     EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.busy);
     EXPECT_TRUE(r.rows.empty());
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0], "stop||no such table: Nema Query is : SELECT * FROM Nema");
@@ -196,11 +199,25 @@ TEST_F(Sql1Locked, ALockedReadIsReportedAsLocked) {
     const auto r = shell::query(opened.db, "SELECT Name FROM t");
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(ui.shown, (std::vector<std::string>{"stop||database is locked Query is : SELECT Name FROM t"}));
+    EXPECT_TRUE(r.busy);
     ui.shown.clear();
     EXPECT_EQ(shell::findTable(opened.db, "t"), std::nullopt);
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_TRUE(ui.shown[0].starts_with("stop||database is locked Query is : ")) << ui.shown[0];
+    // A combo's lookup says SQLite's reason only, never that its table is empty.
+    ui.shown.clear();
+    sqlite3* const before = shell::app().DB;
+    shell::app().DB = opened.db;
+    EXPECT_FALSE(registers::lookup("SELECT ID, Name, '' FROM t", "Табелата е празна!!", "", true));
+    shell::app().DB = before;
+    EXPECT_EQ(ui.shown, (std::vector<std::string>{"stop||database is locked Query is : SELECT ID, Name, '' FROM t"}));
     sqlite3_exec(other, "ROLLBACK;", nullptr, nullptr, nullptr);
+    // Once the file is free, an empty table is said as such.
+    ui.shown.clear();
+    shell::app().DB = opened.db;
+    EXPECT_FALSE(registers::lookup("SELECT ID, Name, '' FROM t WHERE ID = 0", "Табелата е празна!!", "", true));
+    shell::app().DB = before;
+    EXPECT_EQ(ui.shown, (std::vector<std::string>{"info|Грешка!!!|Табелата е празна!!"}));
 }
 
 TEST_F(Sql1Locked, AShortLockIsWaitedFor) {
