@@ -69,8 +69,9 @@ QueryResult query(sqlite3* db, std::string_view sql) {
     sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
     if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt, &tail) != SQLITE_OK) {
+        const QueryResult failure = failed(db);
         showError(db, sql);
-        return failed(db);
+        return failure;
     }
     // One statement a call: a second one in the text can only have come in
     // with a value spliced in unquoted, and must never run.
@@ -100,8 +101,8 @@ QueryResult query(sqlite3* db, std::string_view sql) {
         result.rows.endRow();
     }
     if (rc != SQLITE_DONE) {
-        showError(db, sql);
         result = failed(db);
+        showError(db, sql);
     }
     sqlite3_finalize(stmt);
     return result;

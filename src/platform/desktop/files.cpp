@@ -56,6 +56,7 @@ int openBeside(const std::string& path, std::string& name) {
     ::fchmod(fd, 0666 & ~mask);
     return fd;
 }
+
 // The file's bytes on the disk, not only in the system's cache: renamed into
 // place before, a power cut could leave an empty file under the target's name.
 std::string syncToDisk(const std::string& path) {
