@@ -290,6 +290,13 @@ TEST_F(SalaryRows, RefusesTheWholeBatchAndBuildsNothing) {
          }},
         {"deductions file /dev/zero", [](SalaryRows& t) { t.import.files[ODBITOCI] = {"/dev/zero", true}; },
          fixed("/dev/zero не е обичен фајл (туку фолдер, уред или цевка).")},
+        {"a million salary lines: more rows than a treasury file numbers",
+         [](SalaryRows& t) {
+             std::string lines;
+             for (int i = 0; i < 1'000'000; ++i) lines += "1;2;3;4;5;6\n";
+             t.choose(PLATI, lines);
+         },
+         at("Фајлот има повеќе редови отколку што собира еден фајл за трезор! Ред број: ", 1'000'000, PLATI)},
         {"salary line with five fields",
          [](SalaryRows& t) { t.choose(PLATI, "1;2;3;4;5;6\n1;2;3;4;5\n"); }, at(vocab::CPORKRATOKRED, 2, PLATI)},
         {"empty line inside the deductions",
