@@ -17,7 +17,7 @@ std::string overviewQuery(const OverviewFilter& f) {
         filterTerm(" t.TipoviPrihodiID = ", f.revenueTypeId),
         filterTerm(" t.PotprihodiID = ", f.subRevenueId),
         filterTerm(" t.TipoviPlacanjaID = ", f.paymentTypeId),
-        " t.IsplakjaciZiroSmetkiID = " + f.accountId + " AND t.DatumNaPlacanje = '' ",
+        " t.IsplakjaciZiroSmetkiID = " + shell::quoted(f.accountId) + " AND t.DatumNaPlacanje = '' ",
     });
     return layouts::STRTRANSAKCII + " WHERE " + condition + " ORDER BY " + "t.ID";
 }
@@ -35,15 +35,13 @@ std::string reportQuery(const ReportFilter& f) {
         filterTerm(" t.PotprihodiID = ", f.subRevenueId),
         filterTerm(" t.TipoviPlacanjaID = ", f.paymentTypeId),
         paid,
-        " iz.IsplakjaciID = " + f.payerId,
+        " iz.IsplakjaciID = " + shell::quoted(f.payerId),
     });
     return layouts::STRTRANSAKCII + " WHERE " + condition + " ORDER BY " + "t.ID";
 }
 
 std::string itemsByIdQuery(const std::vector<std::string>& ids) {
-    std::string list;
-    for (std::size_t i = 0; i < ids.size(); ++i) list += (i ? ", " : "") + ids[i];
-    return layouts::STRTRANSAKCII + " WHERE t.ID IN (" + list + ")";
+    return layouts::STRTRANSAKCII + " WHERE t.ID IN (" + shell::quotedValues(ids) + ")";
 }
 
 namespace {

@@ -260,12 +260,14 @@ bool loadLookups(ItemEdit& s, const ui::Ctl& grid, const std::string& payerId) {
 
     std::string recipient;
     if (!isNew) {
-        const ui::TextTable owner = shell::SQL(shell::app().DB, recipientOfAccount(own(item::RECIPIENTACCOUNTID)));
-        if (owner.empty()) {
+        const shell::QueryResult owner =
+            shell::query(shell::app().DB, recipientOfAccount(own(item::RECIPIENTACCOUNTID)));
+        if (owner.busy) return false;  // a locked file is no missing account: said as it is
+        if (owner.rows.empty()) {
             ui::msgInfo(CPORPRIMACPROBLEMI, CPORGRESKA);
             return false;
         }
-        recipient = owner.at(0, 0);
+        recipient = owner.rows.at(0, 0);
     }
     auto payerAccounts =
         registers::lookup(payerAccountRows(payerId), CPORNEMAZIROSMETKAISPLAKJAC, own(item::PAYERACCOUNTID), isNew);

@@ -18,8 +18,6 @@ const char* const COLUMNS[] = {"DatumNaPlacanje", "DatumPeriodOd",  "DatumPeriod
                                "PotprihodiID",    "TipoviKalkulaciiID", "TipoviPlacanjaID"};
 static_assert(std::size(COLUMNS) == ITEMCOLUMNS);
 
-std::string quoted(std::string_view value) { return "'" + shell::doubleQuotes(value) + "'"; }
-
 }  // namespace
 
 std::vector<std::string> savedItemValues(const ItemValues& v) {
@@ -54,7 +52,7 @@ std::string itemInsert() {
 }
 
 std::string itemListQuery(std::string_view payerId) {
-    return layouts::STRTRANSAKCII + " WHERE iz.IsplakjaciID = " + std::string(payerId);
+    return layouts::STRTRANSAKCII + " WHERE iz.IsplakjaciID = " + shell::quoted(payerId);
 }
 
 const std::string RECIPIENTROWS =
@@ -68,14 +66,14 @@ std::string revenueTypeRows(bool activeOnly) {
 
 std::string subRevenueRows(std::string_view revenueTypeId) {
     return "select ID, Sifra, Opis, ProcentOdbitoci, SePlakjaPD from Potprihodi where TipoviPrihodiID = " +
-           std::string(revenueTypeId) + " order by Sifra";
+           shell::quoted(revenueTypeId) + " order by Sifra";
 }
 
 const std::string CALCULATIONTYPEROWS = "select ID, Sifra, Opis from TipoviKalkulacii order by Sifra";
 const std::string PAYMENTTYPEROWS = "select ID, Sifra, Opis from TipoviPlacanja order by Sifra";
 
 std::string recipientOfAccount(std::string_view accountId) {
-    return "SELECT PrimaciID, ID FROM PrimaciZiroSmetki WHERE ID = " + std::string(accountId);
+    return "SELECT PrimaciID, ID FROM PrimaciZiroSmetki WHERE ID = " + shell::quoted(accountId);
 }
 
 std::string itemSave(const ItemValues& item, std::string_view id) {
@@ -84,11 +82,11 @@ std::string itemSave(const ItemValues& item, std::string_view id) {
     for (std::size_t i = 0; i < values.size(); ++i) {
         const std::string separator = i == 0 ? "" : ", ";
         names += separator + COLUMNS[i];
-        quotedValues += separator + quoted(values[i]);
-        assignments += separator + COLUMNS[i] + " = " + quoted(values[i]);
+        quotedValues += separator + shell::quoted(values[i]);
+        assignments += separator + COLUMNS[i] + " = " + shell::quoted(values[i]);
     }
     if (id.empty()) return "INSERT INTO Transakcii (" + names + ") VALUES (" + quotedValues + ");";
-    return "UPDATE Transakcii SET " + assignments + " WHERE ID = " + std::string(id) + ";";
+    return "UPDATE Transakcii SET " + assignments + " WHERE ID = " + shell::quoted(id) + ";";
 }
 
 }  // namespace payments

@@ -4,6 +4,7 @@
 #include "platform/desktop/desktop.h"
 #include "platform/ui/ui.h"
 #include "registers/edit_window.h"
+#include "registers/isplakjaci_sql.h"
 #include "registers/revenue_sql.h"
 #include "registers/primaci_sql.h"
 #include "registers/recipient_account_combo.h"
@@ -98,7 +99,7 @@ ui::Ctl placed(const OrderEdit& state, ui::Ctl control, int width, std::string_v
 // The cash forms take the reference and the identity-card number from the recipient.
 void fillFromRecipient(const std::string& recipientId) {
     const auto rows =
-        shell::SQL(shell::app().DB, "SELECT ID, MaticenBroj, EMBG FROM Primaci WHERE ID = " + recipientId);
+        shell::SQL(shell::app().DB, "SELECT ID, MaticenBroj, EMBG FROM Primaci WHERE ID = " + shell::quoted(recipientId));
     if (rows.empty()) return;
     const auto [code, programme] = identityParts(rows.at(0, 1));
     ctl("txtNaloziPovikuvanjeNaBroj").text(rows.at(0, 2));
@@ -124,7 +125,7 @@ void FILTERZIROSMETKIPRIMACITREZOR(OrderEdit& state, int position) {
 void LOSTFOCUSKONTAISPLAKJACI(const OrderEdit& state) {
     if (!state.edit.isNew) return;
     const std::string id = state.kontos.idAt(ctl("cbNaloziKontaIsplakjaci").value());
-    const auto rows = shell::SQL(shell::app().DB, "SELECT ID, Opis FROM Konta WHERE ID = " + id);
+    const auto rows = shell::SQL(shell::app().DB, "SELECT ID, Opis FROM Konta WHERE ID = " + shell::quoted(id));
     if (!rows.empty()) ctl("txtNaloziCelNaDoznaka").text(rows.at(0, 1));
 }
 
@@ -255,7 +256,7 @@ void NaloziChange(const std::shared_ptr<OrderWindow>& orders, bool isNew) {
                       : listedOrder(list->gridCtl(), state->edit.LINENO, state->set, state->payeeAccount);
 
     auto payerAccounts = registers::lookup(
-        "SELECT ID, '', ZiroSmetka FROM IsplakjaciZiroSmetki WHERE IsplakjaciID = " + orders->MISPLAKJACIID,
+        registers::payerAccountRows(orders->MISPLAKJACIID),
         CPORNEMAZIROSMETKAISPLAKJAC, v.payerAccountId, isNew);
     if (!payerAccounts) return;
     auto kontos = registers::lookup(registers::accountLookup, CPORPRAZNAKONTA, v.kontoId, isNew);

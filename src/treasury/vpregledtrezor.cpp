@@ -62,7 +62,7 @@ void VPREGLEDTREZORFILTER(const std::shared_ptr<Overview>& o) {
     const ui::TextTable range = shell::SQL(
         shell::app().DB,
         "select MIN(DatumNaDospeanost), MAX(DatumNaDospeanost) from Nalozi  WHERE DatumNaPodnesuvanje = '' AND "
-        "IsplakjaciID = " + o->MISPLAKJACIID);
+        "IsplakjaciID = " + shell::quoted(o->MISPLAKJACIID));
     const std::string today = desktop::today();
     const auto dueDate = [&](std::size_t column) {
         const std::string date = range.empty() ? "" : range.at(0, column);
@@ -118,13 +118,16 @@ void GENERIRAJFAJL(Overview& o) {
     ids.reserve(selection.rows());
     for (std::size_t r = 0; r < selection.rows(); ++r) ids.emplace_back(orderValue(selection, r, order::ID));
     const std::string submission = ui::Ctl(WINDOW, "txtVPregledTrezorDataNaPodnesuvanje").date();
-    const ui::TextTable stored = shell::SQL(shell::app().DB, storedOrdersQuery(ids));
-    if (const auto unreadable = unreadableOrderValue(stored)) {
+    // Orders that could not be read (a locked file) are no missing orders:
+    // the database layer has said why.
+    const shell::QueryResult stored = shell::query(shell::app().DB, storedOrdersQuery(ids));
+    if (!stored.ok) return;
+    if (const auto unreadable = unreadableOrderValue(stored.rows)) {
         ui::msgInfo(*unreadable, CPORGRESKA);
         return;
     }
-    OverviewBatch batch =
-        overviewBatch(selection, stored, o.payer, submission, ui::Ctl(WINDOW, "txtVPregledTrezorDataNaObrabotka").date());
+    OverviewBatch batch = overviewBatch(selection, stored.rows, o.payer, submission,
+                                        ui::Ctl(WINDOW, "txtVPregledTrezorDataNaObrabotka").date());
     if (batch.refusal) {
         ui::msgInfo(*batch.refusal, CPORGRESKA);
         return;

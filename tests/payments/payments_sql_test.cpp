@@ -56,12 +56,12 @@ protected:
 TEST_F(PaymentsSql, OverviewConditionsAsWritten) {
     const std::string base = layouts::STRTRANSAKCII + " WHERE ";
     EXPECT_EQ(overviewQuery({.accountId = "1"}),
-              base + " 1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  t.IsplakjaciZiroSmetkiID = 1 AND "
+              base + " 1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  t.IsplakjaciZiroSmetkiID = '1' AND "
                      "t.DatumNaPlacanje = ''  ORDER BY t.ID");
     EXPECT_EQ(overviewQuery({.accountId = "2", .recipientId = "3", .revenueTypeId = "4", .subRevenueId = "5",
                              .paymentTypeId = "6"}),
-              base + " pz.PrimaciID = 3 AND  t.TipoviPrihodiID = 4 AND  t.PotprihodiID = 5 AND  "
-                     "t.TipoviPlacanjaID = 6 AND  t.IsplakjaciZiroSmetkiID = 2 AND t.DatumNaPlacanje = ''  ORDER BY t.ID");
+              base + " pz.PrimaciID = '3' AND  t.TipoviPrihodiID = '4' AND  t.PotprihodiID = '5' AND  "
+                     "t.TipoviPlacanjaID = '6' AND  t.IsplakjaciZiroSmetkiID = '2' AND t.DatumNaPlacanje = ''  ORDER BY t.ID");
 }
 
 TEST_F(PaymentsSql, OverviewListsTheUnpaidItemsOfOneAccount) {
@@ -74,8 +74,8 @@ TEST_F(PaymentsSql, OverviewListsTheUnpaidItemsOfOneAccount) {
 TEST_F(PaymentsSql, ReportConditions) {
     EXPECT_EQ(reportQuery({.dateFrom = "20240101", .payerId = "1", .paid = Paid::Yes}),
               layouts::STRTRANSAKCII +
-                  " WHERE  1 = 1  AND  t.DatumNaPlacanje >= 20240101 AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  "
-                  "AND  1 = 1  AND  t.DatumNaPlacanje <> ''  AND  iz.IsplakjaciID = 1 ORDER BY t.ID");
+                  " WHERE  1 = 1  AND  t.DatumNaPlacanje >= '20240101' AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  "
+                  "AND  1 = 1  AND  t.DatumNaPlacanje <> ''  AND  iz.IsplakjaciID = '1' ORDER BY t.ID");
     struct Case {
         const char* what;
         ReportFilter filter;

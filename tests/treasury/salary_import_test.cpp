@@ -3,6 +3,7 @@
 #include "treasury/salary_import.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <functional>
@@ -279,6 +280,23 @@ TEST_F(SalaryRows, RefusesTheWholeBatchAndBuildsNothing) {
         {"chosen file gone",
          [](SalaryRows& t) { t.import.files[PERSONALEN] = {t.folder.file("gone.csv"), true}; },
          [](const SalaryRows& t) { return vocab::CPORNEMOZEPROCITAFAJL + t.folder.file("gone.csv"); }},
+        {"salary file a pipe",
+         [](SalaryRows& t) {
+             ASSERT_EQ(::mkfifo(t.folder.file("pipe.csv").c_str(), 0600), 0);
+             t.import.files[PLATI] = {t.folder.file("pipe.csv"), true};
+         },
+         [](const SalaryRows& t) {
+             return t.folder.file("pipe.csv") + " не е обичен фајл (туку фолдер, уред или цевка).";
+         }},
+        {"deductions file /dev/zero", [](SalaryRows& t) { t.import.files[ODBITOCI] = {"/dev/zero", true}; },
+         fixed("/dev/zero не е обичен фајл (туку фолдер, уред или цевка).")},
+        {"a million salary lines: more rows than a treasury file numbers",
+         [](SalaryRows& t) {
+             std::string lines;
+             for (int i = 0; i < 1'000'000; ++i) lines += "1;2;3;4;5;6\n";
+             t.choose(PLATI, lines);
+         },
+         at("Фајлот има повеќе редови отколку што собира еден фајл за трезор! Ред број: ", 1'000'000, PLATI)},
         {"salary line with five fields",
          [](SalaryRows& t) { t.choose(PLATI, "1;2;3;4;5;6\n1;2;3;4;5\n"); }, at(vocab::CPORKRATOKRED, 2, PLATI)},
         {"empty line inside the deductions",
