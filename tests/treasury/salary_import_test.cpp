@@ -39,6 +39,13 @@ const char* const CONTRIBUTIONS =
 const char* const DEDUCTIONS =
     "788014101263814;401110;KR-2026-117;Petrovski Petar;1500.00;300000000999888;Stopanska banka kredit\r\n";
 
+std::string repeated(const std::string& line, std::size_t times) {
+    std::string text;
+    text.reserve(line.size() * times);
+    for (std::size_t i = 0; i < times; ++i) text += line;
+    return text;
+}
+
 std::string pad(std::string text, std::size_t width) {
     EXPECT_LE(text.size(), width) << text;
     text.resize(width, ' ');
@@ -338,21 +345,21 @@ TEST_F(SalaryRows, RefusesTheWholeBatchAndBuildsNothing) {
          },
          fixed(vocab::CPORKAMATABEZPERSONALEN)},
         // A contributions group with one typed interest gives 5 rows: a million
-        // with the deductions' lines, refused before those lines are looked at.
+        // with the deductions' lines, refused before any row is built.
         {"a million rows over the files",
          [](SalaryRows& t) {
              t.choose(PRIDONESI, CONTRIBUTIONS);
              t.import.interest[treasury::KAMATAPIO] = "40";
-             t.choose(ODBITOCI, std::string(999'995, '\n'));
+             t.choose(ODBITOCI, repeated(";;;;1;;\n", 999'995));
          },
          fixed(vocab::CPORPREMNOGUNALOZI + "1000000")},
-        {"one row less passes the count and reaches the lines",
+        {"one row less passes the count and reaches the last line",
          [](SalaryRows& t) {
              t.choose(PRIDONESI, CONTRIBUTIONS);
              t.import.interest[treasury::KAMATAPIO] = "40";
-             t.choose(ODBITOCI, std::string(999'994, '\n'));
+             t.choose(ODBITOCI, repeated(";;;;1;;\n", 999'993) + ";;;;1;\n");
          },
-         at(vocab::CPORKRATOKRED, 1, ODBITOCI)},
+         at(vocab::CPORKRATOKRED, 999'994, ODBITOCI)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
