@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <future>
 
 namespace listkit {
 
@@ -36,18 +37,26 @@ std::string _PARSEQUOTE(std::string_view text) {
 
 void writeCsv(const ExportTable& table, const std::function<bool(std::string_view)>& sink) {
     constexpr std::size_t chunk = 1 << 20;
-    std::string buffer(chunk, '\0');
+    // Two buffers: one is filled while the sink writes the other on a thread
+    // of its own, so formatting and writing overlap.
+    std::string buffer(chunk, '\0'), written(chunk, '\0');
     std::size_t used = 0;
+    std::future<bool> writing;
     bool ok = true;
+    const auto handOver = [&] {
+        if (writing.valid()) ok = writing.get() && ok;
+        std::swap(buffer, written);
+        if (ok)
+            writing = std::async(std::launch::async,
+                                 [&sink, piece = std::string_view(written.data(), used)] { return sink(piece); });
+        used = 0;
+    };
     // One record: its fields as `field(i)`, `bytes` their text together. A
     // record takes at most its text twice over (every byte a quote) and three
     // bytes a field more.
     const auto record = [&](std::size_t fields, std::size_t bytes, bool quotes, auto field) {
         const std::size_t most = (quotes ? 2 * bytes : bytes) + 3 * fields;
-        if (used + most > buffer.size() && used > 0) {
-            ok = ok && sink(std::string_view(buffer.data(), used));
-            used = 0;
-        }
+        if (used + most > buffer.size() && used > 0) handOver();
         if (most > buffer.size()) buffer.resize(most);
         char* p = buffer.data() + used;
         for (std::size_t i = 0; i < fields; ++i) {
@@ -74,7 +83,8 @@ void writeCsv(const ExportTable& table, const std::function<bool(std::string_vie
             return std::string_view(text.data() + begin, ends[c] - begin);
         });
     }
-    if (ok && used > 0) sink(std::string_view(buffer.data(), used));
+    if (ok && used > 0) handOver();
+    if (writing.valid()) writing.get();
 }
 
 std::string csvBytes(const ExportTable& table) {

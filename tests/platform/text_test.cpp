@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/text/text_table.h"
 #include "platform/text/utf8.h"
 #include "platform/ui/quote.h"
@@ -34,6 +36,52 @@ TEST(Utf8, CutNeverSplitsACharacter) {
     EXPECT_EQ(utf8::cutBytes("ab", 5), "ab");
     EXPECT_EQ(utf8::length("Ѓорѓи"), 5u);
     EXPECT_EQ(utf8::upper("ѓорѓи šx"), "ЃОРЃИ šX");
+}
+
+TEST(TextTable, RowsReshapedInPlaceGrowAndShrinkCellByCell) {
+    ui::TextTable t(3);
+    t.appendRow({"1", "20261201", "x"});
+    t.appendRow({"22", "", ""});
+    t.reshapeRows([](std::size_t c, std::string_view cell, std::string& out) {
+        if (c == 1) out += cell.empty() ? std::string("  .  .    ") : std::string(cell.substr(6)) + "." + std::string(cell.substr(4, 2));
+        else if (c == 2) out += cell.empty() ? "" : "long " + std::string(cell);
+        // column 0 drops its text
+    });
+    EXPECT_EQ(t.row(0), (std::vector<std::string>{"", "01.12", "long x"}));
+    EXPECT_EQ(t.row(1), (std::vector<std::string>{"", "  .  .    ", ""}));
+    EXPECT_EQ(t.rowText(0), "01.12long x");
+}
+
+TEST(Utf8, UpperCaseFoldsLatinAndCyrillicAndKeepsEveryByteLength) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"abc xyz", "ABC XYZ"},
+        {"абвгдѓежзѕијклљмнњопрстќуфхцчџш", "АБВГДЃЕЖЗЅИЈКЛЉМНЊОПРСТЌУФХЦЧЏШ"},
+        {"ѐёђѓєѕіїјљњћќѝўџ", "ЀЁЂЃЄЅІЇЈЉЊЋЌЍЎЏ"},  // U+0450..U+045F
+        {"АБВ ЃЏ 09 @[`{", "АБВ ЃЏ 09 @[`{"},   // upper case, digits and signs stay
+        {"šüé ѣ € 😀", "šüé ѣ € 😀"},          // other letters stay
+        {"", ""},
+        {"\xD0", "\xD0"},  // a cut character stays as it is
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(utf8::upper(text), expected) << text;
+        EXPECT_TRUE(utf8::upperEquals(text, expected)) << text;
+        std::string appended = "x";
+        utf8::appendUpper(appended, text);
+        EXPECT_EQ(appended, std::string("x") + expected);
+    }
+}
+
+TEST(Utf8, UpperEqualsOnlyTheWholeUpperCase) {
+    // Beyond the 256 bytes it compares at a time, and with a letter across that boundary.
+    std::string longText(255, 'a');
+    longText += "жx";
+    const std::string longUpper = std::string(255, 'A') + "ЖX";
+    const std::tuple<std::string, std::string, bool> cases[] = {
+        {"петар", "ПЕТАР", true},   {"петар", "Петар", false}, {"петар", "ПЕТА", false},
+        {"ПЕТАР", "ПЕТАР", true},   {"pe", "ПЕ", false},       {longText, longUpper, true},
+        {longText, std::string(255, 'A') + "ЗX", false},
+    };
+    for (const auto& [text, upper, equal] : cases) EXPECT_EQ(utf8::upperEquals(text, upper), equal) << text;
 }
 
 TEST(Utf8, ValidTellsWellFormedTextFromOtherBytes) {
