@@ -30,6 +30,35 @@ TEST(TextTable, CellsRowsAndEdits) {
     EXPECT_EQ(t.cell(5, 5), "");
 }
 
+// Thousands of rows: edits, removals and reorders across the rows' blocks.
+TEST(TextTable, ManyRowsKeepTheirCellsThroughRemovalsAndReorders) {
+    ui::TextTable t(2);
+    const auto name = [](std::size_t i) { return "ред " + std::to_string(i); };
+    for (std::size_t i = 0; i < 2049; ++i) t.appendRow({std::to_string(i), name(i)});
+    t.removeRow(2048);  // the last block empties
+    t.removeRow(0);     // every later row moves up across blocks
+    t.removeRow(1023);
+    t.appendRow({"x", "нов"});
+    ASSERT_EQ(t.rows(), 2047u);
+    const auto expected = [&](std::size_t line) -> std::pair<std::string, std::string> {
+        if (line == 2046) return {"x", "нов"};
+        const std::size_t i = line < 1023 ? line + 1 : line + 2;
+        return {std::to_string(i), name(i)};
+    };
+    for (std::size_t line = 0; line < t.rows(); ++line) {
+        ASSERT_EQ(t.cell(line, 0), expected(line).first) << line;
+        ASSERT_EQ(t.cell(line, 1), expected(line).second) << line;
+    }
+    std::vector<std::size_t> reversed(t.rows());
+    for (std::size_t i = 0; i < reversed.size(); ++i) reversed[i] = reversed.size() - 1 - i;
+    t.reorder(reversed);
+    t.setCell(1500, 1, "измена");
+    EXPECT_EQ(t.cell(0, 1), "нов");
+    EXPECT_EQ(t.cell(2046, 0), "1");
+    EXPECT_EQ(t.row(1500), (std::vector<std::string>{expected(546).first, "измена"}));
+    EXPECT_EQ(t.row(1501), (std::vector<std::string>{expected(545).first, expected(545).second}));
+}
+
 TEST(Utf8, CutNeverSplitsACharacter) {
     EXPECT_EQ(utf8::cutBytes("абв", 3), "а");  // 'б' would need bytes 3 and 4
     EXPECT_EQ(utf8::cutBytes("абв", 4), "аб");
