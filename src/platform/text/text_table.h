@@ -43,7 +43,7 @@ public:
     // All cells of a row, concatenated.
     std::string_view rowText(std::size_t row) const { return text_.at(row); }
     // Where each cell of a row ends in its rowText, for walking a row at once.
-    std::span<const std::uint32_t> rowEnds(std::size_t row) const { return {endsOf(row), columns_}; }
+    std::span<const std::uint32_t> rowEnds(std::size_t row) const { return {&ends_.at(row * columns_), columns_}; }
     std::string at(std::size_t row, std::size_t column) const { return std::string(cell(row, column)); }
     std::vector<std::string> row(std::size_t row) const;
     void setCell(std::size_t row, std::size_t column, std::string_view value);
@@ -64,17 +64,9 @@ public:
     std::size_t textBytes() const;
 
 private:
-    // The cells' ends are kept in blocks of rows, so that a table growing row
-    // by row never holds its ends twice, as one array would while it moves.
-    static constexpr std::size_t blockRows = 1024;
-    std::uint32_t* endsOf(std::size_t row) { return ends_.at(row / blockRows).data() + row % blockRows * columns_; }
-    const std::uint32_t* endsOf(std::size_t row) const {
-        return ends_.at(row / blockRows).data() + row % blockRows * columns_;
-    }
-
     std::size_t columns_ = 0;
-    std::vector<std::string> text_;                 // all cells of one row, concatenated
-    std::vector<std::vector<std::uint32_t>> ends_;  // columns_ end offsets per row, into its text
+    std::vector<std::string> text_;    // all cells of one row, concatenated
+    std::vector<std::uint32_t> ends_;  // columns_ end offsets per row, into its text
     std::size_t pendingCells_ = 0;
 };
 
@@ -83,7 +75,7 @@ void TextTable::reshapeRows(Shape shape) {
     std::string row;
     for (std::size_t r = 0; r < text_.size(); ++r) {
         row.clear();
-        std::uint32_t* ends = endsOf(r);
+        std::uint32_t* ends = &ends_[r * columns_];
         std::uint32_t begin = 0;
         for (std::size_t c = 0; c < columns_; ++c) {
             shape(c, std::string_view(text_[r]).substr(begin, ends[c] - begin), row);
