@@ -1,18 +1,21 @@
-// kasavel-bench: the list-window toolkit on 100,000 rows of 36 columns (the
-// payment-item shape), each figure beside a baseline measured in the same run.
+// kasavel-bench [ROWS]: the list-window toolkit on 100,000 rows (or ROWS) of 36
+// columns (the payment-item shape), each figure beside a baseline measured in
+// the same run.
 #include <malloc.h>
 #include <sqlite3.h>
 #include <QApplication>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "csv_figure.h"
+#include "list_figures.h"
+#include "memory.h"
 #include "timing.h"
 #include "listkit/list_state.h"
-#include "listkit/search.h"
 #include "listkit/sort.h"
 #include "platform/ui/ui.h"
 #include "shell/sql1.h"
@@ -21,22 +24,13 @@
 
 namespace {
 
-constexpr int rowCount = 100000, columnCount = 36;
-using bench::best, bench::readPlain, bench::report, bench::runs;
+constexpr int columnCount = 36;
+using bench::best, bench::readPlain, bench::report, bench::residentBytes, bench::runs;
 constexpr int nameColumn = 12;
-
-long residentBytes() {
-    long pages = 0, resident = 0;
-    if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
-        std::fclose(f);
-    }
-    return resident * ::sysconf(_SC_PAGESIZE);
-}
 
 // Rows as a list window shows them: dates as dd.mm.yyyy, amounts right-aligned
 // in nine characters, names and descriptions in Cyrillic.
-void createItems(sqlite3* db) {
+void createItems(sqlite3* db, int rowCount) {
     std::string columns, values;
     const char* const shapes[] = {
         "i",                                                 // ID
@@ -95,9 +89,10 @@ void createItems(sqlite3* db) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    const int rowCount = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100000;
     const bench::ScratchDatabase scratch;
     sqlite3* const db = scratch.db;
-    createItems(db);
+    createItems(db, rowCount);
     const char* const select = "SELECT * FROM Items";
 
     std::vector<std::string> captions;
@@ -124,23 +119,16 @@ int main(int argc, char** argv) {
                 "raw text of the cells", raw / 1e6, static_cast<double>(held) / static_cast<double>(raw));
 
     const ui::TextTable& rows = grid.rows();
-    const double order = best([&] { listkit::sortOrder(rows, nameColumn, 1); });
     std::vector<std::string> keys;
     for (std::size_t r = 0; r < rows.rows(); ++r) keys.push_back(rows.at(r, nameColumn - 1));
     std::vector<std::string> sorted;
     const double stable = best([&] { std::stable_sort(sorted.begin(), sorted.end()); }, [&] { sorted = keys; });
+    const double order = best([&] { listkit::sortOrder(rows, nameColumn, 1); });
     report("sort: order of one column", order, "std::stable_sort of the keys", stable);
-    const double click = best([&] { listkit::MA_SortColumn(*state, nameColumn); });
-    report("sort: header click, grid refilled", click, "std::stable_sort of the keys", stable);
+    bench::reportHeaderClick(rows, nameColumn, [&](int column) { listkit::MA_SortColumn(*state, column); });
 
-    // The worst case: no cell begins with the text, only the last row contains it.
     listkit::fill(*state, shell::SQL(db, select));
-    ui::TextTable probe = grid.rows();
-    probe.setCell(probe.rows() - 1, nameColumn - 1, "Ана Зxq");
-    int found = 0;
-    const double search = best([&] { found = listkit::findLine(probe, nameColumn, "зxq"); });
-    std::printf("  %-34s %9.1f ms   (found line %d; goal under 100 ms)\n", "search: both passes, whole list", search,
-                found);
+    bench::reportSearch(grid.rows(), nameColumn, "Ана Зxq", "зxq", "Зxq");
 
     bench::reportCsv(listkit::ExportTable{captions, grid.rows()}, scratch.folder.path() / "izvoz.csv");
 

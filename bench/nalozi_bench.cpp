@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "listkit/search.h"
 #include "platform/ui/registry.h"
 #include "platform/ui/ui.h"
 #include "shell/app_state.h"
@@ -18,6 +17,7 @@
 #include "shell/sql1.h"
 #include "support/recording_interaction.h"
 #include "treasury/nalozi_table.h"
+#include "list_figures.h"
 #include "plain_read.h"
 #include "timing.h"
 #include "scratch_database.h"
@@ -71,25 +71,8 @@ int main(int argc, char** argv) {
     report("open: window with its list", open, "sqlite3 into vector<string>", plain);
 
     const ui::Ctl grid("frmNalozi", "grdNalozi");
-    std::vector<std::string> keys;
-    for (std::size_t r = 0; r < grid.rows().rows(); ++r) keys.push_back(grid.rows().at(r, nameColumn - 1));
-    std::vector<std::string> sorted;
-    const double stable = best([&] { std::stable_sort(sorted.begin(), sorted.end()); }, [&] { sorted = keys; });
-    const auto headClick = ui::detail::control("frmNalozi", "grdNalozi").on.headClick;
-    const double click = best([&] { headClick(nameColumn); });
-    report("sort: header click, grid refilled", click, "std::stable_sort of the keys", stable);
-
-    // The worst case: no cell begins with the text, only the last row contains it.
-    ui::TextTable probe = grid.rows();
-    probe.setCell(probe.rows() - 1, nameColumn - 1, "Ана Зxq");
-    int found = 0;
-    const double search = best([&] { found = listkit::findLine(probe, nameColumn, "зxq"); });
-    std::size_t hits = 0;
-    const double scan = best([&] {
-        for (std::size_t r = 0; r < probe.rows(); ++r) hits += probe.cell(r, nameColumn - 1).find("Зxq") != std::string::npos;
-    });
-    std::printf("  (found line %d, %zu plain hits)\n", found, hits / runs);
-    report("search: both passes, whole list", search, "one plain find per cell", scan);
+    bench::reportHeaderClick(grid.rows(), nameColumn, ui::detail::control("frmNalozi", "grdNalozi").on.headClick);
+    bench::reportSearch(grid.rows(), nameColumn, "Ана Зxq", "зxq", "Зxq");
 
     close();
     ui::releaseAllWindows();

@@ -10,12 +10,12 @@ namespace listkit {
 
 namespace {
 
-// The first `characters` characters of the text.
-std::string_view firstChars(std::string_view text, std::size_t characters) {
+// The byte length of the first `characters` characters of the text.
+std::size_t firstCharsBytes(std::string_view text, std::size_t characters) {
     std::size_t end = 0;
     for (; characters > 0 && end < text.size(); --characters)
         end += utf8::charLength(static_cast<unsigned char>(text[end]));
-    return text.substr(0, std::min(end, text.size()));
+    return std::min(end, text.size());
 }
 
 }  // namespace
@@ -25,11 +25,23 @@ int findLine(const ui::TextTable& rows, int column, std::string_view text) {
     const std::string key = utf8::upper(text);
     const std::size_t characters = utf8::length(text);
     const auto c = static_cast<std::size_t>(column - 1);
-    for (std::size_t r = 0; r < rows.rows(); ++r)
-        if (utf8::upper(firstChars(rows.cell(r, c), characters)) == key) return static_cast<int>(r) + 1;
-    for (std::size_t r = 0; r < rows.rows(); ++r)
-        if (utf8::upper(rows.cell(r, c)).find(key) != std::string::npos) return static_cast<int>(r) + 1;
-    return 0;
+    // One walk: a row that begins with the text wins at once; the first row
+    // that contains it is kept for when none begins so. Upper-casing keeps
+    // byte lengths, so a beginning of another byte length cannot match.
+    int containing = 0;
+    std::string cellUpper;
+    for (std::size_t r = 0; r < rows.rows(); ++r) {
+        const std::string_view cell = rows.cell(r, c);
+        if (cell.size() >= key.size() && firstCharsBytes(cell, characters) == key.size() &&
+            utf8::upperEquals(cell.substr(0, key.size()), key))
+            return static_cast<int>(r) + 1;
+        if (containing == 0 && cell.size() >= key.size()) {
+            cellUpper.clear();
+            utf8::appendUpper(cellUpper, cell);
+            if (cellUpper.find(key) != std::string::npos) containing = static_cast<int>(r) + 1;
+        }
+    }
+    return containing;
 }
 
 int moveTo(Move move, int lineCount, const std::vector<int>& selection) {

@@ -18,15 +18,26 @@ std::vector<std::size_t> sortOrder(const ui::TextTable& rows, int column, int st
                          [&](std::size_t a, std::size_t b) { return rows.cell(a, 0) < rows.cell(b, 0); });
         return order;
     }
-    // The upper-cased keys are made once per sort; the result is the same as
-    // upper-casing both texts at every comparison.
+    // The upper-cased keys are made once per sort, all in one buffer; the
+    // result is the same as upper-casing both texts at every comparison.
     const auto c = static_cast<std::size_t>(column - 1);
-    std::vector<std::string> keys(rows.rows());
-    for (std::size_t r = 0; r < keys.size(); ++r) keys[r] = utf8::upper(rows.cell(r, c));
+    std::size_t bytes = 0;
+    for (std::size_t r = 0; r < rows.rows(); ++r) bytes += rows.cell(r, c).size();
+    std::string buffer;
+    buffer.reserve(bytes);
+    std::vector<std::size_t> ends(rows.rows());
+    for (std::size_t r = 0; r < rows.rows(); ++r) {
+        utf8::appendUpper(buffer, rows.cell(r, c));
+        ends[r] = buffer.size();
+    }
+    const auto key = [&](std::size_t r) {
+        const std::size_t begin = r == 0 ? 0 : ends[r - 1];
+        return std::string_view(buffer.data() + begin, ends[r] - begin);
+    };
     if (state == 1)
-        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
     else
-        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[b] < keys[a]; });
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return key(b) < key(a); });
     return order;
 }
 
@@ -56,12 +67,13 @@ SortResult sortList(ListState& s, const ui::TextTable& rows, const std::vector<i
 void MA_SortColumn(ListState& s, int column) {
     if (column < 1 || column > s.NBRKOL) return;
     const ui::Ctl grid = s.gridCtl();
-    SortResult sorted = sortList(s, grid.rows(), grid.selection(), column);
-    ui::TextTable rows = grid.rows();
-    rows.reorder(sorted.order);
-    grid.rows(std::move(rows));
+    const SortResult sorted = sortList(s, grid.rows(), grid.selection(), column);
+    grid.reorderRows(sorted.order);
     grid.selection(sorted.line > 0 ? std::vector<int>{sorted.line} : std::vector<int>{});
-    for (int c = 1; c <= s.NBRKOL; ++c) grid.header(c, sorted.captions[static_cast<std::size_t>(c - 1)]);
+    // At most two captions change: the sorted one and the one that loses its sign.
+    for (int c = 1; c <= s.NBRKOL; ++c)
+        if (const std::string& caption = sorted.captions[static_cast<std::size_t>(c - 1)]; grid.header(c) != caption)
+            grid.header(c, caption);
 }
 
 std::function<void(int)> CREATECHEADCLICK(std::shared_ptr<ListState> s) {

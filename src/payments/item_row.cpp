@@ -50,23 +50,16 @@ std::string itemLabel(const ui::TextTable& rows, std::size_t row) {
            " " + shell::trimmed(itemValue(rows, row, item::SURNAME));
 }
 
-ui::TextTable shownItemRows(const ui::TextTable& stored) {
-    ui::TextTable shown(stored.columns());
-    shown.reserve(stored.rows());
-    for (std::size_t r = 0; r < stored.rows(); ++r) {
-        shown.beginRow();
-        for (std::size_t c = 0; c < stored.columns(); ++c) {
-            const std::string_view value = stored.cell(r, c);
-            if (isDate(c))
-                shown.appendCell(shell::shownDate(value));
-            else if (isAmount(c))
-                shown.appendCell(shownAmount(value));
-            else
-                shown.appendCell(value);
-        }
-        shown.endRow();
-    }
-    return shown;
+ui::TextTable shownItemRows(ui::TextTable rows) {
+    rows.reshapeRows([](std::size_t c, std::string_view value, std::string& out) {
+        if (isDate(c))
+            out += shell::shownDate(value);
+        else if (isAmount(c))
+            out += shownAmount(value);
+        else
+            out += value;
+    });
+    return rows;
 }
 
 }  // namespace payments

@@ -45,7 +45,9 @@ inline std::string_view itemValue(const ui::TextTable& rows, std::size_t row, in
 std::string itemLabel(const ui::TextTable& rows, std::size_t row);
 
 // Rows of the base query as shown: the dates 2, 3, 4 and 24 each converted
-// from its own stored value, the amounts 17 to 22 right-aligned.
-ui::TextTable shownItemRows(const ui::TextTable& stored);
+// from its own stored value, the amounts 17 to 22 right-aligned. Rows handed
+// over (moved) are shaped in place, so the query's rows and their shown copy
+// never take memory together.
+ui::TextTable shownItemRows(ui::TextTable rows);
 
 }  // namespace payments

@@ -31,8 +31,8 @@ std::shared_ptr<listkit::ListState> defineItemSelectionWindow(const ItemSelectio
     });
 }
 
-void showItems(listkit::ListState& s, const ui::TextTable& stored) {
-    listkit::fill(s, shownItemRows(stored));
+void showItems(listkit::ListState& s, ui::TextTable stored) {
+    listkit::fill(s, shownItemRows(std::move(stored)));
     s.layout(s);
 }
 

@@ -32,7 +32,7 @@ std::shared_ptr<listkit::ListState> defineItemSelectionWindow(const ItemSelectio
 
 // Stored item rows into the grid as shown, with their load order, every sort
 // state reset; then the layout.
-void showItems(listkit::ListState& s, const ui::TextTable& stored);
+void showItems(listkit::ListState& s, ui::TextTable stored);
 
 // ONSELECTGRID: the count and the gross-plus-VAT total of the selected lines
 // into the two total boxes; returns them.

@@ -75,7 +75,7 @@ void TRANSAKCII() {
                                            bool isNew) { TransakciiChange(w, list, isNew); },
                              .remove = TransakciiDelete,
                              .query = [w] { return itemListQuery(w->MISPLAKJACIID); },
-                             .shape = [](ui::TextTable& rows) { rows = shownItemRows(rows); }});
+                             .shape = [](ui::TextTable& rows) { rows = shownItemRows(std::move(rows)); }});
 }
 
 void TRANSAKCIIGETDATA(ItemsWindow& w, const std::shared_ptr<listkit::ListState>& list, const std::string& payerId) {

@@ -87,7 +87,7 @@ void NALOZI(const std::string& formCode) {
                                      listkit::deleteRecords(list, "Nalozi", {});
                                  },
                              .query = [orders] { return orderListQuery(orders->COBRAZEC, orders->MISPLAKJACIID); },
-                             .shape = shapeOrderRows});
+                             .shape = [](ui::TextTable& rows) { shapeOrderRows(rows); }});
 }
 
 void NALOZIGETDATA(OrderWindow& orders, const std::string& payerId) {

@@ -1,5 +1,7 @@
 #include "treasury/order_values.h"
 
+#include <algorithm>
+
 #include "platform/text/utf8.h"
 #include "registers/statements.h"
 #include "shell/dates.h"
@@ -8,6 +10,7 @@
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
 #include "treasury/amounts.h"
+#include "treasury/order_list_row.h"
 
 namespace treasury {
 
@@ -25,11 +28,22 @@ std::string orderListQuery(const std::string& formCode, const std::string& payer
 }
 
 void shapeOrderRows(ui::TextTable& rows) {
-    for (std::size_t r = 0; r < rows.rows(); ++r) {
-        rows.setCell(r, 2, shell::shownDate(rows.at(r, 2)));
-        rows.setCell(r, 3, shell::shownDate(rows.at(r, 3)));
-        rows.setCell(r, 10, amountText(parseCents(rows.at(r, 10)).value_or(0), LISTAMOUNTWIDTH));
-    }
+    std::size_t width = LISTAMOUNTWIDTH;
+    for (std::size_t r = 0; r < rows.rows(); ++r)
+        width = std::max(width, amountText(parseCents(orderValue(rows, r, order::AMOUNT)).value_or(0)).size());
+    shapeOrderRows(rows, width);
+}
+
+void shapeOrderRows(ui::TextTable& rows, std::size_t amountWidth) {
+    rows.reshapeRows([amountWidth](std::size_t c, std::string_view value, std::string& out) {
+        const int column = static_cast<int>(c) + 1;
+        if (column == order::SUBMITTED || column == order::DUE)
+            out += shell::shownDate(value);
+        else if (column == order::AMOUNT)
+            out += amountText(parseCents(value).value_or(0), amountWidth);
+        else
+            out += value;
+    });
 }
 
 std::pair<std::string, std::string> identityParts(std::string_view number) {

@@ -22,8 +22,13 @@ std::string orderListQuery(const std::string& formCode, const std::string& payer
 
 // Turns loaded rows into the list's rows: the submission and due dates (values
 // 3 and 4) as "dd.mm.yyyy", the amount (value 11) with two decimals,
-// right-aligned in the list's amount width and shown whole when it is wider.
+// right-aligned in one width for the whole list: the list's amount width, or
+// the widest amount's when that is wider, so that the amounts sort as text in
+// the order of their values.
 void shapeOrderRows(ui::TextTable& rows);
+// The same with the amounts right-aligned in `amountWidth`, as a list already
+// shown has them (a wider amount is shown whole).
+void shapeOrderRows(ui::TextTable& rows, std::size_t amountWidth);
 
 // The recipient's registration or identity-card number as the cash forms
 // write it: characters 1-6 into the account-code box, 7-8 into the programme.

@@ -64,7 +64,9 @@ OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextT
     OverviewBatch batch;
     if (auto tooMany = batchSizeRefusal(shownSelection.rows())) return {std::move(tooMany), {}, {}};
     ui::TextTable storedShown = stored;
-    shapeOrderRows(storedShown);
+    // In the width of the list's amounts, so that only a changed amount differs.
+    shapeOrderRows(storedShown, shownSelection.empty() ? LISTAMOUNTWIDTH
+                                                       : orderValue(shownSelection, 0, order::AMOUNT).size());
     std::unordered_map<std::string_view, std::size_t> byId;
     for (std::size_t r = 0; r < storedShown.rows(); ++r) byId.emplace(orderValue(storedShown, r, order::ID), r);
 

@@ -29,6 +29,40 @@ TEST(Csv, WithoutCaptionsOnlyTheLines) {
     EXPECT_EQ(listkit::csvBytes({{}, t}), "\"1\",\"x\"\r");
 }
 
+// Lists of several megabytes go out in pieces, written while the next is made.
+ui::TextTable bigList(std::size_t rows) {
+    ui::TextTable t(3);
+    for (std::size_t r = 0; r < rows; ++r)
+        t.appendRow({std::to_string(r), r % 7 ? "Ана Петровска" : "Фирма \"Тест\"", std::string(r % 50, 'x')});
+    return t;
+}
+
+TEST(Csv, AListOfManyPiecesIsTheSameBytesInOrder) {
+    const ui::TextTable t = bigList(100000);
+    std::string expected = "\"ID\",\"Назив\",\"x\"\r";
+    for (std::size_t r = 0; r < t.rows(); ++r)
+        expected += "\"" + t.at(r, 0) + "\",\"" + listkit::_PARSEQUOTE(t.cell(r, 1)) + "\",\"" + t.at(r, 2) + "\"\r";
+    std::size_t pieces = 0;
+    std::string written;
+    listkit::writeCsv({{"ID", "Назив", "x"}, t}, [&](std::string_view piece) {
+        ++pieces;
+        written += piece;
+        return true;
+    });
+    EXPECT_GT(pieces, 3u);
+    EXPECT_EQ(written.size(), expected.size());
+    EXPECT_TRUE(written == expected);
+}
+
+TEST(Csv, AFailedWriteStopsTheExport) {
+    std::size_t pieces = 0;
+    listkit::writeCsv({{}, bigList(100000)}, [&](std::string_view) {
+        ++pieces;
+        return false;
+    });
+    EXPECT_EQ(pieces, 1u);
+}
+
 TEST(Csv, QuoteDoubling) {
     EXPECT_EQ(listkit::_PARSEQUOTE(""), "");
     EXPECT_EQ(listkit::_PARSEQUOTE("\"\"a\""), "\"\"\"\"a\"\"");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/text/text_table.h"
 #include "platform/text/utf8.h"
 #include "platform/ui/quote.h"
@@ -28,12 +30,87 @@ TEST(TextTable, CellsRowsAndEdits) {
     EXPECT_EQ(t.cell(5, 5), "");
 }
 
+// Thousands of rows: edits, removals and reorders across the rows' blocks.
+TEST(TextTable, ManyRowsKeepTheirCellsThroughRemovalsAndReorders) {
+    ui::TextTable t(2);
+    const auto name = [](std::size_t i) { return "ред " + std::to_string(i); };
+    for (std::size_t i = 0; i < 2049; ++i) t.appendRow({std::to_string(i), name(i)});
+    t.removeRow(2048);  // the last block empties
+    t.removeRow(0);     // every later row moves up across blocks
+    t.removeRow(1023);
+    t.appendRow({"x", "нов"});
+    ASSERT_EQ(t.rows(), 2047u);
+    const auto expected = [&](std::size_t line) -> std::pair<std::string, std::string> {
+        if (line == 2046) return {"x", "нов"};
+        const std::size_t i = line < 1023 ? line + 1 : line + 2;
+        return {std::to_string(i), name(i)};
+    };
+    for (std::size_t line = 0; line < t.rows(); ++line) {
+        ASSERT_EQ(t.cell(line, 0), expected(line).first) << line;
+        ASSERT_EQ(t.cell(line, 1), expected(line).second) << line;
+    }
+    std::vector<std::size_t> reversed(t.rows());
+    for (std::size_t i = 0; i < reversed.size(); ++i) reversed[i] = reversed.size() - 1 - i;
+    t.reorder(reversed);
+    t.setCell(1500, 1, "измена");
+    EXPECT_EQ(t.cell(0, 1), "нов");
+    EXPECT_EQ(t.cell(2046, 0), "1");
+    EXPECT_EQ(t.row(1500), (std::vector<std::string>{expected(546).first, "измена"}));
+    EXPECT_EQ(t.row(1501), (std::vector<std::string>{expected(545).first, expected(545).second}));
+}
+
 TEST(Utf8, CutNeverSplitsACharacter) {
     EXPECT_EQ(utf8::cutBytes("абв", 3), "а");  // 'б' would need bytes 3 and 4
     EXPECT_EQ(utf8::cutBytes("абв", 4), "аб");
     EXPECT_EQ(utf8::cutBytes("ab", 5), "ab");
     EXPECT_EQ(utf8::length("Ѓорѓи"), 5u);
     EXPECT_EQ(utf8::upper("ѓорѓи šx"), "ЃОРЃИ šX");
+}
+
+TEST(TextTable, RowsReshapedInPlaceGrowAndShrinkCellByCell) {
+    ui::TextTable t(3);
+    t.appendRow({"1", "20261201", "x"});
+    t.appendRow({"22", "", ""});
+    t.reshapeRows([](std::size_t c, std::string_view cell, std::string& out) {
+        if (c == 1) out += cell.empty() ? std::string("  .  .    ") : std::string(cell.substr(6)) + "." + std::string(cell.substr(4, 2));
+        else if (c == 2) out += cell.empty() ? "" : "long " + std::string(cell);
+        // column 0 drops its text
+    });
+    EXPECT_EQ(t.row(0), (std::vector<std::string>{"", "01.12", "long x"}));
+    EXPECT_EQ(t.row(1), (std::vector<std::string>{"", "  .  .    ", ""}));
+    EXPECT_EQ(t.rowText(0), "01.12long x");
+}
+
+TEST(Utf8, UpperCaseFoldsLatinAndCyrillicAndKeepsEveryByteLength) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"abc xyz", "ABC XYZ"},
+        {"абвгдѓежзѕијклљмнњопрстќуфхцчџш", "АБВГДЃЕЖЗЅИЈКЛЉМНЊОПРСТЌУФХЦЧЏШ"},
+        {"ѐёђѓєѕіїјљњћќѝўџ", "ЀЁЂЃЄЅІЇЈЉЊЋЌЍЎЏ"},  // U+0450..U+045F
+        {"АБВ ЃЏ 09 @[`{", "АБВ ЃЏ 09 @[`{"},   // upper case, digits and signs stay
+        {"šüé ѣ € 😀", "šüé ѣ € 😀"},          // other letters stay
+        {"", ""},
+        {"\xD0", "\xD0"},  // a cut character stays as it is
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(utf8::upper(text), expected) << text;
+        EXPECT_TRUE(utf8::upperEquals(text, expected)) << text;
+        std::string appended = "x";
+        utf8::appendUpper(appended, text);
+        EXPECT_EQ(appended, std::string("x") + expected);
+    }
+}
+
+TEST(Utf8, UpperEqualsOnlyTheWholeUpperCase) {
+    // Beyond the 256 bytes it compares at a time, and with a letter across that boundary.
+    std::string longText(255, 'a');
+    longText += "жx";
+    const std::string longUpper = std::string(255, 'A') + "ЖX";
+    const std::tuple<std::string, std::string, bool> cases[] = {
+        {"петар", "ПЕТАР", true},   {"петар", "Петар", false}, {"петар", "ПЕТА", false},
+        {"ПЕТАР", "ПЕТАР", true},   {"pe", "ПЕ", false},       {longText, longUpper, true},
+        {longText, std::string(255, 'A') + "ЗX", false},
+    };
+    for (const auto& [text, upper, equal] : cases) EXPECT_EQ(utf8::upperEquals(text, upper), equal) << text;
 }
 
 TEST(Utf8, ValidTellsWellFormedTextFromOtherBytes) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "shell/vocabulary.h"
 #include "treasury/amounts.h"
 
@@ -38,7 +40,43 @@ TEST(OrderList, QueryAndShownRow) {
     EXPECT_EQ(rows.at(0, 3), "01.12.2026");
     EXPECT_EQ(rows.at(0, 10), "123456789.12");
     EXPECT_EQ(rows.at(1, 2), "05.12.2026");
-    EXPECT_EQ(rows.at(1, 10), "    1000.00");
+    EXPECT_EQ(rows.at(1, 10), "     1000.00");  // as wide as the widest amount of the list
+}
+
+// Amounts of one list share one width, so their texts sort as their values do.
+TEST(OrderList, AmountsOfEveryWidthSortAsTextByValue) {
+    const std::vector<std::string> stored = {"5",           "99999999.99",  "1000",        "123456789012.34",
+                                             "100000000",   "0.07",         "12345678.9",  "999999999999999.99"};
+    ui::TextTable rows(25);
+    for (const std::string& amount : stored) {
+        std::vector<std::string> row(25);
+        row[10] = amount;
+        rows.appendRow(row);
+    }
+    treasury::shapeOrderRows(rows);
+    std::vector<std::string> shown;
+    for (std::size_t r = 0; r < rows.rows(); ++r) shown.push_back(rows.at(r, 10));
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(shown, (std::vector<std::string>{"              0.07", "              5.00", "           1000.00",
+                                               "       12345678.90", "       99999999.99", "      100000000.00",
+                                               "   123456789012.34", "999999999999999.99"}));
+    // Short amounts alone keep the list's 11 characters.
+    ui::TextTable small(25);
+    small.appendRow(std::vector<std::string>(25));
+    treasury::shapeOrderRows(small);
+    EXPECT_EQ(small.at(0, 10), "       0.00");
+}
+
+TEST(OrderList, AmountsInAGivenWidthAsAListShowsThem) {
+    ui::TextTable rows(25);
+    for (const char* amount : {"12.5", "123456789012.34"}) {
+        std::vector<std::string> row(25);
+        row[10] = amount;
+        rows.appendRow(row);
+    }
+    treasury::shapeOrderRows(rows, 14);
+    EXPECT_EQ(rows.at(0, 10), "         12.50");
+    EXPECT_EQ(rows.at(1, 10), "123456789012.34");  // wider: whole
 }
 
 TEST(OrderList, IdentityNumberSplitForCashForms) {

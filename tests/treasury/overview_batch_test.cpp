@@ -146,6 +146,24 @@ TEST_F(OverviewBatch, MoreOrdersThanOneFileHoldsAreRefusedBeforeAnyIsRead) {
     EXPECT_TRUE(batch.input.AGFAJL.empty());
 }
 
+TEST_F(OverviewBatch, AmountsWiderThanTheColumnWidenTheListAndStillMatchTheStoredOrders) {
+    ASSERT_TRUE(shell::MISCSQL1(db, "BEGIN; UPDATE Nalozi SET Iznos = 123456789012.34 WHERE ID = 2"));
+    const ui::TextTable list = shown("1");
+    EXPECT_EQ(list.at(0, AMOUNT - 1), "        1234.50");
+    EXPECT_EQ(list.at(1, AMOUNT - 1), "123456789012.34");
+    // Selected without the widest amount, and with it.
+    for (const std::vector<int>& lines : {std::vector<int>{1, 3}, std::vector<int>{2, 1}}) {
+        const treasury::OverviewBatch batch = batchOf(select(list, lines), "TRZ");
+        EXPECT_EQ(batch.refusal, std::nullopt);
+        ASSERT_EQ(batch.input.AGFAJL.size(), 2u);
+    }
+    EXPECT_EQ(batchOf(select(list, {2, 1}), "TRZ").input.AGFAJL[0].amount, 12345678901234);
+    // An amount that grew wider since the list was loaded names its own order.
+    ASSERT_TRUE(shell::MISCSQL1(db, "UPDATE Nalozi SET Iznos = 1234567890123.45 WHERE ID = 3"));
+    EXPECT_EQ(batchOf(select(list, {1, 3}), "TRZ").refusal, vocab::CPORNALOGIZMENET + "3 (76) Фонд за здравство");
+    ASSERT_TRUE(shell::MISCSQL1(db, "ROLLBACK"));
+}
+
 TEST_F(OverviewBatch, TheSubmissionSetsTheDateOfTheOrdersSentOnly) {
     EXPECT_TRUE(shell::changeRows(db, treasury::submissionChange({"4", "1"}, "20261210")));
     EXPECT_EQ(rows("SELECT group_concat(ID || ':' || DatumNaPodnesuvanje, ' ') FROM Nalozi WHERE IsplakjaciID = 1")

@@ -54,6 +54,12 @@ public:
     // Puts row order[i] at position i.
     void reorder(const std::vector<std::size_t>& order);
 
+    // Rewrites every row in place, cell by cell: `shape(column, cell, out)`
+    // appends the cell's new text to `out`. Beside the table only one row's
+    // new text is held at a time.
+    template <class Shape>
+    void reshapeRows(Shape shape);
+
     // Raw text size of all cells: for memory measurements.
     std::size_t textBytes() const;
 
@@ -63,5 +69,21 @@ private:
     std::vector<std::uint32_t> ends_;  // columns_ end offsets per row, into its text
     std::size_t pendingCells_ = 0;
 };
+
+template <class Shape>
+void TextTable::reshapeRows(Shape shape) {
+    std::string row;
+    for (std::size_t r = 0; r < text_.size(); ++r) {
+        row.clear();
+        std::uint32_t* ends = &ends_[r * columns_];
+        std::uint32_t begin = 0;
+        for (std::size_t c = 0; c < columns_; ++c) {
+            shape(c, std::string_view(text_[r]).substr(begin, ends[c] - begin), row);
+            begin = ends[c];
+            ends[c] = static_cast<std::uint32_t>(row.size());
+        }
+        text_[r] = std::string(row);  // exactly as long as its text
+    }
+}
 
 }  // namespace ui

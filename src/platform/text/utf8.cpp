@@ -1,5 +1,8 @@
 #include "platform/text/utf8.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace utf8 {
 
 std::size_t charLength(unsigned char lead) {
@@ -70,35 +73,56 @@ std::string_view trimBlanks(std::string_view s) {
 }
 
 namespace {
-// Cyrillic U+0400..U+045F: lower а..я (U+0430..U+044F) -> U+0410..U+042F,
-// ѐ..џ (U+0450..U+045F) -> U+0400..U+040F.
-std::string upperChar(std::string_view c) {
-    if (c.size() == 1) {
-        const char ch = c[0];
-        if (ch >= 'a' && ch <= 'z') return std::string(1, static_cast<char>(ch - 'a' + 'A'));
-        return std::string(c);
-    }
-    if (c.size() == 2) {
-        const unsigned cp = ((static_cast<unsigned char>(c[0]) & 0x1Fu) << 6) | (static_cast<unsigned char>(c[1]) & 0x3Fu);
-        unsigned up = cp;
-        if (cp >= 0x430 && cp <= 0x44F) up = cp - 0x20;
-        else if (cp >= 0x450 && cp <= 0x45F) up = cp - 0x50;
-        if (up != cp) {
-            std::string out;
-            out += static_cast<char>(0xC0 | (up >> 6));
-            out += static_cast<char>(0x80 | (up & 0x3F));
-            return out;
+// Writes the upper case of `text` to `out`, as many bytes: a-z to A-Z;
+// Cyrillic а..я (U+0430..U+044F) to А..Я (U+0410..U+042F) and ѐ..џ
+// (U+0450..U+045F) to Ѐ..Џ (U+0400..U+040F), two bytes each; every other
+// character unchanged.
+void upperInto(std::string_view text, char* out) {
+    const std::size_t n = text.size();
+    for (std::size_t i = 0; i < n;) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b < 0x80) {
+            out[i++] = static_cast<char>(b >= 'a' && b <= 'z' ? b - ('a' - 'A') : b);
+            continue;
         }
+        const std::size_t length = std::min(charLength(b), n - i);
+        if (length == 2 && (b == 0xD0 || b == 0xD1)) {
+            const auto second = static_cast<unsigned char>(text[i + 1]);
+            const unsigned cp = ((b & 0x1Fu) << 6) | (second & 0x3Fu);
+            const unsigned up = cp >= 0x430 && cp <= 0x44F ? cp - 0x20 : cp >= 0x450 && cp <= 0x45F ? cp - 0x50 : cp;
+            out[i] = up == cp ? text[i] : static_cast<char>(0xC0 | (up >> 6));
+            out[i + 1] = up == cp ? text[i + 1] : static_cast<char>(0x80 | (up & 0x3F));
+            i += 2;
+            continue;
+        }
+        for (std::size_t k = 0; k < length; ++k, ++i) out[i] = text[i];
     }
-    return std::string(c);
 }
 }  // namespace
 
 std::string upper(std::string_view text) {
     std::string out;
-    out.reserve(text.size());
-    for (auto c : chars(text)) out += upperChar(c);
+    appendUpper(out, text);
     return out;
+}
+
+void appendUpper(std::string& out, std::string_view text) {
+    const std::size_t start = out.size();
+    out.resize(start + text.size());
+    upperInto(text, out.data() + start);
+}
+
+bool upperEquals(std::string_view text, std::string_view upperText) {
+    if (text.size() != upperText.size()) return false;
+    // In pieces that end on a character boundary, through a buffer on the stack.
+    char piece[256];
+    for (std::size_t at = 0; at < text.size();) {
+        const std::string_view part = cutBytes(text.substr(at), sizeof piece);
+        upperInto(part, piece);
+        if (std::memcmp(piece, upperText.data() + at, part.size()) != 0) return false;
+        at += part.size();
+    }
+    return true;
 }
 
 }  // namespace utf8

@@ -39,7 +39,12 @@ std::string fitBytes(std::string_view text, std::size_t bytes);
 // Without leading and trailing blanks (only the blank character).
 std::string_view trimBlanks(std::string_view text);
 
-// Upper case of Latin and Cyrillic letters; other characters unchanged.
+// Upper case of Latin and Cyrillic letters; other characters unchanged. Every
+// character keeps its byte length, so the upper case is as long as the text.
 std::string upper(std::string_view text);
+// The same, appended to `out` (no allocation once `out` has room).
+void appendUpper(std::string& out, std::string_view text);
+// Whether the upper case of `text` is `upperText`, without building it.
+bool upperEquals(std::string_view text, std::string_view upperText);
 
 }  // namespace utf8

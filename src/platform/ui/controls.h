@@ -93,6 +93,7 @@ public:
     virtual void setColumnEditor(int column, CellEditor editor) = 0;
     virtual void setRows(TextTable rows) = 0;
     virtual const TextTable& rows() const = 0;
+    virtual void reorderRows(const std::vector<std::size_t>& order) = 0;
     virtual void addRow(const std::vector<std::string>& cells) = 0;
     virtual void deleteRow(int line) = 0;
     virtual void setCell(int line, int column, std::string_view value) = 0;

@@ -277,6 +277,10 @@ const Ctl& Ctl::rows(TextTable table) const {
     return *this;
 }
 const TextTable& Ctl::rows() const { return as<detail::GridLike>(*this, "rows").rows(); }
+const Ctl& Ctl::reorderRows(const std::vector<std::size_t>& order) const {
+    as<detail::GridLike>(*this, "rows").reorderRows(order);
+    return *this;
+}
 const Ctl& Ctl::addRow(const std::vector<std::string>& cells) const {
     as<detail::GridLike>(*this, "additem").addRow(cells);
     return *this;

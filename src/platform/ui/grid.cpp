@@ -76,6 +76,11 @@ public:
         table = std::move(t);
         endResetModel();
     }
+    void reorder(const std::vector<std::size_t>& order) {
+        beginResetModel();
+        table.reorder(order);
+        endResetModel();
+    }
     void resetHeaders(std::vector<std::string> captions) {
         beginResetModel();
         headers = std::move(captions);
@@ -83,6 +88,7 @@ public:
         endResetModel();
     }
     void changedHeaders() { emit headerDataChanged(Qt::Horizontal, 0, std::max(0, static_cast<int>(headers.size()) - 1)); }
+    void changedHeader(int c) { emit headerDataChanged(Qt::Horizontal, c, c); }
     void changedCell(int r, int c) { emit dataChanged(index(r, c), index(r, c)); }
     void insertAtEnd(const std::vector<std::string>& cells) {
         const int r = static_cast<int>(table.rows());
@@ -270,7 +276,8 @@ public:
     void setHeader(int column, std::string_view caption) override {
         if (column < 1 || column > static_cast<int>(model_.headers.size())) return;
         model_.headers[static_cast<std::size_t>(column - 1)] = std::string(caption);
-        fitCaptions();
+        fitCaption(static_cast<std::size_t>(column - 1));
+        model_.changedHeader(column - 1);
     }
     std::string header(int column) const override {
         if (column < 1 || column > static_cast<int>(model_.headers.size())) return {};
@@ -310,6 +317,11 @@ public:
         quiet_ = false;
     }
     const TextTable& rows() const override { return model_.table; }
+    void reorderRows(const std::vector<std::size_t>& order) override {
+        quiet_ = true;
+        model_.reorder(order);
+        quiet_ = false;
+    }
     void addRow(const std::vector<std::string>& cells) override { model_.insertAtEnd(cells); }
     void deleteRow(int line) override {
         if (line < 1 || line > static_cast<int>(model_.table.rows())) return;
@@ -393,20 +405,23 @@ private:
         }
         fitCaptions();
     }
-    // A caption wider than its column is shown in a smaller font, down to 6 points.
     void fitCaptions() {
-        const QHeaderView* header = view_->horizontalHeader();
         model_.headerFonts.assign(model_.headers.size(), std::nullopt);
-        for (std::size_t c = 0; c < model_.headers.size(); ++c) {
-            const int room = header->sectionSize(static_cast<int>(c)) - 10;  // the section's margins
-            const QString caption = q(model_.headers[c]);
-            QFont font = header->font();
-            if (room <= 0 || QFontMetrics(font).horizontalAdvance(caption) <= room) continue;
-            while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > 6)
-                font.setPointSizeF(font.pointSizeF() - 0.5);
-            model_.headerFonts[c] = font;
-        }
+        for (std::size_t c = 0; c < model_.headers.size(); ++c) fitCaption(c);
         model_.changedHeaders();
+    }
+    // A caption wider than its column is shown in a smaller font, down to 6 points.
+    void fitCaption(std::size_t c) {
+        const QHeaderView* header = view_->horizontalHeader();
+        if (model_.headerFonts.size() < model_.headers.size()) model_.headerFonts.resize(model_.headers.size());
+        model_.headerFonts[c].reset();
+        const int room = header->sectionSize(static_cast<int>(c)) - 10;  // the section's margins
+        const QString caption = q(model_.headers[c]);
+        QFont font = header->font();
+        if (room <= 0 || QFontMetrics(font).horizontalAdvance(caption) <= room) return;
+        while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > 6)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        model_.headerFonts[c] = font;
     }
 
     QTableView* view_;

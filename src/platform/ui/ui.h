@@ -215,6 +215,8 @@ public:
     const Ctl& columnEditor(int column, CellEditor editor) const;
     const Ctl& rows(TextTable table) const;
     const TextTable& rows() const;
+    // Moves the lines in place: line order[i] + 1 becomes line i + 1.
+    const Ctl& reorderRows(const std::vector<std::size_t>& order) const;
     const Ctl& addRow(const std::vector<std::string>& cells) const;
     const Ctl& deleteRow(int line) const;
     const Ctl& cell(int line, int column, std::string_view value) const;
