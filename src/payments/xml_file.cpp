@@ -22,7 +22,9 @@ bool NAPRAVIXML(const XmlExport& header, const ui::TextTable& items) {
         ui::msgInfo(vocab::CPORNEMAFILENAME, vocab::CPORGRESKA);
         return false;
     }
-    const std::string failure = desktop::writeFile(*path, revenueOfficeXml(header, items));
+    desktop::FileWriter file(*path);
+    writeRevenueOfficeXml(header, items, [&file](std::string_view piece) { return file.write(piece); });
+    const std::string failure = file.commit();
     if (!failure.empty()) {
         ui::msgInfo(vocab::CPORNEMOZESOCUVAFAJL + failure, vocab::CPORGRESKA);
         return false;

@@ -7,18 +7,19 @@
 
 #include "platform/ui/ui.h"
 #include "shell/database_file.h"
+#include "shell/statement.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
 
 namespace shell {
-
-namespace {
 
 void showError(sqlite3* db, std::string_view sql) {
     // A database opened for reading only refuses every change the same way.
     if ((sqlite3_errcode(db) & 0xFF) == SQLITE_READONLY) ui::msgStop(readOnlyDatabase, vocab::CPORGRESKA);
     else ui::msgStop(std::string(sqlite3_errmsg(db)) + " Query is : " + std::string(sql));
 }
+
+namespace {
 
 std::string upperTrimmed(const char* s) {
     std::string out;
@@ -155,6 +156,13 @@ Transaction::~Transaction() {
 bool Transaction::run(std::string_view statement) {
     if (!open_) return false;
     if (MISCSQL1(db_, statement)) return true;
+    rollback();
+    return false;
+}
+
+bool Transaction::run(Statement& statement, std::initializer_list<std::string_view> values) {
+    if (!open_) return false;
+    if (statement.run(values)) return true;
     rollback();
     return false;
 }

@@ -2,6 +2,7 @@
 // Database access: every statement of the system goes through these, on the
 // one connection of the application state. Errors are shown to the user here,
 // so callers only decide whether to go on.
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,8 @@
 struct sqlite3;
 
 namespace shell {
+
+class Statement;
 
 // The rows of a query as text in SELECT order (NULL as "", numbers as SQLite
 // prints them); `ok` tells a failed query from one that found no rows.
@@ -23,6 +26,8 @@ QueryResult query(sqlite3* db, std::string_view sql);
 ui::TextTable SQL(sqlite3* db, std::string_view sql);
 // Executes statements that return no rows; false after showing the error.
 bool MISCSQL1(sqlite3* db, std::string_view statement);
+// Shows the connection's last error for `sql` as the two above do.
+void showError(sqlite3* db, std::string_view sql);
 
 // SQL literals: a text in quotes with its quotes doubled ('' when empty or
 // blank), a number as its decimal text, a boolean as 1 or 0.
@@ -55,6 +60,8 @@ public:
 
     bool open() const { return open_; }
     bool run(std::string_view statement);
+    // Runs a prepared statement with its values (see shell/statement.h).
+    bool run(Statement& statement, std::initializer_list<std::string_view> values);
     bool commit(std::string_view end = "END TRANSACTION");
 
 private:

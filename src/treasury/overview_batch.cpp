@@ -33,7 +33,10 @@ std::string storedOrdersQuery(const std::vector<std::string>& ids) {
 TreasuryOrderRow overviewRow(const ui::TextTable& stored, std::size_t row, int sequence,
                              const std::string& payerTaxNumber) {
     const auto latin = [&](int column, std::size_t width) {
-        return utf8::fitBytes(shell::KONVLAT(orderValue(stored, row, column)), width);
+        std::string text = shell::KONVLAT(orderValue(stored, row, column));
+        text.resize(utf8::cutBytes(text, width).size());
+        text.resize(width, ' ');
+        return text;
     };
     TreasuryOrderRow r;
     r.sequence = shell::DODAJ0(std::to_string(sequence), 6);

@@ -46,7 +46,8 @@ void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input, const std::function<bool()
         return;
     }
     desktop::FileWriter file(*path);
-    file.write(orderFile(input, *treasuryKind(input.payer), mode, proposal->batchDigit));
+    writeOrderFile(input, *treasuryKind(input.payer), mode, proposal->batchDigit,
+                   [&file](std::string_view piece) { return file.write(piece); });
     std::string failure = file.close();
     if (failure.empty() && beforePlacing && !beforePlacing()) return;
     if (failure.empty()) failure = file.commit();
