@@ -14,6 +14,7 @@
 #include "payments/revenue_xml.h"
 #include "platform/desktop/files.h"
 #include "shell/sql1.h"
+#include "shell/statement.h"
 #include "support/recording_interaction.h"
 #include "treasury/nalozi_table.h"
 #include "treasury/order_file.h"
@@ -132,15 +133,24 @@ int main(int argc, char** argv) {
     const double stored = best(
         [&] {
             shell::Transaction t(db);
-            for (const std::string& s : orders.inserts) t.run(s);
+            shell::Statement insert(db, payments::naloziInsert);
+            for (std::size_t r = 0; r < orders.orders.rows(); ++r) t.run(insert, orders.orders, r);
             t.commit();
         },
         empty);
-    const std::string fixed = orders.inserts.front();
+    // The baseline: the first order's statement written out as text, run as often.
+    std::string fixed = "INSERT INTO Nalozi (DatumNaPodnesuvanje, DatumNaDospeanost, SmetkaZadolzuva, "
+                        "PodsmetkaZadolzuva, KontoZadolzuva, ProgramaZadolzuva, CelNaDoznaka, TrezorskaKancelarija, "
+                        "Iznos, SmetkaPrimac, NazivPrimac, PodsmetkaPrimac, KontoPrimac, ProgramaPrimac, "
+                        "PovikuvanjeNaBroj, Obrazec, Nacin, DanocenBroj, IsplakjaciID, IsplakjaciZiroSmetkiID, "
+                        "KontaIsplakjaciID, PrimaciID, PrimaciZiroSmetkiID, KontaPrimaciID) VALUES (";
+    for (std::size_t c = 0; c < orders.orders.columns(); ++c)
+        fixed += (c ? ", " : "") + shell::C2SQL(orders.orders.cell(0, c));
+    fixed += ")";
     const double storedFixed = best(
         [&] {
             shell::Transaction t(db);
-            for (std::size_t i = 0; i < orders.inserts.size(); ++i) t.run(fixed);
+            for (std::size_t i = 0; i < orders.orders.rows(); ++i) t.run(fixed);
             t.commit();
         },
         empty);

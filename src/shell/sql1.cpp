@@ -161,10 +161,16 @@ bool Transaction::run(std::string_view statement) {
 }
 
 bool Transaction::run(Statement& statement, std::initializer_list<std::string_view> values) {
-    if (!open_) return false;
-    if (statement.run(values)) return true;
-    rollback();
-    return false;
+    return ran(open_ && statement.run(values));
+}
+
+bool Transaction::run(Statement& statement, const ui::TextTable& rows, std::size_t row) {
+    return ran(open_ && statement.run(rows, row));
+}
+
+bool Transaction::ran(bool done) {
+    if (!done && open_) rollback();
+    return done;
 }
 
 bool Transaction::commit(std::string_view end) {

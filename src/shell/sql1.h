@@ -62,10 +62,13 @@ public:
     bool run(std::string_view statement);
     // Runs a prepared statement with its values (see shell/statement.h).
     bool run(Statement& statement, std::initializer_list<std::string_view> values);
+    bool run(Statement& statement, const ui::TextTable& rows, std::size_t row);
     bool commit(std::string_view end = "END TRANSACTION");
 
 private:
     void rollback();
+    // Rolls back after a statement that failed; returns whether it ran.
+    bool ran(bool done);
     sqlite3* db_;
     bool open_ = false;
 };

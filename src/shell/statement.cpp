@@ -18,11 +18,25 @@ Statement::Statement(sqlite3* db, std::string_view sql) : db_(db) {
 
 Statement::~Statement() { sqlite3_finalize(statement_); }
 
+void Statement::bind(int at, std::string_view value) {
+    // An empty view may have no bytes at all: it is still a text, never NULL.
+    sqlite3_bind_text(statement_, at, value.data() ? value.data() : "", static_cast<int>(value.size()), SQLITE_STATIC);
+}
+
 bool Statement::run(std::initializer_list<std::string_view> values) {
     if (!statement_) return false;
     int at = 0;
-    for (std::string_view v : values)  // an empty view may have no bytes at all: still a text, never NULL
-        sqlite3_bind_text(statement_, ++at, v.data() ? v.data() : "", static_cast<int>(v.size()), SQLITE_STATIC);
+    for (std::string_view v : values) bind(++at, v);
+    return step();
+}
+
+bool Statement::run(const ui::TextTable& rows, std::size_t row) {
+    if (!statement_) return false;
+    for (std::size_t c = 0; c < rows.columns(); ++c) bind(static_cast<int>(c) + 1, rows.cell(row, c));
+    return step();
+}
+
+bool Statement::step() {
     const bool done = sqlite3_step(statement_) == SQLITE_DONE;
     if (!done) {
         char* expanded = sqlite3_expanded_sql(statement_);

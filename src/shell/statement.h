@@ -6,6 +6,8 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "platform/text/text_table.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -23,8 +25,13 @@ public:
     // Runs the statement once with `values` bound as texts to ?1, ?2, ...;
     // false after showing the error.
     bool run(std::initializer_list<std::string_view> values);
+    // The same with the cells of one row of `rows` as the values.
+    bool run(const ui::TextTable& rows, std::size_t row);
 
 private:
+    void bind(int at, std::string_view value);
+    bool step();
+
     sqlite3* db_;
     sqlite3_stmt* statement_ = nullptr;
 };
