@@ -79,6 +79,7 @@ void xmlFigures(const payments::XmlExport& header, int count, const std::filesys
         payments::writeRevenueOfficeXml(header, many, [&file](std::string_view piece) { return file.write(piece); });
         file.commit();
     };
+    ::malloc_trim(0);
     const double rowsMb = bench::residentMb();
     bench::resetPeak();
     written();

@@ -70,6 +70,8 @@ OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextT
     for (std::size_t r = 0; r < storedShown.rows(); ++r) byId.emplace(orderValue(storedShown, r, order::ID), r);
 
     TreasuryFileInput& input = batch.input;
+    input.AGFAJL.reserve(shownSelection.rows());
+    batch.ids.reserve(shownSelection.rows());
     for (std::size_t r = 0; r < shownSelection.rows(); ++r) {
         const auto found = byId.find(orderValue(shownSelection, r, order::ID));
         if (found == byId.end()) return {vocab::CPORNALOGNEPOSTOI + orderLabel(shownSelection, r), {}, {}};
