@@ -105,14 +105,16 @@ void GENERIRAJFAJL(Overview& o) {
     using namespace vocab;
     const auto lines = listkit::selectedLines(*o.list);
     if (!lines) return;
-    const ui::TextTable selection = selectedRows(*o.list, *lines);
-    std::vector<std::string> ids;
-    ids.reserve(selection.rows());
-    for (std::size_t r = 0; r < selection.rows(); ++r) ids.emplace_back(orderValue(selection, r, order::ID));
     const std::string submission = ui::Ctl(WINDOW, "txtVPregledTrezorDataNaPodnesuvanje").date();
-    OverviewBatch batch =
-        overviewBatch(selection, shell::SQL(shell::app().DB, storedOrdersQuery(ids)), o.payer, submission,
-                      ui::Ctl(WINDOW, "txtVPregledTrezorDataNaObrabotka").date());
+    // The selection's copy and the orders read again live only while the batch is built.
+    OverviewBatch batch = [&] {
+        const ui::TextTable selection = selectedRows(*o.list, *lines);
+        std::vector<std::string> ids;
+        ids.reserve(selection.rows());
+        for (std::size_t r = 0; r < selection.rows(); ++r) ids.emplace_back(orderValue(selection, r, order::ID));
+        return overviewBatch(selection, shell::SQL(shell::app().DB, storedOrdersQuery(ids)), o.payer, submission,
+                             ui::Ctl(WINDOW, "txtVPregledTrezorDataNaObrabotka").date());
+    }();
     if (batch.refusal) {
         ui::msgInfo(*batch.refusal, CPORGRESKA);
         return;
