@@ -155,7 +155,10 @@ int main(int argc, char** argv) {
         std::string pages;
         for (const std::string& shown : user.shown)
             if (shown.rfind("preview|", 0) == 0) pages = shown.substr(8);
-        std::printf("    %s pages, %.1f MB of PDF\n", pages.c_str(), std::filesystem::file_size(preview) / 1e6);
+        const double savedMb = std::filesystem::file_size(preview) / 1e6, reportMb = std::filesystem::file_size(report) / 1e6;
+        std::printf("    %s pages\n", pages.c_str());
+        std::printf("  %-44s %7.1f MB of PDF                %-26s %6.1f MB   %6.1fx\n", "preview: Save PDF, its file", savedMb,
+                    "the Pdf route's file", reportMb, savedMb / reportMb);
         user.shown.clear();
         std::filesystem::remove(report);
         std::filesystem::remove(preview);
