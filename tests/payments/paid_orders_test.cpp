@@ -125,9 +125,11 @@ TEST(PaidOrders, TheStatementsStoreSubmittedOrdersInNalozi) {
     ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
     testing_support::RecordingInteraction seam;
     ASSERT_TRUE(shell::MISCSQL1(db, treasury::naloziCreate()));
-    const payments::PaidOrders orders = payments::paidOrders(input("TRZ"), twoItems());
-    shell::Statement insert(db, payments::naloziInsert);
-    for (std::size_t r = 0; r < orders.orders.rows(); ++r) ASSERT_TRUE(insert.run(orders.orders, r)) << r;
+    {
+        const payments::PaidOrders orders = payments::paidOrders(input("TRZ"), twoItems());
+        shell::Statement insert(db, payments::naloziInsert);  // finalized before the database closes
+        for (std::size_t r = 0; r < orders.orders.rows(); ++r) ASSERT_TRUE(insert.run(orders.orders, r)) << r;
+    }
     const auto rows = shell::SQL(db,
                                  "SELECT DatumNaPodnesuvanje, Obrazec, Iznos, KontoPrimac, KontaPrimaciID, PrimaciID "
                                  "FROM Nalozi ORDER BY ID");
