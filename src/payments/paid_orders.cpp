@@ -59,6 +59,11 @@ void appendOrder(ui::TextTable& orders, const PaidOrdersInput& in, const KindVal
 
 PaidOrders paidOrders(const PaidOrdersInput& in, const ui::TextTable& items) {
     PaidOrders out;
+    // Two orders an item: a batch the file cannot hold is refused before anything is built.
+    if (auto tooMany = treasury::batchSizeRefusal(2 * items.rows())) {
+        out.refusal = std::move(tooMany);
+        return out;
+    }
     treasury::TreasuryFileInput& file = out.file;
     file.payer = in.payer;
     file.DDATANAPODNESUVANJE = in.submissionDate;

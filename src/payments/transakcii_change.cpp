@@ -14,6 +14,7 @@
 #include "registers/recipient_account_combo.h"
 #include "registers/register_cells.h"
 #include "shell/app_state.h"
+#include "shell/date_boxes.h"
 #include "shell/dates.h"
 #include "shell/number_boxes.h"
 #include "shell/sql1.h"
@@ -151,6 +152,7 @@ void TRANSAKCIISAVE(const std::shared_ptr<ItemsWindow>& window, const std::share
                     const ItemEdit& state) {
     for (const AmountBox& b : AMOUNTBOXES)
         if (!shell::numberBoxReady(EDIT, "txtTransakcii" + std::string(b.name), b.label)) return;
+    if (!shell::datesReady(EDIT, {{"txtTransakciiDatumResenieDo", vocab::CVALUELBLDATUMRESENIEDO}})) return;
     const ItemValues item = typedItem(state);
     if (const auto refused = refusal(state, item)) {
         ui::msgInfo(*refused, vocab::CPORGRESKA);

@@ -1,5 +1,6 @@
 #include "payments/transakcii_sql.h"
 
+#include <iterator>
 #include <vector>
 
 #include "payments/item_row.h"
@@ -15,10 +16,13 @@ const char* const COLUMNS[] = {"DatumNaPlacanje", "DatumPeriodOd",  "DatumPeriod
                                "IznosDDV",        "BrojResenieDo",  "DatumResenieDo",         "Komentar",
                                "IsplakjaciZiroSmetkiID", "PrimaciZiroSmetkiID", "TipoviPrihodiID",
                                "PotprihodiID",    "TipoviKalkulaciiID", "TipoviPlacanjaID"};
+static_assert(std::size(COLUMNS) == ITEMCOLUMNS);
 
 std::string quoted(std::string_view value) { return "'" + shell::doubleQuotes(value) + "'"; }
 
-std::vector<std::string> savedValues(const ItemValues& v) {
+}  // namespace
+
+std::vector<std::string> savedItemValues(const ItemValues& v) {
     return {"",
             "",
             "",
@@ -39,7 +43,15 @@ std::vector<std::string> savedValues(const ItemValues& v) {
             v.paymentTypeId};
 }
 
-}  // namespace
+std::string itemInsert() {
+    std::string names, parameters;
+    for (std::size_t i = 0; i < ITEMCOLUMNS; ++i) {
+        const std::string separator = i == 0 ? "" : ", ";
+        names += separator + COLUMNS[i];
+        parameters += separator + "?" + std::to_string(i + 1);
+    }
+    return "INSERT INTO Transakcii (" + names + ") VALUES (" + parameters + ")";
+}
 
 std::string itemListQuery(std::string_view payerId) {
     return layouts::STRTRANSAKCII + " WHERE iz.IsplakjaciID = " + std::string(payerId);
@@ -67,7 +79,7 @@ std::string recipientOfAccount(std::string_view accountId) {
 }
 
 std::string itemSave(const ItemValues& item, std::string_view id) {
-    const std::vector<std::string> values = savedValues(item);
+    const std::vector<std::string> values = savedItemValues(item);
     std::string names, quotedValues, assignments;
     for (std::size_t i = 0; i < values.size(); ++i) {
         const std::string separator = i == 0 ? "" : ", ";

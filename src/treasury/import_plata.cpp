@@ -10,6 +10,7 @@
 #include "registers/edit_window.h"
 #include "registers/isplakjaci_sql.h"
 #include "shell/app_state.h"
+#include "shell/date_boxes.h"
 #include "shell/dialog_buttons.h"
 #include "shell/entries.h"
 #include "shell/sql1.h"
@@ -67,6 +68,9 @@ void GETFILEIMPORTPLATA(State& state, const FileControls& c) {
 std::string typed(const std::string& name) { return ui::Ctl(WINDOW, name).text(); }
 
 void IMPORTPLATASAVE(const State& state) {
+    if (!shell::datesReady(WINDOW, {{"txtImportPlataDataNaPodnesuvanje", vocab::CTOOLTIPDATANAPODNESUVANJE},
+                                    {"txtImportPlataDataNaObrabotka", vocab::CTOOLTIPDATANAOBRABOTKA}}))
+        return;
     SalaryImport import;
     import.files = state.files;
     import.month = typed("txtImportPlataMesec");

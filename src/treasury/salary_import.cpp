@@ -33,13 +33,19 @@ std::string atLine(const std::string& message, std::size_t index, const std::str
     return message + std::to_string(index + 1) + "\r\n" + path;
 }
 
-// The chosen file's lines, or the message that refuses them.
-std::optional<std::string> readFile(const SalaryImport& import, SalaryFile file, SalaryLines& lines) {
+// The chosen file's lines, or the message that refuses them. `rows` counts
+// the batch's rows so far, this file's included (`groupRows` a contributions
+// group's), so that a batch too big for one file is refused before its lines
+// are looked at.
+std::optional<std::string> readFile(const SalaryImport& import, SalaryFile file, SalaryLines& lines,
+                                    std::size_t& rows, std::size_t groupRows) {
     const SalaryFileChoice& choice = import.files[file];
     auto read = MAKEARRY(choice.path);
     if (!read) return vocab::CPORNEMOZEPROCITAFAJL + choice.path;
     lines = std::move(*read);
     if (file == PRIDONESI && lines.size() % GROUP != 0) return vocab::CPORBROJNAREDOVIVOFAJLOT;
+    rows += file == PRIDONESI ? lines.size() / GROUP * groupRows : lines.size();
+    if (auto tooMany = batchSizeRefusal(rows)) return tooMany;
     const FileShape shape = SHAPES[file];
     for (std::size_t i = 0; i < lines.size(); ++i) {
         for (const std::string& field : lines[i])
@@ -215,9 +221,14 @@ SalaryBatch salaryBatch(const SalaryImport& import) {
     }
 
     std::array<SalaryLines, 4> lines;
+    // A contributions group gives its four contributions and an interest row for each typed interest.
+    const std::size_t groupRows =
+        CONTRIBUTIONS + static_cast<std::size_t>(std::count_if(interest.begin(), interest.begin() + CONTRIBUTIONS,
+                                                               [](std::int64_t cents) { return cents > 0; }));
+    std::size_t rowCount = interest[KAMATAPD] > 0 ? 1 : 0;
     for (SalaryFile file : {PLATI, PERSONALEN, PRIDONESI, ODBITOCI}) {
         if (import.files[file].chosen)
-            if (auto why = readFile(import, file, lines[file])) return refuse(std::move(*why));
+            if (auto why = readFile(import, file, lines[file], rowCount, groupRows)) return refuse(std::move(*why));
         if (file == PERSONALEN && interest[KAMATAPD] > 0 && lines[PERSONALEN].empty())
             return refuse(vocab::CPORKAMATABEZPERSONALEN);
     }

@@ -11,6 +11,7 @@
 #include "platform/ui/ui.h"
 #include "registers/payer_selection.h"
 #include "shell/app_state.h"
+#include "shell/date_boxes.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
 #include "shell/sql1.h"
@@ -42,6 +43,9 @@ void VPREGLEDTREZORGETDATA(Overview& o, const std::string& payerId, const OrderF
 
 void VPREGLEDTREZOROK(Overview& o, const OrderFilterCombos& combos) {
     const auto ctl = [](const char* name) { return ui::Ctl(FILTER, name); };
+    if (!shell::datesReady(FILTER, {{"txtVPregledTrezorDatumNaDospeanost1", vocab::CTOOLTIPDATUMNADOSPEANOSTOD},
+                                    {"txtVPregledTrezorDatumNaDospeanost2", vocab::CTOOLTIPDATUMNADOSPEANOSTDO}}))
+        return;
     OrderFilter filter;
     filter.dueFrom = ctl("txtVPregledTrezorDatumNaDospeanost1").date();
     filter.dueTo = ctl("txtVPregledTrezorDatumNaDospeanost2").date();
@@ -103,6 +107,9 @@ ui::TextTable selectedRows(const listkit::ListState& s, const std::vector<int>& 
 
 void GENERIRAJFAJL(Overview& o) {
     using namespace vocab;
+    if (!shell::datesReady(WINDOW, {{"txtVPregledTrezorDataNaPodnesuvanje", CTOOLTIPDATANAPODNESUVANJE},
+                                    {"txtVPregledTrezorDataNaObrabotka", CTOOLTIPDATANAOBRABOTKA}}))
+        return;
     const auto lines = listkit::selectedLines(*o.list);
     if (!lines) return;
     const std::string submission = ui::Ctl(WINDOW, "txtVPregledTrezorDataNaPodnesuvanje").date();
@@ -126,7 +133,9 @@ void GENERIRAJFAJL(Overview& o) {
     NAPRAVIFAJL(Mode::N, batch.input);
     // Orders are marked sent only when their file exists.
     if (!batch.input.LUSPEH) return;
-    listkit::changeAndClose(WINDOW, submissionUpdates(batch.ids, submission), CPORDATUMNAPODNESUVANJE, "");
+    shell::RowChange submitted = submissionChange(batch.ids, submission);
+    submitted.afterFailure = CPORFAJLNALOZINEPODNESENI + batch.input.savedFile;
+    listkit::changeAndClose(WINDOW, submitted, CPORDATUMNAPODNESUVANJE, "");
 }
 
 void addControls() {

@@ -6,6 +6,7 @@
 #include "payments/item_row.h"
 #include "payments/stored_batch.h"
 #include "shell/layouts.h"
+#include "shell/row_changes.h"
 #include "shell/sql1.h"
 #include "shell/vocabulary.h"
 #include "support/items_fixture.h"
@@ -98,20 +99,22 @@ TEST_F(PaymentsSql, ReportConditions) {
 }
 
 TEST_F(PaymentsSql, PaidAndBackToUnpaid) {
-    run(markPaid("1", "20240101", "20240131", "2", "20240205"));
-    const std::string columns =
-        "SELECT DatumPeriodOd, DatumPeriodDo, TipoviKalkulaciiID, DatumNaPlacanje FROM Transakcii WHERE ID = 1";
-    EXPECT_EQ(shell::SQL(db, columns).row(0), (Ids{"20240101", "20240131", "2", "20240205"}));
-    EXPECT_EQ(backToUnpaid("1"),
-              " update Transakcii set  DatumPeriodOd = '' , DatumPeriodDo = '' , DatumNaPlacanje = ''  WHERE ID = 1");
-    run(backToUnpaid("1"));
-    EXPECT_EQ(shell::SQL(db, columns).row(0), (Ids{"", "", "2", ""}));  // the calculation type stays
+    const ui::TextTable items = shown(itemsByIdQuery({"1", "3"}));
+    ASSERT_TRUE(shell::changeRows(db, markPaid(items, "20240101", "20240131", "2", "20240205")));
+    const std::string columns = "SELECT ID, DatumPeriodOd, DatumPeriodDo, TipoviKalkulaciiID, DatumNaPlacanje "
+                                "FROM Transakcii WHERE ID IN (1, 3) ORDER BY ID";
+    EXPECT_EQ(shell::SQL(db, columns).row(0), (Ids{"1", "20240101", "20240131", "2", "20240205"}));
+    EXPECT_EQ(shell::SQL(db, columns).row(1), (Ids{"3", "20240101", "20240131", "2", "20240205"}));
+    ASSERT_TRUE(shell::changeRows(db, backToUnpaid(items)));
+    EXPECT_EQ(shell::SQL(db, columns).row(0), (Ids{"1", "", "", "2", ""}));  // the calculation type stays
+    EXPECT_EQ(shell::SQL(db, columns).row(1), (Ids{"3", "", "", "2", ""}));
+    EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST_F(PaymentsSql, ACopyIsANewUnpaidItemWithTheSameAmountsTextsAndReferences) {
     run("UPDATE Transakcii SET BrojResenieDo = 'Р''1', DatumResenieDo = '20240115' WHERE ID = 4");
     const ui::TextTable rows = shown(reportQuery({.payerId = "1", .paid = Paid::Yes}));
-    for (std::size_t r = 0; r < rows.rows(); ++r) run(copyAsNew(rows, r));
+    ASSERT_TRUE(shell::changeRows(db, copiesAsNew(rows)));
     const auto copies = shell::SQL(db,
                                    "SELECT DatumNaPlacanje, DatumPeriodOd, IznosBruto, IznosNeto, IznosDanok, "
                                    "BrojResenieDo, DatumResenieDo, Komentar, IsplakjaciZiroSmetkiID, "
@@ -119,6 +122,17 @@ TEST_F(PaymentsSql, ACopyIsANewUnpaidItemWithTheSameAmountsTextsAndReferences) {
     ASSERT_EQ(copies.rows(), 2u);
     EXPECT_EQ(copies.row(0), (Ids{"", "", "2000", "1900", "100", "", "        ", "белешка", "1", "1", "1"}));
     EXPECT_EQ(copies.row(1), (Ids{"", "", "4000", "3900", "100", "Р'1", "20240115", "белешка", "1", "2", "1"}));
+}
+
+// Every status change touches exactly the items it names: an item that the
+// change cannot reach (a trigger skips it, as a damaged schema would) rolls
+// the whole change back with the usual message.
+TEST_F(PaymentsSql, AStatusChangeThatReachesNoItemChangesNothing) {
+    run("CREATE TRIGGER preskokni BEFORE UPDATE ON Transakcii WHEN OLD.ID = 3 BEGIN SELECT RAISE(IGNORE); END;");
+    const ui::TextTable items = shown(itemsByIdQuery({"1", "3"}));
+    EXPECT_FALSE(shell::changeRows(db, markPaid(items, "20240101", "20240131", "2", "20240205")));
+    EXPECT_EQ(ui.shown, (Ids{"info|" + vocab::CPORGRESKA + "|" + vocab::CPORPROBLEMIPRIUPDATE}));
+    EXPECT_EQ(ids("SELECT ID FROM Transakcii WHERE DatumNaPlacanje <> '' ORDER BY ID"), (Ids{"2", "4", "5"}));
 }
 
 TEST_F(PaymentsSql, ABatchIsReadFromWhatIsStored) {

@@ -319,6 +319,22 @@ TEST_F(SalaryRows, RefusesTheWholeBatchAndBuildsNothing) {
              t.import.interest[treasury::KAMATAPD] = "150";
          },
          fixed(vocab::CPORKAMATABEZPERSONALEN)},
+        // A contributions group with one typed interest gives 5 rows: a million
+        // with the deductions' lines, refused before those lines are looked at.
+        {"a million rows over the files",
+         [](SalaryRows& t) {
+             t.choose(PRIDONESI, CONTRIBUTIONS);
+             t.import.interest[treasury::KAMATAPIO] = "40";
+             t.choose(ODBITOCI, std::string(999'995, '\n'));
+         },
+         fixed(vocab::CPORPREMNOGUNALOZI + "1000000")},
+        {"one row less passes the count and reaches the lines",
+         [](SalaryRows& t) {
+             t.choose(PRIDONESI, CONTRIBUTIONS);
+             t.import.interest[treasury::KAMATAPIO] = "40";
+             t.choose(ODBITOCI, std::string(999'994, '\n'));
+         },
+         at(vocab::CPORKRATOKRED, 1, ODBITOCI)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

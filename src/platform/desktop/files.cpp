@@ -92,6 +92,20 @@ std::string FileWriter::close() {
     return error_;
 }
 
+std::string FileWriter::placeable() const {
+    if (!error_.empty() || temporary_.empty()) return error_;
+    if (std::string refused = refusedTarget(path_); !refused.empty()) return refused;
+    const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
+    if (::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) != 0) return std::strerror(errno);
+    return "";
+}
+
+std::string FileWriter::keep() {
+    std::string kept;
+    kept.swap(temporary_);
+    return kept;
+}
+
 std::string FileWriter::commit() {
     if (!close().empty() || temporary_.empty()) return error_;
     if (error_ = renameInto(temporary_, path_); !error_.empty()) return error_;

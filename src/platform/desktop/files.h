@@ -29,9 +29,16 @@ public:
     // commit, so that a caller can decide on its own work before the file
     // appears; returns the system's reason when this or an earlier step failed.
     std::string close();
+    // Empty when the closed file can still be put in place: the reason when
+    // an earlier step failed, the target is now refused (something else took
+    // its name) or its folder no longer takes a new name.
+    std::string placeable() const;
     // Closes (unless done) and renames; returns the system's reason when any
     // step (or an earlier write) failed, empty on success.
     std::string commit();
+    // Gives up the temporary file after a failed commit: it stays under its
+    // temporary name, which is returned.
+    std::string keep();
 
 private:
     void fail();

@@ -107,6 +107,26 @@ TEST(FileWriter, ClosedFileWaitsUnderItsTemporaryNameUntilCommit) {
     EXPECT_EQ(count(), 1);
 }
 
+TEST(FileWriter, APlaceTakenAfterTheStartShowsBeforeTheCommitAndAFailedCommitCanKeepTheFile) {
+    testing_support::TempFolder folder;
+    const std::string target = folder.file("N1012261.ABC");
+    std::string kept;
+    {
+        desktop::FileWriter file(target);
+        file.write("complete");
+        ASSERT_EQ(file.close(), "");
+        EXPECT_EQ(file.placeable(), "");
+        fs::create_directory(target);  // something else takes the name
+        EXPECT_EQ(file.placeable(),
+                  target + " не е обичен фајл (туку фолдер, уред или цевка): ништо не е запишано.");
+        EXPECT_NE(file.commit(), "");
+        kept = file.keep();
+    }  // the writer gone, the kept file stays
+    EXPECT_EQ(fs::path(kept).parent_path(), folder.path());
+    EXPECT_EQ(contents(kept), "complete");
+    EXPECT_TRUE(fs::is_directory(target));
+}
+
 TEST(TemporaryFolder, NamedEvenWhenItDoesNotExist) {
     const char* saved = std::getenv("TMPDIR");
     const std::string before = saved ? saved : "";
