@@ -174,7 +174,7 @@ TEST(PaidOrders, MoreItemsThanOneFileHoldsAreRefusedBeforeAnyIsRead) {
     for (int i = 0; i < 500'000; ++i) items.appendRow({""});
     const auto orders = payments::paidOrders(input("TRZ"), items);
     EXPECT_EQ(orders.refusal, vocab::CPORPREMNOGUNALOZI + "1000000");
-    EXPECT_TRUE(orders.inserts.empty());
+    EXPECT_TRUE(orders.orders.empty());
     EXPECT_TRUE(orders.file.AGFAJL.empty());
 }
 
