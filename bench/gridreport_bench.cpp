@@ -18,6 +18,7 @@
 #include "shell/entries.h"
 #include "support/recording_interaction.h"
 #include "support/temp_folder.h"
+#include "memory.h"
 
 namespace {
 
@@ -29,15 +30,6 @@ double seconds(const std::function<void()>& step) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// The process's peak resident memory since the last reset, in MB.
-double peakMb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024;
-    return 0;
-}
-void resetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
 // A list as the payment items show it: IDs, dates, accounts, names, amounts.
 ui::TextTable items() {
@@ -121,10 +113,10 @@ int main(int argc, char** argv) {
                                                       "gridprintdata4=3\r\ngridprintdata11=1\r\ngridprintdata10=T\r\n";
     std::chrono::steady_clock::time_point start, shown;
     inModal = [&](const std::string&) { shown = std::chrono::steady_clock::now(); };
-    resetPeak();
+    bench::resetPeak();
     start = std::chrono::steady_clock::now();
     gridreport::_GRIDPRINT("grdBench", "frmBench");
-    figure("settings window open, settings restored", std::chrono::duration<double>(shown - start).count(), peakMb(),
+    figure("settings window open, settings restored", std::chrono::duration<double>(shown - start).count(), bench::peakMb(),
            "copy of the grid's rows", copy);
 
     const Layout layouts[] = {{"Letter portrait, 10 points", 1, 2, 3}, {"A2 landscape, 8 points", 66, 1, 1}};
@@ -135,9 +127,9 @@ int main(int argc, char** argv) {
         user.paths.push_back(report);
         inModal = [&](const std::string& window) {
             layout.apply(window);
-            resetPeak();
+            bench::resetPeak();
             pdf = seconds([&] { click(window, "browseprint1"); });
-            pdfMb = peakMb();
+            pdfMb = bench::peakMb();
         };
         std::filesystem::remove("reports.cfg");
         gridreport::_GRID2PDF("grdBench", "frmBench");
@@ -149,9 +141,9 @@ int main(int argc, char** argv) {
         user.paths.push_back(preview);
         inModal = [&](const std::string& window) {
             if (window == "frmPrintPreview") {
-                resetPeak();
+                bench::resetPeak();
                 save = seconds([&] { click(window, "btnSavePdf"); });
-                saveMb = peakMb();
+                saveMb = bench::peakMb();
                 return;
             }
             layout.apply(window);
@@ -163,7 +155,10 @@ int main(int argc, char** argv) {
         std::string pages;
         for (const std::string& shown : user.shown)
             if (shown.rfind("preview|", 0) == 0) pages = shown.substr(8);
-        std::printf("    %s pages, %.1f MB of PDF\n", pages.c_str(), std::filesystem::file_size(preview) / 1e6);
+        const double savedMb = std::filesystem::file_size(preview) / 1e6, reportMb = std::filesystem::file_size(report) / 1e6;
+        std::printf("    %s pages\n", pages.c_str());
+        std::printf("  %-44s %7.1f MB of PDF                %-26s %6.1f MB   %6.1fx\n", "preview: Save PDF, its file", savedMb,
+                    "the Pdf route's file", reportMb, savedMb / reportMb);
         user.shown.clear();
         std::filesystem::remove(report);
         std::filesystem::remove(preview);

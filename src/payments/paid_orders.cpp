@@ -11,6 +11,14 @@
 
 namespace payments {
 
+const char* const naloziInsert =
+    "INSERT INTO Nalozi (DatumNaPodnesuvanje, DatumNaDospeanost, SmetkaZadolzuva, PodsmetkaZadolzuva, "
+    "KontoZadolzuva, ProgramaZadolzuva, CelNaDoznaka, TrezorskaKancelarija, Iznos, SmetkaPrimac, NazivPrimac, "
+    "PodsmetkaPrimac, KontoPrimac, ProgramaPrimac, PovikuvanjeNaBroj, Obrazec, Nacin, DanocenBroj, "
+    "IsplakjaciID, IsplakjaciZiroSmetkiID, KontaIsplakjaciID, PrimaciID, PrimaciZiroSmetkiID, KontaPrimaciID) "
+    "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, ?19, ?20, ?21, ?22, "
+    "?23, ?24)";
+
 namespace {
 
 // What the payer's treasury kind decides.
@@ -30,28 +38,21 @@ struct StoredOrder {
         recipientProgramme, form, payerKontoId, recipientKontoId;
 };
 
-std::string insertStatement(const PaidOrdersInput& in, const KindValues& kind, const std::string& folio,
-                            const StoredOrder& o, std::string_view recipientId, std::string_view recipientAccountId) {
-    const std::string values[] = {
-        in.submissionDate, in.dueDate, kind.debitAccount, utf8::fitBytes(in.accountNumber, 15), o.konto,
+// One order's values in the order of naloziInsert's columns, each as C2SQL
+// writes it: a blank text stored as the empty one.
+void appendOrder(ui::TextTable& orders, const PaidOrdersInput& in, const KindValues& kind, const std::string& folio,
+                 const StoredOrder& o, std::string_view recipientId, std::string_view recipientAccountId) {
+    const std::string payerSubAccount = utf8::fitBytes(in.accountNumber, 15);
+    const std::string_view values[] = {
+        in.submissionDate, in.dueDate, kind.debitAccount, payerSubAccount, o.konto,
         in.payer.MPROGRAMAZADOLZUVA, folio, in.payer.MTREZORSKAKANCELARIJA, o.amount, o.recipientAccount,
         o.recipientName, o.recipientSubAccount, o.revenueKonto, o.recipientProgramme, folio, o.form, "2",
-        in.payer.MDANOCENBROJ, in.payerId, in.accountId, o.payerKontoId, std::string(recipientId),
-        std::string(recipientAccountId), o.recipientKontoId,
+        in.payer.MDANOCENBROJ, in.payerId, in.accountId, o.payerKontoId, recipientId,
+        recipientAccountId, o.recipientKontoId,
     };
-    std::string sql =
-        "INSERT INTO Nalozi (DatumNaPodnesuvanje, DatumNaDospeanost, SmetkaZadolzuva, PodsmetkaZadolzuva, "
-        "KontoZadolzuva, ProgramaZadolzuva, CelNaDoznaka, TrezorskaKancelarija, Iznos, SmetkaPrimac, NazivPrimac, "
-        "PodsmetkaPrimac, KontoPrimac, ProgramaPrimac, PovikuvanjeNaBroj, Obrazec, Nacin, DanocenBroj, "
-        "IsplakjaciID, IsplakjaciZiroSmetkiID, KontaIsplakjaciID, PrimaciID, PrimaciZiroSmetkiID, KontaPrimaciID) "
-        "VALUES (";
-    bool first = true;
-    for (const std::string& v : values) {
-        if (!first) sql += ", ";
-        first = false;
-        sql += shell::C2SQL(v);
-    }
-    return sql + ")";
+    orders.beginRow();
+    for (std::string_view v : values) orders.appendCell(shell::isBlank(v) ? std::string_view() : v);
+    orders.endRow();
 }
 
 }  // namespace
@@ -99,17 +100,15 @@ PaidOrders paidOrders(const PaidOrdersInput& in, const ui::TextTable& items) {
                      : shell::trimmed(in.taxAccount1) + municipality + shell::trimmed(in.taxAccount2),
             15);
 
-        out.inserts.push_back(insertStatement(
-            in, k, file.CFOLIO,
-            {.konto = "404110", .amount = treasury::amountText(net, 19), .recipientAccount = recipientAccount,
-             .recipientName = name, .form = k.netForm, .payerKontoId = "13"},
-            value(item::RECIPIENTID), value(item::RECIPIENTACCOUNTID)));
-        out.inserts.push_back(insertStatement(
-            in, k, file.CFOLIO,
-            {.konto = "401320", .amount = treasury::amountText(tax, 19), .recipientAccount = treasuryAccount18,
-             .recipientSubAccount = taxAccount, .revenueKonto = "711111", .recipientProgramme = "00",
-             .form = k.taxForm, .payerKontoId = "14", .recipientKontoId = "15"},
-            value(item::RECIPIENTID), value(item::RECIPIENTACCOUNTID)));
+        appendOrder(out.orders, in, k, file.CFOLIO,
+                    {.konto = "404110", .amount = treasury::amountText(net, 19), .recipientAccount = recipientAccount,
+                     .recipientName = name, .form = k.netForm, .payerKontoId = "13"},
+                    value(item::RECIPIENTID), value(item::RECIPIENTACCOUNTID));
+        appendOrder(out.orders, in, k, file.CFOLIO,
+                    {.konto = "401320", .amount = treasury::amountText(tax, 19), .recipientAccount = treasuryAccount18,
+                     .recipientSubAccount = taxAccount, .revenueKonto = "711111", .recipientProgramme = "00",
+                     .form = k.taxForm, .payerKontoId = "14", .recipientKontoId = "15"},
+                    value(item::RECIPIENTID), value(item::RECIPIENTACCOUNTID));
 
         treasury::TreasuryOrderRow row;
         row.debitAccount = k.debitAccount;

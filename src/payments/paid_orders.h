@@ -25,9 +25,14 @@ struct PaidOrdersInput {
     std::string treasuryAccountRM, treasuryAccountFZOM, taxAccount1, taxAccount2;
 };
 
+// The statement that stores one order, prepared once for all of them: ?1 to
+// ?24 take one row of PaidOrders::orders.
+extern const char* const naloziInsert;
+inline constexpr std::size_t naloziColumns = 24;
+
 struct PaidOrders {
     std::optional<std::string> refusal;  // the message that stops the action; then nothing else
-    std::vector<std::string> inserts;    // INSERT INTO Nalozi: net and tax order of each item
+    ui::TextTable orders{naloziColumns};  // naloziInsert's values: net and tax order of each item
     treasury::TreasuryFileInput file;    // the batch for NAPRAVIFAJL(Mode::N, ...)
 };
 

@@ -12,6 +12,7 @@
 #include "shell/date_boxes.h"
 #include "shell/dialog_buttons.h"
 #include "shell/sql1.h"
+#include "shell/statement.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
 #include "treasury/day_after.h"
@@ -79,8 +80,9 @@ void SELEKTIRANIVONALOZI(const Dialog& d) {
     }
     shell::Transaction transaction(shell::app().DB);
     if (!transaction.open()) return;  // its error is shown; the dialog stays
-    for (const std::string& insert : orders.inserts)
-        if (!transaction.run(insert)) {
+    shell::Statement insert(shell::app().DB, naloziInsert);
+    for (std::size_t r = 0; r < orders.orders.rows(); ++r)
+        if (!transaction.run(insert, orders.orders, r)) {
             ui::msgInfo(CPORPROBLEMIPRIUPDATE, CPORGRESKA);
             ui::Win(WINDOW).release();
             return;

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/desktop/files.h"
 #include "platform/text/text_table.h"
 
 namespace payments {
@@ -23,10 +24,15 @@ struct XmlExport {
 // noncharacters U+FFFE and U+FFFF left out; each byte of invalid UTF-8 as
 // U+FFFD. Everything else unchanged.
 std::string xmlValue(std::string_view text);
+// The same, appended to `out`.
+void appendXmlValue(std::string& out, std::string_view text);
 
-// The whole file: UTF-8 without a byte-order mark, every line ended by CR LF,
+// The file: UTF-8 without a byte-order mark, every line ended by CR LF,
 // indented by TABs; one calculation_detail per item row (payment item rows as
-// shown, 36 values), numbered 1, 2, 3 in the order of `items`.
+// shown, 36 values), numbered 1, 2, 3 in the order of `items`. It goes to
+// `out` in pieces of some 64 KB as it is made; false when `out` refused one.
+bool writeRevenueOfficeXml(const XmlExport& header, const ui::TextTable& items, const desktop::ByteSink& out);
+// The same bytes whole.
 std::string revenueOfficeXml(const XmlExport& header, const ui::TextTable& items);
 
 // "f", the first three characters of the trimmed payer name in Latin

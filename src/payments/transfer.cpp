@@ -2,21 +2,20 @@
 
 #include <sqlite3.h>
 
+#include <unordered_map>
+
 #include "payments/day_count.h"
 #include "payments/item_row.h"
 #include "platform/ui/ui.h"
 #include "shell/sql1.h"
+#include "shell/statement.h"
+#include "shell/udfs.h"
 #include "shell/transliteration.h"
 #include "shell/vocabulary.h"
 
 namespace payments {
 
 namespace {
-
-using shell::C2SQL;
-
-// An amount as statements write it: right-aligned in 9 characters, quoted.
-std::string amount9(std::int64_t amount) { return "'" + shownAmount(amount) + "'"; }
 
 const std::string nobodyToTransfer =
     "Во датотеката за работниците нема ниту еден работник со повеќе од 182 работни дена оваа година: "
@@ -29,32 +28,38 @@ struct FixedRow {
     std::string id;
 };
 
+// The inserts of one transferred employee, prepared once for all of them;
+// their values are bound as texts, as the quoted values of the stored rows are.
+const char* const recipientInsert =
+    "insert into Primaci  (Ime, Prezime, Adresa, Mesto, OpstiniID, EMBG, DDVObvrznik, MaticenBroj)  values  "
+    "(?1, ?2, ?3, '', ?4, ?5, 0, '0000000');";
+const char* const recipientAccountInsert =
+    "insert into PrimaciZiroSmetki  (PrimaciID, ZiroSmetka)  values  (?1, ?2);";
+const char* const transferredItemInsert =
+    "insert into Transakcii  (DatumNaPlacanje, DatumPeriodOd, DatumPeriodDo, IznosAvans, IznosBruto, "
+    "IznosOdbitoci, IznosDanok, IznosNeto, IznosDDV, BrojResenieDo, DatumResenieDo, Komentar, "
+    "IsplakjaciZiroSmetkiID, PrimaciZiroSmetkiID, TipoviPrihodiID, PotprihodiID, TipoviKalkulaciiID, "
+    "TipoviPlacanjaID)  values  ('', '', '', '0', ?1, '0', ?2, ?3, '0', '', '', '', ?4, ?5, '28', '49', '1', '1');";
+
+// A text value as C2SQL writes it: a blank text as the empty one.
+std::string_view textValue(const std::string& text) { return shell::isBlank(text) ? std::string_view() : text; }
+
 }  // namespace
-
-std::string recipientInsert(const Employment& e, const std::string& opstiniId) {
-    return "insert into Primaci  (Ime, Prezime, Adresa, Mesto, OpstiniID, EMBG, DDVObvrznik, MaticenBroj)  values  (" +
-           C2SQL(shell::KONVKIR(e.imeRab)) + ", " + C2SQL(shell::KONVKIR(e.przRab)) + ", " + C2SQL(e.adrRab) +
-           ", '', " + C2SQL(opstiniId) + ", " + C2SQL(e.matRab) + ", 0, '0000000');";
-}
-
-std::string recipientAccountInsert(const std::string& recipientId, const std::string& account) {
-    return "insert into PrimaciZiroSmetki  (PrimaciID, ZiroSmetka)  values  (" + shell::quoted(recipientId) + ", '" +
-           shell::doubleQuotes(account) + "');";
-}
-
-std::string transferredItemInsert(const TransferItem& item, const std::string& recipientAccountId) {
-    return "insert into Transakcii  (DatumNaPlacanje, DatumPeriodOd, DatumPeriodDo, IznosAvans, IznosBruto, "
-           "IznosOdbitoci, IznosDanok, IznosNeto, IznosDDV, BrojResenieDo, DatumResenieDo, Komentar, "
-           "IsplakjaciZiroSmetkiID, PrimaciZiroSmetkiID, TipoviPrihodiID, PotprihodiID, TipoviKalkulaciiID, "
-           "TipoviPlacanjaID)  values  ('', '', '', '0', " +
-           amount9(item.bruto) + ", '0', " + amount9(item.danok) + ", " + amount9(item.neto) + ", '0', '', '', '', " +
-           shell::quoted(item.payerAccountId) + ", " + shell::quoted(recipientAccountId) + ", '28', '49', '1', '1');";
-}
 
 std::string NAJDICID(sqlite3* db, const std::string& table, const std::string& column, const std::string& value) {
     const auto rows = shell::SQL(db, "SELECT ID, " + column + " FROM " + table + " WHERE " + column + " = '" +
                                          shell::doubleQuotes(value) + "'");
     return rows.empty() ? std::string() : std::string(rows.cell(0, 0));
+}
+
+std::unordered_map<std::string, std::string> municipalityIds(sqlite3* db) {
+    std::unordered_map<std::string, std::string> ids;
+    // A database without municipalities gives every recipient an empty one.
+    if (!shell::tableExists(db, "Opstini")) return ids;
+    // Should a foreign database repeat a code, its first row stands, as NAJDICID finds it.
+    const auto rows = shell::SQL(db, "SELECT ID, Sifra FROM Opstini ORDER BY ID");
+    for (std::size_t r = 0; r < rows.rows(); ++r) ids.emplace(rows.cell(r, 1), rows.cell(r, 0));
+    return ids;
 }
 
 std::optional<std::string> missingFixedRow(sqlite3* db, const std::string& payerAccountId) {
@@ -108,15 +113,22 @@ bool PREFRLI(sqlite3* db, const std::vector<Employment>& records, const Transfer
             return false;
         }
     }
-    // A database without municipalities gives every recipient an empty one.
-    const bool municipalities = shell::tableExists(db, "Opstini");
+    shell::Statement recipients(db, recipientInsert), accounts(db, recipientAccountInsert),
+        items(db, transferredItemInsert);
+    if (!recipients.ready() || !accounts.ready() || !items.ready()) return false;
+    const std::string bruto = shownAmount(item.bruto), danok = shownAmount(item.danok), neto = shownAmount(item.neto);
+    const auto municipality = municipalityIds(db);
     for (const Employment* employee : employees) {
-        const std::string opstiniId = municipalities ? NAJDICID(db, "Opstini", "Sifra", employee->opsRab) : "";
-        if (!transaction.run(recipientInsert(*employee, opstiniId))) return false;
+        const auto found = municipality.find(employee->opsRab);
+        const std::string_view opstiniId = found == municipality.end() ? std::string_view() : found->second;
+        const std::string ime = shell::KONVKIR(employee->imeRab), prezime = shell::KONVKIR(employee->przRab);
+        if (!transaction.run(recipients,
+                             {ime, prezime, textValue(employee->adrRab), opstiniId, textValue(employee->matRab)}))
+            return false;
         const std::string recipientId = std::to_string(sqlite3_last_insert_rowid(db));
-        if (!transaction.run(recipientAccountInsert(recipientId, employee->kartRab))) return false;
+        if (!transaction.run(accounts, {recipientId, employee->kartRab})) return false;
         const std::string accountId = std::to_string(sqlite3_last_insert_rowid(db));
-        if (!transaction.run(transferredItemInsert(item, accountId))) return false;
+        if (!transaction.run(items, {bruto, danok, neto, item.payerAccountId, accountId})) return false;
     }
     if (!transaction.commit("COMMIT;")) {
         ui::msgPlain(transferNotCommitted);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "payments/payroll.h"
@@ -20,15 +21,12 @@ struct TransferItem {
     std::string payerAccountId;
 };
 
-// The statements of one transferred employee; `employee` is the employee's
-// first record.
-std::string recipientInsert(const Employment& employee, const std::string& opstiniId);
-std::string recipientAccountInsert(const std::string& recipientId, const std::string& account);
-std::string transferredItemInsert(const TransferItem& item, const std::string& recipientAccountId);
-
 // The ID of the first row of `table` whose `column` equals `value`; empty
 // when there is none.
 std::string NAJDICID(sqlite3* db, const std::string& table, const std::string& column, const std::string& value);
+// The municipality IDs by code, as NAJDICID finds them, read once for a whole
+// transfer; none when the database has no municipalities.
+std::unordered_map<std::string, std::string> municipalityIds(sqlite3* db);
 
 // The code-table rows every new item names (revenue type 28, sub-revenue 49,
 // calculation type 1, payment type 1) and the chosen payer account: the

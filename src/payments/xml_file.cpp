@@ -22,7 +22,9 @@ std::optional<std::string> NAPRAVIXML(const XmlExport& header, const ui::TextTab
         ui::msgInfo(vocab::CPORNEMAFILENAME, vocab::CPORGRESKA);
         return std::nullopt;
     }
-    const std::string failure = desktop::writeFile(*path, revenueOfficeXml(header, items));
+    desktop::FileWriter file(*path);
+    writeRevenueOfficeXml(header, items, [&file](std::string_view piece) { return file.write(piece); });
+    const std::string failure = file.commit();
     if (!failure.empty()) {
         ui::msgInfo(vocab::CPORNEMOZESOCUVAFAJL + failure, vocab::CPORGRESKA);
         return std::nullopt;

@@ -7,6 +7,7 @@
 
 #include "platform/ui/ui.h"
 #include "shell/database_file.h"
+#include "shell/statement.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
 
@@ -186,6 +187,19 @@ bool Transaction::run(std::string_view statement) {
     if (MISCSQL1(db_, statement)) return true;
     rollback();
     return false;
+}
+
+bool Transaction::run(Statement& statement, std::initializer_list<std::string_view> values) {
+    return ran(open_ && statement.run(values));
+}
+
+bool Transaction::run(Statement& statement, const ui::TextTable& rows, std::size_t row) {
+    return ran(open_ && statement.run(rows, row));
+}
+
+bool Transaction::ran(bool done) {
+    if (!done && open_) rollback();
+    return done;
 }
 
 bool Transaction::commit(std::string_view end) {

@@ -2,6 +2,7 @@
 // Database access: every statement of the system goes through these, on the
 // one connection of the application state. Errors are shown to the user here,
 // so callers only decide whether to go on.
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,8 @@
 struct sqlite3;
 
 namespace shell {
+
+class Statement;
 
 // The rows of a query as text in SELECT order (NULL as "", numbers as SQLite
 // prints them); `ok` tells a failed query from one that found no rows.
@@ -69,10 +72,15 @@ public:
 
     bool open() const { return open_; }
     bool run(std::string_view statement);
+    // Runs a prepared statement with its values (see shell/statement.h).
+    bool run(Statement& statement, std::initializer_list<std::string_view> values);
+    bool run(Statement& statement, const ui::TextTable& rows, std::size_t row);
     bool commit(std::string_view end = "END TRANSACTION");
 
 private:
     void rollback();
+    // Rolls back after a statement that failed; returns whether it ran.
+    bool ran(bool done);
     sqlite3* db_;
     bool open_ = false;
 };

@@ -14,12 +14,14 @@ namespace {
 bool leadingSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 }  // namespace
 
-std::string trimmed(std::string_view text) {
+std::string_view trimmedView(std::string_view text) {
     std::size_t begin = 0, end = text.size();
     while (begin < end && leadingSpace(text[begin])) ++begin;
     while (end > begin && text[end - 1] == ' ') --end;
-    return std::string(text.substr(begin, end - begin));
+    return text.substr(begin, end - begin);
 }
+
+std::string trimmed(std::string_view text) { return std::string(trimmedView(text)); }
 
 bool isBlank(std::string_view text) {
     for (char c : text)

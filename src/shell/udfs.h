@@ -13,6 +13,7 @@ namespace shell {
 
 // Without leading blanks, tabs and line ends and without trailing blanks.
 std::string trimmed(std::string_view text);
+std::string_view trimmedView(std::string_view text);
 // Empty, or only blanks, tabs and line ends.
 bool isBlank(std::string_view text);
 

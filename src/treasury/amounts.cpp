@@ -37,11 +37,15 @@ std::optional<std::int64_t> parseCents(std::string_view text) {
     return negative ? -value : value;
 }
 
+std::size_t amountDigits(char (&text)[24], std::int64_t cents) {
+    const int n = std::snprintf(text, sizeof text, "+%015lld,%02lld", static_cast<long long>(cents / 100),
+                                static_cast<long long>(cents % 100));
+    return static_cast<std::size_t>(n);
+}
+
 std::string amountField(std::int64_t cents) {
     char text[24];
-    std::snprintf(text, sizeof text, "+%015lld,%02lld", static_cast<long long>(cents / 100),
-                  static_cast<long long>(cents % 100));
-    return text;
+    return std::string(text, amountDigits(text, cents));
 }
 
 std::int64_t wholeDenars(std::int64_t cents) {

@@ -20,6 +20,8 @@ std::optional<std::int64_t> parseCents(std::string_view text);
 // The amount format of the treasury order file (19 bytes): "+", 15 integer
 // digits, ",", 2 cent digits. For 0 to maxFileCents.
 std::string amountField(std::int64_t cents);
+// The same written into `text`; returns its length.
+std::size_t amountDigits(char (&text)[24], std::int64_t cents);
 
 // Whole denars of cents, halves away from zero.
 std::int64_t wholeDenars(std::int64_t cents);

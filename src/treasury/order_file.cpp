@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "platform/text/utf8.h"
 #include "shell/vocabulary.h"
@@ -28,11 +29,22 @@ std::string zeroFilled(long long n, int width) {
 
 }  // namespace
 
-std::string fieldText(std::string_view text, std::size_t width) {
-    std::string clean(text);
+void appendField(std::string& out, std::string_view text, std::size_t width) {
+    // Control characters are single bytes: cutting before or after blanking them is the same.
+    const std::string_view kept = width ? utf8::cutBytes(text, width) : text;
+    const std::size_t from = out.size();
+    out += kept;
     std::replace_if(
-        clean.begin(), clean.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, ' ');
-    return width ? utf8::fitBytes(clean, width) : clean;
+        out.begin() + static_cast<std::ptrdiff_t>(from), out.end(),
+        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, ' ');
+    if (width) out.append(width - kept.size(), ' ');
+}
+
+std::string fieldText(std::string_view text, std::size_t width) {
+    std::string out;
+    out.reserve(width ? width : text.size());
+    appendField(out, text, width);
+    return out;
 }
 
 std::optional<TreasuryKind> treasuryKind(const registers::CurrentPayer& payer) {
@@ -48,21 +60,50 @@ std::string headerRecord(const TreasuryFileInput& input, char batchDigit) {
            amountField(input.NUKIZNOS());
 }
 
+void appendDetailRecord(std::string& out, const TreasuryOrderRow& r, TreasuryKind kind, Mode mode) {
+    const std::pair<const std::string*, std::size_t> before[] = {
+        {&r.recordType, 1}, {&r.sequence, 6},         {&r.debitAccount, 15},  {&r.debitSubAccount, 15},
+        {&r.expenditureKonto, 6}, {&r.debitProgramme, 2}, {&r.purpose, 70},   {&r.treasuryOffice, 6}};
+    const std::pair<const std::string*, std::size_t> after[] = {
+        {&r.recipientAccount, 18}, {&r.recipientName, 70}, {&r.recipientSubAccount, 15}, {&r.revenueKonto, 6},
+        {&r.recipientProgramme, 2}, {&r.reference, 24},    {&r.form, 2},                 {&r.method, 1},
+        {&r.taxNumber, 13}};
+    for (const auto& [value, width] : before) appendField(out, *value, width);
+    char amount[24];
+    out.append(amount, amountDigits(amount, r.amount));
+    for (const auto& [value, width] : after) appendField(out, *value, width);
+    if (kind == TreasuryKind::TRZ) appendField(out, r.closing, mode == Mode::N ? 8 : 0);
+}
+
 std::string detailRecord(const TreasuryOrderRow& r, TreasuryKind kind, Mode mode) {
-    std::string record = fieldText(r.recordType, 1) + fieldText(r.sequence, 6) + fieldText(r.debitAccount, 15) +
-                         fieldText(r.debitSubAccount, 15) + fieldText(r.expenditureKonto, 6) +
-                         fieldText(r.debitProgramme, 2) + fieldText(r.purpose, 70) + fieldText(r.treasuryOffice, 6) +
-                         amountField(r.amount) + fieldText(r.recipientAccount, 18) + fieldText(r.recipientName, 70) +
-                         fieldText(r.recipientSubAccount, 15) + fieldText(r.revenueKonto, 6) +
-                         fieldText(r.recipientProgramme, 2) + fieldText(r.reference, 24) + fieldText(r.form, 2) +
-                         fieldText(r.method, 1) + fieldText(r.taxNumber, 13);
-    if (kind == TreasuryKind::TRZ) record += fieldText(r.closing, mode == Mode::N ? 8 : 0);
+    std::string record;
+    record.reserve(320);
+    appendDetailRecord(record, r, kind, mode);
     return record;
 }
 
+bool writeOrderFile(const TreasuryFileInput& input, TreasuryKind kind, Mode mode, char batchDigit,
+                    const desktop::ByteSink& out) {
+    constexpr std::size_t piece = 1 << 16;
+    std::string buffer = headerRecord(input, batchDigit) + "\r\n";
+    buffer.reserve(piece + 1024);
+    for (const TreasuryOrderRow& row : input.AGFAJL) {
+        appendDetailRecord(buffer, row, kind, mode);
+        buffer += "\r\n";
+        if (buffer.size() < piece) continue;
+        if (!out(buffer)) return false;
+        buffer.clear();
+    }
+    return buffer.empty() || out(buffer);
+}
+
 std::string orderFile(const TreasuryFileInput& input, TreasuryKind kind, Mode mode, char batchDigit) {
-    std::string file = headerRecord(input, batchDigit) + "\r\n";
-    for (const TreasuryOrderRow& row : input.AGFAJL) file += detailRecord(row, kind, mode) + "\r\n";
+    std::string file;
+    file.reserve(64 + input.AGFAJL.size() * 301);
+    writeOrderFile(input, kind, mode, batchDigit, [&file](std::string_view piece) {
+        file += piece;
+        return true;
+    });
     return file;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/desktop/files.h"
 #include "treasury/order_row.h"
 
 namespace treasury {
@@ -18,6 +19,8 @@ enum class TreasuryKind {
 // A text value as the file holds it: control characters (a line end in a
 // purpose) as blanks, fitted to `width` bytes; with width 0 only cleaned.
 std::string fieldText(std::string_view text, std::size_t width);
+// The same, appended to `out`.
+void appendField(std::string& out, std::string_view text, std::size_t width);
 
 // From the first three bytes of the payer's kind; nothing for any other kind.
 std::optional<TreasuryKind> treasuryKind(const registers::CurrentPayer& payer);
@@ -27,7 +30,11 @@ std::string headerRecord(const TreasuryFileInput& input, char batchDigit);
 // One row's values concatenated: 291 bytes (FZM), 299 bytes (TRZ, mode N) or
 // 291 bytes and the free closing text (TRZ, mode P).
 std::string detailRecord(const TreasuryOrderRow& row, TreasuryKind kind, Mode mode);
-// The whole file: the header and every detail record, each ended by CR LF.
+// The file: the header and every detail record, each ended by CR LF, handed
+// to `out` in pieces of some 64 KB as they are made; false when `out` refused one.
+bool writeOrderFile(const TreasuryFileInput& input, TreasuryKind kind, Mode mode, char batchDigit,
+                    const desktop::ByteSink& out);
+// The same bytes whole.
 std::string orderFile(const TreasuryFileInput& input, TreasuryKind kind, Mode mode, char batchDigit);
 
 struct ProposedName {

@@ -34,7 +34,10 @@ std::string storedOrdersQuery(const std::vector<std::string>& ids) {
 TreasuryOrderRow overviewRow(const ui::TextTable& stored, std::size_t row, int sequence,
                              const std::string& payerTaxNumber) {
     const auto latin = [&](int column, std::size_t width) {
-        return utf8::fitBytes(shell::KONVLAT(orderValue(stored, row, column)), width);
+        std::string text = shell::KONVLAT(orderValue(stored, row, column));
+        text.resize(utf8::cutBytes(text, width).size());
+        text.resize(width, ' ');
+        return text;
     };
     TreasuryOrderRow r;
     r.sequence = shell::DODAJ0(std::to_string(sequence), 6);
@@ -71,6 +74,8 @@ OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextT
     for (std::size_t r = 0; r < storedShown.rows(); ++r) byId.emplace(orderValue(storedShown, r, order::ID), r);
 
     TreasuryFileInput& input = batch.input;
+    input.AGFAJL.reserve(shownSelection.rows());
+    batch.ids.reserve(shownSelection.rows());
     for (std::size_t r = 0; r < shownSelection.rows(); ++r) {
         const auto found = byId.find(orderValue(shownSelection, r, order::ID));
         if (found == byId.end()) return {vocab::CPORNALOGNEPOSTOI + orderLabel(shownSelection, r), {}, {}};

@@ -106,6 +106,7 @@ public:
         }
         row_ -= L;
         footer();
+        finishPage();
         return std::move(doc_);
     }
 
@@ -127,7 +128,15 @@ private:
         return "Фајл: " + name + std::string(10, ' ') + std::to_string(page) + "/" + std::to_string(pageTotal_);
     }
 
+    // A finished page gives back the room its lists grew beyond their texts:
+    // with thousands of pages that room would outweigh the texts themselves.
+    void finishPage() {
+        doc_.pages.back().texts.shrink_to_fit();
+        doc_.pages.back().lines.shrink_to_fit();
+    }
+
     void pageHead() {
+        if (!doc_.pages.empty()) finishPage();
         doc_.newPage();
         ++page_;
         pageLines_ = 0;

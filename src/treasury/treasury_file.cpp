@@ -46,7 +46,8 @@ void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input, const WorkBeforePlacing& w
         return;
     }
     desktop::FileWriter file(*path);
-    file.write(orderFile(input, *treasuryKind(input.payer), mode, proposal->batchDigit));
+    writeOrderFile(input, *treasuryKind(input.payer), mode, proposal->batchDigit,
+                   [&file](std::string_view piece) { return file.write(piece); });
     std::string failure = file.close();
     bool workDone = false;
     if (failure.empty() && work.run) {

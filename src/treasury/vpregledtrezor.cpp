@@ -113,23 +113,23 @@ void GENERIRAJFAJL(Overview& o) {
         return;
     const auto lines = listkit::selectedLines(*o.list);
     if (!lines) return;
-    const ui::TextTable selection = selectedRows(*o.list, *lines);
-    std::vector<std::string> ids;
-    ids.reserve(selection.rows());
-    for (std::size_t r = 0; r < selection.rows(); ++r) ids.emplace_back(orderValue(selection, r, order::ID));
     const std::string submission = ui::Ctl(WINDOW, "txtVPregledTrezorDataNaPodnesuvanje").date();
-    // Orders that could not be read (a locked file) are no missing orders:
-    // the database layer has said why.
-    const shell::QueryResult stored = shell::query(shell::app().DB, storedOrdersQuery(ids));
-    if (!stored.ok) return;
-    if (const auto unreadable = unreadableOrderValue(stored.rows)) {
-        ui::msgInfo(*unreadable, CPORGRESKA);
-        return;
-    }
-    OverviewBatch batch = overviewBatch(selection, stored.rows, o.payer, submission,
-                                        ui::Ctl(WINDOW, "txtVPregledTrezorDataNaObrabotka").date());
+    // The selection's copy and the orders read again live only while the batch is built.
+    OverviewBatch batch = [&]() -> OverviewBatch {
+        const ui::TextTable selection = selectedRows(*o.list, *lines);
+        std::vector<std::string> ids;
+        ids.reserve(selection.rows());
+        for (std::size_t r = 0; r < selection.rows(); ++r) ids.emplace_back(orderValue(selection, r, order::ID));
+        // Orders that could not be read (a locked file) are no missing orders:
+        // the database layer has said why.
+        const shell::QueryResult stored = shell::query(shell::app().DB, storedOrdersQuery(ids));
+        if (!stored.ok) return {.refusal = ""};  // said already
+        if (auto unreadable = unreadableOrderValue(stored.rows)) return {.refusal = std::move(unreadable)};
+        return overviewBatch(selection, stored.rows, o.payer, submission,
+                             ui::Ctl(WINDOW, "txtVPregledTrezorDataNaObrabotka").date());
+    }();
     if (batch.refusal) {
-        ui::msgInfo(*batch.refusal, CPORGRESKA);
+        if (!batch.refusal->empty()) ui::msgInfo(*batch.refusal, CPORGRESKA);
         return;
     }
     const int count = batch.input.NBRSTAVK();

@@ -72,7 +72,7 @@ TEST(GridReportPages, WorkedRowsOnBothTargets) {
         const print::Text* header = find(p, "Наслов");
         ASSERT_TRUE(header);
         EXPECT_EQ(header->row, 27.5);
-        EXPECT_EQ(header->font.size, 14);
+        EXPECT_EQ(p.fontOf(*header).size, 14);
         EXPECT_EQ(header->align, print::Align::Centre);
         EXPECT_EQ(find(p, "ID")->row, 35);
         EXPECT_EQ(find(p, "Ана")->row, 40);
@@ -116,7 +116,7 @@ TEST(GridReportPages, WorkedPageEveryTextAndLine) {
             EXPECT_EQ(t.row, texts[i].row) << texts[i].text;
             EXPECT_EQ(t.col, texts[i].col) << texts[i].text;
             EXPECT_EQ(t.text, texts[i].text);
-            EXPECT_EQ(t.font.size, texts[i].size) << texts[i].text;
+            EXPECT_EQ(p.fontOf(t).size, texts[i].size) << texts[i].text;
             EXPECT_EQ(t.align, texts[i].align) << texts[i].text;
         }
         ASSERT_EQ(p.lines.size(), lines.size());
@@ -215,7 +215,7 @@ TEST(GridReportPages, PageBreaksAndRowLines) {
     const print::Text* footer = find(doc.pages[0], "Подножје");
     ASSERT_TRUE(footer);
     EXPECT_EQ(footer->row, 70 + 2.5);
-    EXPECT_EQ(footer->font.size, 14);
+    EXPECT_EQ(doc.pages[0].fontOf(*footer).size, 14);
     EXPECT_EQ(find(doc.pages[0], "Page No. :1")->row, 70 + 10 + 5);
     EXPECT_TRUE(find(doc.pages[2], "Page No. :3"));
     // Row lines off: the caption rules and the closing rules, nothing between rows.

@@ -164,6 +164,32 @@ TEST(RevenueXml, NoItemsIsTheHeadAndTheClosingRoot) {
     EXPECT_EQ(revenueOfficeXml(exampleHeader, itemTable({})), exampleHead + "</ujp_ppf_acc_calc>\r\n");
 }
 
+TEST(RevenueXml, ALongFileGoesOutInPiecesAndStopsWhenRefused) {
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 1; i <= 400; ++i) rows.push_back(itemRow({{1, std::to_string(i)}, {25, "Белешка & <" + std::to_string(i) + ">"}}));
+    const ui::TextTable items = itemTable(rows);
+    std::vector<std::string> pieces;
+    EXPECT_TRUE(payments::writeRevenueOfficeXml(exampleHeader, items, [&](std::string_view piece) {
+        pieces.emplace_back(piece);
+        return true;
+    }));
+    ASSERT_GT(pieces.size(), 2u);
+    std::string joined;
+    for (const std::string& piece : pieces) {
+        EXPECT_LT(piece.size(), 80000u);
+        EXPECT_TRUE(piece.ends_with("\r\n")) << "a piece ends with a whole line";
+        joined += piece;
+    }
+    EXPECT_TRUE(joined.starts_with(exampleHead));
+    EXPECT_TRUE(joined.ends_with("\t\t<commentDoc>Белешка &amp; &lt;400></commentDoc>\r\n\t</calculation_detail>\r\n"
+                                 "</ujp_ppf_acc_calc>\r\n"));
+    EXPECT_TRUE(wellFormed(joined));
+    // A sink that refuses is not called again, and the writing says so.
+    int calls = 0;
+    EXPECT_FALSE(payments::writeRevenueOfficeXml(exampleHeader, items, [&](std::string_view) { return ++calls > 1; }));
+    EXPECT_EQ(calls, 1);
+}
+
 TEST(RevenueXml, ValuesAreEscapedInOnePlace) {
     struct Case {
         std::string text, file;

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QComboBox>
 
 #include "platform/desktop/desktop.h"
@@ -94,6 +95,15 @@ TEST_F(Controls, GridValueIsTheSelectedLinesAscending) {
         grid.selection(set);
         EXPECT_EQ(grid.selection(), selected);
     }
+    // What the user does to a selection: a line taken out of it, lines selected twice over.
+    grid.selection({1, 2, 3, 4});
+    auto* view = qobject_cast<QAbstractItemView*>(ui::detail::control("frmTest", "grdA").widget());
+    ASSERT_TRUE(view);
+    QItemSelectionModel* user = view->selectionModel();
+    user->select(view->model()->index(1, 0), QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
+    EXPECT_EQ(grid.selection(), (std::vector<int>{1, 3, 4}));
+    user->select(QItemSelection(view->model()->index(0, 0), view->model()->index(2, 1)), QItemSelectionModel::Select);
+    EXPECT_EQ(grid.selection(), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(grid.cell(4, 1), "4");
     grid.cell(4, 2, "y");
     EXPECT_EQ(grid.cell(4, 2), "y");

@@ -53,6 +53,12 @@ TEST(Transliteration, CharactersOutsideTheTablesPassUnchanged) {
     // Russian letters outside the Macedonian alphabet stay two bytes long.
     EXPECT_EQ(KONVLAT("Ы Я Ё щ"), "Ы Я Ё щ");
     EXPECT_EQ(KONVLAT("Zarko 123, ok!"), "Zarko 123, ok!");
+    // Bytes that start no letter stand as they are: other scripts, a letter cut
+    // short, a lone continuation byte; the letters around them still change.
+    EXPECT_EQ(KONVLAT("€ ñ 😀 Жа"), "€ ñ 😀 Za");
+    EXPECT_EQ(KONVLAT("Ж\xD0"), "Z\xD0");
+    EXPECT_EQ(KONVLAT("\xD0Ж\x96"), "\xD0Z\x96");
+    EXPECT_EQ(KONVLAT("\xD0\xD0\x96"), "\xD0Z");
     // KONVKIR leaves digits, punctuation and every non-ASCII character.
     EXPECT_EQ(KONVKIR("12.5, - ! Ы"), "12.5, - ! Ы");
     EXPECT_EQ(KONVKIR("Жарко"), "Жарко");

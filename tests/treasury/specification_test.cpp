@@ -121,9 +121,9 @@ TEST(SpecificationDocument, PageHeadAndTheFirstEntryOfModeN) {
     EXPECT_DOUBLE_EQ(title->row, 20 + 4 * L);
     EXPECT_DOUBLE_EQ(title->col, 105);
     EXPECT_EQ(title->align, print::Align::Centre);
-    EXPECT_EQ(title->font.family, "Verdana");
-    EXPECT_EQ(title->font.size, 15);
-    EXPECT_TRUE(title->font.bold);
+    EXPECT_EQ(page.fontOf(*title).family, "Verdana");
+    EXPECT_EQ(page.fontOf(*title).size, 15);
+    EXPECT_TRUE(page.fontOf(*title).bold);
     expectRow(page, 20 + 12 * L,
               {{0, "Рб"}, {15, "Цел/Примач"}, {49, "Износ"}, {50, "Сметка"}, {65, "Потсметка"},
                {85, "конто"}, {95, "Прг"}, {100, "број"}, {114, "Начин"}, {120, "Даночен бр."}});
@@ -141,12 +141,12 @@ TEST(SpecificationDocument, PageHeadAndTheFirstEntryOfModeN) {
               {{0, " 1."}, {8, "Книзница Григор П"}, {49, "1235"}, {50, "300000000211222"},
                {65, std::string(15, ' ')}, {85, "      "}, {95, "11"}, {114, "2"}, {120, "4030990123456"}});
     // Entry texts in Verdana 8, the amount in Arial 10.
-    EXPECT_EQ(find(page, "Канцелариск")->font.family, "Verdana");
-    EXPECT_EQ(find(page, "Канцелариск")->font.size, 8);
+    EXPECT_EQ(page.fontOf(*find(page, "Канцелариск")).family, "Verdana");
+    EXPECT_EQ(page.fontOf(*find(page, "Канцелариск")).size, 8);
     // Amounts and their heading stand right-aligned at the column's right edge.
     for (const char* amount : {"1235", "Износ"}) EXPECT_EQ(find(page, amount)->align, print::Align::Right) << amount;
-    EXPECT_EQ(find(page, "1235")->font.family, "Arial");
-    EXPECT_EQ(find(page, "1235")->font.size, 10);
+    EXPECT_EQ(page.fontOf(*find(page, "1235")).family, "Arial");
+    EXPECT_EQ(page.fontOf(*find(page, "1235")).size, 10);
     // The second entry, cut inside no letter, after an empty line.
     expectRow(page, firstEntryRow + 3 * L,
               {{8, "ХНадоместок"}, {30, "123456789012345"}, {50, "100000000063095"}, {65, "788014101263814"},
@@ -203,7 +203,7 @@ TEST(SpecificationDocument, PagesAndTheFooterByEntryCount) {
         const print::Text* total = find(last, "Вкупен износ: ");
         EXPECT_NEAR(total->row, c.footerRow, 1e-9);
         EXPECT_NEAR(total->col, col(20), 1e-9);
-        EXPECT_TRUE(total->font.bold);
+        EXPECT_TRUE(last.fontOf(*total).bold);
         // The total stands under the entries' amounts.
         expectRow(last, c.footerRow, {{20, "Вкупен износ: "}, {49, std::to_string(c.entries)}});
         for (const print::Text& t : last.texts) {

@@ -2,10 +2,14 @@
 // Files written whole: under a temporary name in the same folder, renamed into
 // place once complete, so that a failure never leaves a partial file behind.
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace desktop {
+
+// Takes a file's bytes in order, piece by piece; false stops the writing.
+using ByteSink = std::function<bool(std::string_view bytes)>;
 
 // A file being written: bytes go to a temporary file beside `path` (a name of
 // its own, so no other file is touched) until commit syncs it to the disk and

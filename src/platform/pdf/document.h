@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/pdf/image_pages.h"
+#include "platform/pdf/error.h"
 
 namespace pdf {
 

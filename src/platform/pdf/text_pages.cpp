@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "platform/pdf/document.h"
@@ -46,15 +47,16 @@ public:
         // One text object per page, the font set only when it changes: the
         // page's content stays small however many texts it has.
         HPDF_Page_BeginText(page);
-        const print::Font* current = nullptr;
+        std::optional<std::uint16_t> current;
         HPDF_Font f = nullptr;
+        double size = 0;
         for (const print::Text& t : p.texts) {
             if (t.text.empty()) continue;
-            if (!current || current->family != t.font.family || current->size != t.font.size ||
-                current->bold != t.font.bold) {
-                current = &t.font;
-                f = font(t.font);
-                HPDF_Page_SetFontAndSize(page, f, static_cast<HPDF_REAL>(t.font.size));
+            if (current != t.font) {
+                current = t.font;
+                f = font(p.fontOf(t));
+                size = p.fontOf(t).size;
+                HPDF_Page_SetFontAndSize(page, f, static_cast<HPDF_REAL>(size));
             }
             double col = t.col * pointsPerMm;
             if (t.align != print::Align::Left) {
@@ -62,7 +64,7 @@ public:
                 col -= t.align == print::Align::Centre ? width / 2 : width;
             }
             double baseline = height - t.row * pointsPerMm;
-            if (rows == TextRow::Top) baseline -= HPDF_Font_GetAscent(f) * t.font.size / 1000;
+            if (rows == TextRow::Top) baseline -= HPDF_Font_GetAscent(f) * size / 1000;
             HPDF_Page_TextOut(page, static_cast<HPDF_REAL>(col), static_cast<HPDF_REAL>(baseline), t.text.c_str());
         }
         HPDF_Page_EndText(page);

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/pdf/image_pages.h"
+#include "platform/pdf/error.h"
 #include "platform/print/document.h"
 
 namespace pdf {

@@ -3,6 +3,7 @@
 // top-left corner of the paper, and the printer set-up they are meant for.
 // Plain C++ without Qt, so that reports can be built and checked anywhere;
 // the print layer shows, prints and saves them (platform/print/preview.h).
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,11 +19,11 @@ struct Font {
 };
 
 // A text whose top lies at `row`; `col` is its left edge, its middle or its
-// right edge by the alignment.
+// right edge by the alignment. Its font is one of its page's fonts.
 struct Text {
     double row = 0, col = 0;
     std::string text;
-    Font font;
+    std::uint16_t font = 0;  // index in Page::fonts
     Align align = Align::Left;
 };
 
@@ -31,15 +32,33 @@ struct Line {
     double pen = 0.25;  // mm
 };
 
+// A page keeps each font it uses once, in a table of its own: a report of
+// many thousand texts in a handful of fonts holds each font a handful of times.
 struct Page {
     std::vector<Text> texts;
     std::vector<Line> lines;
+    std::vector<Font> fonts;
 
-    void text(double row, double col, std::string text, Font font = {}, Align align = Align::Left) {
-        texts.push_back({row, col, std::move(text), std::move(font), align});
+    const Font& fontOf(const Text& t) const { return fonts[t.font]; }
+
+    void text(double row, double col, std::string text, const Font& font = {}, Align align = Align::Left) {
+        texts.push_back({row, col, std::move(text), fontIndex(font), align});
     }
     void line(double row1, double col1, double row2, double col2, double pen = 0.25) {
         lines.push_back({row1, col1, row2, col2, pen});
+    }
+
+private:
+    std::uint16_t fontIndex(const Font& font) {
+        // The last font used is the likely one; a page has few.
+        if (!texts.empty() && sameFont(fonts[texts.back().font], font)) return texts.back().font;
+        for (std::size_t i = 0; i < fonts.size(); ++i)
+            if (sameFont(fonts[i], font)) return static_cast<std::uint16_t>(i);
+        fonts.push_back(font);
+        return static_cast<std::uint16_t>(fonts.size() - 1);
+    }
+    static bool sameFont(const Font& a, const Font& b) {
+        return a.size == b.size && a.bold == b.bold && a.family == b.family;
     }
 };
 

@@ -1,15 +1,13 @@
 // The document's pages as a PDF file, as pictures, and on the printer.
 #include <QBuffer>
 #include <QFile>
-#include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <deque>
+#include <cstring>
 #include <filesystem>
-#include <future>
-#include <thread>
 
 #include "platform/desktop/files.h"
-#include "platform/pdf/image_pages.h"
+#include "platform/pdf/text_pages.h"
 #include "platform/print/preview.h"
 #include "platform/print/qt_printer.h"
 #include "platform/ui/ui.h"
@@ -19,13 +17,12 @@ namespace print {
 namespace {
 
 constexpr double pictureDpi = 150;
-constexpr int jpegQuality = 85;
 
-std::string encoded(const QImage& image, const char* format, int quality = -1) {
+std::string encoded(const QImage& image, const char* format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, format, quality)) return {};
+    if (!image.save(&buffer, format)) return {};
     return bytes.toStdString();
 }
 
@@ -35,44 +32,31 @@ std::string pictureName(std::size_t page) {
     return name;
 }
 
-std::string jpegPicture(const Page& page, const PageArea& paper) {
-    return encoded(detail::picture(page, paper, pictureDpi), "JPG", jpegQuality);
-}
-
 }  // namespace
 
 std::string savePdf(const Document& document, const std::string& path) {
     const auto paper = pageArea(document.setup);
     if (!paper) return detail::refusedSetup;
-    // A few pages at a time are drawn and encoded side by side, each written in
-    // order as soon as it is ready and let go, so that memory holds only the
-    // pictures in hand: about 200 MB at most, whatever the paper's size.
-    const double pictureBytes = paper->width * paper->height * (pictureDpi / 25.4) * (pictureDpi / 25.4) * 2;
-    const auto byMemory = static_cast<std::size_t>(std::max(1.0, 200e6 / pictureBytes));
-    const std::size_t inHand = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, std::min<std::size_t>(8, byMemory));
-    desktop::FileWriter file(path);
-    bool refused = false;  // by the file: its reason is the one to give
+    if (std::string refused = desktop::refusedTarget(path); !refused.empty()) return refused;
+    // The pages go out as they are, texts and lines in embedded fonts, as the
+    // grid report writes its PDF: a small file whose text can be searched and
+    // copied. libharu writes the file itself, under a name of our own beside it.
+    const std::string temporary = desktop::temporaryBeside(path);
+    if (temporary.empty()) return std::strerror(errno);
+    std::string failure;
     try {
-        pdf::ImagePages pages([&file, &refused](std::string_view bytes) { return !(refused = !file.write(bytes)); });
-        std::deque<std::future<std::string>> pictures;
-        std::size_t next = 0;
-        const auto draw = [&] {
-            pictures.push_back(std::async(std::launch::async, [&document, &paper, i = next++] {
-                return jpegPicture(document.pages[i], *paper);
-            }));
-        };
-        while (next < document.pages.size() && pictures.size() < inHand) draw();
-        while (!pictures.empty()) {
-            const std::string picture = pictures.front().get();
-            pictures.pop_front();
-            if (next < document.pages.size()) draw();
-            pages.add(picture, paper->width, paper->height);
-        }
-        pages.finish();
+        pdf::TextPages pages(paper->width, paper->height, pdf::TextRow::Top);
+        for (const Page& page : document.pages) pages.add(page);
+        pages.saveToFile(temporary);
+        failure = desktop::renameInto(temporary, path);
     } catch (const pdf::Error& e) {
-        return refused ? file.commit() : e.what();  // a refused file is not renamed into place
+        failure = e.what();
     }
-    return file.commit();
+    if (!failure.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+    }
+    return failure;
 }
 
 std::vector<std::string> existingPictures(const Document& document, const std::string& folder) {

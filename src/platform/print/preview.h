@@ -10,7 +10,7 @@ namespace print {
 
 // Shows the document in the modal window `frmPrintPreview` and returns when it
 // is closed. Its buttons: `btnPrint` (the pages on the set-up's printer),
-// `btnSavePdf` (save dialog, then a PDF of one picture per page),
+// `btnSavePdf` (save dialog, then a PDF of the pages' texts and lines),
 // `btnSavePictures` (folder dialog, then one PNG picture per page) and
 // `btnClose`. A printer that refuses the set-up is reported; nothing is shown.
 void preview(const Document& document);

@@ -132,13 +132,12 @@ void paintPage(QPainter& painter, const Page& page, double dotsPerMm) {
     }
     painter.setPen(Qt::black);
     // A page's texts mostly share one font: it is set up again only when it changes.
-    const Font* current = nullptr;
+    std::optional<std::uint16_t> current;
     std::optional<QFontMetricsF> metrics;
     for (const Text& t : page.texts) {
-        if (!current || current->family != t.font.family || current->size != t.font.size ||
-            current->bold != t.font.bold) {
-            current = &t.font;
-            const QFont font = qtFont(t.font);
+        if (current != t.font) {
+            current = t.font;
+            const QFont font = qtFont(page.fontOf(t));
             painter.setFont(font);
             metrics.emplace(font, painter.device());
         }

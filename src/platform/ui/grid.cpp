@@ -341,9 +341,14 @@ public:
         return std::string(model_.table.cell(static_cast<std::size_t>(line - 1), static_cast<std::size_t>(column - 1)));
     }
     std::vector<int> selection() const override {
+        // Read from the selection's ranges: the grid selects whole lines, so
+        // asking the model about every cell of every line (as the model's own
+        // list of selected rows does) would only cost time.
         std::vector<int> lines;
-        for (const QModelIndex& i : view_->selectionModel()->selectedRows()) lines.push_back(i.row() + 1);
+        for (const QItemSelectionRange& range : view_->selectionModel()->selection())
+            for (int row = range.top(); row <= range.bottom(); ++row) lines.push_back(row + 1);
         std::sort(lines.begin(), lines.end());
+        lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
         return lines;
     }
     void setSelection(const std::vector<int>& lines) override {

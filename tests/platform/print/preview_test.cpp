@@ -12,6 +12,7 @@
 #include "platform/ui/registry.h"
 #include "support/current_folder.h"
 #include "support/pdf_info.h"
+#include "support/pdf_text.h"
 #include "support/recording_interaction.h"
 #include "support/temp_folder.h"
 
@@ -30,7 +31,7 @@ print::Document threePages() {
 
 void click(const std::string& control) { ui::detail::invoke(ui::detail::control("frmPrintPreview", control).on.click); }
 
-TEST(PrintOutput, PdfHasOnePagePerPageOfThePaperSize) {
+TEST(PrintOutput, PdfHasOnePagePerPageOfThePaperSizeWithItsTexts) {
     testing_support::TempFolder folder;
     const std::string path = folder.file("order.pdf");
     ASSERT_EQ(print::savePdf(threePages(), path), "");
@@ -38,6 +39,20 @@ TEST(PrintOutput, PdfHasOnePagePerPageOfThePaperSize) {
     EXPECT_TRUE(info.readable);
     EXPECT_EQ(info.pages, 3);
     EXPECT_EQ(info.pageSize, "841.89 x 595.276 pts (A4)");
+    // The texts are text, not pictures of it: a reader finds them page by page,
+    // each where the page put its top.
+    // (The reader's warnings about libharu's character map go to stderr, dropped here.)
+    std::string text = testing_support::runCommand("pdftotext -layout '" + path + "' - 2>/dev/null");
+    std::erase_if(text, [](char c) { return c == ' ' || c == '\n'; });
+    EXPECT_EQ(text, "Страна1\fСтрана2\fСтрана3\f");
+    const auto words = testing_support::pdfWords(path);
+    ASSERT_EQ(words.size(), 6u);
+    EXPECT_EQ(words[0].text, "Страна");
+    EXPECT_NEAR(words[0].left, 10, 0.5);
+    EXPECT_NEAR(words[0].top, 20, 0.8);
+    // Pictures of three A4 pages would take megabytes; their texts take some
+    // forty kilobytes, nearly all of it the embedded font.
+    EXPECT_LT(std::filesystem::file_size(path), 100000u);
 }
 
 TEST(PrintOutput, PicturesOnePngPerPage) {
