@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QRadioButton>
+#include <QStyleOption>
 #include <map>
 #include <string_view>
 #include <QTest>
@@ -294,6 +295,24 @@ TEST_F(Travel, TabLeavesAnEditBoxWhereEnterBreaksTheLine) {
     QTest::keyClick(focused(), Qt::Key_Tab);
     EXPECT_EQ(edit.text(), "ред\nдва");
     EXPECT_EQ(focusName(), "txtNext");
+}
+
+// Where the focus is shows: a combo or button that Enter reaches is drawn
+// with its focus frame, as one reached by Tab is.
+TEST_F(Travel, ControlsReachedByEnterShowTheirFocusFrame) {
+    ui::addTextBox("frmTravel", "txtFirst").at(10, 10, 100, 20);
+    ui::addComboBox("frmTravel", "cbChoice").at(10, 40, 100, 20).items({"Прва", "Втора"}, 1);
+    ui::addButton("frmTravel", "btnOK").at(10, 70, 100, 25).text("&Во ред");
+    show();
+    focusOn("txtFirst");
+    for (const char* reached : {"cbChoice", "btnOK"}) {
+        QTest::keyClick(focused(), Qt::Key_Return);
+        ASSERT_EQ(focusName(), reached);
+        QStyleOption drawn;
+        drawn.initFrom(focused());
+        EXPECT_TRUE(drawn.state & QStyle::State_HasFocus) << reached;
+        EXPECT_TRUE(drawn.state & QStyle::State_KeyboardFocusChange) << reached;
+    }
 }
 
 TEST(Escape, ActsAsTheCancelButtonOrCloseBoxOfAModalWindowOnly) {

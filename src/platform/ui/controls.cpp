@@ -224,14 +224,18 @@ private:
     }
 };
 
-// A number box takes only keys that leave a number that fits its mask.
+// A number box takes only keys that leave a number that fits its mask, a
+// minus sign in front only where the box takes one.
+bool typableIn(const std::string& mask, bool minus, std::string_view text) {
+    return mask::typableNumber(mask, text) && (minus || text.find('-') == std::string_view::npos);
+}
+
 class NumberValidator : public QValidator {
 public:
     NumberValidator(std::string mask, QObject* parent) : QValidator(parent), mask(std::move(mask)) {}
     std::string mask;
-    State validate(QString& input, int&) const override {
-        return mask::typableNumber(mask, s(input)) ? Acceptable : Invalid;
-    }
+    bool minus = true;
+    State validate(QString& input, int&) const override { return typableIn(mask, minus, s(input)) ? Acceptable : Invalid; }
 };
 
 // Text, masked and number boxes. A number box holds its number without the
@@ -280,7 +284,7 @@ public:
         } else if (kind() == Kind::Number) {
             std::string typed;
             for (auto c : utf8::chars(v))
-                if (mask::typableNumber(mask_, typed + std::string(c))) typed += c;
+                if (typableIn(mask_, !validator_ || validator_->minus, typed + std::string(c))) typed += c;
             setText(typed);
         } else {
             setText(v);
@@ -295,6 +299,10 @@ public:
 
     void setPassword(bool on) override { edit_->setEchoMode(on ? QLineEdit::Password : QLineEdit::Normal); }
     void setMaxLength(int n) override { edit_->setMaxLength(n); }
+    void setMinusSign(bool on) override {
+        if (!validator_) unsupported("minus sign");
+        validator_->minus = on;
+    }
     void setMask(std::string m) override {
         mask_ = std::move(m);
         if (kind() == Kind::Masked) {
@@ -338,6 +346,7 @@ public:
     void setPassword(bool) override { unsupported("password"); }
     void setMaxLength(int) override {}
     void setMask(std::string) override { unsupported("mask"); }
+    void setMinusSign(bool) override { unsupported("minus sign"); }
     void setReadOnly(bool on) override { edit_->setReadOnly(on); }
     double number() const override { unsupported("number"); }
     bool numberValid() const override { unsupported("number"); }
