@@ -297,6 +297,20 @@ TEST_F(Travel, TabLeavesAnEditBoxWhereEnterBreaksTheLine) {
     EXPECT_EQ(focusName(), "txtNext");
 }
 
+// A size that cannot be negative takes no minus sign, typed or set by the driver.
+TEST_F(Keyboard, NumberBoxesWithoutMinusSignRefuseIt) {
+    for (const bool minus : {true, false}) {
+        const std::string name = minus ? "txtSigned" : "txtSize";
+        auto box = ui::addNumberBox("frmKeys", name, "99.99").minusSign(minus);
+        auto* edit = static_cast<QLineEdit*>(widget(name.c_str()));
+        edit->clear();
+        QTest::keyClicks(edit, "-12.5");
+        EXPECT_EQ(box.number(), minus ? -12.5 : 12.5) << name;
+        ui::detail::control("frmKeys", name).userSet("-7");
+        EXPECT_EQ(box.number(), minus ? -7 : 7) << name;
+    }
+}
+
 // Where the focus is shows: a combo or button that Enter reaches is drawn
 // with its focus frame, as one reached by Tab is.
 TEST_F(Travel, ControlsReachedByEnterShowTheirFocusFrame) {
