@@ -10,3 +10,4 @@ if [ -x "$build/bench/kasavel-gridreport-bench" ]; then "$build/bench/kasavel-gr
 if [ -x "$build/bench/kasavel-orders-bench" ]; then "$build/bench/kasavel-orders-bench"; fi
 if [ -x "$build/bench/kasavel-payments-bench" ]; then "$build/bench/kasavel-payments-bench"; fi
 if [ -x "$build/bench/kasavel-trezor-bench" ]; then "$build/bench/kasavel-trezor-bench"; fi
+if [ -x "$build/bench/kasavel-status-bench" ]; then "$build/bench/kasavel-status-bench"; fi

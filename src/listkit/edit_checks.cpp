@@ -36,13 +36,16 @@ bool PROVERIGRID(bool isNew, const ListState& s) {
 
 bool PROVERIPREDBRISENJE(sqlite3* db, std::string_view refTable, const ui::TextTable& rows,
                          const std::vector<int>& selection, std::string_view refColumn, std::string_view message) {
-    if (selection.empty() || !shell::tableExists(db, refTable)) return true;
+    if (selection.empty()) return true;
+    // A check that could not be made refuses the delete; the database layer
+    // has shown why.
+    const std::optional<bool> referring = shell::findTable(db, refTable);
+    if (!referring) return false;
+    if (!*referring) return true;
     for (int line : selection) {
         const std::string sql = "select * from " + std::string(refTable) + " where " + std::string(refColumn) + " = '" +
                                 shell::doubleQuotes(cellOf(rows, line, 0)) + "'";
         const shell::QueryResult found = shell::query(db, sql);
-        // A check that could not be made refuses the delete; the database
-        // layer has shown why.
         if (!found.ok) return false;
         if (!found.rows.empty()) {
             ui::msgInfo(message, vocab::CPORGRESKA);

@@ -16,11 +16,11 @@ std::optional<std::vector<int>> selectedLines(const ListState& s) {
     return lines;
 }
 
-void changeAndClose(const std::string& window, const std::vector<std::string>& statements, std::string_view question,
+void changeAndClose(const std::string& window, const shell::RowChange& change, std::string_view question,
                     std::string_view success) {
     using namespace vocab;
     if (question.empty() || ui::msgYesNo(std::string(question) + "\r\n" + CPORSIGURNI)) {
-        if (shell::changeRows(shell::app().DB, statements) && !success.empty()) ui::msgInfo(success, CPORUSPEH);
+        if (shell::changeRows(shell::app().DB, change) && !success.empty()) ui::msgInfo(success, CPORUSPEH);
     }
     ui::Win(window).release();
 }

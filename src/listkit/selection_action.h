@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "listkit/list_state.h"
+#include "shell/row_changes.h"
 
 namespace listkit {
 
@@ -15,10 +16,10 @@ namespace listkit {
 // "no row selected" and nothing.
 std::optional<std::vector<int>> selectedLines(const ListState& s);
 
-// The statements in one transaction, when `question` (if not empty) is
-// answered Yes after "Дали сте сигурни?" on a line of its own; `success` (if
-// not empty) shown when the change went through; then the window closes.
-void changeAndClose(const std::string& window, const std::vector<std::string>& statements, std::string_view question,
+// The change of the rows in one transaction, when `question` (if not empty)
+// is answered Yes after "Дали сте сигурни?" on a line of its own; `success`
+// (if not empty) shown when the change went through; then the window closes.
+void changeAndClose(const std::string& window, const shell::RowChange& change, std::string_view question,
                     std::string_view success);
 
 }  // namespace listkit

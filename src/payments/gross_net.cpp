@@ -73,4 +73,12 @@ std::optional<std::string_view> firstTooWide(const BoxValues& values) {
     return std::nullopt;
 }
 
+std::array<BoxFill, 4> boxFills(const BoxValues& values) {
+    const bool fits = !firstTooWide(values);
+    std::array<BoxFill, 4> fills;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        fills[i] = {values[i].box, fits ? std::optional(values[i].value) : std::nullopt};
+    return fills;
+}
+
 }  // namespace payments

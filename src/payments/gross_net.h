@@ -36,4 +36,15 @@ inline constexpr std::int64_t maxBoxAmount = 99'999'999;
 // The first box whose value an amount box cannot hold (beyond 8 digits or below 0).
 std::optional<std::string_view> firstTooWide(const BoxValues& values);
 
+// One box and what a calculation leaves in it; no value: the box is emptied.
+struct BoxFill {
+    std::string_view box;
+    std::optional<std::int64_t> value;
+};
+// What a calculation leaves in its four boxes: its values when every one fits
+// its box; otherwise every box emptied, so that the gross or net among them
+// reads 0 and the save refuses the item until a calculation fits, instead of
+// storing the other boxes' earlier amounts beside the new one typed.
+std::array<BoxFill, 4> boxFills(const BoxValues& values);
+
 }  // namespace payments

@@ -39,6 +39,12 @@ std::string shownAmount(std::int64_t amount) {
 
 std::int64_t amountOf(std::string_view shown) { return wholeNumber(shown).value_or(0); }
 
+bool readableAmount(std::string_view stored) {
+    if (stored.empty()) return true;
+    const auto amount = wholeNumber(stored);
+    return amount && std::to_string(*amount).size() <= 9;
+}
+
 std::string itemLabel(const ui::TextTable& rows, std::size_t row) {
     return std::string(itemValue(rows, row, item::ID)) + " " + shell::trimmed(itemValue(rows, row, item::FIRSTNAME)) +
            " " + shell::trimmed(itemValue(rows, row, item::SURNAME));

@@ -33,6 +33,9 @@ std::string shownAmount(std::string_view stored);
 std::string shownAmount(std::int64_t amount);
 // The whole number of an amount as shown (leading blanks); 0 when it is none.
 std::int64_t amountOf(std::string_view shown);
+// Whether a stored amount is shown as what it is: empty (0) or a whole number
+// that fits the 9 characters, not a text, a fraction or an exponent read as 0.
+bool readableAmount(std::string_view stored);
 
 // One value of a row, by its column number above.
 inline std::string_view itemValue(const ui::TextTable& rows, std::size_t row, int column) {

@@ -46,11 +46,12 @@ listkit::SelectionTotals showItemTotals(const listkit::ListState& s, const std::
 }
 
 std::optional<ui::TextTable> confirmedItems(const listkit::ListState& s, const std::vector<int>& lines,
-                                            const std::string& question) {
+                                            const std::string& question,
+                                            const std::vector<shell::CarriedValue>& carried) {
     const listkit::SelectionTotals totals = showItemTotals(s, lines);
     if (!ui::msgYesNo(listkit::selectionQuestion(question, totals.count, listkit::itemsTotalText(totals.total))))
         return std::nullopt;
-    StoredBatch batch = storedBatch(shell::app().DB, s.gridCtl().rows(), lines);
+    StoredBatch batch = storedBatch(shell::app().DB, s.gridCtl().rows(), lines, carried);
     if (batch.refusal) {
         if (!batch.refusal->empty()) ui::msgInfo(*batch.refusal, vocab::CPORGRESKA);
         return std::nullopt;

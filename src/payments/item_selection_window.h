@@ -11,6 +11,7 @@
 #include "listkit/list_state.h"
 #include "listkit/selection_totals.h"
 #include "listkit/selection_window.h"
+#include "shell/carried_values.h"
 
 namespace payments {
 
@@ -38,10 +39,12 @@ void showItems(listkit::ListState& s, const ui::TextTable& stored);
 listkit::SelectionTotals showItemTotals(const listkit::ListState& s, const std::vector<int>& lines);
 
 // The last steps before an action on the selected `lines`: their count and
-// total shown and named in `question`; on Yes the items as stored. Nothing
-// when the action stops (its message shown).
+// total shown and named in `question`; on Yes the items as stored, the values
+// `carried` by the action's file among them readable. Nothing when the action
+// stops (its message shown).
 std::optional<ui::TextTable> confirmedItems(const listkit::ListState& s, const std::vector<int>& lines,
-                                            const std::string& question);
+                                            const std::string& question,
+                                            const std::vector<shell::CarriedValue>& carried = {});
 
 // The SQL that creates every table the item rows are read from, for a window
 // that may open on a database where some were never made.

@@ -5,6 +5,7 @@
 
 #include "listkit/filter_dialog.h"
 #include "listkit/selection_action.h"
+#include "payments/carried_items.h"
 #include "payments/item_filter.h"
 #include "payments/item_row.h"
 #include "payments/item_selection_window.h"
@@ -15,6 +16,7 @@
 #include "platform/ui/ui.h"
 #include "registers/payer_selection.h"
 #include "shell/app_state.h"
+#include "shell/date_boxes.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
 #include "shell/sql1.h"
@@ -41,6 +43,9 @@ void IZVESTAJGETDATA(Report& r, const ReportFilter& filter) {
 }
 
 void IZVESTAJOK(Report& r, const ui::TextTable& accounts, const ItemFilterRows& rows) {
+    if (!shell::datesReady(FILTER, {{"txtIzvestajDatumNaPlacanje1", vocab::CVALUELBLDATUMNAPLACANJEOD},
+                                    {"txtIzvestajDatumNaPlacanje2", vocab::CVALUELBLDATUMNAPLACANJEDO}}))
+        return;
     r.MDATUMNAPLACANJE1 = ui::Ctl(FILTER, "txtIzvestajDatumNaPlacanje1").date();
     r.MDATUMNAPLACANJE2 = ui::Ctl(FILTER, "txtIzvestajDatumNaPlacanje2").date();
     const ItemFilterChoice c = chosenItemFilter(FILTER, "Izvestaj", rows);
@@ -96,9 +101,11 @@ void IZVESTAJFILTER(const std::shared_ptr<Report>& r) {
 
 // The steps every action starts with: the paid filter, a selection of paid
 // items (the paid filter can be stale after a change of payer), the totals,
-// the question; then the selected items as stored. Nothing when the action
-// stops (its message shown).
-std::optional<ui::TextTable> confirmedBatch(const Report& r, const std::string& question) {
+// the question; then the selected items as stored, with the values `carried`
+// by the action's file readable. Nothing when the action stops (its message
+// shown).
+std::optional<ui::TextTable> confirmedBatch(const Report& r, const std::string& question,
+                                            const std::vector<shell::CarriedValue>& carried = {}) {
     using namespace vocab;
     if (r.IPLATENI != Paid::Yes) {
         ui::msgInfo(CPORSAMOPLATENI, CPORGRESKA);
@@ -112,34 +119,28 @@ std::optional<ui::TextTable> confirmedBatch(const Report& r, const std::string& 
             ui::msgInfo(CPORSAMOPLATENI, CPORGRESKA);
             return std::nullopt;
         }
-    return confirmedItems(*r.list, *lines, question);
+    return confirmedItems(*r.list, *lines, question, carried);
 }
 
-// A status action: one statement per item in one transaction, its success
+// A status action: one change per item in one transaction, its success
 // message, and the report closes (it is reopened to see the result).
 void statusAction(const Report& r, const std::string& question,
-                  const std::function<std::string(const ui::TextTable&, std::size_t)>& statement,
-                  const std::string& success) {
+                  const std::function<shell::RowChange(const ui::TextTable&)>& change, const std::string& success) {
     const auto batch = confirmedBatch(r, question);
     if (!batch) return;
-    std::vector<std::string> statements;
-    for (std::size_t i = 0; i < batch->rows(); ++i) statements.push_back(statement(*batch, i));
-    listkit::changeAndClose(WINDOW, statements, "", success);
+    listkit::changeAndClose(WINDOW, change(*batch), "", success);
 }
 
 void PLATENIVONEPLATENI(const Report& r) {
-    statusAction(
-        r, vocab::CPORPLATENINEPLATENI,
-        [](const ui::TextTable& rows, std::size_t i) { return backToUnpaid(itemValue(rows, i, item::ID)); },
-        vocab::CPORUSPEHPLATENINEPLATENI);
+    statusAction(r, vocab::CPORPLATENINEPLATENI, backToUnpaid, vocab::CPORUSPEHPLATENINEPLATENI);
 }
 
 void PLATENIVONOVI(const Report& r) {
-    statusAction(r, vocab::CPORPLATENIVONOVI, copyAsNew, vocab::CPORUSPEHPLATENIVONOVI);
+    statusAction(r, vocab::CPORPLATENIVONOVI, copiesAsNew, vocab::CPORUSPEHPLATENIVONOVI);
 }
 
 void IZVESTAJNALOZICHANGE(const Report& r) {
-    auto batch = confirmedBatch(r, vocab::CPORSELEKTIRANIVONALOZI);
+    auto batch = confirmedBatch(r, vocab::CPORSELEKTIRANIVONALOZI, paidOrderValues());
     if (batch) openPaidOrdersDialog(r.MISPLAKJACIID, r.payer, std::move(*batch));
 }
 

@@ -1,6 +1,5 @@
 #include "payments/paid_orders.h"
 
-
 #include "payments/item_row.h"
 #include "platform/text/utf8.h"
 #include "shell/sql1.h"
@@ -59,6 +58,11 @@ std::string insertStatement(const PaidOrdersInput& in, const KindValues& kind, c
 
 PaidOrders paidOrders(const PaidOrdersInput& in, const ui::TextTable& items) {
     PaidOrders out;
+    // Two orders an item: a batch the file cannot hold is refused before anything is built.
+    if (auto tooMany = treasury::batchSizeRefusal(2 * items.rows())) {
+        out.refusal = std::move(tooMany);
+        return out;
+    }
     treasury::TreasuryFileInput& file = out.file;
     file.payer = in.payer;
     file.DDATANAPODNESUVANJE = in.submissionDate;

@@ -32,9 +32,10 @@ struct PaidOrders {
 };
 
 // The orders of `items` (payment item rows as shown), in their order: net 1,
-// tax 1, net 2, tax 2, ... Refused before anything is built: an item whose
-// recipient has no municipality (it is part of the personal-tax payment
-// account), and whatever the treasury file writer would refuse.
+// tax 1, net 2, tax 2, ... Refused before anything is built: more orders than
+// one file holds, an item whose recipient has no municipality (it is part of
+// the personal-tax payment account), and whatever the treasury file writer
+// would refuse.
 PaidOrders paidOrders(const PaidOrdersInput& in, const ui::TextTable& items);
 
 }  // namespace payments

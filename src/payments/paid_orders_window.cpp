@@ -9,6 +9,7 @@
 #include "registers/edit_window.h"
 #include "registers/revenue_sql.h"
 #include "shell/app_state.h"
+#include "shell/date_boxes.h"
 #include "shell/dialog_buttons.h"
 #include "shell/sql1.h"
 #include "shell/udfs.h"
@@ -54,11 +55,18 @@ PaidOrdersInput ordersInput(const Dialog& d) {
 }
 
 // The orders and their file stand or fall together: the file is written under
-// its temporary name, the orders are committed, and only then is the file put
-// in place. A commit that fails removes the file; a file that is not written
-// (a cancelled dialog, no free name, a write error) rolls the orders back.
+// its temporary name, its place checked again, the orders are committed, and
+// only then is the file put in place. A commit that fails removes the file; a
+// file that is not written (a cancelled dialog, no free name, a write error, a
+// place taken meanwhile) rolls the orders back. Should the file still fail to
+// go in place after the commit, it is kept under its temporary name and the
+// message says so, with the orders stored as submitted.
 void SELEKTIRANIVONALOZI(const Dialog& d) {
     using namespace vocab;
+    if (!shell::datesReady(WINDOW, {{"txtIzvestajNaloziDataNaPodnesuvanje", CTOOLTIPDATANAPODNESUVANJE},
+                                    {"txtIzvestajNaloziDataNaObrabotka", CTOOLTIPDATANAOBRABOTKA},
+                                    {"txtIzvestajNaloziDatumNaDospeanost", CTOOLTIPDATUMNADOSPEANOST}}))
+        return;
     const PaidOrdersInput input = ordersInput(d);
     if (shell::isBlank(input.folio)) {
         ui::msgInfo(CPORPRAZENFOLIO, CPORGRESKA);
@@ -78,11 +86,14 @@ void SELEKTIRANIVONALOZI(const Dialog& d) {
             return;
         }
     bool committed = false;
-    treasury::NAPRAVIFAJL(treasury::Mode::N, orders.file, [&] {
-        committed = transaction.commit();
-        if (!committed) ui::msgInfo(CPORPROBLEMIPRIUPDATE, CPORGRESKA);
-        return committed;
-    });
+    treasury::NAPRAVIFAJL(treasury::Mode::N, orders.file,
+                          {.run =
+                               [&] {
+                                   committed = transaction.commit();
+                                   if (!committed) ui::msgInfo(CPORPROBLEMIPRIUPDATE, CPORGRESKA);
+                                   return committed;
+                               },
+                           .done = CPORNALOZIZACUVANIPODNESENI});
     if (committed && orders.file.LUSPEH) ui::msgInfo(CPORUSPEHSELEKTIRANIVONALOZI, CPORUSPEH);
     ui::Win(WINDOW).release();
 }

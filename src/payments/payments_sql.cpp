@@ -17,7 +17,7 @@ std::string overviewQuery(const OverviewFilter& f) {
         filterTerm(" t.TipoviPrihodiID = ", f.revenueTypeId),
         filterTerm(" t.PotprihodiID = ", f.subRevenueId),
         filterTerm(" t.TipoviPlacanjaID = ", f.paymentTypeId),
-        " t.IsplakjaciZiroSmetkiID = " + f.accountId + " AND t.DatumNaPlacanje = '' ",
+        " t.IsplakjaciZiroSmetkiID = " + shell::quoted(f.accountId) + " AND t.DatumNaPlacanje = '' ",
     });
     return layouts::STRTRANSAKCII + " WHERE " + condition + " ORDER BY " + "t.ID";
 }
@@ -35,50 +35,65 @@ std::string reportQuery(const ReportFilter& f) {
         filterTerm(" t.PotprihodiID = ", f.subRevenueId),
         filterTerm(" t.TipoviPlacanjaID = ", f.paymentTypeId),
         paid,
-        " iz.IsplakjaciID = " + f.payerId,
+        " iz.IsplakjaciID = " + shell::quoted(f.payerId),
     });
     return layouts::STRTRANSAKCII + " WHERE " + condition + " ORDER BY " + "t.ID";
 }
 
 std::string itemsByIdQuery(const std::vector<std::string>& ids) {
-    std::string list;
-    for (std::size_t i = 0; i < ids.size(); ++i) list += (i ? ", " : "") + ids[i];
-    return layouts::STRTRANSAKCII + " WHERE t.ID IN (" + list + ")";
+    return layouts::STRTRANSAKCII + " WHERE t.ID IN (" + shell::quotedValues(ids) + ")";
 }
 
-std::string markPaid(std::string_view id, std::string_view periodFrom, std::string_view periodTo,
-                     std::string_view calculationTypeId, std::string_view paymentDate) {
-    const auto quoted = [](std::string_view v) { return "'" + shell::doubleQuotes(v) + "'"; };
-    return "update Transakcii set DatumPeriodOd = " + quoted(periodFrom) + ", DatumPeriodDo = " + quoted(periodTo) +
-           ", TipoviKalkulaciiID = " + quoted(calculationTypeId) + ", DatumNaPlacanje = " + quoted(paymentDate) +
-           " WHERE ID = " + std::string(id);
+namespace {
+
+// One row per item: its ID.
+ui::TextTable itemIds(const ui::TextTable& items) {
+    ui::TextTable ids(1);
+    ids.reserve(items.rows());
+    for (std::size_t r = 0; r < items.rows(); ++r) ids.appendRow({itemValue(items, r, item::ID)});
+    return ids;
 }
 
-std::string backToUnpaid(std::string_view id) {
-    return " update Transakcii set  DatumPeriodOd = '' , DatumPeriodDo = '' , DatumNaPlacanje = ''  WHERE ID = " +
-           std::string(id);
+}  // namespace
+
+shell::RowChange markPaid(const ui::TextTable& items, const std::string& periodFrom, const std::string& periodTo,
+                          const std::string& calculationTypeId, const std::string& paymentDate) {
+    return {.statement = "update Transakcii set DatumPeriodOd = ?2, DatumPeriodDo = ?3, TipoviKalkulaciiID = ?4, "
+                         "DatumNaPlacanje = ?5 WHERE ID = ?1",
+            .rows = itemIds(items),
+            .fixed = {periodFrom, periodTo, calculationTypeId, paymentDate}};
 }
 
-std::string copyAsNew(const ui::TextTable& rows, std::size_t row) {
-    const auto value = [&](int column) { return itemValue(rows, row, column); };
-    const ItemValues copy{
-        .advance = amountOf(value(item::ADVANCE)),
-        .gross = amountOf(value(item::GROSS)),
-        .deductions = amountOf(value(item::DEDUCTIONS)),
-        .tax = amountOf(value(item::TAX)),
-        .net = amountOf(value(item::NET)),
-        .vat = amountOf(value(item::VAT)),
-        .decisionNumber = std::string(value(item::DECISIONNUMBER)),
-        .decisionDate = shell::storedDate(value(item::DECISIONDATE)),
-        .note = std::string(value(item::NOTE)),
-        .payerAccountId = std::string(value(item::PAYERACCOUNTID)),
-        .recipientAccountId = std::string(value(item::RECIPIENTACCOUNTID)),
-        .revenueTypeId = std::string(value(item::REVENUETYPEID)),
-        .subRevenueId = std::string(value(item::SUBREVENUEID)),
-        .calculationTypeId = std::string(value(item::CALCULATIONTYPEID)),
-        .paymentTypeId = std::string(value(item::PAYMENTTYPEID)),
-    };
-    return itemSave(copy, "");
+shell::RowChange backToUnpaid(const ui::TextTable& items) {
+    return {.statement = "update Transakcii set DatumPeriodOd = '', DatumPeriodDo = '', DatumNaPlacanje = '' "
+                         "WHERE ID = ?1",
+            .rows = itemIds(items)};
+}
+
+shell::RowChange copiesAsNew(const ui::TextTable& items) {
+    shell::RowChange change{.statement = itemInsert(), .rows = ui::TextTable(ITEMCOLUMNS)};
+    change.rows.reserve(items.rows());
+    for (std::size_t row = 0; row < items.rows(); ++row) {
+        const auto value = [&](int column) { return itemValue(items, row, column); };
+        change.rows.appendRow(savedItemValues({
+            .advance = amountOf(value(item::ADVANCE)),
+            .gross = amountOf(value(item::GROSS)),
+            .deductions = amountOf(value(item::DEDUCTIONS)),
+            .tax = amountOf(value(item::TAX)),
+            .net = amountOf(value(item::NET)),
+            .vat = amountOf(value(item::VAT)),
+            .decisionNumber = std::string(value(item::DECISIONNUMBER)),
+            .decisionDate = shell::storedDate(value(item::DECISIONDATE)),
+            .note = std::string(value(item::NOTE)),
+            .payerAccountId = std::string(value(item::PAYERACCOUNTID)),
+            .recipientAccountId = std::string(value(item::RECIPIENTACCOUNTID)),
+            .revenueTypeId = std::string(value(item::REVENUETYPEID)),
+            .subRevenueId = std::string(value(item::SUBREVENUEID)),
+            .calculationTypeId = std::string(value(item::CALCULATIONTYPEID)),
+            .paymentTypeId = std::string(value(item::PAYMENTTYPEID)),
+        }));
+    }
+    return change;
 }
 
 }  // namespace payments

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/text/text_table.h"
+#include "shell/row_changes.h"
 
 namespace payments {
 
@@ -32,14 +33,14 @@ std::string reportQuery(const ReportFilter& f);
 // The items with these IDs (decimal texts), in any state.
 std::string itemsByIdQuery(const std::vector<std::string>& ids);
 
-// Records an item as paid on `paymentDate` for the period, with the
-// calculation type; dates yyyymmdd.
-std::string markPaid(std::string_view id, std::string_view periodFrom, std::string_view periodTo,
-                     std::string_view calculationTypeId, std::string_view paymentDate);
-// Returns a paid item to unpaid; its calculation type stays.
-std::string backToUnpaid(std::string_view id);
-// A new unpaid item with the amounts, texts and references of an item row as
-// shown (row `row` of `rows`).
-std::string copyAsNew(const ui::TextTable& rows, std::size_t row);
+// The changes of the items (rows as shown), one statement run per item:
+// recorded paid on `paymentDate` for the period, with the calculation type
+// (dates yyyymmdd);
+shell::RowChange markPaid(const ui::TextTable& items, const std::string& periodFrom, const std::string& periodTo,
+                          const std::string& calculationTypeId, const std::string& paymentDate);
+// returned to unpaid, their calculation type kept;
+shell::RowChange backToUnpaid(const ui::TextTable& items);
+// copied as new unpaid items with their amounts, texts and references.
+shell::RowChange copiesAsNew(const ui::TextTable& items);
 
 }  // namespace payments

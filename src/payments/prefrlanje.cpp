@@ -94,7 +94,7 @@ void PREFRLANJESAVE(const State& state) {
     }
     sqlite3* db = shell::app().DB;
     if (const auto missing = missingFixedRow(db, item.payerAccountId)) {
-        ui::msgInfo(*missing, CPORGRESKA);
+        if (!missing->empty()) ui::msgInfo(*missing, CPORGRESKA);
         return;
     }
     PREFRLI(db, payroll.records, item, std::stoi(desktop::today().substr(0, 4)));
@@ -153,10 +153,10 @@ void defineWindow(const std::shared_ptr<State>& state) {
 void PREFRLANJE() {
     if (ui::bringToFront(WINDOW)) return;
     // A database that never held a payer has no payer table: no payers either.
-    if (!shell::tableExists(shell::app().DB, "Isplakjaci")) {
-        ui::msgInfo(vocab::CPORISPLAKJACNEPOSTOI, vocab::CPORGRESKA);
-        return;
-    }
+    // One that could not be read (a locked file) has been said as it is.
+    const std::optional<bool> payerTable = shell::findTable(shell::app().DB, "Isplakjaci");
+    if (payerTable == false) ui::msgInfo(vocab::CPORISPLAKJACNEPOSTOI, vocab::CPORGRESKA);
+    if (payerTable != true) return;
     auto payers = registers::lookup(PAYERROWS, vocab::CPORISPLAKJACNEPOSTOI, "", true);
     if (!payers) return;
     auto state = std::make_shared<State>();

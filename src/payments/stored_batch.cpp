@@ -11,7 +11,8 @@
 
 namespace payments {
 
-StoredBatch storedBatch(sqlite3* db, const ui::TextTable& shown, const std::vector<int>& lines) {
+StoredBatch storedBatch(sqlite3* db, const ui::TextTable& shown, const std::vector<int>& lines,
+                        const std::vector<shell::CarriedValue>& carried) {
     std::vector<std::string> ids;
     ids.reserve(lines.size());
     for (int line : lines) ids.emplace_back(itemValue(shown, line - 1, item::ID));
@@ -36,6 +37,10 @@ StoredBatch storedBatch(sqlite3* db, const ui::TextTable& shown, const std::vect
         }
         batch.rows.appendRow(now.row(found->second));
     }
+    batch.refusal = shell::unreadableValue(stored.rows, carried, [&](std::size_t row) {
+        return vocab::CPORSTAVKA + itemLabel(stored.rows, row);
+    });
+    if (batch.refusal) batch.rows.clear();
     return batch;
 }
 

@@ -3,6 +3,8 @@
 // deleted here.
 #include "payments/transakcii.h"
 
+#include <utility>
+
 #include "listkit/record_list.h"
 #include "payments/item_row.h"
 #include "payments/transakcii_sql.h"
@@ -23,7 +25,9 @@ const std::string LIST = "frmTransakcii";
 
 // The payers of the combo; none keeps the window from opening.
 bool admitted(ItemsWindow& w) {
-    w.payers = shell::SQL(shell::app().DB, PAYERROWS);
+    shell::QueryResult payers = shell::query(shell::app().DB, PAYERROWS);
+    if (payers.busy) return false;  // a locked file is no empty table: said as it is
+    w.payers = std::move(payers.rows);
     if (w.payers.empty()) {
         ui::msgInfo(vocab::CPORISPLAKJACNEPOSTOI, vocab::CPORGRESKA);
         return false;

@@ -14,6 +14,7 @@
 #include "registers/recipient_account_combo.h"
 #include "registers/register_cells.h"
 #include "shell/app_state.h"
+#include "shell/date_boxes.h"
 #include "shell/dates.h"
 #include "shell/number_boxes.h"
 #include "shell/sql1.h"
@@ -86,14 +87,16 @@ std::optional<TaxRates> chosenRates(const ItemEdit& state) {
         .vatLiable = numberAt(state.recipients.rows, ui::Ctl(EDIT, "cbTransakciiPrimaci").value(), 2) == 1};
 }
 
-// Writes a calculation's amounts in its order, or none of them when one does
-// not fit its box.
+// Writes a calculation's amounts in its order; a calculation with an amount
+// that does not fit its box empties its boxes instead and says which one.
 void putAmounts(const BoxValues& values) {
-    if (const auto tooWide = firstTooWide(values)) {
-        ui::msgInfo(vocab::CPORIZNOSNESOBIRA + boxLabel(*tooWide), vocab::CPORGRESKA);
-        return;
+    for (const BoxFill& fill : boxFills(values)) {
+        const ui::Ctl target(EDIT, std::string(fill.box));
+        if (fill.value) target.number(static_cast<double>(*fill.value));
+        else target.text("");
     }
-    for (const BoxValue& v : values) ui::Ctl(EDIT, std::string(v.box)).number(static_cast<double>(v.value));
+    if (const auto tooWide = firstTooWide(values))
+        ui::msgInfo(vocab::CPORIZNOSNESOBIRA + boxLabel(*tooWide), vocab::CPORGRESKA);
 }
 
 // A box that holds no valid amount gives no calculation; the save names it.
@@ -151,6 +154,7 @@ void TRANSAKCIISAVE(const std::shared_ptr<ItemsWindow>& window, const std::share
                     const ItemEdit& state) {
     for (const AmountBox& b : AMOUNTBOXES)
         if (!shell::numberBoxReady(EDIT, "txtTransakcii" + std::string(b.name), b.label)) return;
+    if (!shell::datesReady(EDIT, {{"txtTransakciiDatumResenieDo", vocab::CVALUELBLDATUMRESENIEDO}})) return;
     const ItemValues item = typedItem(state);
     if (const auto refused = refusal(state, item)) {
         ui::msgInfo(*refused, vocab::CPORGRESKA);
@@ -256,12 +260,14 @@ bool loadLookups(ItemEdit& s, const ui::Ctl& grid, const std::string& payerId) {
 
     std::string recipient;
     if (!isNew) {
-        const ui::TextTable owner = shell::SQL(shell::app().DB, recipientOfAccount(own(item::RECIPIENTACCOUNTID)));
-        if (owner.empty()) {
+        const shell::QueryResult owner =
+            shell::query(shell::app().DB, recipientOfAccount(own(item::RECIPIENTACCOUNTID)));
+        if (owner.busy) return false;  // a locked file is no missing account: said as it is
+        if (owner.rows.empty()) {
             ui::msgInfo(CPORPRIMACPROBLEMI, CPORGRESKA);
             return false;
         }
-        recipient = owner.at(0, 0);
+        recipient = owner.rows.at(0, 0);
     }
     auto payerAccounts =
         registers::lookup(payerAccountRows(payerId), CPORNEMAZIROSMETKAISPLAKJAC, own(item::PAYERACCOUNTID), isNew);

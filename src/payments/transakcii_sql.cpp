@@ -1,5 +1,6 @@
 #include "payments/transakcii_sql.h"
 
+#include <iterator>
 #include <vector>
 
 #include "payments/item_row.h"
@@ -15,10 +16,11 @@ const char* const COLUMNS[] = {"DatumNaPlacanje", "DatumPeriodOd",  "DatumPeriod
                                "IznosDDV",        "BrojResenieDo",  "DatumResenieDo",         "Komentar",
                                "IsplakjaciZiroSmetkiID", "PrimaciZiroSmetkiID", "TipoviPrihodiID",
                                "PotprihodiID",    "TipoviKalkulaciiID", "TipoviPlacanjaID"};
+static_assert(std::size(COLUMNS) == ITEMCOLUMNS);
 
-std::string quoted(std::string_view value) { return "'" + shell::doubleQuotes(value) + "'"; }
+}  // namespace
 
-std::vector<std::string> savedValues(const ItemValues& v) {
+std::vector<std::string> savedItemValues(const ItemValues& v) {
     return {"",
             "",
             "",
@@ -39,10 +41,18 @@ std::vector<std::string> savedValues(const ItemValues& v) {
             v.paymentTypeId};
 }
 
-}  // namespace
+std::string itemInsert() {
+    std::string names, parameters;
+    for (std::size_t i = 0; i < ITEMCOLUMNS; ++i) {
+        const std::string separator = i == 0 ? "" : ", ";
+        names += separator + COLUMNS[i];
+        parameters += separator + "?" + std::to_string(i + 1);
+    }
+    return "INSERT INTO Transakcii (" + names + ") VALUES (" + parameters + ")";
+}
 
 std::string itemListQuery(std::string_view payerId) {
-    return layouts::STRTRANSAKCII + " WHERE iz.IsplakjaciID = " + std::string(payerId);
+    return layouts::STRTRANSAKCII + " WHERE iz.IsplakjaciID = " + shell::quoted(payerId);
 }
 
 const std::string RECIPIENTROWS =
@@ -56,27 +66,27 @@ std::string revenueTypeRows(bool activeOnly) {
 
 std::string subRevenueRows(std::string_view revenueTypeId) {
     return "select ID, Sifra, Opis, ProcentOdbitoci, SePlakjaPD from Potprihodi where TipoviPrihodiID = " +
-           std::string(revenueTypeId) + " order by Sifra";
+           shell::quoted(revenueTypeId) + " order by Sifra";
 }
 
 const std::string CALCULATIONTYPEROWS = "select ID, Sifra, Opis from TipoviKalkulacii order by Sifra";
 const std::string PAYMENTTYPEROWS = "select ID, Sifra, Opis from TipoviPlacanja order by Sifra";
 
 std::string recipientOfAccount(std::string_view accountId) {
-    return "SELECT PrimaciID, ID FROM PrimaciZiroSmetki WHERE ID = " + std::string(accountId);
+    return "SELECT PrimaciID, ID FROM PrimaciZiroSmetki WHERE ID = " + shell::quoted(accountId);
 }
 
 std::string itemSave(const ItemValues& item, std::string_view id) {
-    const std::vector<std::string> values = savedValues(item);
+    const std::vector<std::string> values = savedItemValues(item);
     std::string names, quotedValues, assignments;
     for (std::size_t i = 0; i < values.size(); ++i) {
         const std::string separator = i == 0 ? "" : ", ";
         names += separator + COLUMNS[i];
-        quotedValues += separator + quoted(values[i]);
-        assignments += separator + COLUMNS[i] + " = " + quoted(values[i]);
+        quotedValues += separator + shell::quoted(values[i]);
+        assignments += separator + COLUMNS[i] + " = " + shell::quoted(values[i]);
     }
     if (id.empty()) return "INSERT INTO Transakcii (" + names + ") VALUES (" + quotedValues + ");";
-    return "UPDATE Transakcii SET " + assignments + " WHERE ID = " + std::string(id) + ";";
+    return "UPDATE Transakcii SET " + assignments + " WHERE ID = " + shell::quoted(id) + ";";
 }
 
 }  // namespace payments

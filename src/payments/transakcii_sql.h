@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "registers/isplakjaci_sql.h"
 #include "registers/primaci_sql.h"
@@ -37,6 +38,12 @@ struct ItemValues {
     std::string note;
     std::string payerAccountId, recipientAccountId, revenueTypeId, subRevenueId, calculationTypeId, paymentTypeId;
 };
+
+// The values one save writes, in the order of the columns it writes them to.
+inline constexpr std::size_t ITEMCOLUMNS = 18;
+std::vector<std::string> savedItemValues(const ItemValues& item);
+// The INSERT of a new item whose values are the parameters ?1 to ?18.
+std::string itemInsert();
 
 // The INSERT of a new item (empty `id`) or the UPDATE of item `id`. Either
 // leaves the item unpaid with an empty period; every value is quoted, amounts

@@ -7,6 +7,7 @@
 #include "platform/ui/ui.h"
 #include "shell/sql1.h"
 #include "shell/transliteration.h"
+#include "shell/vocabulary.h"
 
 namespace payments {
 
@@ -17,7 +18,10 @@ using shell::C2SQL;
 // An amount as statements write it: right-aligned in 9 characters, quoted.
 std::string amount9(std::int64_t amount) { return "'" + shownAmount(amount) + "'"; }
 
-std::string quotedId(const std::string& id) { return "'" + shell::doubleQuotes(id) + "'"; }
+const std::string nobodyToTransfer =
+    "Во датотеката за работниците нема ниту еден работник со повеќе од 182 работни дена оваа година: "
+    "ништо не е префрлено ниту избришано.";
+const std::string transferNotCommitted = "Префрлањето неуспешно: ништо не е променето!";
 
 struct FixedRow {
     const char* table;
@@ -34,7 +38,7 @@ std::string recipientInsert(const Employment& e, const std::string& opstiniId) {
 }
 
 std::string recipientAccountInsert(const std::string& recipientId, const std::string& account) {
-    return "insert into PrimaciZiroSmetki  (PrimaciID, ZiroSmetka)  values  (" + quotedId(recipientId) + ", '" +
+    return "insert into PrimaciZiroSmetki  (PrimaciID, ZiroSmetka)  values  (" + shell::quoted(recipientId) + ", '" +
            shell::doubleQuotes(account) + "');";
 }
 
@@ -44,7 +48,7 @@ std::string transferredItemInsert(const TransferItem& item, const std::string& r
            "IsplakjaciZiroSmetkiID, PrimaciZiroSmetkiID, TipoviPrihodiID, PotprihodiID, TipoviKalkulaciiID, "
            "TipoviPlacanjaID)  values  ('', '', '', '0', " +
            amount9(item.bruto) + ", '0', " + amount9(item.danok) + ", " + amount9(item.neto) + ", '0', '', '', '', " +
-           quotedId(item.payerAccountId) + ", " + quotedId(recipientAccountId) + ", '28', '49', '1', '1');";
+           shell::quoted(item.payerAccountId) + ", " + shell::quoted(recipientAccountId) + ", '28', '49', '1', '1');";
 }
 
 std::string NAJDICID(sqlite3* db, const std::string& table, const std::string& column, const std::string& value) {
@@ -62,9 +66,17 @@ std::optional<std::string> missingFixedRow(sqlite3* db, const std::string& payer
         {"IsplakjaciZiroSmetki", "жиро сметка на исплаќачот", payerAccountId},
     };
     for (const FixedRow& r : rows) {
-        const bool present = shell::tableExists(db, r.table) &&
-                             !shell::SQL(db, std::string("SELECT ID FROM ") + r.table + " WHERE ID = " + quotedId(r.id))
-                                  .empty();
+        // A read that failed (a locked file) is no missing row: the database
+        // layer has shown SQLite's reason, and nothing more is said.
+        const std::optional<bool> table = shell::findTable(db, r.table);
+        if (!table) return std::string();
+        bool present = *table;
+        if (present) {
+            const shell::QueryResult found =
+                shell::query(db, std::string("SELECT ID FROM ") + r.table + " WHERE ID = " + shell::quoted(r.id));
+            if (!found.ok) return std::string();
+            present = !found.rows.empty();
+        }
         if (!present)
             return std::string("Префрлањето не може да се направи: во базата не постои ") + r.what + " со ID " + r.id +
                    "!";
@@ -73,6 +85,18 @@ std::optional<std::string> missingFixedRow(sqlite3* db, const std::string& payer
 }
 
 bool PREFRLI(sqlite3* db, const std::vector<Employment>& records, const TransferItem& item, int year) {
+    // The employees who are transferred, each by the first of its records.
+    std::vector<const Employment*> employees;
+    for (std::size_t current = 0; current < records.size();) {
+        const Employment& employee = records[current];
+        if (workedHalfYear(PRESMETAJDENOVI(records, current, employee.matRab, year))) employees.push_back(&employee);
+    }
+    // The tables are emptied only to be refilled: with nobody to transfer
+    // (a table without records, or none who worked half the year) nothing goes.
+    if (employees.empty()) {
+        ui::msgInfo(nobodyToTransfer, vocab::CPORGRESKA);
+        return false;
+    }
     shell::Transaction transaction(db);
     if (!transaction.open()) {
         ui::msgPlain("Бришењето неуспешно!");
@@ -86,17 +110,18 @@ bool PREFRLI(sqlite3* db, const std::vector<Employment>& records, const Transfer
     }
     // A database without municipalities gives every recipient an empty one.
     const bool municipalities = shell::tableExists(db, "Opstini");
-    for (std::size_t current = 0; current < records.size();) {
-        const Employment& employee = records[current];
-        if (!workedHalfYear(PRESMETAJDENOVI(records, current, employee.matRab, year))) continue;
-        const std::string opstiniId = municipalities ? NAJDICID(db, "Opstini", "Sifra", employee.opsRab) : "";
-        if (!transaction.run(recipientInsert(employee, opstiniId))) return false;
+    for (const Employment* employee : employees) {
+        const std::string opstiniId = municipalities ? NAJDICID(db, "Opstini", "Sifra", employee->opsRab) : "";
+        if (!transaction.run(recipientInsert(*employee, opstiniId))) return false;
         const std::string recipientId = std::to_string(sqlite3_last_insert_rowid(db));
-        if (!transaction.run(recipientAccountInsert(recipientId, employee.kartRab))) return false;
+        if (!transaction.run(recipientAccountInsert(recipientId, employee->kartRab))) return false;
         const std::string accountId = std::to_string(sqlite3_last_insert_rowid(db));
         if (!transaction.run(transferredItemInsert(item, accountId))) return false;
     }
-    if (!transaction.commit("COMMIT;")) return false;
+    if (!transaction.commit("COMMIT;")) {
+        ui::msgPlain(transferNotCommitted);
+        return false;
+    }
     ui::msgPlain("Префрлањето успешно!");
     return true;
 }

@@ -32,13 +32,17 @@ std::string NAJDICID(sqlite3* db, const std::string& table, const std::string& c
 
 // The code-table rows every new item names (revenue type 28, sub-revenue 49,
 // calculation type 1, payment type 1) and the chosen payer account: the
-// message naming the first one the database lacks. No operation creates them.
+// message naming the first one the database lacks, or an empty one when they
+// could not be read (the database layer has shown why). No operation creates them.
 std::optional<std::string> missingFixedRow(sqlite3* db, const std::string& payerAccountId);
 
 // Empties Transakcii, PrimaciZiroSmetki and Primaci and fills them from the
 // payroll records (in MAT_RAB order), counting days in `year`, ending with
-// "COMMIT;". Any failure rolls everything back after its message; success
-// shows "Префрлањето успешно!". Returns whether it was committed.
+// "COMMIT;". Any failure rolls everything back after its message (a failed
+// commit with one of the transfer's own beside SQLite's); success shows
+// "Префрлањето успешно!". Records without an employee who worked more than
+// half the year change nothing: refused with a message before the tables are
+// touched. Returns whether it was committed.
 bool PREFRLI(sqlite3* db, const std::vector<Employment>& records, const TransferItem& item, int year);
 
 }  // namespace payments

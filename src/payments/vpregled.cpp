@@ -6,6 +6,7 @@
 #include "listkit/filter_dialog.h"
 #include "listkit/selection_action.h"
 #include "listkit/selection_window.h"
+#include "payments/carried_items.h"
 #include "payments/item_filter.h"
 #include "payments/item_row.h"
 #include "payments/item_selection_window.h"
@@ -16,6 +17,7 @@
 #include "platform/ui/ui.h"
 #include "registers/payer_selection.h"
 #include "shell/app_state.h"
+#include "shell/date_boxes.h"
 #include "shell/dates.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
@@ -98,13 +100,17 @@ void VPREGLEDFILTER(const std::shared_ptr<Overview>& o) {
 
 void GENERIRAJXML(Overview& o) {
     using namespace vocab;
+    if (!shell::datesReady(WINDOW, {{"txtVPregledDatumPeriodOd", CTOOLTIPDATUMPERIODOD},
+                                    {"txtVPregledDatumPeriodDo", CTOOLTIPDATUMPERIODDO},
+                                    {"txtVPregledDatumNaPlakjanje", CTOOLTIPDATUMNAPLAKJANJE}}))
+        return;
     const std::string periodFrom = ui::Ctl(WINDOW, "txtVPregledDatumPeriodOd").date();
     const std::string periodTo = ui::Ctl(WINDOW, "txtVPregledDatumPeriodDo").date();
     const std::string paymentDate = ui::Ctl(WINDOW, "txtVPregledDatumNaPlakjanje").date();
     const std::string calculationType = o.calculationTypes.idAt(ui::Ctl(WINDOW, CALCULATIONTYPES).value());
     const auto lines = listkit::selectedLines(*o.list);
     if (!lines) return;
-    const auto items = confirmedItems(*o.list, *lines, CPORFAJLZAZELVAR);
+    const auto items = confirmedItems(*o.list, *lines, CPORFAJLZAZELVAR, xmlValues());
     if (!items) return;
     const XmlExport header{.taxNumber = o.payer.MDANOCENBROJ,
                            .payerName = o.payer.MISPLAKJACINAZIV,
@@ -113,12 +119,11 @@ void GENERIRAJXML(Overview& o) {
                            .periodFrom = shell::shownDate(periodFrom),
                            .periodTo = shell::shownDate(periodTo),
                            .paymentDate = shell::shownDate(paymentDate)};
-    if (!NAPRAVIXML(header, *items)) return;
-    std::vector<std::string> statements;
-    for (std::size_t r = 0; r < items->rows(); ++r)
-        statements.push_back(
-            markPaid(itemValue(*items, r, item::ID), periodFrom, periodTo, calculationType, paymentDate));
-    listkit::changeAndClose(WINDOW, statements, CPORDATUMNAPLACANJE, "");
+    const auto file = NAPRAVIXML(header, *items);
+    if (!file) return;
+    shell::RowChange paid = markPaid(*items, periodFrom, periodTo, calculationType, paymentDate);
+    paid.afterFailure = CPORFAJLSTAVKINEPLATENI + *file;
+    listkit::changeAndClose(WINDOW, paid, CPORDATUMNAPLACANJE, "");
 }
 
 void addLabel(const std::string& name, int col, int row, int width, const std::string& text) {

@@ -11,7 +11,7 @@
 
 namespace payments {
 
-bool NAPRAVIXML(const XmlExport& header, const ui::TextTable& items) {
+std::optional<std::string> NAPRAVIXML(const XmlExport& header, const ui::TextTable& items) {
     const std::string folder =
         shell::FOLDERSOSLASH(shell::FOLDERSOSLASH(shell::app().CFOLDERNAINSTALACIJABAZA) + "ePDDxml");
     std::error_code ignored;  // a folder that cannot be made shows when the file is written
@@ -20,15 +20,15 @@ bool NAPRAVIXML(const XmlExport& header, const ui::TextTable& items) {
     const auto path = ui::putFile(vocab::CTITSAVEFILE, {{"Xml files", "*.xml"}}, folder, name);
     if (!path || path->empty()) {
         ui::msgInfo(vocab::CPORNEMAFILENAME, vocab::CPORGRESKA);
-        return false;
+        return std::nullopt;
     }
     const std::string failure = desktop::writeFile(*path, revenueOfficeXml(header, items));
     if (!failure.empty()) {
         ui::msgInfo(vocab::CPORNEMOZESOCUVAFAJL + failure, vocab::CPORGRESKA);
-        return false;
+        return std::nullopt;
     }
     ui::msgInfo(vocab::CPORUSPEHSAVEFILE, vocab::CPORUSPEH);
-    return true;
+    return path;
 }
 
 }  // namespace payments

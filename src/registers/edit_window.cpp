@@ -52,7 +52,9 @@ std::string Lookup::idAt(int position) const { return shell::comboId(rows, posit
 
 std::optional<Lookup> lookup(std::string_view query, std::string_view emptyMessage, std::string_view id, bool first) {
     Lookup l;
-    l.rows = shell::SQL(shell::app().DB, query);
+    shell::QueryResult read = shell::query(shell::app().DB, query);
+    if (read.busy) return std::nullopt;  // a locked file is no empty table: said as it is
+    l.rows = std::move(read.rows);
     if (l.rows.empty()) {
         ui::msgInfo(emptyMessage, vocab::CPORGRESKA);
         return std::nullopt;

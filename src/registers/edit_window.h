@@ -54,6 +54,7 @@ struct Lookup {
 };
 // Runs the lookup query; when the table is empty (or the query failed) shows
 // the register's empty-table message and gives nothing: no edit window opens.
+// A query that failed on a locked file gives nothing after SQLite's message.
 std::optional<Lookup> lookup(std::string_view query, std::string_view emptyMessage, std::string_view id, bool first);
 
 }  // namespace registers

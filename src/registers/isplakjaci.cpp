@@ -12,6 +12,7 @@
 #include "registers/isplakjaci_sql.h"
 #include "registers/tab_fields.h"
 #include "shell/app_state.h"
+#include "shell/column_width.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
 #include "shell/sql1.h"
@@ -101,7 +102,11 @@ void ISPLAKJACISAVE(const std::shared_ptr<listkit::ListState>& list, const Payer
 
 void addControls(const PayerEdit& state, const Payer& v, int kind) {
     using namespace vocab;
-    const auto text = [](const std::string& name) { return ui::addTextBox(EDIT, "txtIsplakjaci" + name); };
+    // A box takes no more characters than its column, of the same name, stores.
+    const std::string table = payerCreateStatements().at(1);  // after the municipalities
+    const auto text = [&table](const std::string& name) {
+        return ui::addTextBox(EDIT, "txtIsplakjaci" + name).maxLength(shell::columnWidth(table, name));
+    };
     const auto masked = [](const std::string& name, const char* mask) {
         return ui::addMaskedBox(EDIT, "txtIsplakjaci" + name, mask);
     };

@@ -15,7 +15,7 @@ const std::string PAYERROWS =
     "select ID, ID, Naziv || ' ' || Sediste from Isplakjaci order by Naziv || ' ' || Sediste";
 
 std::string payerAccountRows(std::string_view payerId) {
-    return "SELECT ID, '', ZiroSmetka FROM IsplakjaciZiroSmetki WHERE IsplakjaciID = " + std::string(payerId);
+    return "SELECT ID, '', ZiroSmetka FROM IsplakjaciZiroSmetki WHERE IsplakjaciID = " + shell::quoted(payerId);
 }
 
 namespace {
@@ -109,7 +109,7 @@ std::string payerInsert(const Payer& p) {
 }
 
 std::string payerUpdate(const Payer& p, const std::string& id) {
-    return " UPDATE Isplakjaci SET " + assignments(columns(p)) + " WHERE ID = " + id + ";";
+    return " UPDATE Isplakjaci SET " + assignments(columns(p)) + " WHERE ID = " + shell::quoted(id) + ";";
 }
 
 RecordSave payerSave(const Payer& p, const std::string& id) {

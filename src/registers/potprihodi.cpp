@@ -11,6 +11,7 @@
 #include "registers/register_cells.h"
 #include "registers/register_checks.h"
 #include "registers/revenue_sql.h"
+#include "shell/column_width.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
 #include "shell/number_boxes.h"
@@ -60,9 +61,18 @@ void POTPRIHODISAVE(const std::shared_ptr<ListState>& list, const EditState& edi
 void addControls(const std::string& w, const SubRevenue& sub, const Lookups& lookups) {
     using namespace vocab;
     ui::addLabel(w, "lblPotprihodiSifra").at(100, 20, 180, 20).text(CVALUELBLSIFRA);
-    ui::addTextBox(w, "txtPotprihodiSifra").at(280, 20, 50, 20).text(sub.sifra).tooltip(CTOOLTIPSIFRAPOTPRIHODI);
+    const std::string table = subRevenueCreate();
+    ui::addTextBox(w, "txtPotprihodiSifra")
+        .at(280, 20, 50, 20)
+        .maxLength(shell::columnWidth(table, "Sifra"))
+        .text(sub.sifra)
+        .tooltip(CTOOLTIPSIFRAPOTPRIHODI);
     ui::addLabel(w, "lblPotprihodiOpis").at(100, 50, 180, 20).text(CVALUELBLOPIS);
-    ui::addEditBox(w, "txtPotprihodiOpis").at(280, 50, 350, 50).text(sub.opis).tooltip(CTOOLTIPOPISPOTPRIHODI);
+    ui::addEditBox(w, "txtPotprihodiOpis")
+        .at(280, 50, 350, 50)
+        .maxLength(shell::columnWidth(table, "Opis"))
+        .text(sub.opis)
+        .tooltip(CTOOLTIPOPISPOTPRIHODI);
     ui::addLabel(w, "lblPotprihodiTipoviPrihodi").at(100, 110, 190, 20).text(CVALUELBLTIPOVIPRIHODI);
     ui::addComboBox(w, "cbPotprihodiTipoviPrihodi")
         .at(280, 110, 600, 20)
@@ -90,9 +100,10 @@ void addControls(const std::string& w, const SubRevenue& sub, const Lookups& loo
         .tooltip(CTOOLTIPPRIHODNOKONTO);
     ui::addTextBox(w, "txtPotprihodiProgramaPrimac")
         .at(490, 270, 30, 20)
+        .maxLength(shell::columnWidth(table, "ProgramaPrimac"))
         .text(sub.programa)
         .tooltip(CTOOLTIPPRIHODNAPROGRAMA);
-    shell::addTaxAccountFields(w, "Potprihodi", {100, 280, 310, 350}, sub.uplatna1, sub.uplatna2);
+    shell::addTaxAccountFields(w, "Potprihodi", subRevenueCreate(), {100, 280, 310, 350}, sub.uplatna1, sub.uplatna2);
 }
 
 void PotprihodiChange(const std::shared_ptr<ListState>& list, bool isNew) {

@@ -10,6 +10,7 @@
 #include "registers/primaci_sql.h"
 #include "registers/tab_fields.h"
 #include "shell/app_state.h"
+#include "shell/column_width.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
 #include "shell/sql1.h"
@@ -87,20 +88,25 @@ void PRIMACISAVE(const std::shared_ptr<listkit::ListState>& list, const Recipien
 
 void addControls(const RecipientEdit& state, const Recipient& v) {
     using namespace vocab;
-    const auto text = [](const std::string& name) { return ui::addTextBox(EDIT, "txtPrimaci" + name); };
+    // A box takes no more characters than the column it is stored in.
+    const std::string table = recipientCreateStatements().at(1);  // after the municipalities
+    const auto text = [&table](const std::string& name, std::string_view column = "") {
+        return ui::addTextBox(EDIT, "txtPrimaci" + name)
+            .maxLength(shell::columnWidth(table, column.empty() ? std::string_view(name) : column));
+    };
     ui::addTab(EDIT, TAB, {CVALUETABOPSTIPODATOCI, CVALUETABZIROSMETKI}).at(20, 20, 700, 380);
     const TabPage general{.window = EDIT, .tab = TAB, .page = 1, .starCol = 260, .fieldCol = 280};
     const Star required = Star::Required, persons = Star::NaturalPersons, none = Star::None;
     placeField(general, "lblPrimaciIme", CVALUELBLIME, required, 50, text("Ime"), 250, CTOOLTIPIME, 220).text(v.ime);
     placeField(general, "lblPrimaciPrezime", CVALUELBLPREZIME, persons, 80, text("Prezime"), 250, CTOOLTIPPREZIME, 170)
         .text(v.prezime);
-    placeField(general, "lblPrimaciAdresaUlica", CVALUELBLADRESAULICA, none, 110, text("AdresaUlica"), 250,
+    placeField(general, "lblPrimaciAdresaUlica", CVALUELBLADRESAULICA, none, 110, text("AdresaUlica", "Adresa"), 250,
                CTOOLTIPADRESAULICA, 220)
         .text(v.adresa);
     placeField(general, "lblPrimaciAdresaBroj", CVALUELBLADRESABROJ, none, 140, text("AdresaBroj"), 70,
                CTOOLTIPADRESABROJ, 220)
         .text(v.adresaBroj);
-    placeField(general, "lblPrimaciSediste", CVALUELBLSEDISTE, required, 170, text("Sediste"), 250, CTOOLTIPSEDISTE,
+    placeField(general, "lblPrimaciSediste", CVALUELBLSEDISTE, required, 170, text("Sediste", "Mesto"), 250, CTOOLTIPSEDISTE,
                220)
         .text(v.mesto);
     placeField(general, "lblPrimaciOpstiniID", CVALUELBLOPSTINA, none, 200, ui::addComboBox(EDIT, "cbPrimaciOpstini"),

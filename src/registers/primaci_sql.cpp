@@ -12,7 +12,7 @@
 namespace registers {
 
 std::string recipientAccountRows(std::string_view recipientId) {
-    return "SELECT ID, '', ZiroSmetka FROM PrimaciZiroSmetki WHERE PrimaciID = " + std::string(recipientId);
+    return "SELECT ID, '', ZiroSmetka FROM PrimaciZiroSmetki WHERE PrimaciID = " + shell::quoted(recipientId);
 }
 
 namespace {
@@ -93,7 +93,7 @@ std::string recipientInsert(const Recipient& r) {
 }
 
 std::string recipientUpdate(const Recipient& r, const std::string& id) {
-    return " UPDATE Primaci SET " + assignments(columns(r)) + " WHERE ID = " + id + ";";
+    return " UPDATE Primaci SET " + assignments(columns(r)) + " WHERE ID = " + shell::quoted(id) + ";";
 }
 
 RecordSave recipientSave(const Recipient& r, const std::string& id) {

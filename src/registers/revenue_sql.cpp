@@ -44,7 +44,7 @@ std::string revenueTypeUpdate(const RevenueType& t, const std::string& id) {
                         {"Status", std::to_string(t.status)},
                         {"KontaID", t.kontaId},
                         {"ProgramaPrimac", t.programa}}) +
-           " WHERE ID = " + id + ";";
+           " WHERE ID = " + shell::quoted(id) + ";";
 }
 
 std::string subRevenueCreate() {
@@ -94,7 +94,7 @@ std::string subRevenueUpdate(const SubRevenue& s, const std::string& id) {
                         {"KontaID", s.kontaId},
                         {"ProgramaPrimac", s.programa},
                         {"TipoviPrihodiID", s.tipoviPrihodiId}}) +
-           " WHERE ID = " + id + ";";
+           " WHERE ID = " + shell::quoted(id) + ";";
 }
 
 }  // namespace registers

@@ -9,6 +9,7 @@
 #include "registers/edit_window.h"
 #include "registers/register_cells.h"
 #include "registers/register_checks.h"
+#include "shell/column_width.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
 #include "shell/vocabulary.h"
@@ -50,17 +51,19 @@ void SimpleFormsChange(const std::shared_ptr<ListState>& list, bool isNew, const
                     .height = 250,
                     .isNew = isNew,
                     .controls =
-                        [&row](const std::string& w) {
+                        [&row, &table](const std::string& w) {
                             ui::addLabel(w, "lblSimpleFormsSifra").at(30, 20, 150, 20).text(CVALUELBLSIFRA);
                             requiredMark(w, "lblSimpleFormsSifraObavezno", 180, 20);
                             ui::addTextBox(w, "txtSimpleFormsSifra")
                                 .at(200, 20, 150, 20)
+                                .maxLength(shell::columnWidth(codeTableCreate(table), "Sifra"))
                                 .text(row.sifra)
                                 .tooltip(CTOOLTIPSIFRANAZAPISOT);
                             ui::addLabel(w, "lblSimpleFormsOpis").at(30, 50, 100, 20).text(CVALUELBLOPIS);
                             requiredMark(w, "lblSimpleFormsOpisObavezno", 180, 50);
                             ui::addTextBox(w, "txtSimpleFormsOpis")
                                 .at(200, 50, 300, 20)
+                                .maxLength(shell::columnWidth(codeTableCreate(table), "Opis"))
                                 .text(row.opis)
                                 .tooltip(CTOOLTIPOPISNAZAPISOT);
                             ui::addLabel(w, "lblSimpleFormsStatus").at(30, 90, 180, 20).text(CVALUELBLSTATUS);

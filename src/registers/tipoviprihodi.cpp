@@ -10,6 +10,7 @@
 #include "registers/register_cells.h"
 #include "registers/register_checks.h"
 #include "registers/revenue_sql.h"
+#include "shell/column_width.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
 #include "shell/tax_account_fields.h"
@@ -47,9 +48,18 @@ void TIPOVIPRIHODISAVE(const std::shared_ptr<ListState>& list, const EditState& 
 void addControls(const std::string& w, const RevenueType& type, const Lookup& konta) {
     using namespace vocab;
     ui::addLabel(w, "lblTipoviPrihodiSifra").at(100, 20, 180, 20).text(CVALUELBLSIFRA);
-    ui::addTextBox(w, "txtTipoviPrihodiSifra").at(280, 20, 50, 20).text(type.sifra).tooltip(CTOOLTIPSIFRATIPOVIPRIHODI);
+    const std::string table = revenueTypeCreate();
+    ui::addTextBox(w, "txtTipoviPrihodiSifra")
+        .at(280, 20, 50, 20)
+        .maxLength(shell::columnWidth(table, "Sifra"))
+        .text(type.sifra)
+        .tooltip(CTOOLTIPSIFRATIPOVIPRIHODI);
     ui::addLabel(w, "lblTipoviPrihodiOpis").at(100, 50, 180, 20).text(CVALUELBLOPIS);
-    ui::addEditBox(w, "txtTipoviPrihodiOpis").at(280, 50, 350, 50).text(type.opis).tooltip(CTOOLTIPOPISTIPOVIPRIHODI);
+    ui::addEditBox(w, "txtTipoviPrihodiOpis")
+        .at(280, 50, 350, 50)
+        .maxLength(shell::columnWidth(table, "Opis"))
+        .text(type.opis)
+        .tooltip(CTOOLTIPOPISTIPOVIPRIHODI);
     ui::addLabel(w, "lblTipoviPrihodiKonta").at(100, 110, 190, 20).text(CVALUELBLPRIMACKONTOPROGRAMA);
     ui::addComboBox(w, "cbTipoviPrihodiKonta")
         .at(280, 110, 200, 20)
@@ -57,9 +67,10 @@ void addControls(const std::string& w, const RevenueType& type, const Lookup& ko
         .tooltip(CTOOLTIPPRIHODNOKONTO);
     ui::addTextBox(w, "txtTipoviPrihodiProgramaPrimac")
         .at(490, 110, 30, 20)
+        .maxLength(shell::columnWidth(table, "ProgramaPrimac"))
         .text(type.programa)
         .tooltip(CTOOLTIPPRIHODNAPROGRAMA);
-    shell::addTaxAccountFields(w, "TipoviPrihodi", {100, 280, 150, 350}, type.uplatna1, type.uplatna2);
+    shell::addTaxAccountFields(w, "TipoviPrihodi", revenueTypeCreate(), {100, 280, 150, 350}, type.uplatna1, type.uplatna2);
     ui::addLabel(w, "lblSimpleFormsStatus").at(100, 210, 180, 20).text(CVALUELBLSTATUS);
     ui::addRadioGroup(w, "rgTipoviPrihodiStatus", {COPTAKTIVEN, COPTNEAKTIVEN})
         .at(280, 210, 200, 50)

@@ -32,6 +32,7 @@ OpenedDatabase openDatabase(const std::string& file) {
     const int flags = writable ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY;
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_busy_timeout(db, busyTimeoutMs);
     // A file that is no SQLite database fails its first read.
     if (rc == SQLITE_OK) rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {

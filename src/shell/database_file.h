@@ -21,6 +21,10 @@ struct OpenedDatabase {
 // every change fails at once with the read-only message instead of midway.
 OpenedDatabase openDatabase(const std::string& file);
 
+// How long a statement waits for another program's lock on the file (a
+// backup, a look with another tool) before it fails with SQLite's message.
+constexpr int busyTimeoutMs = 3000;
+
 // Whether the connection was opened for reading only.
 bool readOnly(sqlite3* db);
 

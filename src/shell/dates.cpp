@@ -28,8 +28,10 @@ bool validDate(std::string_view year, std::string_view month, std::string_view d
 
 }  // namespace
 
+bool isDate(std::string_view s) { return s.size() == 8 && validDate(s.substr(0, 4), s.substr(4, 2), s.substr(6, 2)); }
+
 std::string shownDate(std::string_view s) {
-    if (s.size() != 8 || !validDate(s.substr(0, 4), s.substr(4, 2), s.substr(6, 2))) return std::string(BLANKDATE);
+    if (!isDate(s)) return std::string(BLANKDATE);
     return std::string(s.substr(6, 2)) + "." + std::string(s.substr(4, 2)) + "." + std::string(s.substr(0, 4));
 }
 

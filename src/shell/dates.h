@@ -11,6 +11,8 @@ inline constexpr std::string_view BLANKDATE = "  .  .    ";
 // "dd.mm.yyyy" of a stored date; the blank date text when the value is empty,
 // blank or no valid calendar date.
 std::string shownDate(std::string_view yyyymmdd);
+// Whether a stored value is a date: "yyyymmdd" of a valid calendar date.
+bool isDate(std::string_view yyyymmdd);
 // "yyyymmdd" of a shown date; empty when it is the blank date text or no
 // valid calendar date.
 std::string storedDate(std::string_view ddmmyyyy);

@@ -1,9 +1,11 @@
 #include "shell/filter_terms.h"
 
+#include "shell/sql1.h"
+
 namespace shell {
 
 std::string filterTerm(std::string_view sql, std::string_view value) {
-    return value.empty() ? " 1 = 1 " : std::string(sql) + std::string(value);
+    return value.empty() ? " 1 = 1 " : std::string(sql) + quoted(value);
 }
 
 std::string joinTerms(const std::vector<std::string>& terms) {

@@ -7,7 +7,7 @@
 
 namespace shell {
 
-// `sql` followed by the value, or " 1 = 1 " when the value is empty.
+// `sql` followed by the value quoted, or " 1 = 1 " when the value is empty.
 std::string filterTerm(std::string_view sql, std::string_view value);
 std::string joinTerms(const std::vector<std::string>& terms);
 

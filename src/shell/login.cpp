@@ -4,6 +4,7 @@
 
 #include "platform/ui/ui.h"
 #include "shell/app_state.h"
+#include "shell/column_width.h"
 #include "shell/database_file.h"
 #include "shell/entries.h"
 #include "shell/korisnici_sql.h"
@@ -66,11 +67,13 @@ void defineWindow(const std::shared_ptr<LoginState>& state) {
     ui::addLabel(WINDOW, "lblLogonUserName").at(30, 20, 100, 20).text(CVALUELBLKORISNICKOIME);
     ui::addTextBox(WINDOW, "txtLogonUserName")
         .at(150, 20, 200, 20)
+        .maxLength(columnWidth(KORISNICICREATE, "UserName"))
         .tooltip(CTOOLTIPKORISNICKOIME)
         .enabled(state->heldUsers);
     ui::addLabel(WINDOW, "lblLogonPassword").at(30, 50, 100, 20).text(CVALUELBLLOZINKA);
     ui::addTextBox(WINDOW, "txtLogonPassword")
         .at(150, 50, 200, 20)
+        .maxLength(columnWidth(KORISNICICREATE, "Password"))
         .password(true)
         .tooltip(CTOOLTIPLOZINKA)
         .enabled(state->heldUsers);

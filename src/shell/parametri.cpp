@@ -1,6 +1,7 @@
 // The treasury parameters: loaded at start-up, edited in frmParametriTrezor.
 #include "platform/ui/ui.h"
 #include "shell/app_state.h"
+#include "shell/column_width.h"
 #include "shell/dialog_buttons.h"
 #include "shell/entries.h"
 #include "shell/number_boxes.h"
@@ -26,7 +27,11 @@ struct Field {
 
 void addTextField(const Field& f, const std::string& value) {
     ui::addLabel(WINDOW, "lblParametri" + f.name).at(30, f.row, 190, f.labelHeight).text(f.label);
-    ui::addTextBox(WINDOW, "txtParametri" + f.name).at(230, f.row, 250, 20).text(value).tooltip(f.tooltip);
+    ui::addTextBox(WINDOW, "txtParametri" + f.name)
+        .at(230, f.row, 250, 20)
+        .maxLength(columnWidth(PARAMETRICREATE, f.name))
+        .text(value)
+        .tooltip(f.tooltip);
 }
 
 void addPercentField(const Field& f, double value) {
@@ -76,7 +81,7 @@ void defineWindow() {
     addPercentField({"ProcentZaPD", CVALUELBLPROCENTZAPD, CTOOLTIPPROCENTZAPD, 200, 30}, p.procentZaPD);
 
     // The personal-tax payment account: first part, the municipality code's place, second part.
-    addTaxAccountFields(WINDOW, "Parametri", {30, 230, 230, 290}, p.uplatnaSmetkaZaPD1, p.uplatnaSmetkaZaPD2);
+    addTaxAccountFields(WINDOW, "Parametri", PARAMETRICREATE, {30, 230, 230, 290}, p.uplatnaSmetkaZaPD1, p.uplatnaSmetkaZaPD2);
 
     addPercentField({"ProcentZaDDV", CVALUELBLPROCENTZADDV, CTOOLTIPPROCENTZADDV, 260, 20}, p.procentZaDDV);
 

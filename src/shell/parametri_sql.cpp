@@ -20,7 +20,6 @@ constexpr std::array<const char*, 10> COLUMNS = {
 
 // The ten values as they are written, in column order, each between quotes.
 std::array<std::string, 10> literals(const TreasuryParameters& p) {
-    const auto quoted = [](std::string_view v) { return "'" + doubleQuotes(v) + "'"; };
     return {quoted(p.trezorskaSmetkaNaRM),   quoted(p.trezorskaSmetkaNaFZOM), quoted(p.podsmetkaGotovinaNaRM),
             quoted(p.podsmetkaGotovinaNaFZOM), quoted(p.kontoGotovinaNaRM),   quoted(p.kontoGotovinaNaFZOM),
             quoted(C2SQL(p.procentZaPD)),    quoted(p.uplatnaSmetkaZaPD1),    quoted(p.uplatnaSmetkaZaPD2),

@@ -12,13 +12,13 @@
 
 namespace shell {
 
-namespace {
-
 void showError(sqlite3* db, std::string_view sql) {
     // A database opened for reading only refuses every change the same way.
     if ((sqlite3_errcode(db) & 0xFF) == SQLITE_READONLY) ui::msgStop(readOnlyDatabase, vocab::CPORGRESKA);
     else ui::msgStop(std::string(sqlite3_errmsg(db)) + " Query is : " + std::string(sql));
 }
+
+namespace {
 
 std::string upperTrimmed(const char* s) {
     std::string out;
@@ -38,6 +38,26 @@ std::string dateValue(std::string_view v) {
     return month >= 1 && month <= 12 && day >= 1 && day <= 31 ? d : std::string();
 }
 
+// Whether `text` holds no statement: nothing, blanks, comments, semicolons.
+bool onlyBlanksOrComments(sqlite3* db, std::string_view text) {
+    while (!text.empty()) {
+        sqlite3_stmt* stmt = nullptr;
+        const char* tail = nullptr;
+        if (sqlite3_prepare_v2(db, text.data(), static_cast<int>(text.size()), &stmt, &tail) != SQLITE_OK || stmt) {
+            sqlite3_finalize(stmt);
+            return false;
+        }
+        if (tail == text.data()) return false;
+        text.remove_prefix(static_cast<std::size_t>(tail - text.data()));
+    }
+    return true;
+}
+
+QueryResult failed(sqlite3* db) {
+    const int code = sqlite3_errcode(db) & 0xFF;
+    return {.ok = false, .busy = code == SQLITE_BUSY || code == SQLITE_LOCKED};
+}
+
 }  // namespace
 
 QueryResult query(sqlite3* db, std::string_view sql) {
@@ -46,48 +66,45 @@ QueryResult query(sqlite3* db, std::string_view sql) {
         ui::msgStop("Database Connection Error!");
         return result;
     }
-    const char* next = sql.data();
-    const char* end = sql.data() + sql.size();
-    bool shaped = false;
-    while (next < end) {
-        sqlite3_stmt* stmt = nullptr;
-        const char* tail = nullptr;
-        if (sqlite3_prepare_v2(db, next, static_cast<int>(end - next), &stmt, &tail) != SQLITE_OK) {
-            showError(db, sql);
-            return {};
-        }
-        next = tail;
-        if (!stmt) continue;  // only blanks or a comment
-        const int columns = sqlite3_column_count(stmt);
-        if (!shaped && columns > 0) {
-            result.rows = ui::TextTable(static_cast<std::size_t>(columns));
-            shaped = true;
-        }
-        std::vector<bool> isDate(static_cast<std::size_t>(columns));
-        for (int c = 0; c < columns; ++c) {
-            const std::string type = upperTrimmed(sqlite3_column_decltype(stmt, c));
-            isDate[static_cast<std::size_t>(c)] = type == "DATE" || type == "DATETIME";
-        }
-        int rc;
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-            result.rows.beginRow();
-            for (int c = 0; c < columns; ++c) {
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-                const std::string_view v = text ? std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, c)))
-                                                : std::string_view();
-                if (isDate[static_cast<std::size_t>(c)]) result.rows.appendCell(dateValue(v));
-                else result.rows.appendCell(v);
-            }
-            result.rows.endRow();
-        }
-        if (rc != SQLITE_DONE) {
-            showError(db, sql);
-            sqlite3_finalize(stmt);
-            return {};
-        }
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt, &tail) != SQLITE_OK) {
+        const QueryResult failure = failed(db);
+        showError(db, sql);
+        return failure;
+    }
+    // One statement a call: a second one in the text can only have come in
+    // with a value spliced in unquoted, and must never run.
+    if (!onlyBlanksOrComments(db, std::string_view(tail, static_cast<std::size_t>(sql.data() + sql.size() - tail)))) {
         sqlite3_finalize(stmt);
+        ui::fatal("A query holds more than one statement: " + std::string(sql));
     }
     result.ok = true;
+    if (!stmt) return result;  // only blanks or a comment
+    const int columns = sqlite3_column_count(stmt);
+    if (columns > 0) result.rows = ui::TextTable(static_cast<std::size_t>(columns));
+    std::vector<bool> isDate(static_cast<std::size_t>(columns));
+    for (int c = 0; c < columns; ++c) {
+        const std::string type = upperTrimmed(sqlite3_column_decltype(stmt, c));
+        isDate[static_cast<std::size_t>(c)] = type == "DATE" || type == "DATETIME";
+    }
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        result.rows.beginRow();
+        for (int c = 0; c < columns; ++c) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+            const std::string_view v = text ? std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt, c)))
+                                            : std::string_view();
+            if (isDate[static_cast<std::size_t>(c)]) result.rows.appendCell(dateValue(v));
+            else result.rows.appendCell(v);
+        }
+        result.rows.endRow();
+    }
+    if (rc != SQLITE_DONE) {
+        result = failed(db);
+        showError(db, sql);
+    }
+    sqlite3_finalize(stmt);
     return result;
 }
 
@@ -116,9 +133,17 @@ std::string doubleQuotes(std::string_view text) {
     return out;
 }
 
+std::string quoted(std::string_view value) { return "'" + doubleQuotes(value) + "'"; }
+
+std::string quotedValues(const std::vector<std::string>& values) {
+    std::string list;
+    for (const std::string& v : values) list += (list.empty() ? "" : ", ") + quoted(v);
+    return list;
+}
+
 std::string C2SQL(std::string_view text) {
     if (isBlank(text)) return "''";
-    return "'" + doubleQuotes(text) + "'";
+    return quoted(text);
 }
 std::string C2SQL(int number) { return std::to_string(number); }
 std::string C2SQL(long long number) { return std::to_string(number); }
@@ -129,11 +154,14 @@ std::string C2SQL(double number) {
 }
 std::string C2SQL(bool value) { return value ? "1" : "0"; }
 
-bool tableExists(sqlite3* db, std::string_view table) {
-    return !SQL(db, "SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = " + C2SQL(table) +
-                        " COLLATE NOCASE")
-                .empty();
+std::optional<bool> findTable(sqlite3* db, std::string_view table) {
+    const QueryResult found = query(db, "SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = " +
+                                            C2SQL(table) + " COLLATE NOCASE");
+    if (!found.ok) return std::nullopt;
+    return !found.rows.empty();
 }
+
+bool tableExists(sqlite3* db, std::string_view table) { return findTable(db, table).value_or(false); }
 
 sqlite3* CONNECT2DB(const std::string& file, bool create) {
     sqlite3* db = nullptr;
@@ -143,6 +171,7 @@ sqlite3* CONNECT2DB(const std::string& file, bool create) {
         ui::msgInfo("Database could not be connected!");
         return nullptr;
     }
+    sqlite3_busy_timeout(db, busyTimeoutMs);
     return db;
 }
 

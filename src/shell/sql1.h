@@ -2,8 +2,10 @@
 // Database access: every statement of the system goes through these, on the
 // one connection of the application state. Errors are shown to the user here,
 // so callers only decide whether to go on.
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/text/text_table.h"
 
@@ -15,6 +17,7 @@ namespace shell {
 // prints them); `ok` tells a failed query from one that found no rows.
 struct QueryResult {
     bool ok = false;
+    bool busy = false;  // failed because another program holds the file
     ui::TextTable rows;
 };
 
@@ -23,6 +26,8 @@ QueryResult query(sqlite3* db, std::string_view sql);
 ui::TextTable SQL(sqlite3* db, std::string_view sql);
 // Executes statements that return no rows; false after showing the error.
 bool MISCSQL1(sqlite3* db, std::string_view statement);
+// Shows the connection's last error for `sql` as the two above do.
+void showError(sqlite3* db, std::string_view sql);
 
 // SQL literals: a text in quotes with its quotes doubled ('' when empty or
 // blank), a number as its decimal text, a boolean as 1 or 0.
@@ -36,8 +41,17 @@ std::string C2SQL(bool value);
 // Only the quote doubling of the text rule, for values placed between quotes
 // the statement writes itself.
 std::string doubleQuotes(std::string_view text);
+// A value between single quotes, its quotes doubled, blanks kept: every ID,
+// code or date spliced into a statement goes in this way, so that no value,
+// whatever a foreign database holds, can end the literal.
+std::string quoted(std::string_view value);
+// The values quoted and joined by ", ", for an IN (...) list.
+std::string quotedValues(const std::vector<std::string>& values);
 
-// Whether the database holds a table (or view) of that name, in any letter case.
+// Whether the database holds a table (or view) of that name, in any letter
+// case; nothing when it could not be read (the message has been shown).
+std::optional<bool> findTable(sqlite3* db, std::string_view table);
+// The same, a table that could not be read counting as missing.
 bool tableExists(sqlite3* db, std::string_view table);
 
 // Opens a database file; nullptr after "Database could not be connected!".

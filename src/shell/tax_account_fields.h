@@ -12,7 +12,8 @@ struct TaxAccountPlace {
     int secondCol = 0;  // where the second part stands
 };
 
-void addTaxAccountFields(const std::string& window, const std::string& owner, const TaxAccountPlace& at,
-                         const std::string& first, const std::string& second);
+// `table` is the owner's CREATE statement, which gives the parts' width.
+void addTaxAccountFields(const std::string& window, const std::string& owner, const std::string& table,
+                         const TaxAccountPlace& at, const std::string& first, const std::string& second);
 
 }  // namespace shell

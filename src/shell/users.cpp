@@ -8,6 +8,7 @@
 #include "listkit/record_list.h"
 #include "platform/ui/ui.h"
 #include "shell/app_state.h"
+#include "shell/column_width.h"
 #include "shell/dialog_buttons.h"
 #include "shell/entries.h"
 #include "shell/korisnici_sql.h"
@@ -48,7 +49,11 @@ void KORISNICISAVE(const std::shared_ptr<listkit::ListState>& list, const EditSt
 void addField(const std::string& name, const std::string& label, const std::string& tooltip, int row, int width,
               const std::string& value) {
     ui::addLabel(EDIT, "lblKorisnici" + name).at(30, row, 200, 20).text(label);
-    ui::addTextBox(EDIT, "txtKorisnici" + name).at(330, row, width, 20).text(value).tooltip(tooltip);
+    ui::addTextBox(EDIT, "txtKorisnici" + name)
+        .at(330, row, width, 20)
+        .maxLength(columnWidth(KORISNICICREATE, name))
+        .text(value)
+        .tooltip(tooltip);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "registers/edit_window.h"
 #include "registers/isplakjaci_sql.h"
 #include "shell/app_state.h"
+#include "shell/date_boxes.h"
 #include "shell/dialog_buttons.h"
 #include "shell/entries.h"
 #include "shell/sql1.h"
@@ -37,7 +38,7 @@ struct State {
 // when it has none.
 std::optional<registers::Lookup> loadPayer(const std::string& id, registers::CurrentPayer& payer) {
     registers::ISPLAKJACICITAJ(id, payer);
-    return registers::lookup("SELECT ID, '', ZiroSmetka FROM IsplakjaciZiroSmetki WHERE IsplakjaciID = " + id,
+    return registers::lookup(registers::payerAccountRows(id),
                              vocab::CPORNEMAZIROSMETKAISPLAKJAC, "", true);
 }
 
@@ -67,6 +68,9 @@ void GETFILEIMPORTPLATA(State& state, const FileControls& c) {
 std::string typed(const std::string& name) { return ui::Ctl(WINDOW, name).text(); }
 
 void IMPORTPLATASAVE(const State& state) {
+    if (!shell::datesReady(WINDOW, {{"txtImportPlataDataNaPodnesuvanje", vocab::CTOOLTIPDATANAPODNESUVANJE},
+                                    {"txtImportPlataDataNaObrabotka", vocab::CTOOLTIPDATANAOBRABOTKA}}))
+        return;
     SalaryImport import;
     import.files = state.files;
     import.month = typed("txtImportPlataMesec");
@@ -184,10 +188,10 @@ void defineWindow(const std::shared_ptr<State>& state, const registers::Lookup& 
 void IMPORTPLATA() {
     if (ui::windowExists(WINDOW)) return;
     // A database that never held a payer has no payer table: no payers either.
-    if (!shell::tableExists(shell::app().DB, "Isplakjaci")) {
-        ui::msgInfo(vocab::CPORPRAZNAISPLAKJACI, vocab::CPORGRESKA);
-        return;
-    }
+    // One that could not be read (a locked file) has been said as it is.
+    const std::optional<bool> payerTable = shell::findTable(shell::app().DB, "Isplakjaci");
+    if (payerTable == false) ui::msgInfo(vocab::CPORPRAZNAISPLAKJACI, vocab::CPORGRESKA);
+    if (payerTable != true) return;
     auto payers = registers::lookup(registers::PAYERROWS, vocab::CPORPRAZNAISPLAKJACI, "", true);
     if (!payers) return;
     auto state = std::make_shared<State>();

@@ -15,8 +15,8 @@
 #include "shell/vocabulary.h"
 #include "treasury/amounts.h"
 #include "treasury/order_filters.h"
-#include "treasury/order_list_row.h"
 #include "treasury/order_selection.h"
+#include "treasury/unsubmit.h"
 
 namespace treasury {
 
@@ -118,21 +118,16 @@ void PODNESENIVONEPODNESENI(Report& r) {
     if (!lines) return;
     // After a payer change the list holds every state although the filter chose
     // submitted orders: the rows themselves must be submitted.
-    const ui::TextTable& rows = r.list->gridCtl().rows();
-    std::vector<std::string> updates;
-    for (int line : *lines) {
-        if (shell::storedDate(orderValue(rows, line - 1, order::SUBMITTED)).empty()) {
-            ui::msgInfo(CPORSAMOPODNESENI, CPORGRESKA);
-            return;
-        }
-        updates.push_back("UPDATE Nalozi SET DatumNaPodnesuvanje = '' WHERE ID = " +
-                          shell::C2SQL(std::string(orderValue(rows, line - 1, order::ID))));
+    const auto unsubmit = unsubmitChange(shell::app().DB, r.list->gridCtl().rows(), *lines);
+    if (!unsubmit) {
+        ui::msgInfo(CPORSAMOPODNESENI, CPORGRESKA);
+        return;
     }
     const listkit::SelectionTotals totals = ONSELECTGRIDIZVESTAJTREZOR(*r.list);
     if (!ui::msgYesNo(listkit::selectionQuestion(CPORPODNESENINEPODNESENI, totals.count,
                                                  amountText(totals.total, 13))))
         return;
-    listkit::changeAndClose(WINDOW, updates, "", CPORUSPEHPODNESENINEPODNESENI);
+    listkit::changeAndClose(WINDOW, *unsubmit, "", CPORUSPEHPODNESENINEPODNESENI);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // that payer's orders of the form.
 #include "treasury/nalozi.h"
 
+#include <utility>
+
 #include "listkit/record_list.h"
 #include "platform/ui/ui.h"
 #include "shell/app_state.h"
@@ -30,7 +32,9 @@ bool admitForm(OrderWindow& orders) {
         return false;
     }
     orders.CVIDNATREZOR = *kind;
-    orders.payers = shell::SQL(shell::app().DB, payerRowsQuery(orders.COBRAZEC, *kind));
+    shell::QueryResult payers = shell::query(shell::app().DB, payerRowsQuery(orders.COBRAZEC, *kind));
+    if (payers.busy) return false;  // a locked file is no empty table: said as it is
+    orders.payers = std::move(payers.rows);
     if (orders.payers.empty()) {
         ui::msgInfo(CPORISPLAKJACNALOGNEPOSTOI, CPORGRESKA);
         return false;

@@ -4,16 +4,20 @@
 #include "platform/desktop/desktop.h"
 #include "platform/ui/ui.h"
 #include "registers/edit_window.h"
+#include "registers/isplakjaci_sql.h"
 #include "registers/revenue_sql.h"
 #include "registers/primaci_sql.h"
 #include "registers/recipient_account_combo.h"
 #include "shell/app_state.h"
+#include "shell/column_width.h"
+#include "shell/date_boxes.h"
 #include "shell/dates.h"
 #include "shell/sql1.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
 #include "treasury/amounts.h"
 #include "treasury/nalozi.h"
+#include "treasury/nalozi_table.h"
 #include "treasury/order_forms.h"
 #include "treasury/order_values.h"
 
@@ -95,7 +99,7 @@ ui::Ctl placed(const OrderEdit& state, ui::Ctl control, int width, std::string_v
 // The cash forms take the reference and the identity-card number from the recipient.
 void fillFromRecipient(const std::string& recipientId) {
     const auto rows =
-        shell::SQL(shell::app().DB, "SELECT ID, MaticenBroj, EMBG FROM Primaci WHERE ID = " + recipientId);
+        shell::SQL(shell::app().DB, "SELECT ID, MaticenBroj, EMBG FROM Primaci WHERE ID = " + shell::quoted(recipientId));
     if (rows.empty()) return;
     const auto [code, programme] = identityParts(rows.at(0, 1));
     ctl("txtNaloziPovikuvanjeNaBroj").text(rows.at(0, 2));
@@ -121,7 +125,7 @@ void FILTERZIROSMETKIPRIMACITREZOR(OrderEdit& state, int position) {
 void LOSTFOCUSKONTAISPLAKJACI(const OrderEdit& state) {
     if (!state.edit.isNew) return;
     const std::string id = state.kontos.idAt(ctl("cbNaloziKontaIsplakjaci").value());
-    const auto rows = shell::SQL(shell::app().DB, "SELECT ID, Opis FROM Konta WHERE ID = " + id);
+    const auto rows = shell::SQL(shell::app().DB, "SELECT ID, Opis FROM Konta WHERE ID = " + shell::quoted(id));
     if (!rows.empty()) ctl("txtNaloziCelNaDoznaka").text(rows.at(0, 1));
 }
 
@@ -171,6 +175,7 @@ OrderEntry entered(const OrderWindow& orders, const OrderEdit& state) {
 // Every save leaves the order unsubmitted; the window closes and the list
 // reloads also after a failed statement, whose message has been shown.
 void NALOZISAVE(const std::shared_ptr<OrderWindow>& orders, const OrderEdit& state) {
+    if (!shell::datesReady(EDIT, {{"txtNaloziDatumNaDospeanost", vocab::CTOOLTIPDATUMNADOSPEANOST}})) return;
     const OrderEntry entry = entered(*orders, state);
     if (const auto refusal = orderRefusal(entry)) {
         ui::msgInfo(*refusal, vocab::CPORGRESKA);
@@ -184,18 +189,23 @@ void addControls(const std::shared_ptr<OrderEdit>& state, const OrderWindow& ord
                  int revenueKontoPosition, const std::vector<std::string>& recipientAccountItems,
                  int recipientAccountPosition) {
     using namespace vocab;
-    const auto text = [&](const std::string& name, int width, std::string_view tooltip, const std::string& value) {
-        placed(*state, ui::addTextBox(EDIT, name), width, tooltip).text(value);
+    // A box takes no more characters than the column it is stored in.
+    const std::string table = naloziCreate();
+    const auto text = [&](const std::string& name, int width, std::string_view tooltip, const std::string& value,
+                          std::string_view column = "") {
+        placed(*state, ui::addTextBox(EDIT, name), width, tooltip)
+            .maxLength(shell::columnWidth(table, column))
+            .text(value);
     };
     const std::string picture = formPictureName(state->code);
     ui::definePicture(picture, SHEETWIDTH, SHEETHEIGHT, formSheet(state->code));
     ui::addImage(EDIT, "ImageVirman").at(SHEETCOL, SHEETROW, SHEETWIDTH, SHEETHEIGHT).picture(picture);
 
-    text("txtNaloziTrezorskaKancelarija", 60, CTOOLTIPTREZORSKAKANCELARIJA, v.office);
+    text("txtNaloziTrezorskaKancelarija", 60, CTOOLTIPTREZORSKAKANCELARIJA, v.office, "TrezorskaKancelarija");
     placed(*state, ui::addDatePicker(EDIT, "txtNaloziDatumNaDospeanost"), 100, CTOOLTIPDATUMNADOSPEANOST)
         .allowEmptyDate(true)
         .date(v.dueDate);
-    text("txtNaloziSmetkaZadolzuva", 120, CTOOLTIPTREZORSKASMETKA, v.debited);
+    text("txtNaloziSmetkaZadolzuva", 120, CTOOLTIPTREZORSKASMETKA, v.debited, "SmetkaZadolzuva");
     placed(*state, ui::addComboBox(EDIT, "cbNaloziIsplakjaciZiroSmetki"), 200, CTOOLTIPZIROISPLAKJAC)
         .items(state->payerAccounts.items, state->payerAccounts.initial);
     text("txtNaloziIsplakjaciNaziv", 180, CTOOLTIPIMEFIRMA, orders.payer.MISPLAKJACINAZIV);
@@ -203,25 +213,25 @@ void addControls(const std::shared_ptr<OrderEdit>& state, const OrderWindow& ord
     placed(*state, ui::addComboBox(EDIT, "cbNaloziKontaIsplakjaci"), 110, CTOOLTIPKONTOZADOLZUVA)
         .items(state->kontos.items, state->kontos.initial)
         .onLostFocus([state] { LOSTFOCUSKONTAISPLAKJACI(*state); });
-    text("txtNaloziProgramaZadolzuva", 40, CTOOLTIPPROGRAMA, v.programme);
-    text("txtNaloziCelNaDoznaka", 270, CTOOLTIPCELNADOZNAKA, v.purpose);
-    text("txtNaloziSmetkaPrimac", 120, CTOOLTIPSMETKAPRIMAC, v.accountBox);
+    text("txtNaloziProgramaZadolzuva", 40, CTOOLTIPPROGRAMA, v.programme, "ProgramaZadolzuva");
+    text("txtNaloziCelNaDoznaka", 270, CTOOLTIPCELNADOZNAKA, v.purpose, "CelNaDoznaka");
+    text("txtNaloziSmetkaPrimac", 120, CTOOLTIPSMETKAPRIMAC, v.accountBox, "SmetkaPrimac");
     placed(*state, ui::addComboBox(EDIT, "cbNaloziPrimaci"), 240, CTOOLTIPPRIMAC)
         .items(state->recipients.items, state->recipients.initial)
         .onChange([state] { FILTERZIROSMETKIPRIMACITREZOR(*state, ctl("cbNaloziPrimaci").value()); });
-    text("txtNaloziPrimaci", 240, CTOOLTIPPRIMAC, v.nameBox);
+    text("txtNaloziPrimaci", 240, CTOOLTIPPRIMAC, v.nameBox, "NazivPrimac");
     placed(*state, ui::addComboBox(EDIT, "cbNaloziPrimaciZiroSmetki"), 250, CTOOLTIPZIROPRIMAC)
         .items(recipientAccountItems, recipientAccountItems.empty() ? 0 : recipientAccountPosition);
-    text("txtNaloziPrimaciZiroSmetki", 250, CTOOLTIPZIROPRIMAC, v.subAccountBox);
+    text("txtNaloziPrimaciZiroSmetki", 250, CTOOLTIPZIROPRIMAC, v.subAccountBox, "PodsmetkaPrimac");
     placed(*state, ui::addComboBox(EDIT, "cbNaloziKontaPrimac"), 110, CTOOLTIPKONTOPRIMAC)
         .items(state->kontos.items, revenueKontoPosition);
-    text("txtNaloziKontaPrimac", 55, CTOOLTIPKONTOPRIMAC, v.kontoBox);
-    text("txtNaloziProgramaPrimac", 20, CTOOLTIPPROGRAMA, v.programmeBox);
+    text("txtNaloziKontaPrimac", 55, CTOOLTIPKONTOPRIMAC, v.kontoBox, "KontoPrimac");
+    text("txtNaloziProgramaPrimac", 20, CTOOLTIPPROGRAMA, v.programmeBox, "ProgramaPrimac");
     // Fifteen digits: the table keeps the amount as a floating-point number,
     // which gives back no more digits than that.
     placed(*state, ui::addNumberBox(EDIT, "txtNaloziIznos", "9999999999999.99"), 80, CTOOLTIPIZNOS)
         .text(amountText(v.cents));
-    text("txtNaloziPovikuvanjeNaBroj", 240, CTOOLTIPPOVIKUVANJENABROJ, v.reference);
+    text("txtNaloziPovikuvanjeNaBroj", 240, CTOOLTIPPOVIKUVANJENABROJ, v.reference, "PovikuvanjeNaBroj");
 }
 
 }  // namespace
@@ -246,7 +256,7 @@ void NaloziChange(const std::shared_ptr<OrderWindow>& orders, bool isNew) {
                       : listedOrder(list->gridCtl(), state->edit.LINENO, state->set, state->payeeAccount);
 
     auto payerAccounts = registers::lookup(
-        "SELECT ID, '', ZiroSmetka FROM IsplakjaciZiroSmetki WHERE IsplakjaciID = " + orders->MISPLAKJACIID,
+        registers::payerAccountRows(orders->MISPLAKJACIID),
         CPORNEMAZIROSMETKAISPLAKJAC, v.payerAccountId, isNew);
     if (!payerAccounts) return;
     auto kontos = registers::lookup(registers::accountLookup, CPORPRAZNAKONTA, v.kontoId, isNew);

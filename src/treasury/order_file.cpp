@@ -6,6 +6,7 @@
 #include "platform/text/utf8.h"
 #include "shell/vocabulary.h"
 #include "treasury/amounts.h"
+#include "treasury/order_label.h"
 
 namespace treasury {
 
@@ -77,15 +78,20 @@ std::optional<ProposedName> proposedName(const std::string& submissionDate, cons
     return std::nullopt;
 }
 
+std::optional<std::string> batchSizeRefusal(std::size_t rows) {
+    if (rows <= maxFileRows) return std::nullopt;
+    return vocab::CPORPREMNOGUNALOZI + std::to_string(rows);
+}
+
 std::optional<std::string> refusal(const TreasuryFileInput& input) {
     if (!treasuryKind(input.payer)) return vocab::CPORNESEZNAETREZOROT;
     if (!fitsAFileName(input.payer.MKRATENKAINSTITUCIJA)) return vocab::CPORNEISPRAVNOIMENAFAJL;
+    if (auto tooMany = batchSizeRefusal(input.AGFAJL.size())) return tooMany;
     std::int64_t total = 0;
-    for (std::size_t i = 0; i < input.AGFAJL.size(); ++i) {
-        const std::int64_t amount = input.AGFAJL[i].amount;
-        if (amount < 0) return vocab::CPORNEGATIVENIZNOSNALOG + std::to_string(i + 1);
-        if (amount > maxFileCents) return vocab::CPORPREGOLEMIZNOSNALOG + std::to_string(i + 1);
-        total += amount;
+    for (const TreasuryOrderRow& row : input.AGFAJL) {
+        if (row.amount < 0) return vocab::CPORNEGATIVENIZNOSNALOG + orderLabel(row);
+        if (row.amount > maxFileCents) return vocab::CPORPREGOLEMIZNOSNALOG + orderLabel(row);
+        total += row.amount;
         if (total > maxFileCents) return vocab::CPORPREGOLEMVKUPENIZNOS;
     }
     return std::nullopt;

@@ -39,10 +39,17 @@ struct ProposedName {
 std::optional<ProposedName> proposedName(const std::string& submissionDate, const std::string& abbreviation,
                                          const std::vector<std::string>& existingNames);
 
+// The most detail records one file holds: its sequence numbers and the
+// header's count have six digits.
+inline constexpr std::size_t maxFileRows = 999'999;
+// The message that refuses a batch of `rows` rows, or nothing; producers ask
+// it before they build or store anything.
+std::optional<std::string> batchSizeRefusal(std::size_t rows);
+
 // The message that refuses the batch before the save dialog, or nothing: a
 // payer kind other than TRZ or FZM, an abbreviation that cannot stand in a
-// file name, an amount below zero or beyond the file's digits (naming the
-// row), a total beyond them.
+// file name, more rows than the file holds, an amount below zero or beyond
+// the file's digits (naming the order), a total beyond them.
 std::optional<std::string> refusal(const TreasuryFileInput& input);
 
 }  // namespace treasury

@@ -2,6 +2,7 @@
 
 #include "shell/dates.h"
 #include "shell/layouts.h"
+#include "shell/sql1.h"
 #include "shell/udfs.h"
 
 namespace treasury {
@@ -11,7 +12,7 @@ namespace {
 // " column op value" when the value is set, " 1 = 1 " otherwise.
 std::string term(std::string_view column, std::string_view op, std::string_view value) {
     if (shell::isBlank(value)) return " 1 = 1 ";
-    return " " + std::string(column) + " " + std::string(op) + " " + shell::trimmed(value);
+    return " " + std::string(column) + " " + std::string(op) + " " + shell::quoted(shell::trimmed(value));
 }
 
 std::string query(const std::string& conditions) {
@@ -24,7 +25,7 @@ std::string overviewQuery(std::string_view payerId, const OrderFilter& f) {
     return query(term("t.IsplakjaciZiroSmetkiID", "=", f.accountId) + " AND " +
                  term("t.DatumNaDospeanost", ">=", f.dueFrom) + " AND " + term("t.DatumNaDospeanost", "<=", f.dueTo) +
                  " AND " + term("t.PrimaciID", "=", f.recipientId) + " AND " + term("t.Obrazec", "=", f.formCode) +
-                 " AND " + " t.IsplakjaciID = " + std::string(payerId) + " AND t.DatumNaPodnesuvanje = '' ");
+                 " AND " + " t.IsplakjaciID = " + shell::quoted(payerId) + " AND t.DatumNaPodnesuvanje = '' ");
 }
 
 std::string reportQuery(std::string_view payerId, const OrderFilter& f) {
@@ -36,7 +37,7 @@ std::string reportQuery(std::string_view payerId, const OrderFilter& f) {
                  term("t.DatumNaPodnesuvanje", "<=", f.submittedTo) + " AND " +
                  term("t.DatumNaDospeanost", ">=", f.dueFrom) + " AND " + term("t.DatumNaDospeanost", "<=", f.dueTo) +
                  " AND " + term("t.PrimaciID", "=", f.recipientId) + " AND " + state + " AND " +
-                 term("t.Obrazec", "=", f.formCode) + " AND " + " t.IsplakjaciID = " + std::string(payerId));
+                 term("t.Obrazec", "=", f.formCode) + " AND " + " t.IsplakjaciID = " + shell::quoted(payerId));
 }
 
 std::optional<std::string> filterDate(std::string_view typed) {

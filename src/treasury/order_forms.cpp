@@ -4,6 +4,7 @@
 #include <array>
 #include <map>
 
+#include "shell/sql1.h"
 #include "shell/vocabulary.h"
 
 namespace treasury {
@@ -166,7 +167,7 @@ std::optional<FormSet> formSetOf(std::string_view code) {
 std::string payerRowsQuery(std::string_view formCode, std::string_view kind) {
     const std::string shown = "Naziv || ' ' || Sediste";
     if (formCode == "76") return "select ID, ID, " + shown + " from Isplakjaci order by " + shown;
-    return "select ID, ID, " + shown + " from Isplakjaci where Vidnatrezor = '" + std::string(kind) + "' order by " +
+    return "select ID, ID, " + shown + " from Isplakjaci where Vidnatrezor = " + shell::quoted(kind) + " order by " +
            shown;
 }
 

@@ -1,12 +1,12 @@
 #include "treasury/order_list_row.h"
 
-#include "shell/udfs.h"
+#include "treasury/order_label.h"
 
 namespace treasury {
 
 std::string orderLabel(const ui::TextTable& rows, std::size_t row) {
-    return std::string(orderValue(rows, row, order::ID)) + " (" + std::string(orderValue(rows, row, order::FORM)) +
-           ") " + shell::trimmed(orderValue(rows, row, order::RECIPIENTNAME));
+    return orderLabel(orderValue(rows, row, order::ID), orderValue(rows, row, order::FORM),
+                      orderValue(rows, row, order::RECIPIENTNAME));
 }
 
 }  // namespace treasury

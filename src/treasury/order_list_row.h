@@ -24,7 +24,7 @@ inline std::string_view orderValue(const ui::TextTable& rows, std::size_t row, i
     return rows.cell(row, column - 1);
 }
 
-// How a message names an order: its ID, form and recipient, "17 (60) Книжарница".
+// The order on row `row` as messages name it (treasury/order_label.h).
 std::string orderLabel(const ui::TextTable& rows, std::size_t row);
 
 }  // namespace treasury

@@ -40,6 +40,7 @@ struct TreasuryOrderRow {
     std::string method;                     // 17, 1: Nacin
     std::string taxNumber;                  // 18, 13: DanocenBroj
     std::string closing;                    // 19: mode N the due date yyyymmdd (8); mode P free text
+    std::string label;  // not written: how messages name the stored order behind the row; empty when none
 };
 
 // One batch for the writer, owned by the producer for the call.

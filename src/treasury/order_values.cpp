@@ -4,6 +4,7 @@
 #include "registers/statements.h"
 #include "shell/dates.h"
 #include "shell/layouts.h"
+#include "shell/sql1.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
 #include "treasury/amounts.h"
@@ -20,7 +21,7 @@ const std::vector<std::string> ORDERCOLUMNS = {
 };
 
 std::string orderListQuery(const std::string& formCode, const std::string& payerId) {
-    return layouts::STRNALOZI + " WHERE Obrazec = '" + formCode + "' AND t.IsplakjaciID = " + payerId;
+    return layouts::STRNALOZI + " WHERE Obrazec = " + shell::quoted(formCode) + " AND t.IsplakjaciID = " + shell::quoted(payerId);
 }
 
 void shapeOrderRows(ui::TextTable& rows) {
@@ -112,7 +113,7 @@ std::string orderStatement(const std::vector<std::string>& values, const std::st
     }
     std::vector<std::pair<std::string, std::string>> pairs;
     for (std::size_t i = 0; i < ORDERCOLUMNS.size(); ++i) pairs.emplace_back(ORDERCOLUMNS[i], values[i]);
-    return "update Nalozi set" + registers::assignments(pairs) + "WHERE ID = " + id + ";";
+    return "update Nalozi set" + registers::assignments(pairs) + "WHERE ID = " + shell::quoted(id) + ";";
 }
 
 }  // namespace treasury

@@ -9,6 +9,7 @@
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
 #include "treasury/amounts.h"
+#include "treasury/order_file.h"
 #include "treasury/order_list_row.h"
 #include "treasury/order_values.h"
 
@@ -61,6 +62,7 @@ OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextT
                             const registers::CurrentPayer& payer, const std::string& submissionDate,
                             const std::string& processingDate) {
     OverviewBatch batch;
+    if (auto tooMany = batchSizeRefusal(shownSelection.rows())) return {std::move(tooMany), {}, {}};
     ui::TextTable storedShown = stored;
     shapeOrderRows(storedShown);
     std::unordered_map<std::string_view, std::size_t> byId;
@@ -73,6 +75,7 @@ OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextT
         if (!sameRow(shownSelection, r, storedShown, found->second))
             return {vocab::CPORNALOGIZMENET + orderLabel(shownSelection, r), {}, {}};
         input.AGFAJL.push_back(overviewRow(stored, found->second, static_cast<int>(r) + 1, payer.MDANOCENBROJ));
+        input.AGFAJL.back().label = orderLabel(shownSelection, r);
         batch.ids.emplace_back(found->first);
     }
     input.DDATANAPODNESUVANJE = submissionDate;
@@ -83,13 +86,13 @@ OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextT
     return batch;
 }
 
-std::vector<std::string> submissionUpdates(const std::vector<std::string>& ids, const std::string& submissionDate) {
-    std::vector<std::string> updates;
-    updates.reserve(ids.size());
-    for (const std::string& id : ids)
-        updates.push_back("UPDATE Nalozi SET DatumNaPodnesuvanje = " + shell::C2SQL(submissionDate) +
-                          " WHERE ID = " + shell::C2SQL(id));
-    return updates;
+shell::RowChange submissionChange(const std::vector<std::string>& ids, const std::string& submissionDate) {
+    shell::RowChange change{.statement = "UPDATE Nalozi SET DatumNaPodnesuvanje = ?2 WHERE ID = ?1",
+                            .rows = ui::TextTable(1),
+                            .fixed = {submissionDate}};
+    change.rows.reserve(ids.size());
+    for (const std::string& id : ids) change.rows.appendRow({std::string_view(id)});
+    return change;
 }
 
 }  // namespace treasury

@@ -8,6 +8,7 @@
 
 #include "platform/text/text_table.h"
 #include "registers/current_payer.h"
+#include "shell/row_changes.h"
 #include "treasury/order_row.h"
 
 namespace treasury {
@@ -31,12 +32,12 @@ struct OverviewBatch {
 // The batch of the selected rows as shown (in grid order), built from the
 // stored orders. An order no longer stored, or stored otherwise than shown
 // (edited, submitted or moved since the list was loaded), refuses the batch
-// naming it.
+// naming it; so does a selection of more orders than one file holds.
 OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextTable& stored,
                             const registers::CurrentPayer& payer, const std::string& submissionDate,
                             const std::string& processingDate);
 
-// One UPDATE per order: its submission date set.
-std::vector<std::string> submissionUpdates(const std::vector<std::string>& ids, const std::string& submissionDate);
+// The orders set submitted on the date: one update per order, by its ID.
+shell::RowChange submissionChange(const std::vector<std::string>& ids, const std::string& submissionDate);
 
 }  // namespace treasury

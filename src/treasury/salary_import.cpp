@@ -29,26 +29,35 @@ constexpr FileShape SHAPES[] = {{6, 3}, {6, 3}, {7, 4}, {7, 5}};  // by SalaryFi
 constexpr std::size_t GROUP = 8, CONTRIBUTIONS = 4;
 bool carriesAmount(SalaryFile file, std::size_t index) { return file != PRIDONESI || index % GROUP < CONTRIBUTIONS; }
 
-std::string atLine(const std::string& message, std::size_t index, const std::string& path) {
-    return message + std::to_string(index + 1) + "\r\n" + path;
-}
+// A treasury file numbers its rows in six digits. Every line of a salary,
+// personal tax or deductions file makes a row, and at least every other line
+// of a contributions file: a file with more lines can make no file, and is
+// not read on.
+constexpr std::size_t MAXROWS = 999'999;
+std::size_t maxLines(SalaryFile file) { return file == PRIDONESI ? 2 * MAXROWS : MAXROWS; }
+const std::string tooManyLines = "Фајлот има повеќе редови отколку што собира еден фајл за трезор! Ред број: ";
 
-// The chosen file's lines, or the message that refuses them.
-std::optional<std::string> readFile(const SalaryImport& import, SalaryFile file, SalaryLines& lines) {
-    const SalaryFileChoice& choice = import.files[file];
-    auto read = MAKEARRY(choice.path);
-    if (!read) return vocab::CPORNEMOZEPROCITAFAJL + choice.path;
-    lines = std::move(*read);
-    if (file == PRIDONESI && lines.size() % GROUP != 0) return vocab::CPORBROJNAREDOVIVOFAJLOT;
+// The chosen file's lines, each checked as it is read, or the message that
+// refuses them. `rows` counts the batch's rows so far, this file's included
+// (`groupRows` a contributions group's), so that a batch too big for one file
+// is refused before anything is built.
+std::optional<std::string> readFile(const SalaryImport& import, SalaryFile file, SalaryLines& lines,
+                                    std::size_t& rows, std::size_t groupRows) {
     const FileShape shape = SHAPES[file];
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        for (const std::string& field : lines[i])
-            if (!utf8::valid(field)) return atLine(vocab::CPORNEUTF8, i, choice.path);
-        if (lines[i].size() < shape.fields) return atLine(vocab::CPORKRATOKRED, i, choice.path);
-        if (carriesAmount(file, i) && !salaryAmount(f(lines[i], shape.amountField)))
-            return atLine(vocab::CPORNEISPRAVENIZNOS, i, choice.path);
-    }
-    return std::nullopt;
+    SalaryRead read = MAKEARRY(import.files[file].path, [&](const Line& line, std::size_t index)
+                                                            -> std::optional<std::string> {
+        if (index >= maxLines(file)) return tooManyLines;
+        for (const std::string& field : line)
+            if (!utf8::valid(field)) return vocab::CPORNEUTF8;
+        if (line.size() < shape.fields) return vocab::CPORKRATOKRED;
+        if (carriesAmount(file, index) && !salaryAmount(f(line, shape.amountField))) return vocab::CPORNEISPRAVENIZNOS;
+        return std::nullopt;
+    });
+    if (read.refusal) return read.refusal;
+    lines = std::move(read.lines);
+    if (file == PRIDONESI && lines.size() % GROUP != 0) return vocab::CPORBROJNAREDOVIVOFAJLOT;
+    rows += file == PRIDONESI ? lines.size() / GROUP * groupRows : lines.size();
+    return batchSizeRefusal(rows);
 }
 
 // The values that follow the payer's treasury kind.
@@ -215,9 +224,14 @@ SalaryBatch salaryBatch(const SalaryImport& import) {
     }
 
     std::array<SalaryLines, 4> lines;
+    // A contributions group gives its four contributions and an interest row for each typed interest.
+    const std::size_t groupRows =
+        CONTRIBUTIONS + static_cast<std::size_t>(std::count_if(interest.begin(), interest.begin() + CONTRIBUTIONS,
+                                                               [](std::int64_t cents) { return cents > 0; }));
+    std::size_t rowCount = interest[KAMATAPD] > 0 ? 1 : 0;
     for (SalaryFile file : {PLATI, PERSONALEN, PRIDONESI, ODBITOCI}) {
         if (import.files[file].chosen)
-            if (auto why = readFile(import, file, lines[file])) return refuse(std::move(*why));
+            if (auto why = readFile(import, file, lines[file], rowCount, groupRows)) return refuse(std::move(*why));
         if (file == PERSONALEN && interest[KAMATAPD] > 0 && lines[PERSONALEN].empty())
             return refuse(vocab::CPORKAMATABEZPERSONALEN);
     }

@@ -47,9 +47,11 @@ std::optional<std::int64_t> interestCents(std::string_view typed);
 // Reads the chosen files and builds the batch. Refused, with nothing built:
 // a month that is not valid or has no four-digit year, a payer of neither
 // treasury kind, an interest that is not a whole number of up to 7 digits
-// (naming its box), a chosen file that cannot be read, a line that is not
-// UTF-8 or has fewer fields than its file needs, an amount that is not a
-// plain number, a contributions file whose line count is not a multiple of 8,
+// (naming its box), a chosen file that cannot be read or is no regular file,
+// a line that is too long, is not UTF-8 or has fewer fields than its file
+// needs, an amount that is not a plain number, a file with more lines than a
+// treasury file can take, files that give more rows than one treasury file
+// holds, a contributions file whose line count is not a multiple of 8,
 // and a personal-tax interest without a personal tax line to take its
 // accounts from.
 SalaryBatch salaryBatch(const SalaryImport& import);

@@ -24,7 +24,7 @@ std::vector<std::string> namesIn(const std::filesystem::path& folder) {
 
 }  // namespace
 
-void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input, const std::function<bool()>& beforePlacing) {
+void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input, const WorkBeforePlacing& work) {
     if (const auto why = refusal(input)) {
         ui::msgInfo(*why, vocab::CPORGRESKA);
         return;
@@ -48,8 +48,23 @@ void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input, const std::function<bool()
     desktop::FileWriter file(*path);
     file.write(orderFile(input, *treasuryKind(input.payer), mode, proposal->batchDigit));
     std::string failure = file.close();
-    if (failure.empty() && beforePlacing && !beforePlacing()) return;
+    bool workDone = false;
+    if (failure.empty() && work.run) {
+        // Once the work is done the file must follow: its place is checked again first.
+        failure = file.placeable();
+        if (failure.empty()) {
+            if (!work.run()) return;  // refused: the producer has said why
+            workDone = true;
+        }
+    }
     if (failure.empty()) failure = file.commit();
+    if (!failure.empty() && workDone) {
+        // The work stands: the complete file stays, under the name it was written with.
+        ui::msgInfo(work.done + "\r\n" + vocab::CPORFAJLNESMESTEN + *path + "\r\n" + vocab::CPORFAJLPRIVREMENOIME +
+                        file.keep(),
+                    vocab::CPORGRESKA);
+        return;
+    }
     if (!failure.empty()) {
         ui::msgInfo(vocab::CPORNEMOZESOCUVAFAJL + failure, vocab::CPORGRESKA);
         return;

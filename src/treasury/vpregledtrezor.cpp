@@ -11,12 +11,14 @@
 #include "platform/ui/ui.h"
 #include "registers/payer_selection.h"
 #include "shell/app_state.h"
+#include "shell/date_boxes.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
 #include "shell/sql1.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
 #include "treasury/amounts.h"
+#include "treasury/carried_orders.h"
 #include "treasury/day_after.h"
 #include "treasury/order_filters.h"
 #include "treasury/order_list_row.h"
@@ -42,6 +44,9 @@ void VPREGLEDTREZORGETDATA(Overview& o, const std::string& payerId, const OrderF
 
 void VPREGLEDTREZOROK(Overview& o, const OrderFilterCombos& combos) {
     const auto ctl = [](const char* name) { return ui::Ctl(FILTER, name); };
+    if (!shell::datesReady(FILTER, {{"txtVPregledTrezorDatumNaDospeanost1", vocab::CTOOLTIPDATUMNADOSPEANOSTOD},
+                                    {"txtVPregledTrezorDatumNaDospeanost2", vocab::CTOOLTIPDATUMNADOSPEANOSTDO}}))
+        return;
     OrderFilter filter;
     filter.dueFrom = ctl("txtVPregledTrezorDatumNaDospeanost1").date();
     filter.dueTo = ctl("txtVPregledTrezorDatumNaDospeanost2").date();
@@ -57,7 +62,7 @@ void VPREGLEDTREZORFILTER(const std::shared_ptr<Overview>& o) {
     const ui::TextTable range = shell::SQL(
         shell::app().DB,
         "select MIN(DatumNaDospeanost), MAX(DatumNaDospeanost) from Nalozi  WHERE DatumNaPodnesuvanje = '' AND "
-        "IsplakjaciID = " + o->MISPLAKJACIID);
+        "IsplakjaciID = " + shell::quoted(o->MISPLAKJACIID));
     const std::string today = desktop::today();
     const auto dueDate = [&](std::size_t column) {
         const std::string date = range.empty() ? "" : range.at(0, column);
@@ -103,6 +108,9 @@ ui::TextTable selectedRows(const listkit::ListState& s, const std::vector<int>& 
 
 void GENERIRAJFAJL(Overview& o) {
     using namespace vocab;
+    if (!shell::datesReady(WINDOW, {{"txtVPregledTrezorDataNaPodnesuvanje", CTOOLTIPDATANAPODNESUVANJE},
+                                    {"txtVPregledTrezorDataNaObrabotka", CTOOLTIPDATANAOBRABOTKA}}))
+        return;
     const auto lines = listkit::selectedLines(*o.list);
     if (!lines) return;
     const ui::TextTable selection = selectedRows(*o.list, *lines);
@@ -110,9 +118,16 @@ void GENERIRAJFAJL(Overview& o) {
     ids.reserve(selection.rows());
     for (std::size_t r = 0; r < selection.rows(); ++r) ids.emplace_back(orderValue(selection, r, order::ID));
     const std::string submission = ui::Ctl(WINDOW, "txtVPregledTrezorDataNaPodnesuvanje").date();
-    OverviewBatch batch =
-        overviewBatch(selection, shell::SQL(shell::app().DB, storedOrdersQuery(ids)), o.payer, submission,
-                      ui::Ctl(WINDOW, "txtVPregledTrezorDataNaObrabotka").date());
+    // Orders that could not be read (a locked file) are no missing orders:
+    // the database layer has said why.
+    const shell::QueryResult stored = shell::query(shell::app().DB, storedOrdersQuery(ids));
+    if (!stored.ok) return;
+    if (const auto unreadable = unreadableOrderValue(stored.rows)) {
+        ui::msgInfo(*unreadable, CPORGRESKA);
+        return;
+    }
+    OverviewBatch batch = overviewBatch(selection, stored.rows, o.payer, submission,
+                                        ui::Ctl(WINDOW, "txtVPregledTrezorDataNaObrabotka").date());
     if (batch.refusal) {
         ui::msgInfo(*batch.refusal, CPORGRESKA);
         return;
@@ -124,7 +139,9 @@ void GENERIRAJFAJL(Overview& o) {
     NAPRAVIFAJL(Mode::N, batch.input);
     // Orders are marked sent only when their file exists.
     if (!batch.input.LUSPEH) return;
-    listkit::changeAndClose(WINDOW, submissionUpdates(batch.ids, submission), CPORDATUMNAPODNESUVANJE, "");
+    shell::RowChange submitted = submissionChange(batch.ids, submission);
+    submitted.afterFailure = CPORFAJLNALOZINEPODNESENI + batch.input.savedFile;
+    listkit::changeAndClose(WINDOW, submitted, CPORDATUMNAPODNESUVANJE, "");
 }
 
 void addControls() {

@@ -87,4 +87,36 @@ TEST(AmountBoxes, TheFirstValueBeyondEightDigitsOrBelowZero) {
     EXPECT_EQ(payments::firstTooWide(wideVat), VAT);
 }
 
+TEST(AmountBoxes, ARefusedCalculationEmptiesEveryBoxItFills) {
+    const TaxRates flat{0, T, F, T};
+    struct Refused {
+        const char* what;
+        BoxValues values;
+        std::string required;  // the box the save refuses when it reads 0
+    };
+    const Refused refused[] = {
+        {"a gross of 9 digits", payments::netToGross(85000000, flat), GROSS},
+        // More deductions than gross: a negative tax and a net above the gross.
+        {"a percentage above 100", payments::grossToNet(1000, {150, T, F, F}), NET},
+        {"a negative percentage", payments::grossToNet(1000, {-10, T, F, F}), NET},
+    };
+    for (const Refused& r : refused) {
+        SCOPED_TRACE(r.what);
+        const auto fills = payments::boxFills(r.values);
+        bool requiredEmptied = false;
+        for (std::size_t i = 0; i < fills.size(); ++i) {
+            EXPECT_EQ(fills[i].box, r.values[i].box);
+            EXPECT_EQ(fills[i].value, std::nullopt);
+            requiredEmptied = requiredEmptied || fills[i].box == r.required;
+        }
+        EXPECT_TRUE(requiredEmptied);
+    }
+    const BoxValues fitting = payments::netToGross(84999999, flat);
+    const auto fills = payments::boxFills(fitting);
+    for (std::size_t i = 0; i < fills.size(); ++i) {
+        EXPECT_EQ(fills[i].box, fitting[i].box);
+        EXPECT_EQ(fills[i].value, fitting[i].value);
+    }
+}
+
 }  // namespace

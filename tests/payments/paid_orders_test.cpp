@@ -148,7 +148,8 @@ TEST(PaidOrders, RefusedBeforeAnythingIsBuilt) {
         {"a municipality left empty", "TRZ", {{1, "9"}, {15, ""}, {35, "1"}, {36, "2"}},
          vocab::CPORPRIMACBEZOPSTINA + "9 Ана Петрова"},
         {"a payer of neither treasury kind", "XYZ", {}, vocab::CPORNESEZNAETREZOROT},
-        {"a negative net amount", "TRZ", {{21, shownAmount(-5)}}, vocab::CPORNEGATIVENIZNOSNALOG + "3"},
+        {"a negative net amount: its order by sequence, form and recipient", "TRZ", {{21, shownAmount(-5)}},
+         vocab::CPORNEGATIVENIZNOSNALOG + "000003 (60) Ana Petrova"},
     };
     for (const Case& c : cases) {
         const auto orders =
@@ -157,6 +158,17 @@ TEST(PaidOrders, RefusedBeforeAnythingIsBuilt) {
         EXPECT_TRUE(orders.inserts.empty()) << c.what;
         EXPECT_TRUE(orders.file.AGFAJL.empty()) << c.what;
     }
+}
+
+// Two orders an item: 500,000 items would make a file of a million rows.
+TEST(PaidOrders, MoreItemsThanOneFileHoldsAreRefusedBeforeAnyIsRead) {
+    ui::TextTable items(1);  // only their count is looked at
+    items.reserve(500'000);
+    for (int i = 0; i < 500'000; ++i) items.appendRow({""});
+    const auto orders = payments::paidOrders(input("TRZ"), items);
+    EXPECT_EQ(orders.refusal, vocab::CPORPREMNOGUNALOZI + "1000000");
+    EXPECT_TRUE(orders.inserts.empty());
+    EXPECT_TRUE(orders.file.AGFAJL.empty());
 }
 
 }  // namespace

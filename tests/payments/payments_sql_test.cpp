@@ -3,9 +3,11 @@
 // re-reading of a selection.
 #include "payments/payments_sql.h"
 
+#include "payments/carried_items.h"
 #include "payments/item_row.h"
 #include "payments/stored_batch.h"
 #include "shell/layouts.h"
+#include "shell/row_changes.h"
 #include "shell/sql1.h"
 #include "shell/vocabulary.h"
 #include "support/items_fixture.h"
@@ -54,12 +56,12 @@ protected:
 TEST_F(PaymentsSql, OverviewConditionsAsWritten) {
     const std::string base = layouts::STRTRANSAKCII + " WHERE ";
     EXPECT_EQ(overviewQuery({.accountId = "1"}),
-              base + " 1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  t.IsplakjaciZiroSmetkiID = 1 AND "
+              base + " 1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  t.IsplakjaciZiroSmetkiID = '1' AND "
                      "t.DatumNaPlacanje = ''  ORDER BY t.ID");
     EXPECT_EQ(overviewQuery({.accountId = "2", .recipientId = "3", .revenueTypeId = "4", .subRevenueId = "5",
                              .paymentTypeId = "6"}),
-              base + " pz.PrimaciID = 3 AND  t.TipoviPrihodiID = 4 AND  t.PotprihodiID = 5 AND  "
-                     "t.TipoviPlacanjaID = 6 AND  t.IsplakjaciZiroSmetkiID = 2 AND t.DatumNaPlacanje = ''  ORDER BY t.ID");
+              base + " pz.PrimaciID = '3' AND  t.TipoviPrihodiID = '4' AND  t.PotprihodiID = '5' AND  "
+                     "t.TipoviPlacanjaID = '6' AND  t.IsplakjaciZiroSmetkiID = '2' AND t.DatumNaPlacanje = ''  ORDER BY t.ID");
 }
 
 TEST_F(PaymentsSql, OverviewListsTheUnpaidItemsOfOneAccount) {
@@ -72,8 +74,8 @@ TEST_F(PaymentsSql, OverviewListsTheUnpaidItemsOfOneAccount) {
 TEST_F(PaymentsSql, ReportConditions) {
     EXPECT_EQ(reportQuery({.dateFrom = "20240101", .payerId = "1", .paid = Paid::Yes}),
               layouts::STRTRANSAKCII +
-                  " WHERE  1 = 1  AND  t.DatumNaPlacanje >= 20240101 AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  "
-                  "AND  1 = 1  AND  t.DatumNaPlacanje <> ''  AND  iz.IsplakjaciID = 1 ORDER BY t.ID");
+                  " WHERE  1 = 1  AND  t.DatumNaPlacanje >= '20240101' AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  "
+                  "AND  1 = 1  AND  t.DatumNaPlacanje <> ''  AND  iz.IsplakjaciID = '1' ORDER BY t.ID");
     struct Case {
         const char* what;
         ReportFilter filter;
@@ -98,20 +100,22 @@ TEST_F(PaymentsSql, ReportConditions) {
 }
 
 TEST_F(PaymentsSql, PaidAndBackToUnpaid) {
-    run(markPaid("1", "20240101", "20240131", "2", "20240205"));
-    const std::string columns =
-        "SELECT DatumPeriodOd, DatumPeriodDo, TipoviKalkulaciiID, DatumNaPlacanje FROM Transakcii WHERE ID = 1";
-    EXPECT_EQ(shell::SQL(db, columns).row(0), (Ids{"20240101", "20240131", "2", "20240205"}));
-    EXPECT_EQ(backToUnpaid("1"),
-              " update Transakcii set  DatumPeriodOd = '' , DatumPeriodDo = '' , DatumNaPlacanje = ''  WHERE ID = 1");
-    run(backToUnpaid("1"));
-    EXPECT_EQ(shell::SQL(db, columns).row(0), (Ids{"", "", "2", ""}));  // the calculation type stays
+    const ui::TextTable items = shown(itemsByIdQuery({"1", "3"}));
+    ASSERT_TRUE(shell::changeRows(db, markPaid(items, "20240101", "20240131", "2", "20240205")));
+    const std::string columns = "SELECT ID, DatumPeriodOd, DatumPeriodDo, TipoviKalkulaciiID, DatumNaPlacanje "
+                                "FROM Transakcii WHERE ID IN (1, 3) ORDER BY ID";
+    EXPECT_EQ(shell::SQL(db, columns).row(0), (Ids{"1", "20240101", "20240131", "2", "20240205"}));
+    EXPECT_EQ(shell::SQL(db, columns).row(1), (Ids{"3", "20240101", "20240131", "2", "20240205"}));
+    ASSERT_TRUE(shell::changeRows(db, backToUnpaid(items)));
+    EXPECT_EQ(shell::SQL(db, columns).row(0), (Ids{"1", "", "", "2", ""}));  // the calculation type stays
+    EXPECT_EQ(shell::SQL(db, columns).row(1), (Ids{"3", "", "", "2", ""}));
+    EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST_F(PaymentsSql, ACopyIsANewUnpaidItemWithTheSameAmountsTextsAndReferences) {
     run("UPDATE Transakcii SET BrojResenieDo = 'Р''1', DatumResenieDo = '20240115' WHERE ID = 4");
     const ui::TextTable rows = shown(reportQuery({.payerId = "1", .paid = Paid::Yes}));
-    for (std::size_t r = 0; r < rows.rows(); ++r) run(copyAsNew(rows, r));
+    ASSERT_TRUE(shell::changeRows(db, copiesAsNew(rows)));
     const auto copies = shell::SQL(db,
                                    "SELECT DatumNaPlacanje, DatumPeriodOd, IznosBruto, IznosNeto, IznosDanok, "
                                    "BrojResenieDo, DatumResenieDo, Komentar, IsplakjaciZiroSmetkiID, "
@@ -119,6 +123,17 @@ TEST_F(PaymentsSql, ACopyIsANewUnpaidItemWithTheSameAmountsTextsAndReferences) {
     ASSERT_EQ(copies.rows(), 2u);
     EXPECT_EQ(copies.row(0), (Ids{"", "", "2000", "1900", "100", "", "        ", "белешка", "1", "1", "1"}));
     EXPECT_EQ(copies.row(1), (Ids{"", "", "4000", "3900", "100", "Р'1", "20240115", "белешка", "1", "2", "1"}));
+}
+
+// Every status change touches exactly the items it names: an item that the
+// change cannot reach (a trigger skips it, as a damaged schema would) rolls
+// the whole change back with the usual message.
+TEST_F(PaymentsSql, AStatusChangeThatReachesNoItemChangesNothing) {
+    run("CREATE TRIGGER preskokni BEFORE UPDATE ON Transakcii WHEN OLD.ID = 3 BEGIN SELECT RAISE(IGNORE); END;");
+    const ui::TextTable items = shown(itemsByIdQuery({"1", "3"}));
+    EXPECT_FALSE(shell::changeRows(db, markPaid(items, "20240101", "20240131", "2", "20240205")));
+    EXPECT_EQ(ui.shown, (Ids{"info|" + vocab::CPORGRESKA + "|" + vocab::CPORPROBLEMIPRIUPDATE}));
+    EXPECT_EQ(ids("SELECT ID FROM Transakcii WHERE DatumNaPlacanje <> '' ORDER BY ID"), (Ids{"2", "4", "5"}));
 }
 
 TEST_F(PaymentsSql, ABatchIsReadFromWhatIsStored) {
@@ -139,6 +154,46 @@ TEST_F(PaymentsSql, ABatchIsReadFromWhatIsStored) {
     run("DELETE FROM Transakcii WHERE ID = 3");
     batch = storedBatch(db, list, {3});
     EXPECT_EQ(batch.refusal.value_or("none"), vocab::CPORSTAVKAIZMENETA + "3 Бојан Илиев");
+}
+
+TEST_F(PaymentsSql, ABatchForAFileIsRefusedWhenAValueTheFileCarriesDoesNotRead) {
+    const auto refusal = [](const std::string& value) {
+        return vocab::CPORNECITLIVAVREDNOST + value + ". " + vocab::CPORSTAVKA + "2 Ана Петрова";
+    };
+    struct Case {
+        const char* change;
+        std::vector<shell::CarriedValue> carried;
+        std::optional<std::string> refused;
+    };
+    const Case cases[] = {
+        {"IznosBruto = 1e20", xmlValues(), refusal("Износ бруто")},
+        {"IznosBruto = 'xyz'", xmlValues(), refusal("Износ бруто")},
+        {"IznosAvans = 12.5", xmlValues(), refusal("Износ аванс")},
+        // Ten digits are shown as asterisks and read as 0.
+        {"IznosDDV = 1234567890", xmlValues(), refusal("Износ ДДВ")},
+        {"DatumResenieDo = 'abcdefgh'", xmlValues(), refusal("Датум на решение")},
+        {"DatumResenieDo = '20241301'", xmlValues(), refusal("Датум на решение")},
+        {"IznosNeto = 1e308", paidOrderValues(), refusal("Износ нето")},
+        {"IznosDanok = '1 000'", paidOrderValues(), refusal("Износ персонален данок")},
+        // What reads: no amount (0), nine characters, a date or none.
+        {"IznosAvans = NULL, IznosDDV = -99999999", xmlValues(), std::nullopt},
+        {"IznosBruto = 999999999, DatumResenieDo = ''", xmlValues(), std::nullopt},
+        {"DatumResenieDo = '20240229'", xmlValues(), std::nullopt},
+        // Each file looks at its own values only.
+        {"IznosNeto = 'xyz'", xmlValues(), std::nullopt},
+        {"IznosBruto = 'xyz'", paidOrderValues(), std::nullopt},
+        // Actions that make no file look at none.
+        {"IznosBruto = 'xyz'", {}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        run("BEGIN; UPDATE Transakcii SET " + std::string(c.change) + " WHERE ID = 2");
+        const ui::TextTable list = shown(reportQuery({.payerId = "1"}));
+        const StoredBatch batch = storedBatch(db, list, {1, 2}, c.carried);
+        EXPECT_EQ(batch.refusal, c.refused);
+        EXPECT_EQ(batch.rows.rows(), c.refused ? 0u : 2u);
+        run("ROLLBACK");
+    }
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 // Damaged payroll tables, made deterministically from a good one: every
 // length it can be cut to and every byte replaced by a few telling values.
 // Each is either refused with a message or read into records that hold only
-// printable 7-bit text and valid dates; none crashes or hangs the reader.
+// printable 7-bit text and valid dates; none crashes or hangs the reader. A
+// damaged record count is always refused.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 
@@ -52,6 +54,20 @@ TEST(PayrollMutation, DamagedTablesAreRefusedOrReadClean) {
         }
     };
     for (std::size_t length = 0; length < good.size(); ++length) check(good.substr(0, length), "cut to " + std::to_string(length));
+    // The header's record count (bytes 4 to 7, lowest first) only ever matches
+    // the records the file holds: any other count is refused, naming the file,
+    // never read as fewer records or none.
+    const std::uint32_t counts[] = {0, 1, 3, 4, 0x100, 0x10002, 0x7FFFFFFF, 0x80000000, 0x80000002, 0xFFFFFFFF};
+    for (const std::uint32_t count : counts) {
+        std::string bytes = good;
+        for (int i = 0; i < 4; ++i) bytes[4 + static_cast<std::size_t>(i)] = static_cast<char>((count >> (8 * i)) & 0xFF);
+        const std::string damaged = folder.file("count.dbf");
+        std::ofstream(damaged, std::ios::binary | std::ios::trunc) << bytes;
+        const payments::Payroll payroll = payments::readPayroll(damaged);
+        ASSERT_TRUE(payroll.refusal) << "count " << count;
+        EXPECT_NE(payroll.refusal->find(damaged), std::string::npos) << *payroll.refusal;
+        EXPECT_TRUE(payroll.records.empty());
+    }
     for (std::size_t at = 0; at < good.size(); ++at)
         for (const unsigned char value : {0x00, 0x01, 0x20, 0x2A, 0x7F, 0x80, 0xFF}) {
             std::string bytes = good;

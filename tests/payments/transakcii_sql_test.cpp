@@ -44,25 +44,25 @@ TEST(ItemStatements, InsertAndUpdateAsWritten) {
               "'        0', IznosBruto = '    10000', IznosOdbitoci = '     3500', IznosDanok = '      650', IznosNeto = "
               "'     9350', IznosDDV = '        0', BrojResenieDo = '', DatumResenieDo = '20240131', Komentar = "
               "'ред 1\r\nред 2', IsplakjaciZiroSmetkiID = '1', PrimaciZiroSmetkiID = '1', TipoviPrihodiID = '1', "
-              "PotprihodiID = '1', TipoviKalkulaciiID = '1', TipoviPlacanjaID = '1' WHERE ID = 17;");
+              "PotprihodiID = '1', TipoviKalkulaciiID = '1', TipoviPlacanjaID = '1' WHERE ID = '17';");
 }
 
 TEST(ItemStatements, LookupsAsWritten) {
     EXPECT_EQ(PAYERROWS, "select ID, ID, Naziv || ' ' || Sediste from Isplakjaci order by Naziv || ' ' || Sediste");
-    EXPECT_EQ(payerAccountRows("3"), "SELECT ID, '', ZiroSmetka FROM IsplakjaciZiroSmetki WHERE IsplakjaciID = 3");
+    EXPECT_EQ(payerAccountRows("3"), "SELECT ID, '', ZiroSmetka FROM IsplakjaciZiroSmetki WHERE IsplakjaciID = '3'");
     EXPECT_EQ(RECIPIENTROWS,
               "select ID, TRIM(Prezime) || ' ' || TRIM(Ime) || ' ' || Mesto, DDVObvrznik from Primaci order by "
               "TRIM(Prezime) || ' ' || TRIM(Ime) || ' ' || Mesto");
-    EXPECT_EQ(recipientAccountRows("4"), "SELECT ID, '', ZiroSmetka FROM PrimaciZiroSmetki WHERE PrimaciID = 4");
+    EXPECT_EQ(recipientAccountRows("4"), "SELECT ID, '', ZiroSmetka FROM PrimaciZiroSmetki WHERE PrimaciID = '4'");
     EXPECT_EQ(revenueTypeRows(true),
               "select ID, Sifra, Opis, ProgresivnaStapka from TipoviPrihodi where Status = 1 order by ID");
     EXPECT_EQ(revenueTypeRows(false), "select ID, Sifra, Opis, ProgresivnaStapka from TipoviPrihodi order by ID");
     EXPECT_EQ(subRevenueRows("5"),
-              "select ID, Sifra, Opis, ProcentOdbitoci, SePlakjaPD from Potprihodi where TipoviPrihodiID = 5 order by "
+              "select ID, Sifra, Opis, ProcentOdbitoci, SePlakjaPD from Potprihodi where TipoviPrihodiID = '5' order by "
               "Sifra");
     EXPECT_EQ(CALCULATIONTYPEROWS, "select ID, Sifra, Opis from TipoviKalkulacii order by Sifra");
     EXPECT_EQ(PAYMENTTYPEROWS, "select ID, Sifra, Opis from TipoviPlacanja order by Sifra");
-    EXPECT_EQ(recipientOfAccount("6"), "SELECT PrimaciID, ID FROM PrimaciZiroSmetki WHERE ID = 6");
+    EXPECT_EQ(recipientOfAccount("6"), "SELECT PrimaciID, ID FROM PrimaciZiroSmetki WHERE ID = '6'");
 }
 
 TEST_F(Items, SavedItemIsStoredWithIntegerAmountsAndListedAsShown) {

@@ -152,11 +152,20 @@ TEST_F(Transfer, ReplacesEverythingWithTheEmployeesOfHalfTheYear) {
                       }));
 }
 
-TEST_F(Transfer, NobodyQualifiesLeavesThreeEmptyTables) {
-    ASSERT_TRUE(PREFRLI(db, {employee("1", "Ana", "1", "20260801"), employee("2", "Bor", "2", "20200101", "20250101")},
-                        ITEM, 2026));
-    EXPECT_TRUE(dump().empty());
-    EXPECT_EQ(ui.shown, (std::vector<std::string>{"plain||Префрлањето успешно!"}));
+TEST_F(Transfer, NobodyToTransferDeletesNothing) {
+    const std::vector<Employment> cases[] = {
+        {},  // a table without records, or one whose damaged header counted none
+        {employee("1", "Ana", "1", "20260801"), employee("2", "Bor", "2", "20200101", "20250101")},
+    };
+    for (const auto& records : cases) {
+        SCOPED_TRACE(records.size());
+        ui.shown.clear();
+        EXPECT_FALSE(PREFRLI(db, records, ITEM, 2026));
+        EXPECT_EQ(dump(), UNCHANGED);
+        EXPECT_EQ(ui.shown, (std::vector<std::string>{
+                                "info|Грешка!!!|Во датотеката за работниците нема ниту еден работник со повеќе од 182 "
+                                "работни дена оваа година: ништо не е префрлено ниту избришано."}));
+    }
 }
 
 TEST_F(Transfer, FailuresRollBack) {
@@ -210,7 +219,8 @@ TEST_F(Transfer, FailedCommitRollsBack) {
     ASSERT_EQ(sqlite3_open(file.c_str(), &reader), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(reader, "BEGIN; SELECT COUNT(*) FROM Primaci;", nullptr, nullptr, nullptr), SQLITE_OK);
     EXPECT_FALSE(PREFRLI(db, {employee("1", "Ana", "1")}, ITEM, 2026));
-    EXPECT_EQ(ui.shown, (std::vector<std::string>{"stop||database is locked Query is : COMMIT;"}));
+    EXPECT_EQ(ui.shown, (std::vector<std::string>{"stop||database is locked Query is : COMMIT;",
+                                                  "plain||Префрлањето неуспешно: ништо не е променето!"}));
     sqlite3_exec(reader, "COMMIT;", nullptr, nullptr, nullptr);
     sqlite3_close(reader);
     EXPECT_EQ(dump(), UNCHANGED);
@@ -241,6 +251,21 @@ TEST_F(Transfer, FixedRowsNamedWhenMissing) {
         TearDown();
         SetUp();
     }
+}
+
+TEST_F(Transfer, LockedReadOfTheFixedRowsIsNoMissingRow) {
+    testing_support::TempFolder folder;
+    const std::string file = folder.file("Kasavel.db");
+    open(file);
+    sqlite3* writer = nullptr;  // another program in the middle of writing the file
+    ASSERT_EQ(sqlite3_open(file.c_str(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_EQ(missingFixedRow(db, "3"), "");
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_TRUE(ui.shown[0].starts_with("stop||database is locked Query is : ")) << ui.shown[0];
+    sqlite3_exec(writer, "ROLLBACK;", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
+    EXPECT_EQ(missingFixedRow(db, "3"), std::nullopt);
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ protected:
 TEST_F(XmlFile, ProposesItsNameInTheEpddFolderAndWritesTheFile) {
     const fs::path folder = data.path() / "ePDDxml";
     seam.paths = {(folder / "fGim20240205.xml").string()};
-    EXPECT_TRUE(payments::NAPRAVIXML(header, items));
+    EXPECT_EQ(payments::NAPRAVIXML(header, items), (folder / "fGim20240205.xml").string());
     ASSERT_EQ(seam.dialogs.size(), 1u);
     const ui::DialogRequest& d = seam.dialogs[0];
     EXPECT_EQ(d.kind, ui::DialogKind::Save);
@@ -52,7 +52,7 @@ TEST_F(XmlFile, ProposesItsNameInTheEpddFolderAndWritesTheFile) {
 
 TEST_F(XmlFile, ANameTypedWithoutItsExtensionIsUsedAsTyped) {
     seam.paths = {(data.path() / "izvoz").string()};
-    EXPECT_TRUE(payments::NAPRAVIXML(header, items));
+    EXPECT_EQ(payments::NAPRAVIXML(header, items), (data.path() / "izvoz").string());
     EXPECT_TRUE(fs::is_regular_file(data.path() / "izvoz"));
 }
 
@@ -75,7 +75,7 @@ TEST_F(XmlFile, StopsWithAMessageAndWritesNothing) {
         if (c.folderIsAFile) std::ofstream(folder.path() / "ePDDxml") << "not a folder";
         seam.shown.clear();
         seam.paths = {c.answer ? std::optional((folder.path() / *c.answer).string()) : std::nullopt};
-        EXPECT_FALSE(payments::NAPRAVIXML(header, items));
+        EXPECT_EQ(payments::NAPRAVIXML(header, items), std::nullopt);
         EXPECT_EQ(seam.shown.back(), info(vocab::CPORGRESKA, c.message));
         std::size_t files = 0;
         for (const auto& e : fs::recursive_directory_iterator(folder.path())) files += e.is_regular_file();

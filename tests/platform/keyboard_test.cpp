@@ -1,7 +1,10 @@
 // Keys pressed on real widgets: what a person types reaches the controls'
 // values and handlers as it does through the program.
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QLineEdit>
+#include <QToolButton>
+#include <functional>
 #include <QMainWindow>
 #include <QRadioButton>
 #include <QStyleOption>
@@ -10,6 +13,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "platform/desktop/desktop.h"
 #include "platform/ui/keyboard.h"
 #include "platform/ui/registry.h"
 #include "platform/ui/ui.h"
@@ -152,6 +156,15 @@ TEST_F(Keyboard, NumberBoxesTakeOnlyNumbersThatFitTheirMask) {
         {"999", 1000, "", "###", 0, false},                 // too wide for the mask: no number at all
         {"999", 1000, "{Leave}", "###", 0, false},
         {"999", 1000, "{SelectAll}12", " 12", 12},
+        // A leading zero never counts toward the digits: typing after it replaces it.
+        {"99999999", 0, "{ClickEnd}12345678", "12345678", 12345678},
+        {"99999999", 0, "{Home}12345678", "12345678", 12345678},
+        {"9999999999999.99", 0, "{Home}1500", "         1500.00", 1500},
+        {"999", 100, "{Home}{Right}{Delete}", " 10", 10},         // a zero that is no lone zero stays
+        {"999", 0, "{ClickEnd}0", "  0", 0},
+        {"999", 0, "{Home}-{End}5", " -5", -5},
+        {"9999999999999.99", 0, "{Home}{Right}1500", "         1500.00", 1500},  // after the zero, before the point
+        {"9999999999999.99", 0, "{ClickEnd}1500", "            0.00", 0},        // a third decimal is refused
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -162,6 +175,79 @@ TEST_F(Keyboard, NumberBoxesTakeOnlyNumbersThatFitTheirMask) {
         EXPECT_EQ(box.text(), c.shown);
         EXPECT_DOUBLE_EQ(box.number(), c.stored);
         EXPECT_EQ(box.numberValid(), c.valid);
+    }
+}
+
+TEST_F(Keyboard, ATextBoxTakesNoMoreThanItsLimit) {
+    struct Case {
+        int limit;
+        const char* start;
+        const char* keys;
+        const char* held;
+    } cases[] = {
+        {2, "", "334", "33"},
+        {2, "00", "{End}3", "00"},        // full: the key is refused
+        {2, "00", "{SelectAll}33", "33"},
+        {3, "", "абвг", "абв"},            // characters, not bytes
+        {2, "ABCDE", "", "ABCDE"},         // what the program puts in is kept whole
+        {2, "ABCDE", "{SelectAll}12345", "12"},
+        {0, "", "без граница", "без граница"},
+        // A box that holds only blanks: a click puts the caret first with the
+        // blanks selected, so what is typed replaces them.
+        {70, "                                                                      ", "{ClickEnd}Име", "Име"},
+        {6, "      ", "{ClickEnd}721111", "721111"},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.limit) + " \"" + c.start + "\" " + c.keys);
+        const std::string name = "txtLimit" + std::to_string(++n);
+        auto box = ui::addTextBox("frmKeys", name).at(0, 0, 200, 20).maxLength(c.limit).text(c.start);
+        press(static_cast<QLineEdit*>(widget(name.c_str())), c.keys);
+        EXPECT_EQ(box.text(), c.held);
+    }
+}
+
+TEST_F(Keyboard, AnEditBoxTakesNoMoreThanItsLimitTyped) {
+    auto box = ui::addEditBox("frmKeys", "edtLimit").at(0, 0, 200, 50).maxLength(5);
+    QWidget* edit = widget("edtLimit");
+    typeText(edit, "абвгдеж");
+    EXPECT_EQ(box.text(), "абвгд");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(box.text(), "абвгд");  // a line break is a character too
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    typeText(edit, "нов");
+    EXPECT_EQ(box.text(), "нов");
+}
+
+TEST_F(Keyboard, DateBoxesHoldWhatIsTypedAndReadOnlyWholeDates) {
+    struct Case {
+        const char* start;  // yyyymmdd
+        bool mayBeEmpty;
+        const char* keys;
+        const char* shown;
+        const char* date;
+        bool valid;
+    } cases[] = {
+        {"", true, "{Home}15112026", "15.11.2026", "20261115", true},
+        {"", true, "{Home}15.11.2026", "15.11.2026", "20261115", true},  // the points typed or not
+        {"20250101", true, "{SelectAll}15112026", "15.11.2026", "20261115", true},
+        {"20250101", true, "{SelectAll}15.11.2026", "15.11.2026", "20261115", true},
+        {"20250101", true, "{SelectAll}{Delete}", "", "", true},
+        {"20250101", false, "{SelectAll}{Delete}", "", "", false},  // a box that may not be empty
+        {"", true, "{Home}31022026", "31.02.2026", "", false},      // no such date, and not another one
+        {"", true, "{Home}29022028", "29.02.2028", "20280229", true},
+        {"", true, "{Home}1511", "15.11.    ", "", false},          // half a date
+        {"20250101", true, "{Home}{Right}{Right}{Right}12", "01.12.2025", "20251201", true},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.start) + " " + c.keys);
+        const std::string name = "txtDate" + std::to_string(++n);
+        auto box = ui::addDatePicker("frmKeys", name).at(0, 0, 120, 20).allowEmptyDate(c.mayBeEmpty).date(c.start);
+        press(static_cast<QLineEdit*>(widget(name.c_str())->focusProxy()), c.keys);
+        EXPECT_EQ(box.text(), c.shown);
+        EXPECT_EQ(box.date(), c.date);
+        EXPECT_EQ(box.dateValid(), c.valid);
     }
 }
 
@@ -238,6 +324,101 @@ protected:
     static void focusOn(const char* name) { ui::Ctl("frmTravel", name).focus(); }
     testing_support::RecordingInteraction seam;
 };
+
+TEST_F(Travel, TypingAfterEnterReplacesTheWholeBox) {
+    struct Case {
+        const char* what;
+        std::function<ui::Ctl(const std::string& name)> make;
+        const char* typed;
+        const char* held;  // after the focus has moved on again
+    } cases[] = {
+        {"amount 0.00",
+         [](const std::string& n) { return ui::addNumberBox("frmTravel", n, "9999999999999.99").number(0); }, "1500",
+         "         1500.00"},
+        {"8-digit amount 0",
+         [](const std::string& n) { return ui::addNumberBox("frmTravel", n, "99999999").number(0); }, "12345678",
+         "12345678"},
+        {"2-character programme 00",
+         [](const std::string& n) { return ui::addTextBox("frmTravel", n).maxLength(2).text("00"); }, "33", "33"},
+        {"text", [](const std::string& n) { return ui::addTextBox("frmTravel", n).text("стар"); }, "нов", "нов"},
+        {"70 blanks",
+         [](const std::string& n) { return ui::addTextBox("frmTravel", n).maxLength(70).text(std::string(70, ' ')); },
+         "Управа за јавни приходи", "Управа за јавни приходи"},
+        {"masked month", [](const std::string& n) { return ui::addMaskedBox("frmTravel", n, "99.9999").text("12.2024"); },
+         "052025", "05.2025"},
+        {"date with points", [](const std::string& n) { return ui::addDatePicker("frmTravel", n).date("20250101"); },
+         "15.11.2026", "15.11.2026"},
+        {"date without points", [](const std::string& n) { return ui::addDatePicker("frmTravel", n).date("20250101"); },
+         "15112026", "15.11.2026"},
+    };
+    std::vector<ui::Ctl> boxes;
+    int row = 0;
+    for (const Case& c : cases) {
+        const std::string n = std::to_string(row);
+        ui::addTextBox("frmTravel", "txtFrom" + n).at(10, 10 + 25 * row, 100, 20);
+        boxes.push_back(c.make("txtBox" + n).at(120, 10 + 25 * row, 150, 20));
+        ++row;
+    }
+    ui::addTextBox("frmTravel", "txtLast").at(10, 10 + 25 * row, 100, 20);
+    show();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        SCOPED_TRACE(cases[i].what);
+        focusOn(("txtFrom" + std::to_string(i)).c_str());
+        QTest::keyClick(focused(), Qt::Key_Return);
+        ASSERT_EQ(focusName(), boxes[i].name());
+        typeText(focused(), cases[i].typed);
+        QTest::keyClick(focused(), Qt::Key_Return);
+        EXPECT_EQ(boxes[i].text(), cases[i].held);
+    }
+}
+
+TEST_F(Travel, AClickIntoADateBoxSelectsItSoATypedDateReplacesIt) {
+    ui::addTextBox("frmTravel", "txtBefore").at(10, 10, 100, 20);
+    auto date = ui::addDatePicker("frmTravel", "txtDate").at(10, 40, 120, 20).date("20250101");
+    show();
+    for (const char* typed : {"15.11.2026", "16112026"}) {
+        SCOPED_TRACE(typed);
+        focusOn("txtBefore");
+        QWidget* edit = ui::detail::control("frmTravel", "txtDate").widget()->focusProxy();
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() / 2, edit->height() / 2));
+        EXPECT_EQ(focusName(), "txtDate");
+        typeText(focused(), typed);
+        EXPECT_EQ(date.date(), typed[2] == '.' ? "20261115" : "20261116");
+    }
+    // A click into the box that has the focus puts the caret there, to mend one digit.
+    QWidget* edit = focused();
+    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(2, edit->height() / 2));
+    typeText(edit, "2");
+    EXPECT_EQ(date.text(), "26.11.2026");
+}
+
+TEST_F(Travel, ADateBoxShowsAWholeDateAndItsCalendarOpensAtTodayWhenEmpty) {
+    desktop::setToday("20261210");
+    int changes = 0;
+    auto date = ui::addDatePicker("frmTravel", "txtDate")
+                    .at(10, 10, 80, 20)
+                    .allowEmptyDate(true)
+                    .date("")
+                    .onChange([&] { ++changes; });
+    desktop::setToday("");
+    show();
+    auto* edit = static_cast<QLineEdit*>(ui::detail::control("frmTravel", "txtDate").widget()->focusProxy());
+    edit->setText("15.11.2026");
+    const QMargins text = edit->textMargins();
+    EXPECT_GE(edit->contentsRect().width() - text.left() - text.right(),
+              edit->fontMetrics().horizontalAdvance(edit->text()));
+    date.date("");
+    changes = 0;
+    auto* button = ui::detail::control("frmTravel", "txtDate").widget()->findChild<QToolButton*>();
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+    auto* calendar = ui::detail::control("frmTravel", "txtDate").widget()->findChild<QCalendarWidget*>();
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendar->selectedDate(), QDate(2026, 12, 10));
+    emit calendar->clicked(QDate(2026, 12, 24));
+    EXPECT_EQ(date.date(), "20261224");
+    EXPECT_EQ(changes, 1);
+}
 
 TEST_F(Travel, EnterIntoAControlOnAnotherTabPageShowsThatPage) {
     int pageChanges = 0;

@@ -43,7 +43,7 @@ TEST_F(Payers, StatementsAsWritten) {
               " UPDATE Isplakjaci SET  Naziv = 'Д''Арк',  AdresaUlica = 'ул',  AdresaBroj = '1',  Sediste = 'Скопје',  "
               "MaticenBroj = '123',  DanocenBroj = '4030990000013',  KratenkaInstitucija = 'ABC',  DvojazicenIspis = "
               "'1',  VidNaTrezor = 'TRZ',  Programa = '1A',  VidNaSlog = '',  OpstiniID = '2',  EMail = 'a@b.mk',  "
-              "TrezorskaKancelarija = 'SK'  WHERE ID = 12;");
+              "TrezorskaKancelarija = 'SK'  WHERE ID = '12';");
     EXPECT_EQ(payerCreateStatements()[4],
               "CREATE UNIQUE INDEX IF NOT EXISTS IsplakjaciZiroSmetki1 on IsplakjaciZiroSmetki (ZiroSmetka) ;");
     // The statements store what they say.

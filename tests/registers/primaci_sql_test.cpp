@@ -40,7 +40,7 @@ TEST_F(Recipients, StatementsAsWritten) {
     EXPECT_EQ(recipientUpdate(r, "12"),
               " UPDATE Primaci SET  Ime = ' Д''Арк',  Prezime = '',  Adresa = 'ул ',  AdresaBroj = '1',  Mesto = "
               "'Скопје',  OpstiniID = '2',  MaticenBroj = 'A''1',  EMBG = '             ',  EMail = '',  DDVObvrznik "
-              "= '1'  WHERE ID = 12;");
+              "= '1'  WHERE ID = '12';");
     EXPECT_TRUE(shell::SQL(db, "SELECT 1 FROM sqlite_master WHERE name = 'Primaci1'").empty());
     // Two recipients with the same blank EMBG may be stored.
     ASSERT_TRUE(shell::MISCSQL1(db, recipientInsert(r)));

@@ -20,7 +20,7 @@ TEST(RegisterStatements, TextsAsStored) {
               "update Konta set Sifra = ' 7', Opis = 'x', Status = '1' where ID = '12';");
     EXPECT_EQ(revenueTypeUpdate({"11", "Хонорар", "840", "01242", "k", "pp", 1}, "3"),
               " UPDATE TipoviPrihodi SET  Sifra = '11',  Opis = 'Хонорар',  UplatnaSmetkaZaPD1 = '840',  "
-              "UplatnaSmetkaZaPD2 = '01242',  Status = '1',  KontaID = 'k',  ProgramaPrimac = 'pp'  WHERE ID = 3;");
+              "UplatnaSmetkaZaPD2 = '01242',  Status = '1',  KontaID = 'k',  ProgramaPrimac = 'pp'  WHERE ID = '3';");
     EXPECT_EQ(revenueTypeInsert({"11", "O'K", "", "", "", "", 2}),
               " insert into TipoviPrihodi (Sifra, Opis, UplatnaSmetkaZaPD1, UplatnaSmetkaZaPD2, Status, KontaID, "
               "ProgramaPrimac)  values ('11', 'O''K', '', '', '2', '', '');");
@@ -31,7 +31,7 @@ TEST(RegisterStatements, TextsAsStored) {
     EXPECT_EQ(subRevenueUpdate({"111", "x", "4", "2", "", "", "", 30, false, 2}, "7"),
               " UPDATE Potprihodi SET  Sifra = '111',  Opis = 'x',  ProcentOdbitoci = ' 30',  SePlakjaPD = '0',  "
               "UplatnaSmetkaZaPD1 = '',  UplatnaSmetkaZaPD2 = '',  Status = '2',  KontaID = '2',  "
-              "ProgramaPrimac = '',  TipoviPrihodiID = '4'  WHERE ID = 7;");
+              "ProgramaPrimac = '',  TipoviPrihodiID = '4'  WHERE ID = '7';");
     EXPECT_EQ(percentText(5), "  5");
     EXPECT_EQ(percentText(100), "100");
     EXPECT_EQ(percentText(0), "  0");

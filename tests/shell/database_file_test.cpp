@@ -147,7 +147,7 @@ protected:
 
 TEST_F(ReadOnlyConnection, EveryChangeFailsWithTheSameMessage) {
     EXPECT_FALSE(shell::MISCSQL1(db, "UPDATE t SET a = 'y';"));
-    EXPECT_FALSE(shell::query(db, "INSERT INTO t VALUES ('y'); SELECT 1;").ok);
+    EXPECT_FALSE(shell::query(db, "INSERT INTO t VALUES ('y');").ok);
     {
         shell::Transaction change(db);
         EXPECT_TRUE(change.open());

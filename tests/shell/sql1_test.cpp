@@ -3,7 +3,16 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "registers/edit_window.h"
+#include "shell/app_state.h"
+#include "shell/database_file.h"
+#include "support/current_folder.h"
 #include "support/recording_interaction.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -42,6 +51,7 @@ TEST_F(Sql1, NoRowsIsNotAFailure) {
 TEST_F(Sql1, MissingTableShowsSqliteMessageAndStatement) {
     const auto r = shell::query(db, "SELECT * FROM Nema");
     EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.busy);
     EXPECT_TRUE(r.rows.empty());
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0], "stop||no such table: Nema Query is : SELECT * FROM Nema");
@@ -107,6 +117,128 @@ TEST_F(Sql1, FailedCommitRollsBackAndReportsFailure) {
     EXPECT_FALSE(t.commit());
     EXPECT_EQ(SQL(db, "SELECT count(*) FROM c").at(0, 0), "0");
     EXPECT_FALSE(sqlite3_get_autocommit(db) == 0) << "the transaction must not stay open";
+}
+
+TEST_F(Sql1, AQueryRunsExactlyOneStatement) {
+    ASSERT_TRUE(MISCSQL1(db, "INSERT INTO t (Name) VALUES ('a');"));
+    // Blanks, semicolons and comments after the statement are no statement.
+    for (const char* sql : {"SELECT Name FROM t;", "SELECT Name FROM t ;  ; -- all\n", "SELECT Name FROM t /* x */"}) {
+        const auto r = shell::query(db, sql);
+        EXPECT_TRUE(r.ok) << sql;
+        EXPECT_EQ(r.rows.rows(), 1u) << sql;
+    }
+    // A second statement is a program fault: nothing of the text runs.
+    testing_support::TempFolder folder;
+    testing_support::CurrentFolder here(folder.path());
+    for (const char* sql : {"SELECT Name FROM t; DELETE FROM t", "SELECT 1; SELECT 2", "SELECT 1; nonsense"}) {
+        SCOPED_TRACE(sql);
+        ui.shown.clear();
+        try {
+            shell::query(db, sql);
+            ADD_FAILURE() << "the program goes on";
+        } catch (const testing_support::ProgramEnded& ended) {
+            EXPECT_EQ(ended.code, 1);
+        }
+        EXPECT_EQ(ui.shown, (std::vector<std::string>{"stop|Program Error|A query holds more than one statement: " +
+                                                      std::string(sql)}));
+    }
+    EXPECT_EQ(SQL(db, "SELECT count(*) FROM t").at(0, 0), "1");
+    EXPECT_TRUE(std::filesystem::exists(folder.file("ErrorLog.Htm")));
+}
+
+TEST_F(Sql1, SplicedValuesStayLiterals) {
+    // IDs of a foreign database may be any text; spliced in, each stays one
+    // value and the statement stays one statement.
+    ASSERT_TRUE(MISCSQL1(db, "CREATE TABLE x (ID TEXT, Name TEXT);"
+                             "INSERT INTO x VALUES ('1; DELETE FROM t', 'a'), ('2'' OR ''1''=''1', 'b'), ('3', 'c');"
+                             "INSERT INTO t (Name) VALUES ('kept');"));
+    const std::vector<std::string> ids = {"1; DELETE FROM t", "2' OR '1'='1", " 3 "};
+    for (const std::string& id : ids) {
+        const auto r = shell::query(db, "SELECT Name FROM x WHERE ID = " + shell::quoted(id));
+        EXPECT_TRUE(r.ok) << id;
+        EXPECT_LE(r.rows.rows(), 1u) << id;
+    }
+    EXPECT_EQ(SQL(db, "SELECT Name FROM x WHERE ID IN (" + shell::quotedValues(ids) + ") ORDER BY Name").row(0),
+              (std::vector<std::string>{"a"}));
+    EXPECT_EQ(SQL(db, "SELECT count(*) FROM x WHERE ID IN (" + shell::quotedValues(ids) + ")").at(0, 0), "2");
+    EXPECT_EQ(shell::quotedValues({}), "");
+    EXPECT_EQ(SQL(db, "SELECT count(*) FROM t").at(0, 0), "1");
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST_F(Sql1, IntegerIdsCompareEqualQuoted) {
+    ASSERT_TRUE(MISCSQL1(db, "INSERT INTO t (ID, Name) VALUES (7, 'a');"));
+    EXPECT_EQ(SQL(db, "SELECT Name FROM t WHERE ID = " + shell::quoted("7")).at(0, 0), "a");
+    EXPECT_EQ(SQL(db, "SELECT Name FROM t WHERE ID IN (" + shell::quotedValues({"7", "8"}) + ")").at(0, 0), "a");
+}
+
+// Another program holding the file: a read that cannot be made is said as
+// SQLite says it; a lock let go within the wait lets the read pass.
+class Sql1Locked : public ::testing::Test {
+protected:
+    void SetUp() override {
+        opened = shell::openDatabase(file);
+        ASSERT_EQ(opened.state, shell::DatabaseState::Writable);
+        ASSERT_TRUE(MISCSQL1(opened.db, "CREATE TABLE t (ID INTEGER PRIMARY KEY, Name TEXT); INSERT INTO t VALUES (1, 'a');"));
+        ASSERT_EQ(sqlite3_open(file.c_str(), &other), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE; INSERT INTO t VALUES (2, 'b');", nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+    }
+    void TearDown() override {
+        sqlite3_close(other);
+        sqlite3_close(opened.db);
+    }
+    testing_support::TempFolder folder;
+    const std::string file = folder.file("Kasavel.db");
+    shell::OpenedDatabase opened;
+    sqlite3* other = nullptr;
+    testing_support::RecordingInteraction ui;
+};
+
+TEST_F(Sql1Locked, ALockedReadIsReportedAsLocked) {
+    const auto r = shell::query(opened.db, "SELECT Name FROM t");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(ui.shown, (std::vector<std::string>{"stop||database is locked Query is : SELECT Name FROM t"}));
+    EXPECT_TRUE(r.busy);
+    ui.shown.clear();
+    EXPECT_EQ(shell::findTable(opened.db, "t"), std::nullopt);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_TRUE(ui.shown[0].starts_with("stop||database is locked Query is : ")) << ui.shown[0];
+    // A combo's lookup says SQLite's reason only, never that its table is empty.
+    ui.shown.clear();
+    sqlite3* const before = shell::app().DB;
+    shell::app().DB = opened.db;
+    EXPECT_FALSE(registers::lookup("SELECT ID, Name, '' FROM t", "Табелата е празна!!", "", true));
+    shell::app().DB = before;
+    EXPECT_EQ(ui.shown, (std::vector<std::string>{"stop||database is locked Query is : SELECT ID, Name, '' FROM t"}));
+    sqlite3_exec(other, "ROLLBACK;", nullptr, nullptr, nullptr);
+    // Once the file is free, an empty table is said as such.
+    ui.shown.clear();
+    shell::app().DB = opened.db;
+    EXPECT_FALSE(registers::lookup("SELECT ID, Name, '' FROM t WHERE ID = 0", "Табелата е празна!!", "", true));
+    shell::app().DB = before;
+    EXPECT_EQ(ui.shown, (std::vector<std::string>{"info|Грешка!!!|Табелата е празна!!"}));
+}
+
+TEST_F(Sql1Locked, AShortLockIsWaitedFor) {
+    std::thread releaser([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sqlite3_exec(other, "COMMIT;", nullptr, nullptr, nullptr);
+    });
+    const auto r = shell::query(opened.db, "SELECT Name FROM t ORDER BY ID");
+    releaser.join();
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.rows.rows(), 2u);
+    EXPECT_TRUE(ui.shown.empty());
+    // A change waits the same way.
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::thread again([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sqlite3_exec(other, "ROLLBACK;", nullptr, nullptr, nullptr);
+    });
+    EXPECT_TRUE(MISCSQL1(opened.db, "INSERT INTO t VALUES (3, 'c');"));
+    again.join();
+    EXPECT_TRUE(ui.shown.empty());
 }
 
 }  // namespace

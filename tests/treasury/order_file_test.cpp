@@ -181,10 +181,15 @@ TEST(TreasuryOrderFile, RefusalsBeforeTheDialog) {
         {"no treasury kind", [](auto& in) { in.payer.MVIDNATREZOR = ""; }, vocab::CPORNESEZNAETREZOROT},
         {"abbreviation leading into a folder", [](auto& in) { in.payer.MKRATENKAINSTITUCIJA = "A/B"; },
          vocab::CPORNEISPRAVNOIMENAFAJL},
-        {"negative amount names its row", [](auto& in) { in.AGFAJL[1].amount = -1; },
-         vocab::CPORNEGATIVENIZNOSNALOG + "2"},
-        {"amount beyond 15 digits names its row", [](auto& in) { in.AGFAJL[0].amount = treasury::maxFileCents + 1; },
-         vocab::CPORPREGOLEMIZNOSNALOG + "1"},
+        {"negative amount names its stored order",
+         [](auto& in) {
+             in.AGFAJL[1].amount = -1;
+             in.AGFAJL[1].label = "32 (92) Јованка";
+         },
+         vocab::CPORNEGATIVENIZNOSNALOG + "32 (92) Јованка"},
+        {"amount beyond 15 digits of a row no order stands behind: its sequence, form and recipient",
+         [](auto& in) { in.AGFAJL[0].amount = treasury::maxFileCents + 1; },
+         vocab::CPORPREGOLEMIZNOSNALOG + "000001 (60) Kniznica Grigor Prlicev"},
         {"total beyond 15 digits",
          [](auto& in) { in.AGFAJL[0].amount = in.AGFAJL[1].amount = treasury::maxFileCents / 2 + 1; },
          vocab::CPORPREGOLEMVKUPENIZNOS},
@@ -195,6 +200,14 @@ TEST(TreasuryOrderFile, RefusalsBeforeTheDialog) {
         c.change(input);
         EXPECT_EQ(treasury::refusal(input), c.message);
     }
+}
+
+// Six digits count the rows and number them: a seventh would shift every record.
+TEST(TreasuryOrderFile, ABatchOfAMillionRowsIsRefused) {
+    EXPECT_EQ(treasury::batchSizeRefusal(0), std::nullopt);
+    EXPECT_EQ(treasury::batchSizeRefusal(999'999), std::nullopt);
+    EXPECT_EQ(treasury::batchSizeRefusal(1'000'000), vocab::CPORPREMNOGUNALOZI + "1000000");
+    EXPECT_EQ(treasury::batchSizeRefusal(2'400'000), vocab::CPORPREMNOGUNALOZI + "2400000");
 }
 
 }  // namespace

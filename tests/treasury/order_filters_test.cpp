@@ -18,15 +18,15 @@ std::string where(const std::string& query) {
 
 TEST(OrderFilters, OverviewConditionsInTheirOrderEachOneEqualsOneWhenEmpty) {
     const std::pair<OrderFilter, const char*> cases[] = {
-        {{}, " 1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  t.IsplakjaciID = 7 AND "
+        {{}, " 1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  t.IsplakjaciID = '7' AND "
              "t.DatumNaPodnesuvanje = ''  ORDER BY t.ID"},
         {{.accountId = "11", .dueFrom = "20261201", .dueTo = "20261231", .recipientId = "3", .formCode = "60"},
-         " t.IsplakjaciZiroSmetkiID = 11 AND  t.DatumNaDospeanost >= 20261201 AND  t.DatumNaDospeanost <= 20261231 "
-         "AND  t.PrimaciID = 3 AND  t.Obrazec = 60 AND  t.IsplakjaciID = 7 AND t.DatumNaPodnesuvanje = ''  "
+         " t.IsplakjaciZiroSmetkiID = '11' AND  t.DatumNaDospeanost >= '20261201' AND  t.DatumNaDospeanost <= '20261231' "
+         "AND  t.PrimaciID = '3' AND  t.Obrazec = '60' AND  t.IsplakjaciID = '7' AND t.DatumNaPodnesuvanje = ''  "
          "ORDER BY t.ID"},
         // The report's own values change nothing here; blank form code means none.
         {{.submittedFrom = "20260101", .state = 1, .formCode = "  "},
-         " 1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  t.IsplakjaciID = 7 AND "
+         " 1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  t.IsplakjaciID = '7' AND "
          "t.DatumNaPodnesuvanje = ''  ORDER BY t.ID"},
     };
     for (const auto& [filter, sql] : cases) EXPECT_EQ(where(treasury::overviewQuery("7", filter)), sql);
@@ -35,15 +35,15 @@ TEST(OrderFilters, OverviewConditionsInTheirOrderEachOneEqualsOneWhenEmpty) {
 TEST(OrderFilters, ReportConditionsInTheirOrderWithTheSubmittedChoice) {
     const std::string none = " 1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  AND  1 = 1  AND ";
     const std::pair<OrderFilter, std::string> cases[] = {
-        {{}, none + " 1 = 1  AND  1 = 1  AND  t.IsplakjaciID = 7 ORDER BY t.ID"},
-        {{.state = 0}, none + " 1 = 1  AND  1 = 1  AND  t.IsplakjaciID = 7 ORDER BY t.ID"},
-        {{.state = 1}, none + " t.DatumNaPodnesuvanje <> ''  AND  1 = 1  AND  t.IsplakjaciID = 7 ORDER BY t.ID"},
-        {{.state = 2}, none + " t.DatumNaPodnesuvanje = ''  AND  1 = 1  AND  t.IsplakjaciID = 7 ORDER BY t.ID"},
+        {{}, none + " 1 = 1  AND  1 = 1  AND  t.IsplakjaciID = '7' ORDER BY t.ID"},
+        {{.state = 0}, none + " 1 = 1  AND  1 = 1  AND  t.IsplakjaciID = '7' ORDER BY t.ID"},
+        {{.state = 1}, none + " t.DatumNaPodnesuvanje <> ''  AND  1 = 1  AND  t.IsplakjaciID = '7' ORDER BY t.ID"},
+        {{.state = 2}, none + " t.DatumNaPodnesuvanje = ''  AND  1 = 1  AND  t.IsplakjaciID = '7' ORDER BY t.ID"},
         {{.accountId = "11", .submittedFrom = "20261201", .submittedTo = "20261202", .dueFrom = "20261203",
           .dueTo = "20261204", .recipientId = "3", .state = 3, .formCode = "92"},
-         " t.IsplakjaciZiroSmetkiID = 11 AND  t.DatumNaPodnesuvanje >= 20261201 AND  t.DatumNaPodnesuvanje <= "
-         "20261202 AND  t.DatumNaDospeanost >= 20261203 AND  t.DatumNaDospeanost <= 20261204 AND  t.PrimaciID = 3 "
-         "AND  1 = 1  AND  t.Obrazec = 92 AND  t.IsplakjaciID = 7 ORDER BY t.ID"},
+         " t.IsplakjaciZiroSmetkiID = '11' AND  t.DatumNaPodnesuvanje >= '20261201' AND  t.DatumNaPodnesuvanje <= "
+         "'20261202' AND  t.DatumNaDospeanost >= '20261203' AND  t.DatumNaDospeanost <= '20261204' AND  t.PrimaciID = '3' "
+         "AND  1 = 1  AND  t.Obrazec = '92' AND  t.IsplakjaciID = '7' ORDER BY t.ID"},
     };
     for (const auto& [filter, sql] : cases) EXPECT_EQ(where(treasury::reportQuery("7", filter)), sql);
 }

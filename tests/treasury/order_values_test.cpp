@@ -22,7 +22,7 @@ TEST(OrderAmounts, ShownWithTwoDecimalsNeverCut) {
 
 TEST(OrderList, QueryAndShownRow) {
     EXPECT_EQ(treasury::orderListQuery("60", "3").substr(0, 7), "SELECT ");
-    EXPECT_NE(treasury::orderListQuery("60", "3").find("from Nalozi AS t  WHERE Obrazec = '60' AND t.IsplakjaciID = 3"),
+    EXPECT_NE(treasury::orderListQuery("60", "3").find("from Nalozi AS t  WHERE Obrazec = '60' AND t.IsplakjaciID = '3'"),
               std::string::npos);
     ui::TextTable rows(25);
     std::vector<std::string> row(25);
@@ -145,7 +145,7 @@ TEST(OrderSave, InsertAndUpdate) {
     const std::string update = treasury::orderStatement(values, "42");
     EXPECT_TRUE(update.starts_with("update Nalozi set DatumNaPodnesuvanje = '',  DatumNaDospeanost = '20261210', "))
         << update;
-    EXPECT_TRUE(update.ends_with("',  KontaPrimaciID = '0' WHERE ID = 42;")) << update;
+    EXPECT_TRUE(update.ends_with("',  KontaPrimaciID = '0' WHERE ID = '42';")) << update;
 }
 
 }  // namespace

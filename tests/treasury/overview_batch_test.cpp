@@ -129,14 +129,29 @@ TEST_F(OverviewBatch, AnOrderChangedOrDeletedSinceTheListLoadedRefusesTheBatchNa
     }
 }
 
+TEST_F(OverviewBatch, AnUnreadableAmountRefusesTheBatchNamingTheOrder) {
+    ASSERT_TRUE(shell::MISCSQL1(db, "UPDATE Nalozi SET Iznos = 'xyz' WHERE ID = 2"));
+    const ui::TextTable list = shown("1");
+    const treasury::OverviewBatch batch = batchOf(select(list, {1, 2}), "TRZ");
+    ASSERT_EQ(batch.refusal, std::nullopt);
+    EXPECT_EQ(treasury::refusal(batch.input), vocab::CPORPREGOLEMIZNOSNALOG + "2 (70) Трезорска сметка");
+}
+
+TEST_F(OverviewBatch, MoreOrdersThanOneFileHoldsAreRefusedBeforeAnyIsRead) {
+    ui::TextTable selection(1);  // only the count matters
+    selection.reserve(treasury::maxFileRows + 1);
+    for (std::size_t i = 0; i <= treasury::maxFileRows; ++i) selection.appendRow({"1"});
+    const treasury::OverviewBatch batch = treasury::overviewBatch(selection, {}, {}, "20261210", "20261211");
+    EXPECT_EQ(batch.refusal, vocab::CPORPREMNOGUNALOZI + "1000000");
+    EXPECT_TRUE(batch.input.AGFAJL.empty());
+}
+
 TEST_F(OverviewBatch, TheSubmissionSetsTheDateOfTheOrdersSentOnly) {
-    const auto updates = treasury::submissionUpdates({"4", "1"}, "20261210");
-    EXPECT_EQ(updates, (std::vector<std::string>{"UPDATE Nalozi SET DatumNaPodnesuvanje = '20261210' WHERE ID = '4'",
-                                                 "UPDATE Nalozi SET DatumNaPodnesuvanje = '20261210' WHERE ID = '1'"}));
-    for (const auto& u : updates) ASSERT_TRUE(shell::MISCSQL1(db, u));
+    EXPECT_TRUE(shell::changeRows(db, treasury::submissionChange({"4", "1"}, "20261210")));
     EXPECT_EQ(rows("SELECT group_concat(ID || ':' || DatumNaPodnesuvanje, ' ') FROM Nalozi WHERE IsplakjaciID = 1")
                   .at(0, 0),
               "1:20261210 2: 3: 4:20261210 5:20261201");
+    EXPECT_TRUE(ui.shown.empty());
 }
 
 }  // namespace

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 
+#include "shell/vocabulary.h"
 #include "support/temp_folder.h"
 #include "treasury/amounts.h"
 
@@ -32,10 +35,58 @@ TEST(SalaryFiles, MakearryReadsAFileAndTellsAFileItCannotRead) {
     testing_support::TempFolder folder;
     std::ofstream(folder.file("plati.csv"), std::ios::binary) << "1;2\r\n3;4\r\n";
     std::ofstream(folder.file("empty.csv"), std::ios::binary);
-    EXPECT_EQ(treasury::MAKEARRY(folder.file("plati.csv")), (SalaryLines{{"1", "2"}, {"3", "4"}}));
-    EXPECT_EQ(treasury::MAKEARRY(folder.file("empty.csv")), SalaryLines{});
-    EXPECT_EQ(treasury::MAKEARRY(folder.file("missing.csv")), std::nullopt);
-    EXPECT_EQ(treasury::MAKEARRY(folder.path().string()), std::nullopt);  // a folder
+    const std::string pipe = folder.file("pipe.csv");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const auto read = [](const std::string& path) { return treasury::MAKEARRY(path); };
+    EXPECT_EQ(read(folder.file("plati.csv")).lines, (SalaryLines{{"1", "2"}, {"3", "4"}}));
+    EXPECT_EQ(read(folder.file("plati.csv")).refusal, std::nullopt);
+    EXPECT_EQ(read(folder.file("empty.csv")).lines, SalaryLines{});
+    EXPECT_EQ(read(folder.file("empty.csv")).refusal, std::nullopt);
+    EXPECT_EQ(read(folder.file("missing.csv")).refusal, vocab::CPORNEMOZEPROCITAFAJL + folder.file("missing.csv"));
+    // What is no regular file is refused by name before a byte is read: a
+    // pipe would wait for a writer forever, /dev/zero never ends.
+    for (const std::string& path : {pipe, std::string("/dev/zero"), folder.path().string()}) {
+        const treasury::SalaryRead refused = read(path);
+        EXPECT_EQ(refused.refusal, path + " не е обичен фајл (туку фолдер, уред или цевка).");
+        EXPECT_TRUE(refused.lines.empty());
+    }
+}
+
+TEST(SalaryFiles, MakearryReadsLineByLine) {
+    testing_support::TempFolder folder;
+    const std::string path = folder.file("plati.csv");
+    // Line ends of every kind across the reader's pieces of 64 KiB: the
+    // lines come out as splitting the whole text gives them.
+    std::string content = "\xEF\xBB\xBF";
+    const char* ends[] = {"\r\n", "\n", "\r", "\r\r\n"};
+    for (int i = 0; content.size() < 300'000; ++i)
+        content += std::to_string(i) + ";" + std::string(static_cast<std::size_t>(i % 97), 'x') + ends[i % 4];
+    std::ofstream(path, std::ios::binary) << content;
+    EXPECT_EQ(treasury::MAKEARRY(path).lines, treasury::splitSalaryLines(content));
+
+    // A check stops the reading at the first line it refuses, naming line and file.
+    std::size_t checked = 0;
+    const treasury::SalaryRead stopped =
+        treasury::MAKEARRY(path, [&](const std::vector<std::string>& fields, std::size_t index) {
+            ++checked;
+            EXPECT_EQ(fields.at(0), std::to_string(index));
+            return index == 1000 ? std::optional<std::string>("Лош ред! Ред број: ") : std::nullopt;
+        });
+    EXPECT_EQ(stopped.refusal, "Лош ред! Ред број: 1001\r\n" + path);
+    EXPECT_TRUE(stopped.lines.empty());
+    EXPECT_EQ(checked, 1001u);
+
+    // A line longer than any record is refused without holding the file.
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        << "1;2\n" << std::string(treasury::maxSalaryLineBytes + 1, 'x') << "\n3;4\n";
+    EXPECT_EQ(treasury::MAKEARRY(path).refusal,
+              "Редот е подолг од 65536 бајти: ова не е фајл за плата! Ред број: 2\r\n" + path);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << std::string(1'000'000, '\0');
+    EXPECT_EQ(treasury::MAKEARRY(path).refusal,
+              "Редот е подолг од 65536 бајти: ова не е фајл за плата! Ред број: 1\r\n" + path);
+    // Exactly as long as allowed: read.
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << std::string(treasury::maxSalaryLineBytes, 'x');
+    EXPECT_EQ(treasury::MAKEARRY(path).lines, (SalaryLines{{std::string(treasury::maxSalaryLineBytes, 'x')}}));
 }
 
 TEST(SalaryFiles, AmountsArePlainNumbersWithADecimalPoint) {

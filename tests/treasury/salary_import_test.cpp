@@ -3,6 +3,7 @@
 #include "treasury/salary_import.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <functional>
@@ -37,6 +38,13 @@ const char* const CONTRIBUTIONS =
     "788014101263814;402540;Kamata vrabotuvanje;x;;840017088888888;722411\r\n";
 const char* const DEDUCTIONS =
     "788014101263814;401110;KR-2026-117;Petrovski Petar;1500.00;300000000999888;Stopanska banka kredit\r\n";
+
+std::string repeated(const std::string& line, std::size_t times) {
+    std::string text;
+    text.reserve(line.size() * times);
+    for (std::size_t i = 0; i < times; ++i) text += line;
+    return text;
+}
 
 std::string pad(std::string text, std::size_t width) {
     EXPECT_LE(text.size(), width) << text;
@@ -279,6 +287,23 @@ TEST_F(SalaryRows, RefusesTheWholeBatchAndBuildsNothing) {
         {"chosen file gone",
          [](SalaryRows& t) { t.import.files[PERSONALEN] = {t.folder.file("gone.csv"), true}; },
          [](const SalaryRows& t) { return vocab::CPORNEMOZEPROCITAFAJL + t.folder.file("gone.csv"); }},
+        {"salary file a pipe",
+         [](SalaryRows& t) {
+             ASSERT_EQ(::mkfifo(t.folder.file("pipe.csv").c_str(), 0600), 0);
+             t.import.files[PLATI] = {t.folder.file("pipe.csv"), true};
+         },
+         [](const SalaryRows& t) {
+             return t.folder.file("pipe.csv") + " не е обичен фајл (туку фолдер, уред или цевка).";
+         }},
+        {"deductions file /dev/zero", [](SalaryRows& t) { t.import.files[ODBITOCI] = {"/dev/zero", true}; },
+         fixed("/dev/zero не е обичен фајл (туку фолдер, уред или цевка).")},
+        {"a million salary lines: more rows than a treasury file numbers",
+         [](SalaryRows& t) {
+             std::string lines;
+             for (int i = 0; i < 1'000'000; ++i) lines += "1;2;3;4;5;6\n";
+             t.choose(PLATI, lines);
+         },
+         at("Фајлот има повеќе редови отколку што собира еден фајл за трезор! Ред број: ", 1'000'000, PLATI)},
         {"salary line with five fields",
          [](SalaryRows& t) { t.choose(PLATI, "1;2;3;4;5;6\n1;2;3;4;5\n"); }, at(vocab::CPORKRATOKRED, 2, PLATI)},
         {"empty line inside the deductions",
@@ -319,6 +344,22 @@ TEST_F(SalaryRows, RefusesTheWholeBatchAndBuildsNothing) {
              t.import.interest[treasury::KAMATAPD] = "150";
          },
          fixed(vocab::CPORKAMATABEZPERSONALEN)},
+        // A contributions group with one typed interest gives 5 rows: a million
+        // with the deductions' lines, refused before any row is built.
+        {"a million rows over the files",
+         [](SalaryRows& t) {
+             t.choose(PRIDONESI, CONTRIBUTIONS);
+             t.import.interest[treasury::KAMATAPIO] = "40";
+             t.choose(ODBITOCI, repeated(";;;;1;;\n", 999'995));
+         },
+         fixed(vocab::CPORPREMNOGUNALOZI + "1000000")},
+        {"one row less passes the count and reaches the last line",
+         [](SalaryRows& t) {
+             t.choose(PRIDONESI, CONTRIBUTIONS);
+             t.import.interest[treasury::KAMATAPIO] = "40";
+             t.choose(ODBITOCI, repeated(";;;;1;;\n", 999'993) + ";;;;1;\n");
+         },
+         at(vocab::CPORKRATOKRED, 999'994, ODBITOCI)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -116,7 +116,7 @@ TEST_F(TreasuryFile, StopsWithAMessageAndWritesNothing) {
         {"unknown treasury kind", [](auto& in, const fs::path&) { in.payer.MVIDNATREZOR = "XYZ"; }, std::nullopt,
          vocab::CPORNESEZNAETREZOROT},
         {"negative amount", [](auto& in, const fs::path&) { in.AGFAJL[0].amount = -5; }, std::nullopt,
-         vocab::CPORNEGATIVENIZNOSNALOG + "1"},
+         vocab::CPORNEGATIVENIZNOSNALOG + "000001 (60) Kniznica Grigor Prlicev"},
         {"dialog cancelled", [](auto&, const fs::path&) {}, "", vocab::CPORNEMAFILENAME},
         {"TREZOR is a file: the proposed path cannot be written",
          [](auto&, const fs::path& t) { std::ofstream(t) << "not a folder"; }, "TREZOR/N0503241.ABC",
@@ -156,11 +156,12 @@ TEST_F(TreasuryFile, AProducersWorkBeforePlacingDecidesWhetherTheFileAppears) {
         seam.paths = {target.string()};
         std::vector<std::string> duringTheWork;
         std::string bytes;
-        treasury::NAPRAVIFAJL(Mode::N, input, [&] {
-            duringTheWork = filesIn(trezor());
-            if (!duringTheWork.empty()) bytes = fileBytes(duringTheWork[0]);
-            return agree;
-        });
+        treasury::NAPRAVIFAJL(Mode::N, input,
+                              {.run = [&] {
+                                  duringTheWork = filesIn(trezor());
+                                  if (!duringTheWork.empty()) bytes = fileBytes(duringTheWork[0]);
+                                  return agree;
+                              }});
         ASSERT_EQ(duringTheWork.size(), 1u);  // complete, under its temporary name
         EXPECT_NE(duringTheWork[0], target.string());
         EXPECT_EQ(bytes, treasury::orderFile(input, treasury::TreasuryKind::TRZ, Mode::N, '1'));
@@ -178,9 +179,28 @@ TEST_F(TreasuryFile, AFileThatCannotBeWrittenNeverReachesTheProducersWork) {
     treasury::TreasuryFileInput input = treasury_fixture::batch("TRZ");
     seam.paths = {(data.path() / "missing" / "N0503241.ABC").string()};
     bool asked = false;
-    treasury::NAPRAVIFAJL(Mode::N, input, [&] { return asked = true; });
+    treasury::NAPRAVIFAJL(Mode::N, input, {.run = [&] { return asked = true; }});
     EXPECT_FALSE(asked);
     EXPECT_FALSE(input.LUSPEH);
+}
+
+// The work done, the name is taken before the file can follow: the complete
+// file stays under its temporary name, and the message says what stands.
+TEST_F(TreasuryFile, AFileThatCannotFollowTheWorkIsKeptAndNamed) {
+    const fs::path target = trezor() / "N0503241.ABC";
+    treasury::TreasuryFileInput input = treasury_fixture::batch("TRZ");
+    seam.paths = {target.string()};
+    treasury::NAPRAVIFAJL(Mode::N, input, {.run = [&] { return fs::create_directory(target); }, .done = "stored."});
+
+    const std::vector<std::string> files = filesIn(trezor());
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(fileBytes(files[0]), treasury::orderFile(input, treasury::TreasuryKind::TRZ, Mode::N, '1'));
+    EXPECT_TRUE(fs::is_directory(target));
+    EXPECT_FALSE(input.LUSPEH);
+    EXPECT_EQ(seam.shown, (std::vector<std::string>{"dialog|" + vocab::CTITSAVEFILE,
+                                                    info(vocab::CPORGRESKA, "stored.\r\n" + vocab::CPORFAJLNESMESTEN +
+                                                                                target.string() + "\r\n" +
+                                                                                vocab::CPORFAJLPRIVREMENOIME + files[0])}));
 }
 
 }  // namespace

@@ -56,6 +56,7 @@ void target(Line& l, std::string_view w, bool needControl) {
 Line parse(const std::string& text, int lineNumber) {
     static const std::map<std::string_view, Verb> verbs = {
         {"menu", Verb::Menu},     {"click", Verb::Click},       {"set", Verb::Set},
+        {"type", Verb::Type},
         {"enter", Verb::Enter},   {"leave", Verb::Leave},       {"dblclick", Verb::DblClick},
         {"header", Verb::Header}, {"cell", Verb::Cell},         {"key", Verb::Key},
         {"close", Verb::Close},   {"savefile", Verb::SaveFile}, {"openfile", Verb::OpenFile},
@@ -79,7 +80,7 @@ Line parse(const std::string& text, int lineNumber) {
             target(l, word(rest), true);
             if (!rest.empty()) throw Unreadable("extra text: " + text);
             break;
-        case Verb::Set:
+        case Verb::Set: case Verb::Type:
             target(l, word(rest), true);
             l.value = value(rest, text);
             break;
@@ -96,8 +97,9 @@ Line parse(const std::string& text, int lineNumber) {
         case Verb::Key:
             target(l, word(rest), false);
             l.value = std::string(word(rest));
-            if (l.value != "Insert" && l.value != "Delete" && l.value != "Enter" && l.value != "Escape")
-                throw Unreadable("key Insert, Delete, Enter or Escape expected: " + text);
+            if (l.value != "Insert" && l.value != "Delete" && l.value != "Enter" && l.value != "Escape" &&
+                l.value != "Backspace")
+                throw Unreadable("key Insert, Delete, Backspace, Enter or Escape expected: " + text);
             break;
         case Verb::Close:
             target(l, word(rest), false);

@@ -8,7 +8,7 @@
 namespace drive {
 
 enum class Verb {
-    Menu, Click, Set, Enter, Leave, DblClick, Header, Cell, Key, Close,
+    Menu, Click, Set, Type, Enter, Leave, DblClick, Header, Cell, Key, Close,
     AnswerYes, AnswerNo, SaveFile, OpenFile, Folder, Cancel, Show, Expect
 };
 

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QWidget>
+#include <optional>
 
 #include "platform/ui/quote.h"
 #include "platform/ui/controls.h"
@@ -71,11 +74,36 @@ std::string shown(const Line& l) {
     return head + value.substr(0, firstLineEnd) + suffix + value.substr(firstLineEnd);
 }
 
-ui::Key keyOf(const std::string& k) {
+// The window's hot key a key line names; Backspace is none.
+std::optional<ui::Key> hotKeyOf(const std::string& k) {
     if (k == "Insert") return ui::Key::Insert;
     if (k == "Delete") return ui::Key::Delete;
     if (k == "Enter") return ui::Key::Enter;
-    return ui::Key::Escape;
+    if (k == "Escape") return ui::Key::Escape;
+    return std::nullopt;
+}
+
+// A key pressed and released in the control, as a person's hand presses it:
+// the control's own key handling decides what it does.
+void pressKey(const ud::Control& c, Qt::Key key, const QString& text = {}) {
+    QWidget* target = c.widget();
+    while (target->focusProxy()) target = target->focusProxy();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &release);
+}
+
+// The control that has the focus, where typing goes.
+ud::Control& focused(const Line& l) {
+    ud::Control& c = usable(l);
+    if (c.window().focus != &c) throw Failed("control " + l.window + "." + l.control + " does not have the focus");
+    if (c.readOnly()) throw Failed("control " + l.window + "." + l.control + " is read-only");
+    const ud::Kind k = c.kind();
+    if (k != ud::Kind::Text && k != ud::Kind::Masked && k != ud::Kind::Number && k != ud::Kind::Date &&
+        k != ud::Kind::Edit)
+        throw Failed("control " + l.window + "." + l.control + " takes no typing");
+    return c;
 }
 
 const char* dialogName(ui::DialogKind k) {
@@ -144,9 +172,20 @@ void ScriptInteraction::run(const Line& l) {
                 if (ud::Control* still = ud::findControl(l.window, l.control)) still->userSet(l.value);
                 return;
             }
+            case Verb::Type: {
+                const std::string window = l.window, control = l.control;
+                focused(l);
+                for (const QChar ch : QString::fromStdString(l.value)) {
+                    // A handler of one key may release the window.
+                    ud::Control* c = ud::findControl(window, control);
+                    if (!c) return;
+                    pressKey(*c, static_cast<Qt::Key>(ch.toUpper().unicode()), QString(ch));
+                }
+                return;
+            }
             case Verb::Enter: {
                 ud::Control& c = usable(l);
-                ud::moveFocus(c.window(), &c);
+                ud::focusByKey(c.window(), &c);
                 return;
             }
             case Verb::Leave: {
@@ -180,13 +219,16 @@ void ScriptInteraction::run(const Line& l) {
             }
             case Verb::Key: {
                 ud::Window& w = reachable(l.window);
-                const ui::Key key = keyOf(l.value);
-                if (auto it = w.keys.find(key); it != w.keys.end()) {
+                const auto key = hotKeyOf(l.value);
+                if (auto it = key ? w.keys.find(*key) : w.keys.end(); it != w.keys.end()) {
                     ud::invoke(it->second);
                     return;
                 }
                 if (key == ui::Key::Enter && w.focus) ud::pressEnter(*w.focus);
                 if (key == ui::Key::Escape) ud::pressEscape(w);
+                // Delete and Backspace without a hot key act in the control that has the focus.
+                if ((key == ui::Key::Delete || !key) && w.focus)
+                    pressKey(*w.focus, key ? Qt::Key_Delete : Qt::Key_Backspace);
                 return;
             }
             case Verb::Close: {

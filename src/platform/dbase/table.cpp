@@ -1,9 +1,13 @@
 #include "platform/dbase/table.h"
 
 #include <shapefil.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 
 namespace dbase {
@@ -43,6 +47,26 @@ bool sameName(std::string_view a, std::string_view b) {
         if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
             return false;
     return true;
+}
+
+// The header's record count against the file: its records must end within the
+// file, and no whole record may follow them (at most the end-of-file byte). A
+// damaged count would otherwise read as fewer records, or none, without a word.
+std::string countDamage(DBFHandle dbf) {
+    const int fd = ::fileno(reinterpret_cast<std::FILE*>(dbf->fp));
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) return "the file's size cannot be read";
+    // The count as stored, all 32 bits: shapelib drops the top one.
+    unsigned char stored[4] = {};
+    if (::pread(fd, stored, sizeof stored, 4) != static_cast<::ssize_t>(sizeof stored)) return "the header cannot be read";
+    const std::uint32_t count = stored[0] | stored[1] << 8 | stored[2] << 16 | static_cast<std::uint32_t>(stored[3]) << 24;
+    if (count != static_cast<std::uint32_t>(dbf->nRecords)) return "the record count is damaged";
+    const long long records = dbf->nRecords;
+    const long long end = dbf->nHeaderLength + records * dbf->nRecordLength;
+    const long long size = status.st_size;
+    if (records < 0 || size < end) return "the header counts more records than the file holds";
+    if (size - end >= std::max(dbf->nRecordLength, 2)) return "the file holds records that the header does not count";
+    return "";
 }
 
 }  // namespace
@@ -86,8 +110,8 @@ std::optional<Table> Table::open(const std::string& path, std::string& error) {
         table.handle_->offsets.push_back(offset);
         table.fields_.push_back(std::move(f));
     }
-    if (DBFGetRecordCount(dbf) < 0) {
-        error = "the record count is damaged";
+    if (std::string damage = countDamage(dbf); !damage.empty()) {
+        error = std::move(damage);
         return std::nullopt;
     }
     return table;

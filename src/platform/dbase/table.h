@@ -24,8 +24,9 @@ struct Record {
 
 class Table {
 public:
-    // Opens the file at `path` for reading; nothing when it cannot be opened
-    // or its header is not that of a dBase table, with the reason in `error`.
+    // Opens the file at `path` for reading; nothing when it cannot be opened,
+    // its header is not that of a dBase table, or the header's record count
+    // disagrees with the file's size, with the reason in `error`.
     static std::optional<Table> open(const std::string& path, std::string& error);
 
     Table(Table&&) noexcept;

@@ -8,8 +8,10 @@
 namespace desktop {
 
 // A file being written: bytes go to a temporary file beside `path` (a name of
-// its own, so no other file is touched) until commit renames it into place.
-// Dropped without a commit, it removes the temporary file.
+// its own, so no other file is touched) until commit syncs it to the disk and
+// renames it into place. Dropped without a commit, it removes the temporary
+// file; temporary files that a killed writer left beside `path` go when it is
+// written again.
 class FileWriter {
 public:
     explicit FileWriter(std::string path);
@@ -25,9 +27,16 @@ public:
     // commit, so that a caller can decide on its own work before the file
     // appears; returns the system's reason when this or an earlier step failed.
     std::string close();
+    // Empty when the closed file can still be put in place: the reason when
+    // an earlier step failed, the target is now refused (something else took
+    // its name) or its folder no longer takes a new name.
+    std::string placeable() const;
     // Closes (unless done) and renames; returns the system's reason when any
     // step (or an earlier write) failed, empty on success.
     std::string commit();
+    // Gives up the temporary file after a failed commit: it stays under its
+    // temporary name, which is returned.
+    std::string keep();
 
 private:
     void fail();
@@ -44,9 +53,16 @@ std::string refusedTarget(const std::string& path);
 // fill a file themselves before it is renamed into place; empty on failure,
 // and for a target that is refused.
 std::string temporaryBeside(const std::string& path);
-// Renames a complete temporary file to `path` unless the target is refused;
-// the reason when it fails (the temporary file then stays), empty on success.
+// Syncs a complete temporary file to the disk and renames it to `path` unless
+// the target is refused; the reason when it fails (the temporary file then
+// stays), empty on success.
 std::string renameInto(const std::string& temporary, const std::string& path);
+
+// Opens the regular file at `path` for reading and returns its descriptor;
+// -1 when it cannot be opened, with `refusal` naming a path that is no regular
+// file (a folder, a device, a pipe: refused as the writers refuse them, and a
+// pipe never waited on), else empty.
+int openForReading(const std::string& path, std::string& refusal);
 
 // The folder for temporary files (TMPDIR, TMP, TEMP or TEMPDIR, else /tmp),
 // whether or not it exists.

@@ -7,11 +7,17 @@
 #include <QValidator>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
+#include <QCalendarWidget>
+#include <QDate>
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QToolButton>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -20,7 +26,9 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
+#include <optional>
 
 #include "platform/desktop/desktop.h"
 #include "platform/ui/mask.h"
@@ -156,12 +164,26 @@ public:
     // A masked box nobody has typed into or set holds the empty text; once
     // touched it holds its positions, blanks included.
     bool pristine = true;
+    // Date boxes: a click that brings the focus selects the whole date, so a
+    // date typed next replaces it.
+    bool wholeOnClick = false;
+    bool number = false;  // number boxes
+
+    // The focus came by a key (Tab, Enter) or from the program: the whole text
+    // is selected, so typing replaces it, with the caret at the first position
+    // (where typing starts in a box that holds only blanks).
+    void selectForTyping() {
+        const int n = static_cast<int>(text().size());
+        if (n > 0) setSelection(n, -n);
+        else setCursorPosition(0);
+    }
 
 protected:
     // A masked box is typed over, never shifted as a whole: a selection is
     // blanked before typing starts at its first position; Backspace and Delete
     // take out one character and close the gap up to the next literal.
     void keyPressEvent(QKeyEvent* e) override {
+        if (number) selectLoneZero(e->text());
         if (mask.empty()) return QLineEdit::keyPressEvent(e);
         const bool selected = hasSelectedText();
         const int from = selected ? selectionStart() : cursorPosition();
@@ -195,15 +217,21 @@ protected:
         }
         QLineEdit::keyPressEvent(e);
     }
-    // A click or the focus never leaves the caret among the trailing blanks of a
-    // masked box, where typing would not show: it stops after the last character.
+    // A click never leaves the caret among the trailing blanks of a masked box,
+    // where typing would not show: it stops after the last character. In a box
+    // that holds only blanks it goes to the first position, with the blanks
+    // selected, so that what is typed stands first and replaces them.
     void mousePressEvent(QMouseEvent* e) override {
         QLineEdit::mousePressEvent(e);
         keepCaretInText();
+        if ((clickBroughtFocus_ && wholeOnClick) || onlyBlanks()) selectForTyping();
+        clickBroughtFocus_ = false;
     }
     void focusInEvent(QFocusEvent* e) override {
         QLineEdit::focusInEvent(e);
-        keepCaretInText();
+        clickBroughtFocus_ = e->reason() == Qt::MouseFocusReason;
+        if (e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason) selectForTyping();
+        else keepCaretInText();
     }
 
 private:
@@ -215,27 +243,44 @@ private:
         if (changed && typed) typed();
     }
     int textEnd() const { return static_cast<int>(mask::textEnd(mask, s(text()))); }
-    void keepCaretInText() {
-        if (mask.empty()) return;
-        if (cursorPosition() > textEnd()) {
-            deselect();
-            setCursorPosition(textEnd());
-        }
+    // A number whose whole part is a lone zero (0, 0.00, -0): a digit typed
+    // beside it takes its place, so the zero never counts toward the digits.
+    void selectLoneZero(const QString& typed) {
+        if (hasSelectedText() || typed.size() != 1 || !typed[0].isDigit()) return;
+        const QString t = text();
+        const int start = t.startsWith(u'-') ? 1 : 0;
+        const int point = t.indexOf(u'.');
+        const int end = point < 0 ? static_cast<int>(t.size()) : point;
+        if (end - start == 1 && t[start] == u'0' && cursorPosition() >= start && cursorPosition() <= end)
+            setSelection(start, 1);
     }
+    bool onlyBlanks() const {
+        const QString t = text();
+        if (!mask.empty()) return s(t) == mask::blank(mask);
+        return !t.isEmpty() && std::all_of(t.begin(), t.end(), [](QChar c) { return c == u' '; });
+    }
+    void keepCaretInText() {
+        if (mask.empty() || hasSelectedText()) return;
+        if (cursorPosition() > textEnd()) setCursorPosition(textEnd());
+    }
+    bool clickBroughtFocus_ = false;
 };
 
-// A number box takes only keys that leave a number that fits its mask, a
-// minus sign in front only where the box takes one.
-bool typableIn(const std::string& mask, bool minus, std::string_view text) {
-    return mask::typableNumber(mask, text) && (minus || text.find('-') == std::string_view::npos);
-}
-
+// A number box takes only keys that leave a number that fits its mask; a
+// leading zero goes when a digit is typed after it; a minus sign is taken
+// only where the box takes one.
 class NumberValidator : public QValidator {
 public:
     NumberValidator(std::string mask, QObject* parent) : QValidator(parent), mask(std::move(mask)) {}
     std::string mask;
     bool minus = true;
-    State validate(QString& input, int&) const override { return typableIn(mask, minus, s(input)) ? Acceptable : Invalid; }
+    State validate(QString& input, int& caret) const override {
+        if (!minus && input.contains(u'-')) return Invalid;
+        const auto held = mask::typedNumber(mask, s(input), &caret);
+        if (!held) return Invalid;
+        input = q(*held);
+        return Acceptable;
+    }
 };
 
 // Text, masked and number boxes. A number box holds its number without the
@@ -250,9 +295,13 @@ public:
             edit_->setText(q(mask::blank(mask_)));
             edit_->typed = [this] { fireChange(); };
         } else {
-            QObject::connect(edit_, &QLineEdit::textEdited, [this] { fireChange(); });
+            QObject::connect(edit_, &QLineEdit::textEdited, [this] {
+                fitLimit();
+                fireChange();
+            });
         }
         if (k == Kind::Number) {
+            edit_->number = true;
             validator_ = new NumberValidator(mask_, edit_);
             edit_->setValidator(validator_);
             edit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -270,7 +319,11 @@ public:
         edit_->pristine = v.empty();  // the program's empty text is no typing
         if (kind() == Kind::Masked) edit_->setText(q(mask::typeOver(mask_, mask::blank(mask_), v)));
         else if (kind() == Kind::Number) edit_->setText(q(utf8::trimBlanks(v)));
-        else edit_->setText(q(v));
+        else {
+            edit_->setMaxLength(32767);
+            edit_->setText(q(v));
+            fitLimit();
+        }
     }
     bool reportsChange() const override { return true; }
     std::string show() const override { return quote(text()); }
@@ -283,14 +336,17 @@ public:
             edit_->setText(q(mask::typeOver(mask_, s(edit_->text()), v)));
         } else if (kind() == Kind::Number) {
             std::string typed;
-            for (auto c : utf8::chars(v))
-                if (typableIn(mask_, !validator_ || validator_->minus, typed + std::string(c))) typed += c;
+            for (auto c : utf8::chars(v)) {
+                if (c == "-" && !validator_->minus) continue;
+                if (const auto held = mask::typedNumber(mask_, typed + std::string(c))) typed = *held;
+            }
             setText(typed);
         } else {
-            setText(v);
+            setText(limit_ > 0 ? QString(q(v)).left(limit_).toStdString() : std::string(v));
         }
         fireChange();
     }
+    void focusArrivedByKey() override { edit_->selectForTyping(); }
     // A number box that is left shows its number through the mask.
     void focusLeft() override {
         if (kind() != Kind::Number || !numberValid()) return;
@@ -298,7 +354,12 @@ public:
     }
 
     void setPassword(bool on) override { edit_->setEchoMode(on ? QLineEdit::Password : QLineEdit::Normal); }
-    void setMaxLength(int n) override { edit_->setMaxLength(n); }
+    // Keys past the limit are refused; a text the program puts in is held
+    // whole, so that nothing stored is cut without a word.
+    void setMaxLength(int n) override {
+        limit_ = n;
+        fitLimit();
+    }
     void setMinusSign(bool on) override {
         if (!validator_) unsupported("minus sign");
         validator_->minus = on;
@@ -321,14 +382,44 @@ public:
     }
 
 private:
+    void fitLimit() {
+        if (limit_ > 0) edit_->setMaxLength(std::max(limit_, static_cast<int>(edit_->text().size())));
+    }
     LineEdit* edit_;
     std::string mask_;
     NumberValidator* validator_ = nullptr;
+    int limit_ = 0;  // characters a user may type; 0 for no limit
+};
+
+// A multi-line box that refuses keys and pastes past its limit.
+class PlainEdit : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    int limit = 0;  // characters; 0 for no limit
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        const bool command = e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+        const bool adds = !command && !e->text().isEmpty() &&
+                          (e->text()[0].isPrint() || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter);
+        if (limit > 0 && adds && room() < 1) return;
+        QPlainTextEdit::keyPressEvent(e);
+    }
+    void insertFromMimeData(const QMimeData* source) override {
+        if (limit <= 0 || !source->hasText()) return QPlainTextEdit::insertFromMimeData(source);
+        insertPlainText(source->text().left(std::max(0, room())));
+    }
+
+private:
+    // What may still be typed: the selection, which typing replaces, counts as room.
+    int room() const {
+        return limit - static_cast<int>(toPlainText().size() - textCursor().selectedText().size());
+    }
 };
 
 class EditBoxControl : public Control, public TextLike {
 public:
-    EditBoxControl(Window& w, std::string n, QPlainTextEdit* e) : Control(w, std::move(n), Kind::Edit, e), edit_(e) {
+    EditBoxControl(Window& w, std::string n, PlainEdit* e) : Control(w, std::move(n), Kind::Edit, e), edit_(e) {
         edit_->setTabChangesFocus(true);  // Tab leaves the box; Enter stays a line break
         QObject::connect(edit_, &QPlainTextEdit::textChanged, [this] { fireChange(); });
     }
@@ -340,11 +431,11 @@ public:
     bool reportsChange() const override { return true; }
     std::string show() const override { return quote(text()); }
     void userSet(std::string_view v) override {
-        setText(v);
+        setText(edit_->limit > 0 ? QString(q(v)).left(edit_->limit).toStdString() : std::string(v));
         fireChange();
     }
     void setPassword(bool) override { unsupported("password"); }
-    void setMaxLength(int) override {}
+    void setMaxLength(int n) override { edit_->limit = n; }
     void setMask(std::string) override { unsupported("mask"); }
     void setMinusSign(bool) override { unsupported("minus sign"); }
     void setReadOnly(bool on) override { edit_->setReadOnly(on); }
@@ -353,7 +444,7 @@ public:
     void setNumber(double) override { unsupported("number"); }
 
 private:
-    QPlainTextEdit* edit_;
+    PlainEdit* edit_;
 };
 
 // ---- choices -------------------------------------------------------------
@@ -466,49 +557,94 @@ private:
 
 // ---- dates ---------------------------------------------------------------
 
-const QDate kEmptyDate(1752, 9, 14);
+const char* const DATEMASK = "99.99.9999";
 
+// A date box: a masked box that holds the date as typed, "dd.mm.yyyy" with its
+// points in place, and a button that opens a calendar. Nothing typed is ever
+// changed into another date: a date that does not exist stays as typed, and
+// the window that reads the box refuses it (dateValid()).
 class DateControl : public Control, public DateLike {
 public:
-    DateControl(Window& w, std::string n, QDateEdit* d) : Control(w, std::move(n), Kind::Date, d), edit_(d) {
-        edit_->setDisplayFormat("dd.MM.yyyy");
-        edit_->setCalendarPopup(true);
-        edit_->setMinimumDate(kEmptyDate);
-        edit_->setSpecialValueText(" ");
+    DateControl(Window& w, std::string n, QWidget* box) : Control(w, std::move(n), Kind::Date, box) {
+        edit_ = new LineEdit(box);
+        edit_->mask = DATEMASK;
+        edit_->wholeOnClick = true;
+        edit_->typed = [this] { fireChange(); };
+        edit_->setText(q(mask::blank(DATEMASK)));
+        auto* button = new QToolButton(box);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setArrowType(Qt::DownArrow);
+        button->setFixedWidth(kButtonWidth);
+        auto* layout = new QHBoxLayout(box);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        layout->addWidget(edit_, 1);
+        layout->addWidget(button);
+        box->setFocusProxy(edit_);
+        box->setMinimumWidth(wholeDateWidth() + kButtonWidth);
+        QObject::connect(button, &QToolButton::clicked, [this] { openCalendar(); });
         // Today of the program's clock, which the scenario driver fixes.
-        edit_->setDate(QDate::fromString(q(desktop::today()), "yyyyMMdd"));
-        QObject::connect(edit_, &QDateEdit::userDateChanged, [this] { fireChange(); });
+        setDate(desktop::today());
     }
     void setAllowEmpty(bool on) override { allowEmpty_ = on; }
-    std::string date() const override {
-        const QDate d = edit_->date();
-        return d == kEmptyDate ? std::string() : s(d.toString("yyyyMMdd"));
-    }
+    std::string date() const override { return whole().value_or(std::string()); }
+    bool dateValid() const override { return held() == mask::blank(DATEMASK) ? allowEmpty_ : whole().has_value(); }
     void setDate(std::string_view v) override {
-        Quiet quiet(edit_);
         const QDate d = QDate::fromString(q(v), "yyyyMMdd");
-        edit_->setDate(d.isValid() ? d : kEmptyDate);
+        edit_->setText(q(d.isValid() ? s(d.toString("dd.MM.yyyy")) : mask::blank(DATEMASK)));
     }
     std::string text() const override {
-        const std::string d = date();
-        return d.empty() ? d : d.substr(6, 2) + "." + d.substr(4, 2) + "." + d.substr(0, 4);
+        const std::string t = held();
+        return t == mask::blank(DATEMASK) ? std::string() : t;
     }
-    void setText(std::string_view v) override { setDate(fromShown(v)); }
+    // The program's text and the driver's `set` are typed into the emptied
+    // box, points or not.
+    void setText(std::string_view v) override {
+        edit_->setText(q(mask::typeOver(DATEMASK, mask::blank(DATEMASK), v)));
+    }
     bool reportsChange() const override { return true; }
     std::string show() const override { return quote(text()); }
     void userSet(std::string_view v) override {
-        const std::string d = fromShown(v);
-        if (d.empty() && !(v.empty() && allowEmpty_)) throw Refused("not a date: " + std::string(v));
-        setDate(d);
+        setText(v);
         fireChange();
     }
+    void focusArrivedByKey() override { edit_->selectForTyping(); }
 
 private:
-    static std::string fromShown(std::string_view v) {
-        const QDate d = QDate::fromString(q(v), "dd.MM.yyyy");
-        return d.isValid() ? s(d.toString("yyyyMMdd")) : std::string();
+    static constexpr int kButtonWidth = 18;
+    std::string held() const { return s(edit_->text()); }
+    // "yyyymmdd" when the box holds a whole date that exists.
+    std::optional<std::string> whole() const {
+        const QDate d = QDate::fromString(edit_->text(), "dd.MM.yyyy");
+        if (!d.isValid() || edit_->text().contains(u' ')) return std::nullopt;
+        return s(d.toString("yyyyMMdd"));
     }
-    QDateEdit* edit_;
+    // The width of the box part that shows a whole date, its frame included.
+    int wholeDateWidth() const {
+        QStyleOptionFrame option;
+        option.initFrom(edit_);
+        option.lineWidth = edit_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit_);
+        const QFontMetrics metrics = edit_->fontMetrics();
+        const QSize text(metrics.horizontalAdvance(QStringLiteral("00.00.0000")) + 6, metrics.height());
+        return edit_->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, edit_).width();
+    }
+    // The calendar opens at the box's date, at today's when the box holds none.
+    void openCalendar() {
+        auto* calendar = new QCalendarWidget(widget());
+        calendar->setWindowFlags(Qt::Popup);
+        calendar->setAttribute(Qt::WA_DeleteOnClose);
+        const QDate shown = QDate::fromString(q(date()), "yyyyMMdd");
+        calendar->setSelectedDate(shown.isValid() ? shown : QDate::fromString(q(desktop::today()), "yyyyMMdd"));
+        QObject::connect(calendar, &QCalendarWidget::clicked, [this, calendar](QDate picked) {
+            calendar->close();
+            setDate(s(picked.toString("yyyyMMdd")));
+            edit_->setFocus();
+            fireChange();
+        });
+        calendar->move(widget()->mapToGlobal(QPoint(0, widget()->height())));
+        calendar->show();
+    }
+    LineEdit* edit_;
     bool allowEmpty_ = false;
 };
 
@@ -675,7 +811,7 @@ std::unique_ptr<Control> makeNumberBox(Window& w, std::string n, QWidget* p, std
     return make<TextControl>(w, std::move(n), new LineEdit(p), Kind::Number, std::move(m));
 }
 std::unique_ptr<Control> makeEditBox(Window& w, std::string n, QWidget* p) {
-    return make<EditBoxControl>(w, std::move(n), new QPlainTextEdit(p));
+    return make<EditBoxControl>(w, std::move(n), new PlainEdit(p));
 }
 std::unique_ptr<Control> makeComboBox(Window& w, std::string n, QWidget* p) {
     return make<ComboControl>(w, std::move(n), new QComboBox(p));
@@ -687,7 +823,7 @@ std::unique_ptr<Control> makeRadioGroup(Window& w, std::string n, QWidget* p, st
     return make<RadioControl>(w, std::move(n), new QWidget(p), std::move(options));
 }
 std::unique_ptr<Control> makeDatePicker(Window& w, std::string n, QWidget* p) {
-    return make<DateControl>(w, std::move(n), new QDateEdit(p));
+    return make<DateControl>(w, std::move(n), new QWidget(p));
 }
 std::unique_ptr<Control> makeButton(Window& w, std::string n, QWidget* p) {
     return make<ButtonControl>(w, std::move(n), new QPushButton(p));

@@ -141,7 +141,7 @@ const Ctl& Ctl::readOnly(bool on) const {
 }
 const Ctl& Ctl::focus() const {
     detail::Control& c = get(*this);
-    detail::moveFocus(c.window(), &c);
+    detail::focusByKey(c.window(), &c);
     if (detail::Control* still = detail::findControl(window_, name_)) still->widget()->setFocus();
     return *this;
 }
@@ -213,6 +213,7 @@ const Ctl& Ctl::date(std::string_view yyyymmdd) const {
     return *this;
 }
 std::string Ctl::date() const { return as<detail::DateLike>(*this, "date").date(); }
+bool Ctl::dateValid() const { return as<detail::DateLike>(*this, "date").dateValid(); }
 
 const Ctl& Ctl::value(int v) const {
     detail::Control& c = get(*this);

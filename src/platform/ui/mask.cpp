@@ -154,6 +154,17 @@ bool typableNumber(std::string_view mask, std::string_view text) {
     return before <= s.integerDigits && after <= s.decimals;
 }
 
+std::optional<std::string> typedNumber(std::string_view mask, std::string_view text, int* caret) {
+    std::string out(text);
+    const std::size_t first = out.starts_with('-') ? 1 : 0;
+    while (out.size() > first + 1 && out[first] == '0' && out[first + 1] >= '0' && out[first + 1] <= '9') {
+        out.erase(first, 1);
+        if (caret && *caret > static_cast<int>(first)) --*caret;
+    }
+    if (!typableNumber(mask, out)) return std::nullopt;
+    return out;
+}
+
 bool fitsNumber(std::string_view mask, std::string_view text) {
     const std::string_view t = utf8::trimBlanks(text);
     return t.empty() || (typableNumber(mask, t) && t.find_first_of("0123456789") != std::string_view::npos);

@@ -53,6 +53,11 @@ std::optional<std::string> formatNumber(std::string_view mask, double value);
 // first, one "." when the mask has decimals, "," in grouped masks, and no more
 // digits before or after the point than the mask holds. No blanks.
 bool typableNumber(std::string_view mask, std::string_view text);
+// The text a number box holds after typing made it `text`: a leading zero
+// that a digit follows goes, so it never counts toward the digits ("012" holds
+// "12"); std::nullopt when the result is not typable. `caret`, when given, is
+// moved left by the characters taken out before it.
+std::optional<std::string> typedNumber(std::string_view mask, std::string_view text, int* caret = nullptr);
 // Whether `text` reads as a number that fits the mask; blanks around it are
 // ignored and the empty text reads 0.
 bool fitsNumber(std::string_view mask, std::string_view text);

@@ -154,6 +154,13 @@ void moveFocus(Window& w, Control* to) {
     detail::invoke(to->on.gotFocus);
 }
 
+void focusByKey(Window& w, Control* to) {
+    const std::string windowName = w.name();
+    moveFocus(w, to);
+    Window* still = findWindow(windowName);
+    if (still && to && still->focus == to) to->focusArrivedByKey();
+}
+
 void focusNext(Window& w) {
     const auto& cs = w.controls;
     if (cs.empty()) return;
@@ -163,7 +170,7 @@ void focusNext(Window& w) {
     for (std::size_t k = 0; k < cs.size(); ++k) {
         Control* c = cs[(start + k) % cs.size()].get();
         if (c->focusable() && c->enabled() && c->visible()) {
-            moveFocus(w, c);
+            focusByKey(w, c);
             return;
         }
     }

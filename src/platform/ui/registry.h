@@ -62,6 +62,9 @@ public:
     void fireChange() const;
     // The focus leaves the control (before its lost-focus handler runs).
     virtual void focusLeft() {}
+    // The focus came by a key (Enter, Tab) or from the program: a box selects
+    // its whole text, so that typing replaces it.
+    virtual void focusArrivedByKey() {}
     // A text box the user cannot type into.
     bool readOnly() const;
 
@@ -111,7 +114,10 @@ Control& addControl(Window& w, std::unique_ptr<Control> c);
 // Moves the focus inside `w` to `to`, running the lost-focus handler of the
 // control that had it and then the got-focus handler of `to`.
 void moveFocus(Window& w, Control* to);
-// The focus moves on to the next focusable, enabled, visible control.
+// moveFocus for a focus that comes by a key or from the program: the control
+// then selects its text for typing.
+void focusByKey(Window& w, Control* to);
+// The focus moves on, as by a key, to the next focusable, enabled, visible control.
 void focusNext(Window& w);
 // Runs a copy of the handler, so that it survives its control being released.
 // Call it as detail::invoke: unqualified, argument lookup prefers std::invoke,

@@ -159,6 +159,8 @@ public:
     const Ctl& visible(bool on) const;
     bool visible() const;
     const Ctl& readOnly(bool on) const;
+    // Moves the focus here; a box selects its whole text, as the focus that
+    // comes by Enter or Tab does, so that typing replaces it.
     const Ctl& focus() const;
     const Ctl& font(std::string_view family, int points, bool bold = false) const;
     const Ctl& color(Rgb text) const;
@@ -170,7 +172,8 @@ public:
     const Ctl& text(std::string_view value) const;
     std::string text() const;
 
-    // Text boxes.
+    // Text and edit boxes. Keys that would make the text longer than maxLength
+    // are refused (0: no limit); a longer text set by the program is kept whole.
     const Ctl& password(bool on) const;
     const Ctl& maxLength(int characters) const;
     // Masked and number boxes: "9" a digit, "!" upper case; number masks such
@@ -186,9 +189,14 @@ public:
     bool numberValid() const;
 
     // Date pickers: "yyyymmdd", or empty where the window allows an empty date.
+    // A date is typed with or without its points and may be emptied; the box
+    // holds what was typed. date() reads "" unless the box holds a whole date
+    // that exists; dateValid() tells an empty box that may be empty, or a
+    // whole existing date, from anything else (31.02.2026, 15.11.20).
     const Ctl& allowEmptyDate(bool on) const;
     const Ctl& date(std::string_view yyyymmdd) const;
     std::string date() const;
+    bool dateValid() const;
 
     // Combo boxes (1-based position), check boxes (0/1), radio groups, tabs.
     const Ctl& value(int v) const;

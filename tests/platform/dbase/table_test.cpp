@@ -96,16 +96,9 @@ TEST_F(DbaseTable, DamagedFilesAreRefusedAndClosed) {
     EXPECT_FALSE(dbase::Table::open(folder.file("none.dbf"), error));
     EXPECT_EQ(openFiles(), before);
 
-    // Cut in the last record: the records before it are read, the last one is not.
+    // Cut in the last record: the header counts a record the file does not hold.
     rewrite(bytes.substr(0, bytes.size() - 8));
-    {
-        auto table = dbase::Table::open(path, error);
-        ASSERT_TRUE(table) << error;
-        EXPECT_TRUE(table->read(1, error));
-        error.clear();
-        EXPECT_FALSE(table->read(2, error));
-        EXPECT_FALSE(error.empty());
-    }
+    EXPECT_FALSE(dbase::Table::open(path, error));
     EXPECT_EQ(openFiles(), before);
 
     // A record whose flag byte is neither blank nor '*'.
@@ -117,6 +110,48 @@ TEST_F(DbaseTable, DamagedFilesAreRefusedAndClosed) {
     ASSERT_TRUE(table) << error;
     EXPECT_FALSE(table->read(0, error));
     EXPECT_TRUE(table->read(1, error));
+}
+
+TEST_F(DbaseTable, RecordCountMustFitTheFileSize) {
+    std::string bytes;
+    {
+        std::ifstream in(path, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    ASSERT_EQ(bytes.substr(4, 4), std::string("\x03\0\0\0", 4));
+    // The header's count (bytes 4 to 7, lowest first) and the bytes after the
+    // records: anything but 3 records read whole is refused, never read as fewer.
+    const struct {
+        const char* what;
+        std::string count;
+        std::string tail;  // replaces the end-of-file byte
+        bool opens;
+    } cases[] = {
+        {"as written", std::string("\x03\0\0\0", 4), "\x1A", true},
+        {"without the end-of-file byte", std::string("\x03\0\0\0", 4), "", true},
+        {"0 while records follow", std::string("\0\0\0\0", 4), "\x1A", false},
+        {"top bit only", std::string("\0\0\0\x80", 4), "\x1A", false},
+        {"one less", std::string("\x02\0\0\0", 4), "\x1A", false},
+        {"one more", std::string("\x04\0\0\0", 4), "\x1A", false},
+        {"3 with the top bit", std::string("\x03\0\0\x80", 4), "\x1A", false},
+        {"largest", std::string("\xFF\xFF\xFF\x7F", 4), "\x1A", false},
+        {"all bits", std::string("\xFF\xFF\xFF\xFF", 4), "\x1A", false},
+        {"a whole record more in the file", std::string("\x03\0\0\0", 4),
+         " " + std::string(16, 'z') + "\x1A", false},
+    };
+    ASSERT_EQ(bytes.back(), '\x1A');
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string damaged = bytes.substr(0, bytes.size() - 1) + c.tail;
+        damaged.replace(4, 4, c.count);
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << damaged;
+        error.clear();
+        const auto table = dbase::Table::open(path, error);
+        EXPECT_EQ(table.has_value(), c.opens) << error;
+        if (table) EXPECT_EQ(table->recordCount(), 3);
+        else EXPECT_FALSE(error.empty());
+    }
+    EXPECT_EQ(openFiles(), before);
 }
 
 TEST(DbaseDate, StoredDates) {

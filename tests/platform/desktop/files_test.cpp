@@ -4,9 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "support/temp_folder.h"
 
@@ -105,6 +108,65 @@ TEST(FileWriter, ClosedFileWaitsUnderItsTemporaryNameUntilCommit) {
     }  // dropped after close without a commit: the temporary file goes, the old one stays
     EXPECT_EQ(contents(path), "new");
     EXPECT_EQ(count(), 1);
+}
+
+TEST(FileWriter, APlaceTakenAfterTheStartShowsBeforeTheCommitAndAFailedCommitCanKeepTheFile) {
+    testing_support::TempFolder folder;
+    const std::string target = folder.file("N1012261.ABC");
+    std::string kept;
+    {
+        desktop::FileWriter file(target);
+        file.write("complete");
+        ASSERT_EQ(file.close(), "");
+        EXPECT_EQ(file.placeable(), "");
+        fs::create_directory(target);  // something else takes the name
+        EXPECT_EQ(file.placeable(),
+                  target + " не е обичен фајл (туку фолдер, уред или цевка): ништо не е запишано.");
+        EXPECT_NE(file.commit(), "");
+        kept = file.keep();
+    }  // the writer gone, the kept file stays
+    EXPECT_EQ(fs::path(kept).parent_path(), folder.path());
+    EXPECT_EQ(contents(kept), "complete");
+    EXPECT_TRUE(fs::is_directory(target));
+}
+
+TEST(FileWriter, StaleTemporaryFilesOfTheTargetGoWhenItIsWrittenAgain) {
+    testing_support::TempFolder folder;
+    const std::string target = folder.file("a.txt");
+    // A process number that runs no process: the writer was killed.
+    pid_t gone = 0;
+    {
+        const pid_t child = ::fork();
+        if (child == 0) ::_exit(0);
+        ASSERT_GT(child, 0);
+        ::waitpid(child, nullptr, 0);
+        gone = child;
+    }
+    const std::string dead = std::to_string(gone), alive = std::to_string(::getppid());
+    const struct {
+        std::string name;
+        bool stays;
+    } beside[] = {
+        {"a.txt.kasavel-" + dead + "-Ab12Cd", false},
+        {"a.txt.kasavel-" + dead + "-zzzzzz", false},
+        {"a.txt.kasavel-" + alive + "-Ab12Cd", true},  // its writer is still at work
+        {"b.txt.kasavel-" + dead + "-Ab12Cd", true},   // another target's
+        {"a.txt.kasavel-" + dead + "-Ab12C", true},    // not a name of ours
+        {"a.txt.kasavel-x" + dead + "-Ab12Cd", true},
+        {"a.txt.kasavel--Ab12Cd", true},
+        {"a.txt.backup", true},
+        {"a.txt.Ab12Cd", true},
+    };
+    for (const auto& file : beside) std::ofstream(folder.file(file.name)) << "partial";
+    fs::create_directory(folder.file("a.txt.kasavel-" + dead + "-folder"));  // not a file: left alone
+    for (const auto& write : std::vector<std::function<void()>>{
+             [&] { EXPECT_EQ(desktop::writeFile(target, "whole"), ""); },
+             [&] { EXPECT_EQ(desktop::renameInto(desktop::temporaryBeside(target), target), ""); }}) {
+        write();
+        for (const auto& file : beside) EXPECT_EQ(fs::exists(folder.file(file.name)), file.stays) << file.name;
+        std::ofstream(folder.file(beside[0].name)) << "partial";  // killed again
+    }
+    EXPECT_TRUE(fs::is_directory(folder.file("a.txt.kasavel-" + dead + "-folder")));
 }
 
 TEST(TemporaryFolder, NamedEvenWhenItDoesNotExist) {

@@ -1,0 +1,17 @@
+#pragma once
+// The stored values of payment items that each outside file carries; the
+// selected items are refused, naming the first such value, before the file.
+#include <vector>
+
+#include "shell/carried_values.h"
+
+namespace payments {
+
+// The revenue-office XML file: the advance, the gross, the VAT and the
+// decision date (a date, or none: empty or blanks).
+std::vector<shell::CarriedValue> xmlValues();
+
+// The treasury orders made from paid items: the net and the tax.
+std::vector<shell::CarriedValue> paidOrderValues();
+
+}  // namespace payments
