@@ -58,6 +58,7 @@ public:
             if (v_.rowLines) rule();
         }
         close();
+        keepToPage();
         return std::move(out_);
     }
 
@@ -121,6 +122,26 @@ private:
             for (std::size_t k = 1; k <= columns_.included().size(); ++k)
                 if (!columns_.insideMergedRange(k)) down(columnLine(k), y_, y_ + h_);
         y_ += h_;
+    }
+
+    // Nothing is drawn outside the page: a table wider than the page, or margins
+    // that leave little of it, are cut at its edges. Every line runs across or down.
+    void keepToPage() {
+        std::vector<PreviewLine> kept;
+        const auto cut = [](double& a, double& b, double low, double high) {
+            if (std::max(a, b) < low || std::min(a, b) > high) return false;
+            a = std::clamp(a, low, high);
+            b = std::clamp(b, low, high);
+            return true;
+        };
+        for (PreviewLine l : out_.lines) {
+            const bool across = l.row1 == l.row2;
+            const double at = across ? l.row1 : l.col1;
+            if (at < (across ? out_.top : out_.left) || at > (across ? out_.bottom : out_.right)) continue;
+            if (across ? cut(l.col1, l.col2, out_.left, out_.right) : cut(l.row1, l.row2, out_.top, out_.bottom))
+                kept.push_back(std::move(l));
+        }
+        out_.lines = std::move(kept);
     }
 
     // The end of the table, the footer and the page number at the bottom.

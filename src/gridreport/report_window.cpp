@@ -32,6 +32,7 @@ struct Run {
     std::string window;
     bool built = false;    // change handlers wait until the window is complete
     bool written = false;  // the PDF file of this run stands at its path
+    double heldSize = 0;   // a page-size or margin box's value when the focus came to it
     std::shared_ptr<TextWidths> widths = std::make_shared<TextWidths>();
     Measure measure = [widths = widths](std::string_view text, double size) { return (*widths)(text, size); };
 
@@ -58,6 +59,13 @@ void showColumns(const Run& r) {
     ui::TextTable t(3);
     for (const Column& c : r.s.COLUMNARR) t.appendRow({c.caption, mm2(c.width), r.s.msg(c.included() ? 59 : 60)});
     r.ctl("columns").rows(std::move(t)).selection(r.s.COLUMNARR.empty() ? std::vector<int>{} : std::vector<int>{1});
+}
+
+// The column list rewritten from the report state, its selected line kept.
+void refreshColumns(const Run& r) {
+    const std::vector<int> selected = r.ctl("columns").selection();
+    showColumns(r);
+    r.ctl("columns").selection(selected);
 }
 
 Settings readSettings(const Run& r) {
@@ -105,8 +113,11 @@ void PDFGRIDPREVIEW(const Run& r) {
 
 // ---- measurement, tally, page size ---------------------------------------
 
+// The list shows the measured widths at once, also while the table is too wide
+// for the page: they are what the user narrows or leaves out.
 void measureColumns(Run& r) {
     PDFCALCULATECOLUMNSIZES(r.s, r.ctl("selectfontsize").text(), r.measure);
+    refreshColumns(r);
 }
 
 void REFRESHPDFGRID(Run& r) {
@@ -114,11 +125,7 @@ void REFRESHPDFGRID(Run& r) {
     r.win().statusItem(2, t.status2);
     r.win().statusItem(1, t.status1);
     r.ctl("browseprint1").enabled(t.fits);
-    if (t.fits) {
-        const std::vector<int> selected = r.ctl("columns").selection();
-        showColumns(r);
-        r.ctl("columns").selection(selected);
-    }
+    if (t.fits) refreshColumns(r);
     PDFGRIDPREVIEW(r);
 }
 
@@ -153,6 +160,22 @@ void PDFPAPERSIZECHANGED(Run& r) {
     r.ctl("width").readOnly(!userDefined);
     r.ctl("height").readOnly(!userDefined);
     REFRESHPDFGRID(r);
+}
+
+// Whether the margins leave a page: the side margins within its width, the
+// top and bottom margins within its height.
+bool marginsLeavePage(const Run& r) {
+    return marginsWithin(r.ctl("left").number(), r.ctl("right").number(), r.ctl("width").number()) &&
+           marginsWithin(r.ctl("top").number(), r.ctl("bottom").number(), r.ctl("height").number());
+}
+
+// A margin or page size typed so that no page is left is refused when the
+// user leaves its box, which gets back the value it had before.
+void sizeBoxLeft(Run& r, const char* box) {
+    const ui::Ctl c = r.ctl(box);
+    if (c.number() == r.heldSize || marginsLeavePage(r)) return;
+    ui::msgStop(marginsLeaveNoPage, r.s.msg(3));
+    c.number(r.heldSize);
 }
 
 void remeasure(Run& r) {
@@ -406,6 +429,11 @@ void PRINTPDFSTART(Run& r) {
         ui::msgStop(r.s.msg(47), r.s.msg(3));
         return;
     }
+    if (!marginsLeavePage(r)) {
+        wait.reset();
+        ui::msgStop(marginsLeaveNoPage, r.s.msg(3));
+        return;
+    }
     const Settings v = readSettings(r);
     if (r.target == Target::Pdf) return writePdf(r, v, wait);
     if (!print::pageArea(pageSetup(r.s, v))) {
@@ -506,11 +534,19 @@ void defineWindow(const RunPtr& run) {
     ui::addComboBox(r.window, "printers").onPage("tab1", 3).at(110, 60, 165, 22).items(s.APRINTERNAMES);
     label(r, "sizelabel", s.msg(35), 3, 10, 90);
     ui::addComboBox(r.window, "pagesizes").onPage("tab1", 3).at(110, 90, 165, 22).items(paperNames()).onChange(paperChanged);
+    // Page sizes and margins are never negative, and together leave a page.
+    const auto sizeBox = [run](const char* box, const char* mask) {
+        return ui::addNumberBox(run->window, box, mask)
+            .onPage("tab1", 3)
+            .minusSign(false)
+            .onGotFocus([run, box] { run->heldSize = run->ctl(box).number(); })
+            .onLostFocus([run, box] { sizeBoxLeft(*run, box); });
+    };
     label(r, "widthlabel", s.msg(36), 3, 10, 120);
-    ui::addNumberBox(r.window, "width", "999.99").onPage("tab1", 3).at(110, 120, 60, 22).onChange(pageChanged);
+    sizeBox("width", "999.99").at(110, 120, 60, 22).onChange(pageChanged);
     label(r, "widthmm", mm, 3, 170, 120, 30);
     label(r, "heightlabel", s.msg(37), 3, 10, 150);
-    ui::addNumberBox(r.window, "height", "999.99").onPage("tab1", 3).at(110, 150, 60, 22).onChange(pageChanged);
+    sizeBox("height", "999.99").at(110, 150, 60, 22).onChange(pageChanged);
     label(r, "heightmm", mm, 3, 170, 150, 30);
     label(r, "margins", s.msg(38), 3, 5, 180, 185);
     const struct {
@@ -523,10 +559,7 @@ void defineWindow(const RunPtr& run) {
                    {"bottomlabel", "bottom", 42, 135, 230, false}};
     for (const auto& m : margins) {
         label(r, m.label, s.msg(m.text), 3, m.col - 40, m.row, 40);
-        ui::addNumberBox(r.window, m.box, "99.99")
-            .onPage("tab1", 3)
-            .at(m.col, m.row, 50, 22)
-            .onChange(m.paper ? ui::Action(paperChanged) : ui::Action(preview));
+        sizeBox(m.box, "99.99").at(m.col, m.row, 50, 22).onChange(m.paper ? ui::Action(paperChanged) : ui::Action(preview));
     }
 
     ui::addGrid(r.window, "merge")

@@ -19,6 +19,8 @@ inline const char* const iniOpenError = "Error opening a file INI. DOS ERROR: ";
 inline const char* const pdfCannotStart = "PDF document cannot be initialized.";
 // A written PDF file that cannot take its name is reported, not passed over.
 inline const char* const pdfNotWritten = "The PDF file cannot be written: ";
+// Margins that leave no room between them are refused.
+inline const char* const marginsLeaveNoPage = "The margins leave no room for the report on the page!";
 inline const char* const mm = "mm";
 
 }  // namespace gridreport

@@ -44,7 +44,7 @@ void addButton(const std::string& window, const char* name, const std::string& c
 
 void openRecordList(const RecordListSpec& definition) {
     using namespace vocab;
-    if (ui::windowExists(definition.window)) return;
+    if (ui::bringToFront(definition.window)) return;
     if (!definition.createStatements.empty()) {
         ui::WaitWindow wait(CPORSEPREZEMAATPODATOCITEODBAZA);
         for (const auto& statement : definition.createStatements) shell::MISCSQL1(shell::app().DB, statement);

@@ -151,7 +151,7 @@ void defineWindow(const std::shared_ptr<State>& state) {
 }  // namespace
 
 void PREFRLANJE() {
-    if (ui::windowExists(WINDOW)) return;
+    if (ui::bringToFront(WINDOW)) return;
     // A database that never held a payer has no payer table: no payers either.
     // One that could not be read (a locked file) has been said as it is.
     const std::optional<bool> payerTable = shell::findTable(shell::app().DB, "Isplakjaci");

@@ -15,7 +15,7 @@ void PayerSelection::choose(const std::string& payerId) {
 
 bool openPayerSelection(PayerSelection& state, const std::string& window, const std::vector<std::string>& tables) {
     using namespace vocab;
-    if (ui::windowExists(window)) return false;
+    if (ui::bringToFront(window)) return false;
     {
         ui::WaitWindow wait(CPORSEPREZEMAATPODATOCITEODBAZA);
         for (const std::string& statement : tables) shell::MISCSQL1(shell::app().DB, statement);

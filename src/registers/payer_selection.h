@@ -22,7 +22,8 @@ struct PayerSelection {
     void choose(const std::string& payerId);
 };
 
-// The opening steps: false when the window is open already; the tables made
+// The opening steps: false when the window is open already (it comes in
+// front); the tables made
 // in the wait window; the payers looked up (false without payers, their
 // message shown) and the first one chosen.
 bool openPayerSelection(PayerSelection& state, const std::string& window, const std::vector<std::string>& tables);

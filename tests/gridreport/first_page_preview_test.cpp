@@ -171,6 +171,51 @@ TEST(GridReportPreview, FirstPageEndsWithFooterAndBottomPageNumberOnce) {
     EXPECT_EQ(d.lines.back(), across(220, 419 - 11, 419, "Page No. :1"));
 }
 
+// Nothing is drawn outside the page: a table wider than the page is cut at
+// its edges; what falls below the page (rows after a top margin that leaves
+// no room, a footer and page number after a full page) is left out.
+TEST(GridReportPreview, NothingIsDrawnOutsideThePage) {
+    ui::TextTable wide(2);
+    wide.appendRow({"1", std::string(300, 'x')});  // a table of 305 mm
+    ui::TextTable many(1);
+    for (int i = 1; i <= 30; ++i) many.appendRow({std::to_string(i)});
+    const struct {
+        const char* what;
+        const ui::TextTable& rows;
+        bool centre;
+        double height, top, bottom;
+        bool cutAtBothSides;
+    } cases[] = {
+        {"wide, centred", wide, true, 297, 20, 20, true},
+        {"wide, from the left margin", wide, false, 297, 20, 20, false},
+        {"full page without bottom margin", many, false, 100, 20, 0, false},
+        {"top margin past the page", many, false, 100, 99.99, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Preview p(c.rows, c.rows.columns() == 2 ? std::vector<std::string>{"ID", "Опис"} : std::vector<std::string>{"N"});
+        p.v.centre = c.centre;
+        p.v.height = c.height;
+        p.v.top = c.top;
+        p.v.bottom = c.bottom;
+        p.v.footer = "Подножје";
+        p.v.pagination = PageNoBottom;
+        const PagePreview d = p.draw();
+        bool cutAtBothSides = false;
+        for (const PreviewLine& l : d.lines) {
+            for (const double row : {l.row1, l.row2}) EXPECT_TRUE(row >= d.top && row <= d.bottom) << ::testing::PrintToString(l);
+            for (const double col : {l.col1, l.col2}) EXPECT_TRUE(col >= d.left && col <= d.right) << ::testing::PrintToString(l);
+            cutAtBothSides |= l.col1 == d.left && l.col2 == d.right;
+        }
+        EXPECT_EQ(cutAtBothSides, c.cutAtBothSides);
+    }
+    // The rows that do fit on the page are all there.
+    Preview p(many, {"N"});
+    p.v.height = 100;
+    p.v.bottom = 0;
+    EXPECT_TRUE(find(p.draw(), "13"));
+}
+
 TEST(GridReportPreview, MergedHeaderRow) {
     Preview p(table({{"aa", "bb", "cc", "dd"}}), {"A", "B", "C", "D"});
     p.s.COLUMNARR[2].include = 2;

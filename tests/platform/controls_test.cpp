@@ -111,6 +111,33 @@ TEST_F(Controls, GridValueIsTheSelectedLinesAscending) {
     EXPECT_EQ(grid.header(2), "Име ^");
 }
 
+// A caption wider than its column takes a smaller font; one too wide even so
+// reads from its start and is cut at its end, never cut at both ends.
+TEST_F(Controls, GridCaptionsTooWideAreCutAtTheirEnd) {
+    const struct {
+        const char* caption;
+        int width;
+        bool smaller, fromStart;
+    } cases[] = {
+        {"ID", 80, false, false},
+        {"Конто задолжување", 200, false, false},
+        {"Конто задолжување", 95, true, false},
+        {"Конто задолжување", 40, true, true},
+        {"Програма", 30, true, true},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const std::string name = "grdCaption" + std::to_string(++n);
+        ui::addGrid("frmTest", name).headers({c.caption}).widths({c.width});
+        const auto* view = static_cast<QAbstractItemView*>(ui::detail::control("frmTest", name).widget());
+        const QAbstractItemModel* model = view->model();
+        EXPECT_EQ(model->headerData(0, Qt::Horizontal, Qt::FontRole).isValid(), c.smaller) << c.caption << " " << c.width;
+        const QVariant align = model->headerData(0, Qt::Horizontal, Qt::TextAlignmentRole);
+        EXPECT_EQ(align.isValid() && (align.value<Qt::Alignment>() & Qt::AlignLeft), c.fromStart)
+            << c.caption << " " << c.width;
+    }
+}
+
 TEST_F(Controls, DatePickerHoldsStoredDates) {
     desktop::setToday("20240229");
     auto date = ui::addDatePicker("frmTest", "txtD").allowEmptyDate(true);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <QMainWindow>
 #include <QRadioButton>
+#include <QStyleOption>
 #include <map>
 #include <string_view>
 #include <QTest>
@@ -475,6 +476,38 @@ TEST_F(Travel, TabLeavesAnEditBoxWhereEnterBreaksTheLine) {
     QTest::keyClick(focused(), Qt::Key_Tab);
     EXPECT_EQ(edit.text(), "ред\nдва");
     EXPECT_EQ(focusName(), "txtNext");
+}
+
+// A size that cannot be negative takes no minus sign, typed or set by the driver.
+TEST_F(Keyboard, NumberBoxesWithoutMinusSignRefuseIt) {
+    for (const bool minus : {true, false}) {
+        const std::string name = minus ? "txtSigned" : "txtSize";
+        auto box = ui::addNumberBox("frmKeys", name, "99.99").minusSign(minus);
+        auto* edit = static_cast<QLineEdit*>(widget(name.c_str()));
+        edit->clear();
+        QTest::keyClicks(edit, "-12.5");
+        EXPECT_EQ(box.number(), minus ? -12.5 : 12.5) << name;
+        ui::detail::control("frmKeys", name).userSet("-7");
+        EXPECT_EQ(box.number(), minus ? -7 : 7) << name;
+    }
+}
+
+// Where the focus is shows: a combo or button that Enter reaches is drawn
+// with its focus frame, as one reached by Tab is.
+TEST_F(Travel, ControlsReachedByEnterShowTheirFocusFrame) {
+    ui::addTextBox("frmTravel", "txtFirst").at(10, 10, 100, 20);
+    ui::addComboBox("frmTravel", "cbChoice").at(10, 40, 100, 20).items({"Прва", "Втора"}, 1);
+    ui::addButton("frmTravel", "btnOK").at(10, 70, 100, 25).text("&Во ред");
+    show();
+    focusOn("txtFirst");
+    for (const char* reached : {"cbChoice", "btnOK"}) {
+        QTest::keyClick(focused(), Qt::Key_Return);
+        ASSERT_EQ(focusName(), reached);
+        QStyleOption drawn;
+        drawn.initFrom(focused());
+        EXPECT_TRUE(drawn.state & QStyle::State_HasFocus) << reached;
+        EXPECT_TRUE(drawn.state & QStyle::State_KeyboardFocusChange) << reached;
+    }
 }
 
 TEST(Escape, ActsAsTheCancelButtonOrCloseBoxOfAModalWindowOnly) {

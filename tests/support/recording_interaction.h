@@ -43,6 +43,7 @@ public:
     }
     void windowOpened(const std::string&) override {}
     void windowClosed(const std::string&) override {}
+    void windowInFront(const std::string& window) override { shown.push_back("front|" + window); }
     void previewShown(int pages) override { shown.push_back("preview|" + std::to_string(pages)); }
     // Records the pages; nothing reaches a printer.
     void print(int pages, const std::function<void()>&) override { shown.push_back("printed|" + std::to_string(pages)); }

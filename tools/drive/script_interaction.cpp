@@ -320,6 +320,8 @@ void ScriptInteraction::windowOpened(const std::string& window) { out_ << "windo
 
 void ScriptInteraction::windowClosed(const std::string& window) { out_ << "window close " << window << "\n"; }
 
+void ScriptInteraction::windowInFront(const std::string& window) { out_ << "window front " << window << "\n"; }
+
 void ScriptInteraction::previewShown(int pages) { out_ << "preview " << pages << " pages\n"; }
 
 void ScriptInteraction::print(int pages, const std::function<void()>&) { out_ << "printed " << pages << " pages\n"; }

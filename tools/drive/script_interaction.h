@@ -35,6 +35,7 @@ public:
     bool openExternal(std::string_view target) override;
     void windowOpened(const std::string& window) override;
     void windowClosed(const std::string& window) override;
+    void windowInFront(const std::string& window) override;
     void previewShown(int pages) override;
     // Records the pages; nothing reaches a printer.
     void print(int pages, const std::function<void()>& send) override;

@@ -267,12 +267,15 @@ private:
 };
 
 // A number box takes only keys that leave a number that fits its mask; a
-// leading zero goes when a digit is typed after it.
+// leading zero goes when a digit is typed after it; a minus sign is taken
+// only where the box takes one.
 class NumberValidator : public QValidator {
 public:
     NumberValidator(std::string mask, QObject* parent) : QValidator(parent), mask(std::move(mask)) {}
     std::string mask;
+    bool minus = true;
     State validate(QString& input, int& caret) const override {
+        if (!minus && input.contains(u'-')) return Invalid;
         const auto held = mask::typedNumber(mask, s(input), &caret);
         if (!held) return Invalid;
         input = q(*held);
@@ -333,8 +336,10 @@ public:
             edit_->setText(q(mask::typeOver(mask_, s(edit_->text()), v)));
         } else if (kind() == Kind::Number) {
             std::string typed;
-            for (auto c : utf8::chars(v))
+            for (auto c : utf8::chars(v)) {
+                if (c == "-" && !validator_->minus) continue;
                 if (const auto held = mask::typedNumber(mask_, typed + std::string(c))) typed = *held;
+            }
             setText(typed);
         } else {
             setText(limit_ > 0 ? QString(q(v)).left(limit_).toStdString() : std::string(v));
@@ -354,6 +359,10 @@ public:
     void setMaxLength(int n) override {
         limit_ = n;
         fitLimit();
+    }
+    void setMinusSign(bool on) override {
+        if (!validator_) unsupported("minus sign");
+        validator_->minus = on;
     }
     void setMask(std::string m) override {
         mask_ = std::move(m);
@@ -428,6 +437,7 @@ public:
     void setPassword(bool) override { unsupported("password"); }
     void setMaxLength(int n) override { edit_->limit = n; }
     void setMask(std::string) override { unsupported("mask"); }
+    void setMinusSign(bool) override { unsupported("minus sign"); }
     void setReadOnly(bool on) override { edit_->setReadOnly(on); }
     double number() const override { unsupported("number"); }
     bool numberValid() const override { unsupported("number"); }

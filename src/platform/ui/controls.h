@@ -34,6 +34,7 @@ public:
     virtual ~TextLike() = default;
     virtual void setPassword(bool on) = 0;
     virtual void setMaxLength(int n) = 0;
+    virtual void setMinusSign(bool on) = 0;
     virtual void setMask(std::string mask) = 0;
     virtual void setReadOnly(bool on) = 0;
     virtual double number() const = 0;

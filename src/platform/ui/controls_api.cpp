@@ -187,6 +187,10 @@ const Ctl& Ctl::maxLength(int characters) const {
     as<detail::TextLike>(*this, "maxlength").setMaxLength(characters);
     return *this;
 }
+const Ctl& Ctl::minusSign(bool on) const {
+    as<detail::TextLike>(*this, "minussign").setMinusSign(on);
+    return *this;
+}
 const Ctl& Ctl::mask(std::string_view m) const {
     as<detail::TextLike>(*this, "mask").setMask(std::string(m));
     return *this;

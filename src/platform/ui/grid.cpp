@@ -53,6 +53,7 @@ public:
         return {};
     }
     std::vector<std::optional<QFont>> headerFonts;  // a smaller font for a caption wider than its column
+    std::vector<bool> headerCut;  // too wide even so: shown from its start, cut at its end
 
     QVariant headerData(int section, Qt::Orientation o, int role) const override {
         if (o != Qt::Horizontal || section >= static_cast<int>(headers.size())) return {};
@@ -60,6 +61,9 @@ public:
         if (role == Qt::FontRole && section < static_cast<int>(headerFonts.size()) &&
             headerFonts[static_cast<std::size_t>(section)])
             return *headerFonts[static_cast<std::size_t>(section)];
+        if (role == Qt::TextAlignmentRole && section < static_cast<int>(headerCut.size()) &&
+            headerCut[static_cast<std::size_t>(section)])
+            return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
         return {};
     }
     Qt::ItemFlags flags(const QModelIndex& i) const override {
@@ -412,14 +416,18 @@ private:
     }
     void fitCaptions() {
         model_.headerFonts.assign(model_.headers.size(), std::nullopt);
+        model_.headerCut.assign(model_.headers.size(), false);
         for (std::size_t c = 0; c < model_.headers.size(); ++c) fitCaption(c);
         model_.changedHeaders();
     }
-    // A caption wider than its column is shown in a smaller font, down to 6 points.
+    // A caption wider than its column is shown in a smaller font, down to 6
+    // points; one still too wide is cut at its end, so that it reads from its start.
     void fitCaption(std::size_t c) {
         const QHeaderView* header = view_->horizontalHeader();
         if (model_.headerFonts.size() < model_.headers.size()) model_.headerFonts.resize(model_.headers.size());
+        if (model_.headerCut.size() < model_.headers.size()) model_.headerCut.resize(model_.headers.size());
         model_.headerFonts[c].reset();
+        model_.headerCut[c] = false;
         const int room = header->sectionSize(static_cast<int>(c)) - 10;  // the section's margins
         const QString caption = q(model_.headers[c]);
         QFont font = header->font();
@@ -427,6 +435,7 @@ private:
         while (QFontMetrics(font).horizontalAdvance(caption) > room && font.pointSizeF() > 6)
             font.setPointSizeF(font.pointSizeF() - 0.5);
         model_.headerFonts[c] = font;
+        model_.headerCut[c] = QFontMetrics(font).horizontalAdvance(caption) > room;
     }
 
     QTableView* view_;

@@ -38,6 +38,8 @@ public:
     virtual bool openExternal(std::string_view target) = 0;
     virtual void windowOpened(const std::string& window) = 0;
     virtual void windowClosed(const std::string& window) = 0;
+    // A window that was open already came in front of the others.
+    virtual void windowInFront(const std::string&) {}
     // The print preview is about to show a document of this many pages.
     virtual void previewShown(int pages) = 0;
     // The user prints the previewed pages; `send` hands them to the printer.

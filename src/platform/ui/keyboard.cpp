@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QWidget>
 
 #include "platform/ui/registry.h"
@@ -36,7 +37,11 @@ protected:
         const std::string window = c->window().name();
         if (!pressEnter(*c)) return false;
         if (enterMovesFocus())
-            if (Window* w = findWindow(window); w && w->focus) w->focus->widget()->setFocus();
+            if (Window* w = findWindow(window); w && w->focus) {
+                // Focus moved by a key shows its frame, as the Tab key's does.
+                w->widget->setAttribute(Qt::WA_KeyboardFocusChange);
+                w->focus->widget()->setFocus();
+            }
         return true;
     }
 };

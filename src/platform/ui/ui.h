@@ -83,6 +83,10 @@ struct MenuPopup {
 
 void defineWindow(const WindowSpec& definition);
 bool windowExists(std::string_view name);
+// An open window comes in front of the others as the active window, as the
+// entry of a window that is open already brings it back; false when there is
+// no such window.
+bool bringToFront(std::string_view name);
 
 class Win {
 public:
@@ -175,6 +179,9 @@ public:
     // Masked and number boxes: "9" a digit, "!" upper case; number masks such
     // as "999,999.99" or "999".
     const Ctl& mask(std::string_view m) const;
+    // Number boxes: whether a minus sign can be typed in front (it can unless
+    // turned off, for sizes that cannot be negative).
+    const Ctl& minusSign(bool on) const;
     // A number box reads 0 when its text is no number that fits its mask;
     // numberValid() tells that apart from a 0 typed (an empty box reads 0).
     const Ctl& number(double value) const;

@@ -25,7 +25,7 @@ QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 // since the registry entry may be gone while Qt still delivers an event.
 class Frame : public QMainWindow {
 public:
-    explicit Frame(std::string name) : name_(std::move(name)) {}
+    Frame(std::string name, QWidget* owner) : QMainWindow(owner), name_(std::move(name)) {}
 
 protected:
     void closeEvent(QCloseEvent* e) override {
@@ -88,14 +88,33 @@ void releaseOne(std::string name) {
     if (wasShown) interaction().windowClosed(name);
 }
 
+// The main window, which owns the program's non-modal windows: the desktop
+// keeps them in front of it, whatever part of it is clicked.
+QWidget* ownerOf(const WindowSpec& definition) {
+    if (definition.kind != WindowKind::Child) return nullptr;
+    for (detail::Window* w : detail::windows())
+        if (w->definition.kind == WindowKind::Main) return w->widget;
+    return nullptr;
+}
+
+void toFront(detail::Window& w) {
+    if (w.widget->isMinimized()) w.widget->setWindowState(w.widget->windowState() & ~Qt::WindowMinimized);
+    w.widget->raise();
+    w.widget->activateWindow();
+    interaction().windowInFront(w.name());
+}
+
 }  // namespace
 
 void defineWindow(const WindowSpec& definition) {
-    auto* frame = new Frame(definition.name);
+    QWidget* owner = ownerOf(definition);
+    auto* frame = new Frame(definition.name, owner);
     auto* client = new QWidget(frame);
     frame->setCentralWidget(client);
     frame->setWindowTitle(q(definition.title));
-    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+    // Desktops keep a window in front of its owner when it is a dialog-type
+    // window; its own boxes stay those of its definition.
+    Qt::WindowFlags flags = (owner ? Qt::Dialog : Qt::Window) | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
     if (definition.closeBox) flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
     if (definition.maximizeBox) flags |= Qt::WindowMaximizeButtonHint;
     if (definition.minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
@@ -116,13 +135,16 @@ void defineWindow(const WindowSpec& definition) {
 
 bool windowExists(std::string_view name) { return detail::findWindow(name) != nullptr; }
 
+bool bringToFront(std::string_view name) {
+    detail::Window* w = detail::findWindow(name);
+    if (!w) return false;
+    if (w->shown) toFront(*w);
+    return true;
+}
+
 void Win::activate() const {
     detail::Window& w = detail::window(name_);
-    if (w.shown) {
-        w.widget->raise();
-        w.widget->activateWindow();
-        return;
-    }
+    if (w.shown) return toFront(w);
     w.shown = true;
     const WindowKind kind = w.definition.kind;
     if (w.widget->windowState() & Qt::WindowMaximized) w.widget->showMaximized();
