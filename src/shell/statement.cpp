@@ -2,8 +2,6 @@
 
 #include <sqlite3.h>
 
-#include <string>
-
 #include "shell/sql1.h"
 
 namespace shell {
@@ -30,9 +28,11 @@ bool Statement::run(std::initializer_list<std::string_view> values) {
     return step();
 }
 
-bool Statement::run(const ui::TextTable& rows, std::size_t row) {
+bool Statement::run(const ui::TextTable& rows, std::size_t row, const std::vector<std::string>& after) {
     if (!statement_) return false;
-    for (std::size_t c = 0; c < rows.columns(); ++c) bind(static_cast<int>(c) + 1, rows.cell(row, c));
+    int at = 0;
+    for (std::size_t c = 0; c < rows.columns(); ++c) bind(++at, rows.cell(row, c));
+    for (const std::string& value : after) bind(++at, value);
     return step();
 }
 

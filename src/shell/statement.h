@@ -4,7 +4,9 @@
 // is shown as every statement's is: the message and the statement, here with
 // the values it ran with.
 #include <initializer_list>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/text/text_table.h"
 
@@ -25,8 +27,9 @@ public:
     // Runs the statement once with `values` bound as texts to ?1, ?2, ...;
     // false after showing the error.
     bool run(std::initializer_list<std::string_view> values);
-    // The same with the cells of one row of `rows` as the values.
-    bool run(const ui::TextTable& rows, std::size_t row);
+    // The same with the cells of one row of `rows` as the values, then the
+    // values of `after`, the same for every row.
+    bool run(const ui::TextTable& rows, std::size_t row, const std::vector<std::string>& after = {});
 
 private:
     void bind(int at, std::string_view value);
