@@ -36,14 +36,17 @@ void shapeOrderRows(ui::TextTable& rows) {
 
 void shapeOrderRows(ui::TextTable& rows, std::size_t amountWidth) {
     rows.reshapeRows([amountWidth](std::size_t c, std::string_view value, std::string& out) {
-        const int column = static_cast<int>(c) + 1;
-        if (column == order::SUBMITTED || column == order::DUE)
-            out += shell::shownDate(value);
-        else if (column == order::AMOUNT)
-            out += amountText(parseCents(value).value_or(0), amountWidth);
-        else
-            out += value;
+        appendShownValue(static_cast<int>(c) + 1, value, amountWidth, out);
     });
+}
+
+void appendShownValue(int column, std::string_view value, std::size_t amountWidth, std::string& out) {
+    if (column == order::SUBMITTED || column == order::DUE)
+        out += shell::shownDate(value);
+    else if (column == order::AMOUNT)
+        out += amountText(parseCents(value).value_or(0), amountWidth);
+    else
+        out += value;
 }
 
 std::pair<std::string, std::string> identityParts(std::string_view number) {

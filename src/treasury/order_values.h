@@ -29,6 +29,8 @@ void shapeOrderRows(ui::TextTable& rows);
 // The same with the amounts right-aligned in `amountWidth`, as a list already
 // shown has them (a wider amount is shown whole).
 void shapeOrderRows(ui::TextTable& rows, std::size_t amountWidth);
+// One loaded value of `column` (1-based) as shapeOrderRows shows it, appended to `out`.
+void appendShownValue(int column, std::string_view value, std::size_t amountWidth, std::string& out);
 
 // The recipient's registration or identity-card number as the cash forms
 // write it: characters 1-6 into the account-code box, 7-8 into the programme.

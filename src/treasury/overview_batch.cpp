@@ -17,9 +17,15 @@ namespace treasury {
 
 namespace {
 
-bool sameRow(const ui::TextTable& a, std::size_t rowA, const ui::TextTable& b, std::size_t rowB) {
-    for (int c = 1; c <= order::COLUMNS; ++c)
-        if (orderValue(a, rowA, c) != orderValue(b, rowB, c)) return false;
+// Whether the shown row equals the stored row as the list would show it; each
+// stored value is shaped on its own, so the stored orders need no shaped copy.
+bool sameRow(const ui::TextTable& shown, std::size_t shownRow, const ui::TextTable& stored, std::size_t storedRow,
+             std::size_t amountWidth, std::string& scratch) {
+    for (int c = 1; c <= order::COLUMNS; ++c) {
+        scratch.clear();
+        appendShownValue(c, orderValue(stored, storedRow, c), amountWidth, scratch);
+        if (orderValue(shown, shownRow, c) != scratch) return false;
+    }
     return true;
 }
 
@@ -66,12 +72,12 @@ OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextT
                             const std::string& processingDate) {
     OverviewBatch batch;
     if (auto tooMany = batchSizeRefusal(shownSelection.rows())) return {std::move(tooMany), {}, {}};
-    ui::TextTable storedShown = stored;
     // In the width of the list's amounts, so that only a changed amount differs.
-    shapeOrderRows(storedShown, shownSelection.empty() ? LISTAMOUNTWIDTH
-                                                       : orderValue(shownSelection, 0, order::AMOUNT).size());
+    const std::size_t amountWidth =
+        shownSelection.empty() ? LISTAMOUNTWIDTH : orderValue(shownSelection, 0, order::AMOUNT).size();
+    std::string scratch;
     std::unordered_map<std::string_view, std::size_t> byId;
-    for (std::size_t r = 0; r < storedShown.rows(); ++r) byId.emplace(orderValue(storedShown, r, order::ID), r);
+    for (std::size_t r = 0; r < stored.rows(); ++r) byId.emplace(orderValue(stored, r, order::ID), r);
 
     TreasuryFileInput& input = batch.input;
     input.AGFAJL.reserve(shownSelection.rows());
@@ -79,7 +85,7 @@ OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextT
     for (std::size_t r = 0; r < shownSelection.rows(); ++r) {
         const auto found = byId.find(orderValue(shownSelection, r, order::ID));
         if (found == byId.end()) return {vocab::CPORNALOGNEPOSTOI + orderLabel(shownSelection, r), {}, {}};
-        if (!sameRow(shownSelection, r, storedShown, found->second))
+        if (!sameRow(shownSelection, r, stored, found->second, amountWidth, scratch))
             return {vocab::CPORNALOGIZMENET + orderLabel(shownSelection, r), {}, {}};
         input.AGFAJL.push_back(overviewRow(stored, found->second, static_cast<int>(r) + 1, payer.MDANOCENBROJ));
         input.AGFAJL.back().label = orderLabel(shownSelection, r);

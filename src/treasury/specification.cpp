@@ -86,10 +86,12 @@ public:
     Printout(Mode mode, const TreasuryFileInput& input, std::string firstSubAccount)
         : mode_(mode), input_(input), firstSubAccount_(std::move(firstSubAccount)) {}
 
-    print::Document run(const std::vector<SpecificationEntry>& entries, const std::string& fileName,
-                        const TextWidth& width) {
+    // The entries come one at a time, so that a long list of single orders
+    // needs no second copy beside its rows while the pages are filled.
+    print::Document run(std::size_t count, const std::function<SpecificationEntry(std::size_t)>& entryAt,
+                        const std::string& fileName, const TextWidth& width) {
         const int perPage = mode_ == Mode::P ? 10 : 15;
-        pageTotal_ = static_cast<int>(entries.size()) / perPage + 1;
+        pageTotal_ = static_cast<int>(count) / perPage + 1;
         // The widest head is the last page's; the rules end at the page's right edge.
         const auto fits = [&](const std::string& name) {
             return column(80) + width(fileHead(name, pageTotal_), headFont) <= leftEdge + pageWidth;
@@ -97,8 +99,8 @@ public:
         fileName_ = fits(fileName) ? fileName : std::filesystem::path(fileName).filename().string();
         doc_.setup.orientation = print::Orientation::Landscape;
         pageHead();
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            entry(i + 1, entries[i]);
+        for (std::size_t i = 0; i < count; ++i) {
+            entry(i + 1, entryAt(i));
             if (pageLines_ > lineLimit)
                 pageHead();
             else
@@ -236,10 +238,17 @@ std::vector<SpecificationEntry> specificationEntries(Mode mode, const std::vecto
 
 print::Document specificationDocument(Mode mode, const TreasuryFileInput& input, const std::string& fileName,
                                       const TextWidth& width) {
-    const auto entries = specificationEntries(mode, input.AGFAJL);
+    const std::vector<TreasuryOrderRow>& rows = input.AGFAJL;
     // A batch without rows has no first entry: its sub-account is left blank.
-    return Printout(mode, input, entries.empty() ? std::string() : entries.front().debitSubAccount)
-        .run(entries, fileName, width);
+    if (mode == Mode::P) {
+        const auto entries = specificationEntries(mode, rows);
+        return Printout(mode, input, entries.empty() ? std::string() : entries.front().debitSubAccount)
+            .run(entries.size(), [&](std::size_t i) { return entries[i]; }, fileName, width);
+    }
+    // Mode N: one entry per row, made as its lines are printed.
+    const auto entryAt = [&](std::size_t i) { return entryOf(mode, rows[i]); };
+    return Printout(mode, input, rows.empty() ? std::string() : entryAt(0).debitSubAccount)
+        .run(rows.size(), entryAt, fileName, width);
 }
 
 void PRINTSPECIFIKACIJA(Mode mode, const TreasuryFileInput& input) {
