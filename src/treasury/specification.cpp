@@ -132,10 +132,7 @@ private:
 
     // A finished page gives back the room its lists grew beyond their texts:
     // with thousands of pages that room would outweigh the texts themselves.
-    void finishPage() {
-        doc_.pages.back().texts.shrink_to_fit();
-        doc_.pages.back().lines.shrink_to_fit();
-    }
+    void finishPage() { doc_.pages.back().shrinkToFit(); }
 
     void pageHead() {
         if (!doc_.pages.empty()) finishPage();

@@ -159,8 +159,8 @@ TEST(GridReportPreview, FirstPageEndsWithFooterAndBottomPageNumberOnce) {
     const print::Document doc = reportPages(printed, p.v, Target::Printer, measure);
     bool ninth = false, tenth = false;
     for (const print::Text& t : doc.pages[0].texts) {
-        ninth |= t.text == "9";
-        tenth |= t.text == "10";
+        ninth |= doc.pages[0].textOf(t) == "9";
+        tenth |= doc.pages[0].textOf(t) == "10";
     }
     EXPECT_TRUE(ninth);
     EXPECT_FALSE(tenth);

@@ -23,7 +23,7 @@ constexpr double firstEntryRow = 20 + 14.5 * L;  // 63.64 mm
 
 const print::Text* find(const print::Page& page, std::string_view prefix) {
     for (const print::Text& t : page.texts)
-        if (t.text.starts_with(prefix)) return &t;
+        if (page.textOf(t).starts_with(prefix)) return &t;
     return nullptr;
 }
 
@@ -31,7 +31,7 @@ const print::Text* find(const print::Page& page, std::string_view prefix) {
 std::vector<std::pair<double, std::string>> rowTexts(const print::Page& page, double row) {
     std::vector<std::pair<double, std::string>> out;
     for (const print::Text& t : page.texts)
-        if (std::fabs(t.row - row) < 1e-9) out.emplace_back(t.col, t.text);
+        if (std::fabs(t.row - row) < 1e-9) out.emplace_back(t.col, page.textOf(t));
     std::sort(out.begin(), out.end());
     return out;
 }
@@ -196,7 +196,7 @@ TEST(SpecificationDocument, PagesAndTheFooterByEntryCount) {
             const std::string head =
                 "Фајл: N0503241.ABC          " + std::to_string(p + 1) + "/" + std::to_string(c.pages);
             ASSERT_TRUE(find(doc.pages[p], "Фајл: "));
-            EXPECT_EQ(find(doc.pages[p], "Фајл: ")->text, head);
+            EXPECT_EQ(doc.pages[p].textOf(*find(doc.pages[p], "Фајл: ")), head);
             EXPECT_EQ(find(doc.pages[p], "Вкупен износ: ") != nullptr, p + 1 == c.pages);
         }
         const print::Page& last = doc.pages.back();
@@ -207,7 +207,7 @@ TEST(SpecificationDocument, PagesAndTheFooterByEntryCount) {
         // The total stands under the entries' amounts.
         expectRow(last, c.footerRow, {{20, "Вкупен износ: "}, {49, std::to_string(c.entries)}});
         for (const print::Text& t : last.texts) {
-            if (t.row == total->row && t.text != total->text) {
+            if (t.row == total->row && last.textOf(t) != last.textOf(*total)) {
                 EXPECT_EQ(t.align, print::Align::Right);
             }
         }
@@ -257,7 +257,7 @@ TEST(SpecificationDocument, TheFileNameLosesItsFolderWhenThePageNumberWouldLeave
     };
     for (const auto& [name, head] : cases) {
         const auto doc = treasury::specificationDocument(Mode::N, withRows("TRZ", 1), name, width);
-        EXPECT_EQ(find(doc.pages[0], "Фајл: ")->text, head) << name;
+        EXPECT_EQ(doc.pages[0].textOf(*find(doc.pages[0], "Фајл: ")), head) << name;
     }
 }
 

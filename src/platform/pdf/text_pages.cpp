@@ -51,7 +51,7 @@ public:
         HPDF_Font f = nullptr;
         double size = 0;
         for (const print::Text& t : p.texts) {
-            if (t.text.empty()) continue;
+            if (t.size == 0) continue;
             if (current != t.font) {
                 current = t.font;
                 f = font(p.fontOf(t));
@@ -60,12 +60,12 @@ public:
             }
             double col = t.col * pointsPerMm;
             if (t.align != print::Align::Left) {
-                const double width = HPDF_Page_TextWidth(page, t.text.c_str());
+                const double width = HPDF_Page_TextWidth(page, p.cTextOf(t));
                 col -= t.align == print::Align::Centre ? width / 2 : width;
             }
             double baseline = height - t.row * pointsPerMm;
             if (rows == TextRow::Top) baseline -= HPDF_Font_GetAscent(f) * size / 1000;
-            HPDF_Page_TextOut(page, static_cast<HPDF_REAL>(col), static_cast<HPDF_REAL>(baseline), t.text.c_str());
+            HPDF_Page_TextOut(page, static_cast<HPDF_REAL>(col), static_cast<HPDF_REAL>(baseline), p.cTextOf(t));
         }
         HPDF_Page_EndText(page);
         check();

@@ -5,12 +5,13 @@
 // the print layer shows, prints and saves them (platform/print/preview.h).
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace print {
 
 enum class Orientation { Portrait, Landscape };
-enum class Align { Left, Centre, Right };
+enum class Align : std::uint8_t { Left, Centre, Right };
 
 struct Font {
     std::string family = "Arial";
@@ -19,11 +20,13 @@ struct Font {
 };
 
 // A text whose top lies at `row`; `col` is its left edge, its middle or its
-// right edge by the alignment. Its font is one of its page's fonts.
+// right edge by the alignment. Its characters and its font are kept by its
+// page (Page::textOf, Page::fontOf): a report of a million texts then holds
+// one buffer of characters per page instead of a string per text.
 struct Text {
     double row = 0, col = 0;
-    std::string text;
-    std::uint16_t font = 0;  // index in Page::fonts
+    std::uint32_t at = 0, size = 0;  // the characters in Page::chars
+    std::uint16_t font = 0;          // index in Page::fonts
     Align align = Align::Left;
 };
 
@@ -34,15 +37,29 @@ struct Line {
 
 // A page keeps each font it uses once, in a table of its own: a report of
 // many thousand texts in a handful of fonts holds each font a handful of times.
+// The characters of all its texts stand in one buffer, each text followed by
+// a NUL, so that writers taking C strings read them in place.
 struct Page {
     std::vector<Text> texts;
     std::vector<Line> lines;
     std::vector<Font> fonts;
+    std::string chars;
 
     const Font& fontOf(const Text& t) const { return fonts[t.font]; }
+    std::string_view textOf(const Text& t) const { return {chars.data() + t.at, t.size}; }
+    // The same characters ended by a NUL.
+    const char* cTextOf(const Text& t) const { return chars.data() + t.at; }
 
-    void text(double row, double col, std::string text, const Font& font = {}, Align align = Align::Left) {
-        texts.push_back({row, col, std::move(text), fontIndex(font), align});
+    void text(double row, double col, std::string_view text, const Font& font = {}, Align align = Align::Left) {
+        const auto at = static_cast<std::uint32_t>(chars.size());
+        chars.append(text).push_back('\0');
+        texts.push_back({row, col, at, static_cast<std::uint32_t>(text.size()), fontIndex(font), align});
+    }
+    // Gives back the room the lists grew beyond their contents, once the page is complete.
+    void shrinkToFit() {
+        texts.shrink_to_fit();
+        lines.shrink_to_fit();
+        chars.shrink_to_fit();
     }
     void line(double row1, double col1, double row2, double col2, double pen = 0.25) {
         lines.push_back({row1, col1, row2, col2, pen});

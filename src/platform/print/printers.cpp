@@ -141,7 +141,7 @@ void paintPage(QPainter& painter, const Page& page, double dotsPerMm) {
             painter.setFont(font);
             metrics.emplace(font, painter.device());
         }
-        const QString text = q(t.text);
+        const QString text = q(page.textOf(t));
         double col = t.col * dotsPerMm;
         if (t.align == Align::Centre)
             col -= metrics->horizontalAdvance(text) / 2;
