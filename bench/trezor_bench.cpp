@@ -1,19 +1,21 @@
 // kasavel-trezor-bench: the treasury orders overview over one payer's 100,000
 // unsubmitted orders (open, select all, build the file), each figure beside a
 // baseline measured in the same run.
+#include <fcntl.h>
 #include <malloc.h>
 #include <sqlite3.h>
+#include <unistd.h>
 #include <QApplication>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <numeric>
 #include <string>
 #include <vector>
 
+#include "platform/desktop/files.h"
 #include "platform/ui/registry.h"
 #include "platform/ui/ui.h"
 #include "registers/current_payer.h"
@@ -67,6 +69,16 @@ void createOrders(sqlite3* db) {
                 "END, '2', '', 1, 1, 1, i % 50 + 1, 0, 0 FROM n;");
 }
 
+// The bytes written as the program's writer leaves a file: under a temporary
+// name, synced to the disk, then renamed into place.
+void writeSynced(const std::filesystem::path& path, const std::string& bytes) {
+    const std::string temporary = path.string() + ".tmp";
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) || ::fsync(fd) != 0)
+        std::perror("writeSynced");
+    ::close(fd);
+    std::filesystem::rename(temporary, path);
+}
 
 }  // namespace
 
@@ -116,12 +128,20 @@ int main(int argc, char** argv) {
     const double reread = best([&] { readPlain(db, treasury::storedOrdersQuery(ids)); });
     report("batch: orders read again, file rows", build, "sqlite3 of the same IDs", reread);
 
-    std::string bytes;
-    const double file = best([&] {
-        bytes = treasury::orderFile(batch.input, treasury::TreasuryKind::TRZ, treasury::Mode::N, '1');
-    });
-    const double write = best([&] { std::ofstream(folder / "plain.bin", std::ios::binary) << bytes; });
-    report("file bytes of the batch", file, "writing those bytes to a file", write);
+    // Both to a new file, synced and renamed into place, as the treasury file is.
+    const std::filesystem::path target = folder / "N1012261.OBM";
+    const auto removeTarget = [&] { std::filesystem::remove(target); };
+    const double file = best(
+        [&] {
+            desktop::FileWriter out(target.string());
+            treasury::writeOrderFile(batch.input, treasury::TreasuryKind::TRZ, treasury::Mode::N, '1',
+                                     [&out](std::string_view piece) { return out.write(piece); });
+            out.commit();
+        },
+        removeTarget);
+    const std::string bytes = treasury::orderFile(batch.input, treasury::TreasuryKind::TRZ, treasury::Mode::N, '1');
+    const double write = best([&] { writeSynced(target, bytes); }, removeTarget);
+    report("file of the batch, synced and renamed", file, "its bytes written, synced, renamed", write);
 
     // The whole confirm: batch, question, file, specification, submission.
     const auto again = [&] {
@@ -152,7 +172,8 @@ int main(int argc, char** argv) {
     const auto submitted = shell::SQL(db, "SELECT count(*) FROM Nalozi WHERE DatumNaPodnesuvanje = '20261210'");
     std::printf("  (%zu bytes in the file, %s orders submitted, %s)\n", bytes.size(),
                 submitted.empty() ? "?" : submitted.at(0, 0).c_str(), answers.shown.back().c_str());
-    report("confirm: batch, file, preview, submission", confirm, "re-read + prepared UPDATEs + write", reread + update + write);
+    report("confirm: batch, file, preview, submission", confirm, "re-read + prepared UPDATEs + write, sync",
+           reread + update + write);
     std::printf("  confirm: %.0f MB of memory above the open window at its peak\n", confirmMb);
     close();
     ui::releaseAllWindows();

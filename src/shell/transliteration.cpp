@@ -67,12 +67,17 @@ std::string KONVKIRBUKVA(std::string_view character) {
 }
 
 std::string KONVLAT(std::string_view text) {
+    std::string out;
+    KONVLAT(text, out);
+    return out;
+}
+
+void KONVLAT(std::string_view text, std::string& out) {
     // A byte at a time: every byte that starts no Macedonian letter, those of
     // other characters included, stands unchanged.
     const std::string_view t = trimmedView(text);
     const LatinTable& table = latinTable();
-    std::string out;
-    out.reserve(t.size());
+    out.reserve(out.size() + t.size());
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (const char latin = table.at(t, i)) {
             out += latin;
@@ -81,20 +86,23 @@ std::string KONVLAT(std::string_view text) {
             out += t[i];
         }
     }
-    return out;
 }
 
 std::string KONVKIR(std::string_view text) {
-    const std::string_view t = trimmedView(text);
     std::string out;
-    out.reserve(t.size() * 2);
+    KONVKIR(text, out);
+    return out;
+}
+
+void KONVKIR(std::string_view text, std::string& out) {
+    const std::string_view t = trimmedView(text);
+    out.reserve(out.size() + t.size() * 2);
     for (const char c : t) {
         if (const auto i = YUSCII.find(c); i != std::string_view::npos)
             out += cyrillicLetters()[i];
         else
             out += c;
     }
-    return out;
 }
 
 }  // namespace shell

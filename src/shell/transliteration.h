@@ -11,10 +11,14 @@ namespace shell {
 std::string KONVLATBUKVA(std::string_view character);
 // The text trimmed, each character through KONVLATBUKVA.
 std::string KONVLAT(std::string_view text);
+// The same, appended to `out`.
+void KONVLAT(std::string_view text, std::string& out);
 
 // The Cyrillic letter of one YUSCII character; any other character unchanged.
 std::string KONVKIRBUKVA(std::string_view character);
 // The text trimmed, each character through KONVKIRBUKVA.
 std::string KONVKIR(std::string_view text);
+// The same, appended to `out`.
+void KONVKIR(std::string_view text, std::string& out);
 
 }  // namespace shell

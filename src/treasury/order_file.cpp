@@ -33,11 +33,13 @@ void appendField(std::string& out, std::string_view text, std::size_t width) {
     // Control characters are single bytes: cutting before or after blanking them is the same.
     const std::string_view kept = width ? utf8::cutBytes(text, width) : text;
     const std::size_t from = out.size();
-    out += kept;
-    std::replace_if(
-        out.begin() + static_cast<std::ptrdiff_t>(from), out.end(),
-        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, ' ');
-    if (width) out.append(width - kept.size(), ' ');
+    out.resize(from + (width ? width : kept.size()), ' ');
+    // Every byte written, blank or not, without a branch: the loop runs many bytes at once.
+    char* to = out.data() + from;
+    for (const char c : kept) {
+        const auto u = static_cast<unsigned char>(c);
+        *to++ = u < 0x20 || u == 0x7F ? ' ' : c;
+    }
 }
 
 std::string fieldText(std::string_view text, std::size_t width) {

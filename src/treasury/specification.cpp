@@ -37,7 +37,7 @@ const print::Font headFont{"Arial", 12, true};
 const print::Font headingFont{"Arial", 10, true};
 const print::Font& footerFont = headingFont;
 
-std::string cut(std::string_view text, std::size_t bytes) { return std::string(utf8::cutBytes(text, bytes)); }
+std::string_view cut(std::string_view text, std::size_t bytes) { return utf8::cutBytes(text, bytes); }
 
 // "dd.mm" and "dd.mm.yyyy" of a stored date.
 std::string dayMonth(const std::string& yyyymmdd) {
@@ -56,23 +56,37 @@ std::string entryNumber(std::size_t n) {
     return s.substr(0, 3);
 }
 
-SpecificationEntry entryOf(Mode mode, const TreasuryOrderRow& r) {
-    SpecificationEntry e;
-    e.recipientAccount = fieldText(r.recipientAccount, 18);
-    e.bank = cut(e.recipientAccount, 3);
-    e.expenditureKonto = fieldText(r.expenditureKonto, 6);
-    e.debitProgramme = fieldText(r.debitProgramme, 2);
-    e.form = fieldText(r.form, 2);
-    e.purpose = mode == Mode::N ? shell::KONVKIR(fieldText(r.purpose, 70)) : fieldText(r.purpose, 70);
-    e.revenueKonto = fieldText(r.revenueKonto, 6);
-    e.method = fieldText(r.method, 1);
-    e.recipientSubAccount = fieldText(r.recipientSubAccount, 15);
-    if (mode == Mode::N) e.recipientName = shell::KONVKIR(fieldText(r.recipientName, 70));
-    e.taxNumber = fieldText(r.taxNumber, 13);
-    if (mode == Mode::N) e.reference = fieldText(r.reference, 24);
-    e.debitSubAccount = fieldText(r.debitSubAccount, 15);
+void assignField(std::string& to, std::string_view text, std::size_t width) {
+    to.clear();
+    appendField(to, text, width);
+}
+
+// The row's entry, written over `e` so that entry after entry reuses its
+// strings' room; `scratch` holds a value on its way into Cyrillic letters.
+void fillEntry(Mode mode, const TreasuryOrderRow& r, SpecificationEntry& e, std::string& scratch) {
+    const auto cyrillic = [&](std::string& to, std::string_view text, std::size_t width) {
+        assignField(scratch, text, width);
+        to.clear();
+        shell::KONVKIR(scratch, to);
+    };
+    assignField(e.recipientAccount, r.recipientAccount, 18);
+    e.bank.assign(cut(e.recipientAccount, 3));
+    assignField(e.expenditureKonto, r.expenditureKonto, 6);
+    assignField(e.debitProgramme, r.debitProgramme, 2);
+    assignField(e.form, r.form, 2);
+    if (mode == Mode::N)
+        cyrillic(e.purpose, r.purpose, 70);
+    else
+        assignField(e.purpose, r.purpose, 70);
+    assignField(e.revenueKonto, r.revenueKonto, 6);
+    assignField(e.method, r.method, 1);
+    assignField(e.recipientSubAccount, r.recipientSubAccount, 15);
+    if (mode == Mode::N) cyrillic(e.recipientName, r.recipientName, 70);
+    assignField(e.taxNumber, r.taxNumber, 13);
+    if (mode == Mode::N) assignField(e.reference, r.reference, 24);
+    assignField(e.debitSubAccount, r.debitSubAccount, 15);
+    e.count = 1;
     e.amount = r.amount;
-    return e;
 }
 
 // Rows of mode P gather by payer sub-account, bank, kontos, programme and purpose.
@@ -86,9 +100,10 @@ public:
     Printout(Mode mode, const TreasuryFileInput& input, std::string firstSubAccount)
         : mode_(mode), input_(input), firstSubAccount_(std::move(firstSubAccount)) {}
 
-    // The entries come one at a time, so that a long list of single orders
-    // needs no second copy beside its rows while the pages are filled.
-    print::Document run(std::size_t count, const std::function<SpecificationEntry(std::size_t)>& entryAt,
+    // The entries come one at a time, each written over the last by `fill`,
+    // so that a long list of single orders needs no second copy beside its
+    // rows while the pages are filled.
+    print::Document run(std::size_t count, const std::function<void(std::size_t, SpecificationEntry&)>& fill,
                         const std::string& fileName, const TextWidth& width) {
         const int perPage = mode_ == Mode::P ? 10 : 15;
         pageTotal_ = static_cast<int>(count) / perPage + 1;
@@ -99,8 +114,10 @@ public:
         fileName_ = fits(fileName) ? fileName : std::filesystem::path(fileName).filename().string();
         doc_.setup.orientation = print::Orientation::Landscape;
         pageHead();
+        SpecificationEntry e;
         for (std::size_t i = 0; i < count; ++i) {
-            entry(i + 1, entryAt(i));
+            fill(i, e);
+            entry(i + 1, e);
             if (pageLines_ > lineLimit)
                 pageHead();
             else
@@ -113,12 +130,11 @@ public:
     }
 
 private:
-    void text(double row, double c, std::string s, const print::Font& font) {
-        doc_.pages.back().text(row, column(c), std::move(s), font);
+    void text(double row, double c, std::string_view s, const print::Font& font) {
+        doc_.pages.back().text(row, column(c), s, font);
     }
     void amount(double row, std::int64_t cents, const print::Font& font) {
-        doc_.pages.back().text(row, amountEdge, std::string(utf8::trimBlanks(wholeAmount9(cents))), font,
-                               print::Align::Right);
+        doc_.pages.back().text(row, amountEdge, utf8::trimBlanks(wholeAmount9(cents)), font, print::Align::Right);
     }
     void rule(double row, double fromCol, double toCol) { doc_.pages.back().line(row, fromCol, row, toCol, 0.01); }
     void nextLine() {
@@ -218,8 +234,10 @@ private:
 std::vector<SpecificationEntry> specificationEntries(Mode mode, const std::vector<TreasuryOrderRow>& rows) {
     std::vector<SpecificationEntry> entries;
     std::unordered_map<std::string, std::size_t> byKey;  // mode P: the entry of each group
+    std::string scratch;
     for (const TreasuryOrderRow& row : rows) {
-        SpecificationEntry e = entryOf(mode, row);
+        SpecificationEntry e;
+        fillEntry(mode, row, e, scratch);
         if (mode == Mode::P) {
             const auto [at, isNew] = byKey.try_emplace(groupKey(e), entries.size());
             if (!isNew) {
@@ -240,12 +258,13 @@ print::Document specificationDocument(Mode mode, const TreasuryFileInput& input,
     if (mode == Mode::P) {
         const auto entries = specificationEntries(mode, rows);
         return Printout(mode, input, entries.empty() ? std::string() : entries.front().debitSubAccount)
-            .run(entries.size(), [&](std::size_t i) { return entries[i]; }, fileName, width);
+            .run(entries.size(), [&](std::size_t i, SpecificationEntry& e) { e = entries[i]; }, fileName, width);
     }
     // Mode N: one entry per row, made as its lines are printed.
-    const auto entryAt = [&](std::size_t i) { return entryOf(mode, rows[i]); };
-    return Printout(mode, input, rows.empty() ? std::string() : entryAt(0).debitSubAccount)
-        .run(rows.size(), entryAt, fileName, width);
+    std::string scratch;
+    const auto fill = [&](std::size_t i, SpecificationEntry& e) { fillEntry(mode, rows[i], e, scratch); };
+    return Printout(mode, input, rows.empty() ? std::string() : fieldText(rows.front().debitSubAccount, 15))
+        .run(rows.size(), fill, fileName, width);
 }
 
 void PRINTSPECIFIKACIJA(Mode mode, const TreasuryFileInput& input) {
