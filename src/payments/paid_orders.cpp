@@ -21,6 +21,8 @@ const char* const naloziInsert =
 
 namespace {
 
+using treasury::RowValue;
+
 // What the payer's treasury kind decides.
 struct KindValues {
     std::string debitAccount;  // 15 bytes
@@ -111,37 +113,37 @@ PaidOrders paidOrders(const PaidOrdersInput& in, const ui::TextTable& items) {
                     value(item::RECIPIENTID), value(item::RECIPIENTACCOUNTID));
 
         treasury::TreasuryOrderRow row;
-        row.debitAccount = k.debitAccount;
-        row.debitSubAccount = utf8::fitBytes(in.accountNumber, 15);
-        row.expenditureKonto = utf8::fitBytes(in.kontoCode, 6);
-        row.debitProgramme = in.payer.MPROGRAMAZADOLZUVA;
-        row.purpose = file.CFOLIO;
-        row.method = "2";
-        row.taxNumber = in.payer.MDANOCENBROJ;
-        row.closing = in.dueDate;
+        row.set(RowValue::debitAccount, k.debitAccount);
+        row.set(RowValue::debitSubAccount, utf8::fitBytes(in.accountNumber, 15));
+        row.set(RowValue::expenditureKonto, utf8::fitBytes(in.kontoCode, 6));
+        row.set(RowValue::debitProgramme, in.payer.MPROGRAMAZADOLZUVA);
+        row.set(RowValue::purpose, file.CFOLIO);
+        row.set(RowValue::method, "2");
+        row.set(RowValue::taxNumber, in.payer.MDANOCENBROJ);
+        row.set(RowValue::closing, in.dueDate);
 
         treasury::TreasuryOrderRow netRow = row;
-        netRow.sequence = shell::DODAJ0(std::to_string(file.AGFAJL.size() + 1), 6);
+        netRow.set(RowValue::sequence, shell::DODAJ0(std::to_string(file.AGFAJL.size() + 1), 6));
         netRow.amount = net;
-        netRow.recipientAccount = recipientAccount;
-        netRow.recipientName = name;
-        netRow.recipientSubAccount = std::string(15, ' ');
-        netRow.revenueKonto = std::string(6, ' ');
-        netRow.recipientProgramme = std::string(2, ' ');
-        netRow.reference = utf8::fitBytes(name, 24);
-        netRow.form = k.netForm;
+        netRow.set(RowValue::recipientAccount, recipientAccount);
+        netRow.set(RowValue::recipientName, name);
+        netRow.set(RowValue::recipientSubAccount, std::string(15, ' '));
+        netRow.set(RowValue::revenueKonto, std::string(6, ' '));
+        netRow.set(RowValue::recipientProgramme, std::string(2, ' '));
+        netRow.set(RowValue::reference, utf8::fitBytes(name, 24));
+        netRow.set(RowValue::form, k.netForm);
         file.AGFAJL.push_back(std::move(netRow));
 
         treasury::TreasuryOrderRow taxRow = row;
-        taxRow.sequence = shell::DODAJ0(std::to_string(file.AGFAJL.size() + 1), 6);
+        taxRow.set(RowValue::sequence, shell::DODAJ0(std::to_string(file.AGFAJL.size() + 1), 6));
         taxRow.amount = tax;
-        taxRow.recipientAccount = treasuryAccount18;
-        taxRow.recipientName = utf8::fitBytes("Trezorska smetka", 70);
-        taxRow.recipientSubAccount = taxAccount;
-        taxRow.revenueKonto = revenueKonto;
-        taxRow.recipientProgramme = programme;
-        taxRow.reference = utf8::fitBytes("Personalen danok", 24);
-        taxRow.form = k.taxForm;
+        taxRow.set(RowValue::recipientAccount, treasuryAccount18);
+        taxRow.set(RowValue::recipientName, utf8::fitBytes("Trezorska smetka", 70));
+        taxRow.set(RowValue::recipientSubAccount, taxAccount);
+        taxRow.set(RowValue::revenueKonto, revenueKonto);
+        taxRow.set(RowValue::recipientProgramme, programme);
+        taxRow.set(RowValue::reference, utf8::fitBytes("Personalen danok", 24));
+        taxRow.set(RowValue::form, k.taxForm);
         file.AGFAJL.push_back(std::move(taxRow));
     }
     if (auto why = treasury::refusal(file)) out = {.refusal = std::move(why)};

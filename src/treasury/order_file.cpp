@@ -63,18 +63,19 @@ std::string headerRecord(const TreasuryFileInput& input, char batchDigit) {
 }
 
 void appendDetailRecord(std::string& out, const TreasuryOrderRow& r, TreasuryKind kind, Mode mode) {
-    const std::pair<const std::string*, std::size_t> before[] = {
-        {&r.recordType, 1}, {&r.sequence, 6},         {&r.debitAccount, 15},  {&r.debitSubAccount, 15},
-        {&r.expenditureKonto, 6}, {&r.debitProgramme, 2}, {&r.purpose, 70},   {&r.treasuryOffice, 6}};
-    const std::pair<const std::string*, std::size_t> after[] = {
-        {&r.recipientAccount, 18}, {&r.recipientName, 70}, {&r.recipientSubAccount, 15}, {&r.revenueKonto, 6},
-        {&r.recipientProgramme, 2}, {&r.reference, 24},    {&r.form, 2},                 {&r.method, 1},
-        {&r.taxNumber, 13}};
-    for (const auto& [value, width] : before) appendField(out, *value, width);
+    using enum RowValue;
+    const std::pair<RowValue, std::size_t> before[] = {
+        {recordType, 1},       {sequence, 6},       {debitAccount, 15}, {debitSubAccount, 15},
+        {expenditureKonto, 6}, {debitProgramme, 2}, {purpose, 70},      {treasuryOffice, 6}};
+    const std::pair<RowValue, std::size_t> after[] = {
+        {recipientAccount, 18},  {recipientName, 70}, {recipientSubAccount, 15}, {revenueKonto, 6},
+        {recipientProgramme, 2}, {reference, 24},     {form, 2},                 {method, 1},
+        {taxNumber, 13}};
+    for (const auto& [value, width] : before) appendField(out, r[value], width);
     char amount[24];
     out.append(amount, amountDigits(amount, r.amount));
-    for (const auto& [value, width] : after) appendField(out, *value, width);
-    if (kind == TreasuryKind::TRZ) appendField(out, r.closing, mode == Mode::N ? 8 : 0);
+    for (const auto& [value, width] : after) appendField(out, r[value], width);
+    if (kind == TreasuryKind::TRZ) appendField(out, r[closing], mode == Mode::N ? 8 : 0);
 }
 
 std::string detailRecord(const TreasuryOrderRow& r, TreasuryKind kind, Mode mode) {

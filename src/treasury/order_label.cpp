@@ -9,7 +9,9 @@ std::string orderLabel(std::string_view id, std::string_view form, std::string_v
 }
 
 std::string orderLabel(const TreasuryOrderRow& row) {
-    return row.label.empty() ? orderLabel(row.sequence, row.form, row.recipientName) : row.label;
+    const std::string_view label = row[RowValue::label];
+    if (!label.empty()) return std::string(label);
+    return orderLabel(row[RowValue::sequence], row[RowValue::form], row[RowValue::recipientName]);
 }
 
 }  // namespace treasury

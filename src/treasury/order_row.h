@@ -2,8 +2,10 @@
 // The treasury order row and the treasury file input: what every producer of a
 // treasury order file (salary import, treasury orders overview, orders from
 // paid items) builds and hands to the one writer, NAPRAVIFAJL.
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "registers/current_payer.h"
@@ -17,30 +19,64 @@ enum class Mode {
     N,  // stored orders: value 19 is the due date
 };
 
-// One detail record of the treasury order file: nineteen values in file order.
-// Texts are UTF-8 at their width in bytes (the writer fits them again, so a
-// longer text is cut at a whole character and a shorter one padded).
-struct TreasuryOrderRow {
-    std::string recordType = "2";           //  1, 1 byte
-    std::string sequence;                   //  2, 6: "000001", "000002", ...
-    std::string debitAccount;               //  3, 15: SmetkaZadolzuva
-    std::string debitSubAccount;            //  4, 15: PodsmetkaZadolzuva
-    std::string expenditureKonto;           //  5, 6: KontoZadolzuva
-    std::string debitProgramme;             //  6, 2: ProgramaZadolzuva
-    std::string purpose;                    //  7, 70: CelNaDoznaka
-    std::string treasuryOffice = "000000";  //  8, 6
-    std::int64_t amount = 0;                //  9, cents, 19 bytes in the amount format
-    std::string recipientAccount;           // 10, 18: SmetkaPrimac
-    std::string recipientName;              // 11, 70: NazivPrimac
-    std::string recipientSubAccount;        // 12, 15: PodsmetkaPrimac
-    std::string revenueKonto;               // 13, 6: KontoPrimac
-    std::string recipientProgramme;         // 14, 2: ProgramaPrimac
-    std::string reference;                  // 15, 24: PovikuvanjeNaBroj
-    std::string form;                       // 16, 2: Obrazec
-    std::string method;                     // 17, 1: Nacin
-    std::string taxNumber;                  // 18, 13: DanocenBroj
-    std::string closing;                    // 19: mode N the due date yyyymmdd (8); mode P free text
-    std::string label;  // not written: how messages name the stored order behind the row; empty when none
+// The values of a treasury order row: the nineteen of its detail record in
+// file order (the amount apart), and the label that is not written.
+enum class RowValue : std::uint8_t {
+    recordType,          //  1, 1 byte
+    sequence,            //  2, 6: "000001", "000002", ...
+    debitAccount,        //  3, 15: SmetkaZadolzuva
+    debitSubAccount,     //  4, 15: PodsmetkaZadolzuva
+    expenditureKonto,    //  5, 6: KontoZadolzuva
+    debitProgramme,      //  6, 2: ProgramaZadolzuva
+    purpose,             //  7, 70: CelNaDoznaka
+    treasuryOffice,      //  8, 6
+                         //  9, the amount: TreasuryOrderRow::amount
+    recipientAccount,    // 10, 18: SmetkaPrimac
+    recipientName,       // 11, 70: NazivPrimac
+    recipientSubAccount, // 12, 15: PodsmetkaPrimac
+    revenueKonto,        // 13, 6: KontoPrimac
+    recipientProgramme,  // 14, 2: ProgramaPrimac
+    reference,           // 15, 24: PovikuvanjeNaBroj
+    form,                // 16, 2: Obrazec
+    method,              // 17, 1: Nacin
+    taxNumber,           // 18, 13: DanocenBroj
+    closing,             // 19: mode N the due date yyyymmdd (8); mode P free text
+    label,               // not written: how messages name the stored order behind the row; empty when none
+};
+inline constexpr std::size_t ROWVALUES = static_cast<std::size_t>(RowValue::label) + 1;
+
+// One detail record of the treasury order file. Texts are UTF-8 at their width
+// in bytes (the writer fits them again, so a longer text is cut at a whole
+// character and a shorter one padded). All of a row's texts stand in one
+// string: a batch of 100,000 rows holds 100,000 strings, not two million.
+class TreasuryOrderRow {
+public:
+    TreasuryOrderRow() {
+        set(RowValue::recordType, "2");
+        set(RowValue::treasuryOffice, "000000");
+    }
+
+    std::string_view operator[](RowValue v) const {
+        const std::size_t i = static_cast<std::size_t>(v);
+        const std::uint32_t begin = i == 0 ? 0 : ends_[i - 1];
+        return std::string_view(text_).substr(begin, ends_[i] - begin);
+    }
+    void set(RowValue v, std::string_view value) {
+        const std::size_t i = static_cast<std::size_t>(v);
+        const std::uint32_t begin = i == 0 ? 0 : ends_[i - 1];
+        text_.replace(begin, ends_[i] - begin, value);
+        const auto shift = static_cast<std::uint32_t>(begin + value.size()) - ends_[i];
+        for (std::size_t k = i; k < ROWVALUES; ++k) ends_[k] += shift;
+    }
+    // Room for values of `bytes` in all, and back the room beyond them.
+    void reserve(std::size_t bytes) { text_.reserve(bytes); }
+    void shrinkToFit() { text_.shrink_to_fit(); }
+
+    std::int64_t amount = 0;  //  9, cents, 19 bytes in the amount format
+
+private:
+    std::string text_;
+    std::array<std::uint32_t, ROWVALUES> ends_{};  // where each value ends in text_
 };
 
 // One batch for the writer, owned by the producer for the call.

@@ -39,31 +39,36 @@ std::string storedOrdersQuery(const std::vector<std::string>& ids) {
 
 TreasuryOrderRow overviewRow(const ui::TextTable& stored, std::size_t row, int sequence,
                              const std::string& payerTaxNumber) {
-    const auto latin = [&](int column, std::size_t width) {
-        std::string text = shell::KONVLAT(orderValue(stored, row, column));
-        text.resize(utf8::cutBytes(text, width).size());
-        text.resize(width, ' ');
-        return text;
-    };
+    using V = RowValue;
     TreasuryOrderRow r;
-    r.sequence = shell::DODAJ0(std::to_string(sequence), 6);
-    r.debitAccount = latin(order::DEBITACCOUNT, 15);
-    r.debitSubAccount = latin(order::DEBITSUBACCOUNT, 15);
-    r.expenditureKonto = latin(order::EXPENDITUREKONTO, 6);
-    r.debitProgramme = latin(order::DEBITPROGRAMME, 2);
-    r.purpose = latin(order::PURPOSE, 70);
+    r.reserve(320);  // the values at their widths and a label: one allocation
+    std::string latin;
+    const auto set = [&](V value, int column, std::size_t width) {
+        latin.clear();
+        shell::KONVLAT(orderValue(stored, row, column), latin);
+        latin.resize(utf8::cutBytes(latin, width).size());
+        latin.resize(width, ' ');
+        r.set(value, latin);
+    };
+    r.set(V::sequence, shell::DODAJ0(std::to_string(sequence), 6));
+    set(V::debitAccount, order::DEBITACCOUNT, 15);
+    set(V::debitSubAccount, order::DEBITSUBACCOUNT, 15);
+    set(V::expenditureKonto, order::EXPENDITUREKONTO, 6);
+    set(V::debitProgramme, order::DEBITPROGRAMME, 2);
+    set(V::purpose, order::PURPOSE, 70);
     r.amount = parseCents(orderValue(stored, row, order::AMOUNT)).value_or(maxFileCents + 1);
-    r.recipientAccount = latin(order::RECIPIENTACCOUNT, 18);
-    r.recipientName = latin(order::RECIPIENTNAME, 70);
-    r.recipientSubAccount = latin(order::RECIPIENTSUBACCOUNT, 15);
-    r.revenueKonto = latin(order::REVENUEKONTO, 6);
-    r.recipientProgramme = latin(order::RECIPIENTPROGRAMME, 2);
-    r.reference = latin(order::REFERENCE, 24);
-    r.form = latin(order::FORM, 2);
-    r.method = latin(order::METHOD, 1);
+    set(V::recipientAccount, order::RECIPIENTACCOUNT, 18);
+    set(V::recipientName, order::RECIPIENTNAME, 70);
+    set(V::recipientSubAccount, order::RECIPIENTSUBACCOUNT, 15);
+    set(V::revenueKonto, order::REVENUEKONTO, 6);
+    set(V::recipientProgramme, order::RECIPIENTPROGRAMME, 2);
+    set(V::reference, order::REFERENCE, 24);
+    set(V::form, order::FORM, 2);
+    set(V::method, order::METHOD, 1);
     // A cash payment names the person paid: the reference holds the recipient's EMBG.
-    r.taxNumber = r.form == "80" || r.form == "94" ? utf8::fitBytes(r.reference, 13) : utf8::fitBytes(payerTaxNumber, 13);
-    r.closing = utf8::fitBytes(orderValue(stored, row, order::DUE), 8);
+    const bool cash = r[V::form] == "80" || r[V::form] == "94";
+    r.set(V::taxNumber, utf8::fitBytes(cash ? r[V::reference] : std::string_view(payerTaxNumber), 13));
+    r.set(V::closing, utf8::fitBytes(orderValue(stored, row, order::DUE), 8));
     return r;
 }
 
@@ -87,14 +92,16 @@ OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextT
         if (found == byId.end()) return {vocab::CPORNALOGNEPOSTOI + orderLabel(shownSelection, r), {}, {}};
         if (!sameRow(shownSelection, r, stored, found->second, amountWidth, scratch))
             return {vocab::CPORNALOGIZMENET + orderLabel(shownSelection, r), {}, {}};
-        input.AGFAJL.push_back(overviewRow(stored, found->second, static_cast<int>(r) + 1, payer.MDANOCENBROJ));
-        input.AGFAJL.back().label = orderLabel(shownSelection, r);
+        TreasuryOrderRow row = overviewRow(stored, found->second, static_cast<int>(r) + 1, payer.MDANOCENBROJ);
+        row.set(RowValue::label, orderLabel(shownSelection, r));
+        row.shrinkToFit();
+        input.AGFAJL.push_back(std::move(row));
         batch.ids.emplace_back(found->first);
     }
     input.DDATANAPODNESUVANJE = submissionDate;
     input.DDATANAOBRABOTKA = processingDate;
     input.LODBITOCI = true;
-    if (!input.AGFAJL.empty()) input.CSMETKAZADOLZUVA = input.AGFAJL.back().debitAccount;
+    if (!input.AGFAJL.empty()) input.CSMETKAZADOLZUVA = input.AGFAJL.back()[RowValue::debitAccount];
     input.payer = payer;
     return batch;
 }

@@ -84,25 +84,25 @@ public:
 
     void salary(const Line& l) {
         TreasuryOrderRow r = start(f(l, 1), f(l, 2), folio_, amount(l, PLATI));
-        r.recipientAccount = fieldText(f(l, 4), 18);
-        r.recipientName = fieldText(f(l, 5), 70);
-        r.reference = fieldText("101", 24);
-        r.form = kind_.salaryForm;
-        r.method = "2";
-        r.closing = f(l, 6);
+        r.set(RowValue::recipientAccount, fieldText(f(l, 4), 18));
+        r.set(RowValue::recipientName, fieldText(f(l, 5), 70));
+        r.set(RowValue::reference, fieldText("101", 24));
+        r.set(RowValue::form, kind_.salaryForm);
+        r.set(RowValue::method, "2");
+        r.set(RowValue::closing, f(l, 6));
         add(std::move(r));
     }
 
     void tax(const Line& l) {
         TreasuryOrderRow r = toState(f(l, 1), f(l, 2), amount(l, PERSONALEN), "Personalen danok", f(l, 5), f(l, 6));
-        r.closing = "danok za " + import_.month;
+        r.set(RowValue::closing, "danok za " + import_.month);
         add(std::move(r));
     }
 
     void taxInterest(const Line& lastTaxLine, std::int64_t cents) {
         TreasuryOrderRow r = toState(f(lastTaxLine, 1), f(lastTaxLine, 2), cents,
                                      "Kamata personalen danok", import_.payer.MOPSTINAKOD, f(lastTaxLine, 6));
-        r.closing = "Kamata personalen danok";
+        r.set(RowValue::closing, "Kamata personalen danok");
         add(std::move(r));
     }
 
@@ -110,27 +110,27 @@ public:
     // `texts` (the group's interest line) and the typed amount.
     void contribution(const Line& line, const Line& texts, std::int64_t cents) {
         TreasuryOrderRow r = start(f(line, 1), f(texts, 2), folio_, cents);
-        r.recipientAccount = kind_.stateAccount;
-        r.recipientName = fieldText(f(texts, 3), 70);
-        r.recipientSubAccount = fieldText(f(texts, 6), 15);
-        r.revenueKonto = fieldText(f(texts, 7), 6);
-        r.recipientProgramme = "00";
-        r.reference = fieldText(f(texts, 3), 24);
-        r.form = kind_.contributionForm;
-        r.method = kind_.contributionMethod;
-        r.closing = r.reference;
+        r.set(RowValue::recipientAccount, kind_.stateAccount);
+        r.set(RowValue::recipientName, fieldText(f(texts, 3), 70));
+        r.set(RowValue::recipientSubAccount, fieldText(f(texts, 6), 15));
+        r.set(RowValue::revenueKonto, fieldText(f(texts, 7), 6));
+        r.set(RowValue::recipientProgramme, "00");
+        r.set(RowValue::reference, fieldText(f(texts, 3), 24));
+        r.set(RowValue::form, kind_.contributionForm);
+        r.set(RowValue::method, kind_.contributionMethod);
+        r.set(RowValue::closing, r[RowValue::reference]);
         add(std::move(r));
     }
     std::int64_t contributionAmount(const Line& l) const { return amount(l, PRIDONESI); }
 
     void deduction(const Line& l) {
         TreasuryOrderRow r = start(f(l, 1), f(l, 2), fieldText(f(l, 4), 70), amount(l, ODBITOCI));
-        r.recipientAccount = fieldText(f(l, 6), 18);
-        r.recipientName = fieldText(f(l, 7), 70);
-        r.reference = fieldText(f(l, 3), 24);
-        r.form = kind_.deductionForm;
-        r.method = "2";
-        r.closing = import_.submissionDate;
+        r.set(RowValue::recipientAccount, fieldText(f(l, 6), 18));
+        r.set(RowValue::recipientName, fieldText(f(l, 7), 70));
+        r.set(RowValue::reference, fieldText(f(l, 3), 24));
+        r.set(RowValue::form, kind_.deductionForm);
+        r.set(RowValue::method, "2");
+        r.set(RowValue::closing, import_.submissionDate);
         add(std::move(r));
     }
 
@@ -140,17 +140,17 @@ private:
     TreasuryOrderRow start(const std::string& subAccount, const std::string& konto, std::string purpose,
                            std::int64_t cents) const {
         TreasuryOrderRow r;
-        r.debitAccount = kind_.debitAccount;
-        r.debitSubAccount = fieldText(subAccount, 15);
-        r.expenditureKonto = fieldText(konto, 6);
-        r.debitProgramme = import_.payer.MPROGRAMAZADOLZUVA;
-        r.purpose = std::move(purpose);
+        r.set(RowValue::debitAccount, kind_.debitAccount);
+        r.set(RowValue::debitSubAccount, fieldText(subAccount, 15));
+        r.set(RowValue::expenditureKonto, fieldText(konto, 6));
+        r.set(RowValue::debitProgramme, import_.payer.MPROGRAMAZADOLZUVA);
+        r.set(RowValue::purpose, std::move(purpose));
         r.amount = cents;
         // Rows to a recipient's own account leave the recipient's codes blank.
-        r.recipientSubAccount = std::string(15, ' ');
-        r.revenueKonto = std::string(6, ' ');
-        r.recipientProgramme = std::string(2, ' ');
-        r.taxNumber = import_.payer.MDANOCENBROJ;
+        r.set(RowValue::recipientSubAccount, std::string(15, ' '));
+        r.set(RowValue::revenueKonto, std::string(6, ' '));
+        r.set(RowValue::recipientProgramme, std::string(2, ' '));
+        r.set(RowValue::taxNumber, import_.payer.MDANOCENBROJ);
         return r;
     }
 
@@ -160,19 +160,19 @@ private:
                              const std::string& reference, const std::string& municipality,
                              const std::string& revenueKonto) const {
         TreasuryOrderRow r = start(subAccount, konto, folio_, cents);
-        r.recipientAccount = kind_.stateAccount;
-        r.recipientName = fieldText("Trezorska smetka", 70);
-        r.recipientSubAccount = fieldText("840" + fieldText(municipality, 3) + "01242", 15);
-        r.revenueKonto = fieldText(revenueKonto, 6);
-        r.recipientProgramme = "00";
-        r.reference = fieldText(reference, 24);
-        r.form = kind_.taxForm;
-        r.method = "2";
+        r.set(RowValue::recipientAccount, kind_.stateAccount);
+        r.set(RowValue::recipientName, fieldText("Trezorska smetka", 70));
+        r.set(RowValue::recipientSubAccount, fieldText("840" + fieldText(municipality, 3) + "01242", 15));
+        r.set(RowValue::revenueKonto, fieldText(revenueKonto, 6));
+        r.set(RowValue::recipientProgramme, "00");
+        r.set(RowValue::reference, fieldText(reference, 24));
+        r.set(RowValue::form, kind_.taxForm);
+        r.set(RowValue::method, "2");
         return r;
     }
 
     void add(TreasuryOrderRow r) {
-        r.sequence = shell::DODAJ0(std::to_string(rows_.size() + 1), 6);
+        r.set(RowValue::sequence, shell::DODAJ0(std::to_string(rows_.size() + 1), 6));
         rows_.push_back(std::move(r));
     }
 

@@ -69,22 +69,22 @@ void fillEntry(Mode mode, const TreasuryOrderRow& r, SpecificationEntry& e, std:
         to.clear();
         shell::KONVKIR(scratch, to);
     };
-    assignField(e.recipientAccount, r.recipientAccount, 18);
+    assignField(e.recipientAccount, r[RowValue::recipientAccount], 18);
     e.bank.assign(cut(e.recipientAccount, 3));
-    assignField(e.expenditureKonto, r.expenditureKonto, 6);
-    assignField(e.debitProgramme, r.debitProgramme, 2);
-    assignField(e.form, r.form, 2);
+    assignField(e.expenditureKonto, r[RowValue::expenditureKonto], 6);
+    assignField(e.debitProgramme, r[RowValue::debitProgramme], 2);
+    assignField(e.form, r[RowValue::form], 2);
     if (mode == Mode::N)
-        cyrillic(e.purpose, r.purpose, 70);
+        cyrillic(e.purpose, r[RowValue::purpose], 70);
     else
-        assignField(e.purpose, r.purpose, 70);
-    assignField(e.revenueKonto, r.revenueKonto, 6);
-    assignField(e.method, r.method, 1);
-    assignField(e.recipientSubAccount, r.recipientSubAccount, 15);
-    if (mode == Mode::N) cyrillic(e.recipientName, r.recipientName, 70);
-    assignField(e.taxNumber, r.taxNumber, 13);
-    if (mode == Mode::N) assignField(e.reference, r.reference, 24);
-    assignField(e.debitSubAccount, r.debitSubAccount, 15);
+        assignField(e.purpose, r[RowValue::purpose], 70);
+    assignField(e.revenueKonto, r[RowValue::revenueKonto], 6);
+    assignField(e.method, r[RowValue::method], 1);
+    assignField(e.recipientSubAccount, r[RowValue::recipientSubAccount], 15);
+    if (mode == Mode::N) cyrillic(e.recipientName, r[RowValue::recipientName], 70);
+    assignField(e.taxNumber, r[RowValue::taxNumber], 13);
+    if (mode == Mode::N) assignField(e.reference, r[RowValue::reference], 24);
+    assignField(e.debitSubAccount, r[RowValue::debitSubAccount], 15);
     e.count = 1;
     e.amount = r.amount;
 }
@@ -263,7 +263,7 @@ print::Document specificationDocument(Mode mode, const TreasuryFileInput& input,
     // Mode N: one entry per row, made as its lines are printed.
     std::string scratch;
     const auto fill = [&](std::size_t i, SpecificationEntry& e) { fillEntry(mode, rows[i], e, scratch); };
-    return Printout(mode, input, rows.empty() ? std::string() : fieldText(rows.front().debitSubAccount, 15))
+    return Printout(mode, input, rows.empty() ? std::string() : fieldText(rows.front()[RowValue::debitSubAccount], 15))
         .run(rows.size(), fill, fileName, width);
 }
 

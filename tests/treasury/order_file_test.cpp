@@ -10,6 +10,8 @@
 #include "treasury/amounts.h"
 #include "treasury_fixture.h"
 
+using treasury::RowValue;
+
 namespace {
 
 using treasury::Mode;
@@ -94,8 +96,8 @@ TEST(TreasuryOrderFile, DetailRecordsByKindAndMode) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         auto first = treasury_fixture::latinRow(), second = treasury_fixture::cyrillicRow();
-        first.closing = c.closing1;
-        second.closing = c.closing2;
+        first.set(RowValue::closing, c.closing1);
+        second.set(RowValue::closing, c.closing2);
         const std::string r1 = treasury::detailRecord(first, c.kind, c.mode);
         const std::string r2 = treasury::detailRecord(second, c.kind, c.mode);
         EXPECT_EQ(r1, c.first);
@@ -184,7 +186,7 @@ TEST(TreasuryOrderFile, RefusalsBeforeTheDialog) {
         {"negative amount names its stored order",
          [](auto& in) {
              in.AGFAJL[1].amount = -1;
-             in.AGFAJL[1].label = "32 (92) Јованка";
+             in.AGFAJL[1].set(RowValue::label, "32 (92) Јованка");
          },
          vocab::CPORNEGATIVENIZNOSNALOG + "32 (92) Јованка"},
         {"amount beyond 15 digits of a row no order stands behind: its sequence, form and recipient",

@@ -12,6 +12,8 @@
 #include "support/temp_folder.h"
 #include "treasury/order_file.h"
 
+using treasury::RowValue;
+
 namespace {
 
 using treasury::ODBITOCI;
@@ -188,11 +190,11 @@ TEST_F(SalaryRows, AHealthFundPayerTakesItsFormsMethodAndAccountWithoutTheClosin
         {"92", "2"}, {"76", "2"}, {"76", "0"}, {"76", "0"}, {"76", "0"}, {"76", "0"}, {"90", "2"}};
     for (std::size_t i = 0; i < formAndMethod.size(); ++i) {
         const treasury::TreasuryOrderRow& r = batch.input.AGFAJL[i];
-        EXPECT_EQ(r.form + r.method, formAndMethod[i].first + formAndMethod[i].second) << i;
-        EXPECT_EQ(r.debitAccount, fzom);
+        EXPECT_EQ(std::string(r[RowValue::form]) + std::string(r[RowValue::method]), formAndMethod[i].first + formAndMethod[i].second) << i;
+        EXPECT_EQ(r[RowValue::debitAccount], fzom);
     }
     // The state's treasury account stays the recipient of the tax.
-    EXPECT_EQ(batch.input.AGFAJL[1].recipientAccount, pad(state, 18));
+    EXPECT_EQ(batch.input.AGFAJL[1][RowValue::recipientAccount], pad(state, 18));
     EXPECT_EQ(file.substr(43, 291),
               record({"000001", "788014101263814", "401110", "Folio 2026/11", "+000000000000100,00",
                       "300000000211222", "Petrovski Petar", "", "", "", "101", "92", "2", ""},
@@ -208,7 +210,7 @@ TEST_F(SalaryRows, AByteOrderMarkIsDroppedAndFifteenDigitAmountsKeepTheirCents) 
     const treasury::SalaryBatch batch = treasury::salaryBatch(import);
     ASSERT_EQ(batch.refusal, std::nullopt);
     ASSERT_EQ(batch.input.AGFAJL.size(), 2u);
-    EXPECT_EQ(batch.input.AGFAJL[0].debitSubAccount, "788014101263814");
+    EXPECT_EQ(batch.input.AGFAJL[0][RowValue::debitSubAccount], "788014101263814");
     EXPECT_EQ(batch.input.AGFAJL[0].amount, 99'999'999'999'999'999);
     EXPECT_EQ(batch.input.AGFAJL[1].amount, 12'345'678'901'234'567);
     const std::string file = fileOf(batch);
@@ -229,7 +231,7 @@ TEST_F(SalaryRows, EveryContributionsGroupGetsItsOwnInterestRowsAfterEachContrib
     const treasury::SalaryBatch batch = treasury::salaryBatch(import);
     ASSERT_EQ(batch.refusal, std::nullopt);
     std::vector<std::string> kontos;
-    for (const auto& r : batch.input.AGFAJL) kontos.push_back(r.sequence + " " + r.expenditureKonto);
+    for (const auto& r : batch.input.AGFAJL) kontos.push_back(std::string(r[RowValue::sequence]) + " " + std::string(r[RowValue::expenditureKonto]));
     const std::vector<std::string> group = {"402110", "402510", "402120", "402520",
                                             "402130", "402530", "402140", "402540"};
     std::vector<std::string> expected;

@@ -14,6 +14,8 @@
 #include "treasury/salary_files.h"
 #include "treasury/salary_import.h"
 
+using treasury::RowValue;
+
 namespace {
 
 using namespace treasury;
@@ -83,7 +85,7 @@ TEST_F(SalaryMutation, RefusedOrWrittenToTheExactWidths) {
     const std::string validFile = orderFile(valid.input, TreasuryKind::TRZ, Mode::P, '1');
     const std::size_t headerWidth = validFile.find("\r\n") + 2;
     // Values 1 to 18 and the line end; a state-treasury payer's records add value 19 as it stands.
-    const std::size_t fixedWidth = validFile.find("\r\n", headerWidth) + 2 - headerWidth - valid.input.AGFAJL[0].closing.size();
+    const std::size_t fixedWidth = validFile.find("\r\n", headerWidth) + 2 - headerWidth - valid.input.AGFAJL[0][RowValue::closing].size();
 
     testing_support::Mutator mutator(20261210);
     int refused = 0, written = 0;
@@ -107,10 +109,10 @@ TEST_F(SalaryMutation, RefusedOrWrittenToTheExactWidths) {
         const std::string bytes = orderFile(batch.input, kind, Mode::P, '1');
         std::size_t at = headerWidth;
         for (const TreasuryOrderRow& row : batch.input.AGFAJL) {
-            const std::size_t width = fixedWidth + (kind == TreasuryKind::TRZ ? row.closing.size() : 0);
+            const std::size_t width = fixedWidth + (kind == TreasuryKind::TRZ ? row[RowValue::closing].size() : 0);
             const std::string_view record = std::string_view(bytes).substr(at, width);
             ASSERT_EQ(record.size(), width) << what();
-            ASSERT_EQ(record.substr(0, 7), "2" + row.sequence) << what();
+            ASSERT_EQ(record.substr(0, 7), "2" + std::string(row[RowValue::sequence])) << what();
             ASSERT_TRUE(record.ends_with("\r\n")) << what();
             for (const char c : record.substr(0, width - 2))
                 ASSERT_FALSE(static_cast<unsigned char>(c) < 0x20 || c == 0x7F) << what();

@@ -11,6 +11,8 @@
 #include "treasury/amounts.h"
 #include "treasury_fixture.h"
 
+using treasury::RowValue;
+
 namespace {
 
 using treasury::Mode;
@@ -54,10 +56,10 @@ print::Document document(Mode mode, const treasury::TreasuryFileInput& input, co
 
 treasury::TreasuryOrderRow salaryRow(const std::string& account, std::int64_t cents, const std::string& purpose) {
     treasury::TreasuryOrderRow r = treasury_fixture::latinRow();
-    r.recipientAccount = account;
+    r.set(RowValue::recipientAccount, account);
     r.amount = cents;
-    r.purpose = purpose;
-    r.closing = "PLATA";
+    r.set(RowValue::purpose, purpose);
+    r.set(RowValue::closing, "PLATA");
     return r;
 }
 
@@ -72,8 +74,8 @@ treasury::TreasuryFileInput withRows(const char* kind, std::size_t n) {
 
 TEST(SpecificationEntries, ModeNOneEntryPerRowBackInCyrillic) {
     auto first = treasury_fixture::latinRow();
-    first.purpose = shell::KONVLAT("Жичарница Шар");
-    first.recipientName = shell::KONVLAT("Ѓорѓи Ќосе");
+    first.set(RowValue::purpose, shell::KONVLAT("Жичарница Шар"));
+    first.set(RowValue::recipientName, shell::KONVLAT("Ѓорѓи Ќосе"));
     const auto entries = treasury::specificationEntries(Mode::N, {first, first, treasury_fixture::cyrillicRow()});
     ASSERT_EQ(entries.size(), 3u);
     // The letters the transliteration folded come back plain.
@@ -155,7 +157,7 @@ TEST(SpecificationDocument, PageHeadAndTheFirstEntryOfModeN) {
 
 TEST(SpecificationDocument, ModePEntryWithFolioAndBank) {
     treasury::TreasuryFileInput input = withRows("TRZ", 3);
-    for (auto& r : input.AGFAJL) r.purpose = "Plata za mesec 02.2024";  // salary rows carry the folio
+    for (auto& r : input.AGFAJL) r.set(RowValue::purpose, "Plata za mesec 02.2024");  // salary rows carry the folio
     input.LODBITOCI = false;
     const print::Document doc = document(Mode::P, input, "N");
     const print::Page& page = doc.pages.at(0);
@@ -224,7 +226,7 @@ TEST(SpecificationDocument, PagesAndTheFooterByEntryCount) {
 
 TEST(SpecificationDocument, EveryHeadShowsTheFirstEntrysSubAccount) {
     treasury::TreasuryFileInput input = withRows("TRZ", 20);
-    for (std::size_t i = 1; i < input.AGFAJL.size(); ++i) input.AGFAJL[i].debitSubAccount = "999999999999999";
+    for (std::size_t i = 1; i < input.AGFAJL.size(); ++i) input.AGFAJL[i].set(RowValue::debitSubAccount, "999999999999999");
     const print::Document doc = document(Mode::N, input, "N");
     ASSERT_EQ(doc.pages.size(), 2u);
     for (const print::Page& page : doc.pages)

@@ -6,43 +6,45 @@
 
 namespace treasury_fixture {
 
+using treasury::RowValue;
+
 inline treasury::TreasuryOrderRow latinRow() {
     treasury::TreasuryOrderRow r;
-    r.sequence = "000001";
-    r.debitAccount = "100000000063095";
-    r.debitSubAccount = "788014101263814";
-    r.expenditureKonto = "423110";
-    r.debitProgramme = "11";
-    r.purpose = "Kancelariski materijali";
+    r.set(RowValue::sequence, "000001");
+    r.set(RowValue::debitAccount, "100000000063095");
+    r.set(RowValue::debitSubAccount, "788014101263814");
+    r.set(RowValue::expenditureKonto, "423110");
+    r.set(RowValue::debitProgramme, "11");
+    r.set(RowValue::purpose, "Kancelariski materijali");
     r.amount = 123450;
-    r.recipientAccount = "300000000211222";
-    r.recipientName = "Kniznica Grigor Prlicev";
-    r.reference = "2024\r\n117";  // a line end must not split the record
-    r.form = "60";
-    r.method = "2";
-    r.taxNumber = "4030990123456";
-    r.closing = "20240315";
+    r.set(RowValue::recipientAccount, "300000000211222");
+    r.set(RowValue::recipientName, "Kniznica Grigor Prlicev");
+    r.set(RowValue::reference, "2024\r\n117");  // a line end must not split the record
+    r.set(RowValue::form, "60");
+    r.set(RowValue::method, "2");
+    r.set(RowValue::taxNumber, "4030990123456");
+    r.set(RowValue::closing, "20240315");
     return r;
 }
 
 inline treasury::TreasuryOrderRow cyrillicRow() {
     treasury::TreasuryOrderRow r;
-    r.sequence = "000002";
-    r.debitAccount = "100000000063095";
-    r.debitSubAccount = "788014101263814";
-    r.expenditureKonto = "464990";
-    r.debitProgramme = "11";
-    r.purpose = "ХНадоместок за патни трошоци за службено патување во странство";
+    r.set(RowValue::sequence, "000002");
+    r.set(RowValue::debitAccount, "100000000063095");
+    r.set(RowValue::debitSubAccount, "788014101263814");
+    r.set(RowValue::expenditureKonto, "464990");
+    r.set(RowValue::debitProgramme, "11");
+    r.set(RowValue::purpose, "ХНадоместок за патни трошоци за службено патување во странство");
     r.amount = 7;
-    r.recipientAccount = "210000000123456789";
-    r.recipientName = "AЈованка Трајковска-Поповска, Здравствен дом Скопје";
-    r.recipientSubAccount = "123456789012345";
-    r.revenueKonto = "722319";
-    r.recipientProgramme = "AB";
-    r.form = "92";
-    r.method = "2";
-    r.taxNumber = "0101990450011";
-    r.closing = "20241231";
+    r.set(RowValue::recipientAccount, "210000000123456789");
+    r.set(RowValue::recipientName, "AЈованка Трајковска-Поповска, Здравствен дом Скопје");
+    r.set(RowValue::recipientSubAccount, "123456789012345");
+    r.set(RowValue::revenueKonto, "722319");
+    r.set(RowValue::recipientProgramme, "AB");
+    r.set(RowValue::form, "92");
+    r.set(RowValue::method, "2");
+    r.set(RowValue::taxNumber, "0101990450011");
+    r.set(RowValue::closing, "20241231");
     return r;
 }
 
