@@ -38,6 +38,23 @@ std::optional<std::int64_t> parseCents(std::string_view text) {
 }
 
 std::size_t amountDigits(char (&text)[24], std::int64_t cents) {
+    // The usual amount, written digit by digit: a file holds one per record.
+    constexpr std::int64_t fifteenDigits = 100'000'000'000'000'000;
+    if (cents >= 0 && cents < fifteenDigits) {
+        text[0] = '+';
+        text[16] = ',';
+        std::int64_t rest = cents;
+        for (int i : {18, 17}) {
+            text[i] = static_cast<char>('0' + rest % 10);
+            rest /= 10;
+        }
+        for (int i = 15; i >= 1; --i) {
+            text[i] = static_cast<char>('0' + rest % 10);
+            rest /= 10;
+        }
+        text[19] = '\0';
+        return 19;
+    }
     const int n = std::snprintf(text, sizeof text, "+%015lld,%02lld", static_cast<long long>(cents / 100),
                                 static_cast<long long>(cents % 100));
     return static_cast<std::size_t>(n);

@@ -1,7 +1,9 @@
 #include "treasury/order_file.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include "platform/text/utf8.h"
@@ -27,19 +29,43 @@ std::string zeroFilled(long long n, int width) {
     return text;
 }
 
+// `text` cut to `width` bytes at a whole character and padded with blanks to
+// it (with width 0 whole), appended to `out` as it is.
+void appendFitted(std::string& out, std::string_view text, std::size_t width) {
+    const std::string_view kept = width ? utf8::cutBytes(text, width) : text;
+    out += kept;
+    if (width) out.append(width - kept.size(), ' ');
+}
+
+// Control characters (a line end in a purpose) from `from` on as blanks; they
+// are single bytes, so cutting before or after blanking them is the same.
+void blankControls(std::string& out, std::size_t from) {
+    const auto blank = [](char& c) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) c = ' ';
+    };
+    // Eight bytes at a time, looked at one by one only when one of them is a
+    // control character: (w - 0x20..) & ~w has a high bit set exactly in a
+    // word that holds a byte below 0x20, and so for w ^ 0x7F.. and 0x7F.
+    constexpr std::uint64_t ones = 0x0101010101010101, highs = 0x8080808080808080;
+    char* c = out.data() + from;
+    char* const end = out.data() + out.size();
+    for (; end - c >= 8; c += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, c, 8);
+        const std::uint64_t del = w ^ (0x7F * ones);
+        if ((((w - 0x20 * ones) & ~w) | ((del - ones) & ~del)) & highs)
+            for (int i = 0; i < 8; ++i) blank(c[i]);
+    }
+    for (; c != end; ++c) blank(*c);
+}
+
 }  // namespace
 
 void appendField(std::string& out, std::string_view text, std::size_t width) {
-    // Control characters are single bytes: cutting before or after blanking them is the same.
-    const std::string_view kept = width ? utf8::cutBytes(text, width) : text;
     const std::size_t from = out.size();
-    out.resize(from + (width ? width : kept.size()), ' ');
-    // Every byte written, blank or not, without a branch: the loop runs many bytes at once.
-    char* to = out.data() + from;
-    for (const char c : kept) {
-        const auto u = static_cast<unsigned char>(c);
-        *to++ = u < 0x20 || u == 0x7F ? ' ' : c;
-    }
+    appendFitted(out, text, width);
+    blankControls(out, from);
 }
 
 std::string fieldText(std::string_view text, std::size_t width) {
@@ -71,11 +97,14 @@ void appendDetailRecord(std::string& out, const TreasuryOrderRow& r, TreasuryKin
         {recipientAccount, 18},  {recipientName, 70}, {recipientSubAccount, 15}, {revenueKonto, 6},
         {recipientProgramme, 2}, {reference, 24},     {form, 2},                 {method, 1},
         {taxNumber, 13}};
-    for (const auto& [value, width] : before) appendField(out, r[value], width);
+    // The record is fitted value by value and blanked once: the amount holds no control character.
+    const std::size_t from = out.size();
+    for (const auto& [value, width] : before) appendFitted(out, r[value], width);
     char amount[24];
     out.append(amount, amountDigits(amount, r.amount));
-    for (const auto& [value, width] : after) appendField(out, r[value], width);
-    if (kind == TreasuryKind::TRZ) appendField(out, r[closing], mode == Mode::N ? 8 : 0);
+    for (const auto& [value, width] : after) appendFitted(out, r[value], width);
+    if (kind == TreasuryKind::TRZ) appendFitted(out, r[closing], mode == Mode::N ? 8 : 0);
+    blankControls(out, from);
 }
 
 std::string detailRecord(const TreasuryOrderRow& r, TreasuryKind kind, Mode mode) {

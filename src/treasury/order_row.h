@@ -68,9 +68,8 @@ public:
         const auto shift = static_cast<std::uint32_t>(begin + value.size()) - ends_[i];
         for (std::size_t k = i; k < ROWVALUES; ++k) ends_[k] += shift;
     }
-    // Room for values of `bytes` in all, and back the room beyond them.
+    // Room for values of `bytes` in all: a row built value by value then allocates once.
     void reserve(std::size_t bytes) { text_.reserve(bytes); }
-    void shrinkToFit() { text_.shrink_to_fit(); }
 
     std::int64_t amount = 0;  //  9, cents, 19 bytes in the amount format
 

@@ -38,10 +38,11 @@ std::string storedOrdersQuery(const std::vector<std::string>& ids) {
 }
 
 TreasuryOrderRow overviewRow(const ui::TextTable& stored, std::size_t row, int sequence,
-                             const std::string& payerTaxNumber) {
+                             const std::string& payerTaxNumber, std::string_view label) {
     using V = RowValue;
     TreasuryOrderRow r;
-    r.reserve(320);  // the values at their widths and a label: one allocation
+    // The values at their widths and the label: one allocation.
+    r.reserve(1 + 6 + 15 + 15 + 6 + 2 + 70 + 6 + 18 + 70 + 15 + 6 + 2 + 24 + 2 + 1 + 13 + 8 + label.size());
     std::string latin;
     const auto set = [&](V value, int column, std::size_t width) {
         latin.clear();
@@ -69,6 +70,7 @@ TreasuryOrderRow overviewRow(const ui::TextTable& stored, std::size_t row, int s
     const bool cash = r[V::form] == "80" || r[V::form] == "94";
     r.set(V::taxNumber, utf8::fitBytes(cash ? r[V::reference] : std::string_view(payerTaxNumber), 13));
     r.set(V::closing, utf8::fitBytes(orderValue(stored, row, order::DUE), 8));
+    r.set(V::label, label);
     return r;
 }
 
@@ -81,22 +83,30 @@ OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextT
     const std::size_t amountWidth =
         shownSelection.empty() ? LISTAMOUNTWIDTH : orderValue(shownSelection, 0, order::AMOUNT).size();
     std::string scratch;
+    // The stored orders mostly come back in the list's order: the same
+    // position is tried first, the orders by ID only when it holds another.
     std::unordered_map<std::string_view, std::size_t> byId;
-    for (std::size_t r = 0; r < stored.rows(); ++r) byId.emplace(orderValue(stored, r, order::ID), r);
+    const auto storedRow = [&](std::size_t r, std::string_view id) -> std::optional<std::size_t> {
+        if (r < stored.rows() && orderValue(stored, r, order::ID) == id) return r;
+        if (byId.empty())
+            for (std::size_t s = 0; s < stored.rows(); ++s) byId.emplace(orderValue(stored, s, order::ID), s);
+        const auto found = byId.find(id);
+        if (found == byId.end()) return std::nullopt;
+        return found->second;
+    };
 
     TreasuryFileInput& input = batch.input;
     input.AGFAJL.reserve(shownSelection.rows());
     batch.ids.reserve(shownSelection.rows());
     for (std::size_t r = 0; r < shownSelection.rows(); ++r) {
-        const auto found = byId.find(orderValue(shownSelection, r, order::ID));
-        if (found == byId.end()) return {vocab::CPORNALOGNEPOSTOI + orderLabel(shownSelection, r), {}, {}};
-        if (!sameRow(shownSelection, r, stored, found->second, amountWidth, scratch))
+        const std::string_view id = orderValue(shownSelection, r, order::ID);
+        const auto found = storedRow(r, id);
+        if (!found) return {vocab::CPORNALOGNEPOSTOI + orderLabel(shownSelection, r), {}, {}};
+        if (!sameRow(shownSelection, r, stored, *found, amountWidth, scratch))
             return {vocab::CPORNALOGIZMENET + orderLabel(shownSelection, r), {}, {}};
-        TreasuryOrderRow row = overviewRow(stored, found->second, static_cast<int>(r) + 1, payer.MDANOCENBROJ);
-        row.set(RowValue::label, orderLabel(shownSelection, r));
-        row.shrinkToFit();
-        input.AGFAJL.push_back(std::move(row));
-        batch.ids.emplace_back(found->first);
+        input.AGFAJL.push_back(overviewRow(stored, *found, static_cast<int>(r) + 1, payer.MDANOCENBROJ,
+                                           orderLabel(shownSelection, r)));
+        batch.ids.emplace_back(id);
     }
     input.DDATANAPODNESUVANJE = submissionDate;
     input.DDATANAOBRABOTKA = processingDate;

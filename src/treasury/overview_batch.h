@@ -19,9 +19,9 @@ std::string storedOrdersQuery(const std::vector<std::string>& ids);
 // The treasury order row of one stored order (a row of the base query as
 // stored): its texts trimmed, in Latin letters and fitted to their widths;
 // forms 80 and 94 carry the first 13 bytes of their payment reference as tax
-// number, every other form the payer's tax number.
+// number, every other form the payer's tax number. `label` names the order in messages.
 TreasuryOrderRow overviewRow(const ui::TextTable& stored, std::size_t row, int sequence,
-                             const std::string& payerTaxNumber);
+                             const std::string& payerTaxNumber, std::string_view label);
 
 struct OverviewBatch {
     std::optional<std::string> refusal;  // the message that stops the action; then nothing else

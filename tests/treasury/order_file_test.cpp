@@ -38,6 +38,7 @@ TEST(TreasuryAmounts, FileFormatAndSpecificationPicture) {
     const std::pair<std::int64_t, const char*> fields[] = {
         {123450, "+000000000001234,50"}, {0, "+000000000000000,00"},      {150000, "+000000000001500,00"},
         {7, "+000000000000000,07"},      {treasury::maxFileCents, "+999999999999999,99"},
+        {treasury::maxFileCents + 1, "+1000000000000000,00"},  // refused before any file: still whole
     };
     for (const auto& [cents, text] : fields) EXPECT_EQ(treasury::amountField(cents), text);
     const std::pair<std::int64_t, const char*> pictures[] = {
@@ -104,6 +105,29 @@ TEST(TreasuryOrderFile, DetailRecordsByKindAndMode) {
         EXPECT_EQ(r2, c.second);
         EXPECT_EQ(r1.size(), c.length1);
         EXPECT_EQ(r2.size(), c.length2);
+    }
+}
+
+TEST(TreasuryOrderFile, EveryControlCharacterIsABlankWhereverItStands) {
+    // At every position of the purpose and of a free closing text, each kind
+    // of control character, and nothing else, turns into a blank.
+    const std::string purpose = "Kancelariski materijali za mesec mart, Ѓорѓи Ќосе, broj 117/2024 ок";
+    const std::string closing = "PRIDONES ZA PIO 03.2024";
+    for (const char control : {'\x01', '\t', '\n', '\r', '\x1f', '\x7f'}) {
+        for (std::size_t at = 0; at < purpose.size() + closing.size(); ++at) {
+            const bool inPurpose = at < purpose.size();
+            const std::size_t k = inPurpose ? at : at - purpose.size();
+            std::string withControl = inPurpose ? purpose : closing, withBlank = withControl;
+            withControl.insert(k, 1, control);
+            withBlank.insert(k, 1, ' ');
+            auto row = treasury_fixture::latinRow(), expected = row;
+            const RowValue value = inPurpose ? RowValue::purpose : RowValue::closing;
+            row.set(value, withControl);
+            expected.set(value, withBlank);
+            EXPECT_EQ(treasury::detailRecord(row, TreasuryKind::TRZ, Mode::P),
+                      treasury::detailRecord(expected, TreasuryKind::TRZ, Mode::P))
+                << "byte " << int(control) << " at " << at;
+        }
     }
 }
 
