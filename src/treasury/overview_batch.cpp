@@ -74,14 +74,14 @@ TreasuryOrderRow overviewRow(const ui::TextTable& stored, std::size_t row, int s
     return r;
 }
 
-OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextTable& stored,
+OverviewBatch overviewBatch(const ui::TextTable& shown, const std::vector<int>& lines, const ui::TextTable& stored,
                             const registers::CurrentPayer& payer, const std::string& submissionDate,
                             const std::string& processingDate) {
     OverviewBatch batch;
-    if (auto tooMany = batchSizeRefusal(shownSelection.rows())) return {std::move(tooMany), {}, {}};
+    if (auto tooMany = batchSizeRefusal(lines.size())) return {std::move(tooMany), {}, {}};
     // In the width of the list's amounts, so that only a changed amount differs.
     const std::size_t amountWidth =
-        shownSelection.empty() ? LISTAMOUNTWIDTH : orderValue(shownSelection, 0, order::AMOUNT).size();
+        lines.empty() ? LISTAMOUNTWIDTH : orderValue(shown, lines.front() - 1, order::AMOUNT).size();
     std::string scratch;
     // The stored orders mostly come back in the list's order: the same
     // position is tried first, the orders by ID only when it holds another.
@@ -96,16 +96,17 @@ OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextT
     };
 
     TreasuryFileInput& input = batch.input;
-    input.AGFAJL.reserve(shownSelection.rows());
-    batch.ids.reserve(shownSelection.rows());
-    for (std::size_t r = 0; r < shownSelection.rows(); ++r) {
-        const std::string_view id = orderValue(shownSelection, r, order::ID);
+    input.AGFAJL.reserve(lines.size());
+    batch.ids.reserve(lines.size());
+    for (std::size_t r = 0; r < lines.size(); ++r) {
+        const auto line = static_cast<std::size_t>(lines[r] - 1);
+        const std::string_view id = orderValue(shown, line, order::ID);
         const auto found = storedRow(r, id);
-        if (!found) return {vocab::CPORNALOGNEPOSTOI + orderLabel(shownSelection, r), {}, {}};
-        if (!sameRow(shownSelection, r, stored, *found, amountWidth, scratch))
-            return {vocab::CPORNALOGIZMENET + orderLabel(shownSelection, r), {}, {}};
-        input.AGFAJL.push_back(overviewRow(stored, *found, static_cast<int>(r) + 1, payer.MDANOCENBROJ,
-                                           orderLabel(shownSelection, r)));
+        if (!found) return {vocab::CPORNALOGNEPOSTOI + orderLabel(shown, line), {}, {}};
+        if (!sameRow(shown, line, stored, *found, amountWidth, scratch))
+            return {vocab::CPORNALOGIZMENET + orderLabel(shown, line), {}, {}};
+        input.AGFAJL.push_back(
+            overviewRow(stored, *found, static_cast<int>(r) + 1, payer.MDANOCENBROJ, orderLabel(shown, line)));
         batch.ids.emplace_back(id);
     }
     input.DDATANAPODNESUVANJE = submissionDate;

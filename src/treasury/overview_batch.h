@@ -29,11 +29,12 @@ struct OverviewBatch {
     std::vector<std::string> ids;        // the orders of the rows, in file order
 };
 
-// The batch of the selected rows as shown (in grid order), built from the
-// stored orders. An order no longer stored, or stored otherwise than shown
-// (edited, submitted or moved since the list was loaded), refuses the batch
-// naming it; so does a selection of more orders than one file holds.
-OverviewBatch overviewBatch(const ui::TextTable& shownSelection, const ui::TextTable& stored,
+// The batch of the selected lines (1-based, in grid order) of the list as
+// shown, built from the stored orders. An order no longer stored, or stored
+// otherwise than shown (edited, submitted or moved since the list was
+// loaded), refuses the batch naming it; so does a selection of more orders
+// than one file holds.
+OverviewBatch overviewBatch(const ui::TextTable& shown, const std::vector<int>& lines, const ui::TextTable& stored,
                             const registers::CurrentPayer& payer, const std::string& submissionDate,
                             const std::string& processingDate);
 

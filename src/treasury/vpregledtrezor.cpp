@@ -93,19 +93,6 @@ void VPREGLEDTREZORFILTER(const std::shared_ptr<Overview>& o) {
         [o, combos] { VPREGLEDTREZOROK(*o, combos); });
 }
 
-// The selected rows of the grid, top to bottom.
-ui::TextTable selectedRows(const listkit::ListState& s, const std::vector<int>& lines) {
-    const ui::TextTable& rows = s.gridCtl().rows();
-    ui::TextTable selected(rows.columns());
-    selected.reserve(lines.size());
-    for (int line : lines) {
-        selected.beginRow();
-        for (std::size_t c = 0; c < rows.columns(); ++c) selected.appendCell(rows.cell(line - 1, c));
-        selected.endRow();
-    }
-    return selected;
-}
-
 void GENERIRAJFAJL(Overview& o) {
     using namespace vocab;
     if (!shell::datesReady(WINDOW, {{"txtVPregledTrezorDataNaPodnesuvanje", CTOOLTIPDATANAPODNESUVANJE},
@@ -114,18 +101,19 @@ void GENERIRAJFAJL(Overview& o) {
     const auto lines = listkit::selectedLines(*o.list);
     if (!lines) return;
     const std::string submission = ui::Ctl(WINDOW, "txtVPregledTrezorDataNaPodnesuvanje").date();
-    // The selection's copy and the orders read again live only while the batch is built.
+    // The orders read again live only while the batch is built; the selected
+    // rows are read where the grid holds them.
+    const ui::TextTable& shown = o.list->gridCtl().rows();
     OverviewBatch batch = [&]() -> OverviewBatch {
-        const ui::TextTable selection = selectedRows(*o.list, *lines);
         std::vector<std::string> ids;
-        ids.reserve(selection.rows());
-        for (std::size_t r = 0; r < selection.rows(); ++r) ids.emplace_back(orderValue(selection, r, order::ID));
+        ids.reserve(lines->size());
+        for (int line : *lines) ids.emplace_back(orderValue(shown, static_cast<std::size_t>(line - 1), order::ID));
         // Orders that could not be read (a locked file) are no missing orders:
         // the database layer has said why.
         const shell::QueryResult stored = shell::query(shell::app().DB, storedOrdersQuery(ids));
         if (!stored.ok) return {.refusal = ""};  // said already
         if (auto unreadable = unreadableOrderValue(stored.rows)) return {.refusal = std::move(unreadable)};
-        return overviewBatch(selection, stored.rows, o.payer, submission,
+        return overviewBatch(shown, *lines, stored.rows, o.payer, submission,
                              ui::Ctl(WINDOW, "txtVPregledTrezorDataNaObrabotka").date());
     }();
     if (batch.refusal) {

@@ -24,19 +24,14 @@ protected:
         treasury::shapeOrderRows(list);
         return list;
     }
-    static ui::TextTable select(const ui::TextTable& list, const std::vector<int>& lines) {
-        ui::TextTable out(list.columns());
-        for (int line : lines) out.appendRow(list.row(line - 1));
-        return out;
-    }
-    treasury::OverviewBatch batchOf(const ui::TextTable& selection, const char* kind) const {
+    treasury::OverviewBatch batchOf(const ui::TextTable& list, const std::vector<int>& lines, const char* kind) const {
         std::vector<std::string> ids;
-        for (std::size_t r = 0; r < selection.rows(); ++r) ids.push_back(selection.at(r, 0));
+        for (int line : lines) ids.push_back(list.at(line - 1, 0));
         registers::CurrentPayer payer;
         payer.MKRATENKAINSTITUCIJA = "ABC";
         payer.MVIDNATREZOR = kind;
         payer.MDANOCENBROJ = "4030990123456";
-        return treasury::overviewBatch(selection, rows(treasury::storedOrdersQuery(ids)), payer, "20261210",
+        return treasury::overviewBatch(list, lines, rows(treasury::storedOrdersQuery(ids)), payer, "20261210",
                                        "20261211");
     }
 };
@@ -55,7 +50,7 @@ TEST_F(OverviewBatch, TheListShowsDatesAndAmountsAsTheOrderListsDo) {
 
 TEST_F(OverviewBatch, StateTreasuryFileFromStoredOrdersToTheByte) {
     // Forms 80 and 60 first, in the grid's order: the 80 row's tax number is its reference.
-    const treasury::OverviewBatch batch = batchOf(select(shown("1"), {4, 1, 2, 3}), "TRZ");
+    const treasury::OverviewBatch batch = batchOf(shown("1"), {4, 1, 2, 3}, "TRZ");
     ASSERT_EQ(batch.refusal, std::nullopt);
     EXPECT_EQ(batch.ids, (std::vector<std::string>{"4", "1", "2", "3"}));
     EXPECT_EQ(batch.input.CSMETKAZADOLZUVA, "100000000063095");  // the last row's
@@ -88,7 +83,7 @@ TEST_F(OverviewBatch, StateTreasuryFileFromStoredOrdersToTheByte) {
 }
 
 TEST_F(OverviewBatch, HealthFundFileHasNoDueDateAndForm94TakesItsReference) {
-    const treasury::OverviewBatch batch = batchOf(shown("2"), "FZM");
+    const treasury::OverviewBatch batch = batchOf(shown("2"), {1, 2, 3, 4}, "FZM");
     ASSERT_EQ(batch.refusal, std::nullopt);
     const std::string file = treasury::orderFile(batch.input, treasury::TreasuryKind::FZM, treasury::Mode::N, '1');
     EXPECT_EQ(file.substr(0, 43), "1ABCFZM202612111000004+000000000000360,00\r\n");
@@ -121,7 +116,7 @@ TEST_F(OverviewBatch, AnOrderChangedOrDeletedSinceTheListLoadedRefusesTheBatchNa
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(shell::MISCSQL1(db, "BEGIN; " + std::string(c.change)));
-        const treasury::OverviewBatch batch = batchOf(select(list, {1, 2, 3}), "TRZ");
+        const treasury::OverviewBatch batch = batchOf(list, {1, 2, 3}, "TRZ");
         EXPECT_EQ(batch.refusal, c.message);
         EXPECT_TRUE(batch.input.AGFAJL.empty());
         EXPECT_TRUE(batch.ids.empty());
@@ -132,16 +127,14 @@ TEST_F(OverviewBatch, AnOrderChangedOrDeletedSinceTheListLoadedRefusesTheBatchNa
 TEST_F(OverviewBatch, AnUnreadableAmountRefusesTheBatchNamingTheOrder) {
     ASSERT_TRUE(shell::MISCSQL1(db, "UPDATE Nalozi SET Iznos = 'xyz' WHERE ID = 2"));
     const ui::TextTable list = shown("1");
-    const treasury::OverviewBatch batch = batchOf(select(list, {1, 2}), "TRZ");
+    const treasury::OverviewBatch batch = batchOf(list, {1, 2}, "TRZ");
     ASSERT_EQ(batch.refusal, std::nullopt);
     EXPECT_EQ(treasury::refusal(batch.input), vocab::CPORPREGOLEMIZNOSNALOG + "2 (70) Трезорска сметка");
 }
 
 TEST_F(OverviewBatch, MoreOrdersThanOneFileHoldsAreRefusedBeforeAnyIsRead) {
-    ui::TextTable selection(1);  // only the count matters
-    selection.reserve(treasury::maxFileRows + 1);
-    for (std::size_t i = 0; i <= treasury::maxFileRows; ++i) selection.appendRow({"1"});
-    const treasury::OverviewBatch batch = treasury::overviewBatch(selection, {}, {}, "20261210", "20261211");
+    const std::vector<int> lines(treasury::maxFileRows + 1, 1);  // only the count matters
+    const treasury::OverviewBatch batch = treasury::overviewBatch({}, lines, {}, {}, "20261210", "20261211");
     EXPECT_EQ(batch.refusal, vocab::CPORPREMNOGUNALOZI + "1000000");
     EXPECT_TRUE(batch.input.AGFAJL.empty());
 }
@@ -153,14 +146,14 @@ TEST_F(OverviewBatch, AmountsWiderThanTheColumnWidenTheListAndStillMatchTheStore
     EXPECT_EQ(list.at(1, AMOUNT - 1), "123456789012.34");
     // Selected without the widest amount, and with it.
     for (const std::vector<int>& lines : {std::vector<int>{1, 3}, std::vector<int>{2, 1}}) {
-        const treasury::OverviewBatch batch = batchOf(select(list, lines), "TRZ");
+        const treasury::OverviewBatch batch = batchOf(list, lines, "TRZ");
         EXPECT_EQ(batch.refusal, std::nullopt);
         ASSERT_EQ(batch.input.AGFAJL.size(), 2u);
     }
-    EXPECT_EQ(batchOf(select(list, {2, 1}), "TRZ").input.AGFAJL[0].amount, 12345678901234);
+    EXPECT_EQ(batchOf(list, {2, 1}, "TRZ").input.AGFAJL[0].amount, 12345678901234);
     // An amount that grew wider since the list was loaded names its own order.
     ASSERT_TRUE(shell::MISCSQL1(db, "UPDATE Nalozi SET Iznos = 1234567890123.45 WHERE ID = 3"));
-    EXPECT_EQ(batchOf(select(list, {1, 3}), "TRZ").refusal, vocab::CPORNALOGIZMENET + "3 (76) Фонд за здравство");
+    EXPECT_EQ(batchOf(list, {1, 3}, "TRZ").refusal, vocab::CPORNALOGIZMENET + "3 (76) Фонд за здравство");
     ASSERT_TRUE(shell::MISCSQL1(db, "ROLLBACK"));
 }
 
