@@ -1,6 +1,7 @@
 #include "treasury/specification.h"
 
 #include <filesystem>
+#include <memory>
 #include <unordered_map>
 
 #include "platform/print/preview.h"
@@ -94,49 +95,59 @@ std::string groupKey(const SpecificationEntry& e) {
     return e.debitSubAccount + e.bank + e.expenditureKonto + e.revenueKonto + e.debitProgramme + e.purpose;
 }
 
-// The pages as they are filled: the current row, the page's entry lines.
+// Entries per page: the entry that passes the line limit ends its page.
+constexpr std::size_t perPage(Mode mode) { return mode == Mode::P ? 10 : 15; }
+static_assert(3 * 9 <= lineLimit && 3 * 10 > lineLimit, "mode P: 3 lines an entry");
+static_assert(2 * 14 <= lineLimit && 2 * 15 > lineLimit, "mode N: 2 lines an entry");
+
+// The pages, each made on its own from the entries that fall on it: the
+// current row and the page's entry lines. The entries come one at a time,
+// each written over the last by `fill`, so that a long list of single orders
+// needs no second copy beside its rows.
 class Printout {
 public:
-    Printout(Mode mode, const TreasuryFileInput& input, std::string firstSubAccount)
-        : mode_(mode), input_(input), firstSubAccount_(std::move(firstSubAccount)) {}
+    using Fill = std::function<void(std::size_t, SpecificationEntry&)>;
 
-    // The entries come one at a time, each written over the last by `fill`,
-    // so that a long list of single orders needs no second copy beside its
-    // rows while the pages are filled.
-    print::Document run(std::size_t count, const std::function<void(std::size_t, SpecificationEntry&)>& fill,
-                        const std::string& fileName, const TextWidth& width) {
-        const int perPage = mode_ == Mode::P ? 10 : 15;
-        pageTotal_ = static_cast<int>(count) / perPage + 1;
+    Printout(Mode mode, const TreasuryFileInput& input, std::string firstSubAccount, std::size_t count, Fill fill,
+             const std::string& fileName, const TextWidth& width)
+        : mode_(mode), input_(input), firstSubAccount_(std::move(firstSubAccount)), count_(count),
+          fill_(std::move(fill)), pageTotal_(static_cast<int>(count / perPage(mode)) + 1) {
         // The widest head is the last page's; the rules end at the page's right edge.
         const auto fits = [&](const std::string& name) {
             return column(80) + width(fileHead(name, pageTotal_), headFont) <= leftEdge + pageWidth;
         };
         fileName_ = fits(fileName) ? fileName : std::filesystem::path(fileName).filename().string();
-        doc_.setup.orientation = print::Orientation::Landscape;
-        pageHead();
-        SpecificationEntry e;
-        for (std::size_t i = 0; i < count; ++i) {
-            fill(i, e);
+    }
+
+    int pages() const { return pageTotal_; }
+
+    // Page k (0-based): its head, its entries, and below the last page's
+    // entries the closing block.
+    print::Page page(std::size_t k) {
+        page_ = print::Page();
+        pageHead(static_cast<int>(k) + 1);
+        SpecificationEntry& e = entry_;
+        for (std::size_t i = k * perPage(mode_); i < count_; ++i) {
+            fill_(i, e);
             entry(i + 1, e);
-            if (pageLines_ > lineLimit)
-                pageHead();
-            else
-                row_ += L;  // an empty line between entries, not counted
+            if (pageLines_ > lineLimit) break;
+            row_ += L;  // an empty line between entries, not counted
         }
-        row_ -= L;
-        footer();
-        finishPage();
-        return std::move(doc_);
+        if (static_cast<int>(k) + 1 == pageTotal_) {
+            row_ -= L;
+            footer();
+        }
+        return std::move(page_);
     }
 
 private:
     void text(double row, double c, std::string_view s, const print::Font& font) {
-        doc_.pages.back().text(row, column(c), s, font);
+        page_.text(row, column(c), s, font);
     }
     void amount(double row, std::int64_t cents, const print::Font& font) {
-        doc_.pages.back().text(row, amountEdge, utf8::trimBlanks(wholeAmount9(cents)), font, print::Align::Right);
+        page_.text(row, amountEdge, utf8::trimBlanks(wholeAmount9(cents)), font, print::Align::Right);
     }
-    void rule(double row, double fromCol, double toCol) { doc_.pages.back().line(row, fromCol, row, toCol, 0.01); }
+    void rule(double row, double fromCol, double toCol) { page_.line(row, fromCol, row, toCol, 0.01); }
     void nextLine() {
         row_ += L;
         ++pageLines_;
@@ -146,23 +157,16 @@ private:
         return "Фајл: " + name + std::string(10, ' ') + std::to_string(page) + "/" + std::to_string(pageTotal_);
     }
 
-    // A finished page gives back the room its lists grew beyond their texts:
-    // with thousands of pages that room would outweigh the texts themselves.
-    void finishPage() { doc_.pages.back().shrinkToFit(); }
-
-    void pageHead() {
-        if (!doc_.pages.empty()) finishPage();
-        doc_.newPage();
-        ++page_;
+    void pageHead(int number) {
         pageLines_ = 0;
         const double r = row_ = headTop;
         const registers::CurrentPayer& payer = input_.payer;
         text(r, 0, payer.MISPLAKJACINAZIV, headFont);
-        text(r, 80, fileHead(fileName_, page_), headFont);
+        text(r, 80, fileHead(fileName_, number), headFont);
         text(r + 2 * L, 0, payer.MISPLAKJACISEDISTE, headFont);
         text(r + 2 * L, 80, "Трезор", headFont);
         // Centred on 105 mm from the paper's edge, as on the portrait page the form was made for.
-        doc_.pages.back().text(r + 4 * L, 105, "СПЕЦИФИКАЦИЈА НА НАЛОЗИ", {"Verdana", 15, true}, print::Align::Centre);
+        page_.text(r + 4 * L, 105, "СПЕЦИФИКАЦИЈА НА НАЛОЗИ", {"Verdana", 15, true}, print::Align::Centre);
         text(r + 7 * L, 0,
              "Преглед за датум: " + dayMonth(input_.DDATANAOBRABOTKA) + "/" + fullDate(input_.DDATANAPODNESUVANJE),
              headFont);
@@ -176,7 +180,7 @@ private:
             {85, "конто"}, {95, "Прг"},        {100, "број"},  {114, "Начин"}, {120, "Даночен бр."},
         };
         for (const auto& [c, caption] : headings) text(r + 12 * L, c, caption, headingFont);
-        doc_.pages.back().text(r + 12 * L, amountEdge, "Износ", headingFont, print::Align::Right);
+        page_.text(r + 12 * L, amountEdge, "Износ", headingFont, print::Align::Right);
         rule(r + 13.5 * L, leftEdge, leftEdge + pageWidth);
         row_ = r + 14.5 * L;
     }
@@ -222,11 +226,15 @@ private:
 
     Mode mode_;
     const TreasuryFileInput& input_;
-    std::string fileName_;
     std::string firstSubAccount_;
-    print::Document doc_;
+    std::size_t count_;
+    Fill fill_;
+    int pageTotal_;
+    std::string fileName_;
+    print::Page page_;  // the page being made
+    SpecificationEntry entry_;
     double row_ = headTop;
-    int page_ = 0, pageTotal_ = 1, pageLines_ = 0;
+    int pageLines_ = 0;
 };
 
 }  // namespace
@@ -254,17 +262,28 @@ std::vector<SpecificationEntry> specificationEntries(Mode mode, const std::vecto
 print::Document specificationDocument(Mode mode, const TreasuryFileInput& input, const std::string& fileName,
                                       const TextWidth& width) {
     const std::vector<TreasuryOrderRow>& rows = input.AGFAJL;
+    std::shared_ptr<Printout> printout;
     // A batch without rows has no first entry: its sub-account is left blank.
     if (mode == Mode::P) {
-        const auto entries = specificationEntries(mode, rows);
-        return Printout(mode, input, entries.empty() ? std::string() : entries.front().debitSubAccount)
-            .run(entries.size(), [&](std::size_t i, SpecificationEntry& e) { e = entries[i]; }, fileName, width);
+        auto entries = std::make_shared<const std::vector<SpecificationEntry>>(specificationEntries(mode, rows));
+        printout = std::make_shared<Printout>(
+            mode, input, entries->empty() ? std::string() : entries->front().debitSubAccount, entries->size(),
+            [entries](std::size_t i, SpecificationEntry& e) { e = (*entries)[i]; }, fileName, width);
+    } else {
+        // Mode N: one entry per row, made as its lines are printed.
+        printout = std::make_shared<Printout>(
+            mode, input, rows.empty() ? std::string() : fieldText(rows.front()[RowValue::debitSubAccount], 15),
+            rows.size(),
+            [&rows, mode, scratch = std::string()](std::size_t i, SpecificationEntry& e) mutable {
+                fillEntry(mode, rows[i], e, scratch);
+            },
+            fileName, width);
     }
-    // Mode N: one entry per row, made as its lines are printed.
-    std::string scratch;
-    const auto fill = [&](std::size_t i, SpecificationEntry& e) { fillEntry(mode, rows[i], e, scratch); };
-    return Printout(mode, input, rows.empty() ? std::string() : fieldText(rows.front()[RowValue::debitSubAccount], 15))
-        .run(rows.size(), fill, fileName, width);
+    print::Document doc;
+    doc.setup.orientation = print::Orientation::Landscape;
+    doc.makePagesWhenAsked(static_cast<std::size_t>(printout->pages()),
+                           [printout](std::size_t k) { return printout->page(k); });
+    return doc;
 }
 
 void PRINTSPECIFIKACIJA(Mode mode, const TreasuryFileInput& input) {

@@ -42,6 +42,8 @@ using TextWidth = std::function<double(std::string_view, const print::Font&)>;
 // 10 entries of mode P or 15 of mode N per page, the closing block below the
 // last entry. `fileName` is the file written, named in every page head with
 // its folder, or without it when the page number would then leave the paper.
+// Each page is made when it is asked for, from `input`, which must outlive
+// the document.
 print::Document specificationDocument(Mode mode, const TreasuryFileInput& input, const std::string& fileName,
                                       const TextWidth& width);
 

@@ -50,8 +50,16 @@ void expectRow(const print::Page& page, double row, const std::vector<std::pair<
 // Every text fits where the width does not matter.
 double noWidth(std::string_view, const print::Font&) { return 0; }
 
+// The document's pages, all made now in order, to be looked over at leisure.
+print::Document held(const print::Document& made) {
+    print::Document doc;
+    doc.setup = made.setup;
+    for (std::size_t i = 0; i < made.pageCount(); ++i) doc.pages.push_back(made.page(i));
+    return doc;
+}
+
 print::Document document(Mode mode, const treasury::TreasuryFileInput& input, const std::string& fileName) {
-    return treasury::specificationDocument(mode, input, fileName, noWidth);
+    return held(treasury::specificationDocument(mode, input, fileName, noWidth));
 }
 
 treasury::TreasuryOrderRow salaryRow(const std::string& account, std::int64_t cents, const std::string& purpose) {
@@ -233,6 +241,29 @@ TEST(SpecificationDocument, EveryHeadShowsTheFirstEntrysSubAccount) {
         expectRow(page, 20 + 7 * L, {{0, "Преглед за датум: 06.03/05.03.2024"}, {60, "788014101263814"}});
 }
 
+TEST(SpecificationDocument, APageAskedForAgainOrOutOfTurnIsTheSame) {
+    // The preview goes back and forth: every page is made alike whatever was made before it.
+    for (const Mode mode : {Mode::N, Mode::P}) {
+        const treasury::TreasuryFileInput input = withRows("TRZ", 47);
+        const print::Document made = treasury::specificationDocument(mode, input, "N", noWidth);
+        const print::Document inOrder = held(made);
+        ASSERT_EQ(inOrder.pages.size(), mode == Mode::N ? 4u : 5u);
+        for (const std::size_t k : {3u, 1u, 1u, 0u, 2u, 3u}) {
+            if (k >= inOrder.pages.size()) continue;
+            const print::Page& again = made.page(k);
+            const print::Page& first = inOrder.pages[k];
+            EXPECT_EQ(again.chars, first.chars) << k;
+            ASSERT_EQ(again.texts.size(), first.texts.size()) << k;
+            for (std::size_t t = 0; t < first.texts.size(); ++t) {
+                EXPECT_EQ(again.texts[t].row, first.texts[t].row);
+                EXPECT_EQ(again.texts[t].col, first.texts[t].col);
+                EXPECT_EQ(again.textOf(again.texts[t]), first.textOf(first.texts[t]));
+            }
+            EXPECT_EQ(again.lines.size(), first.lines.size()) << k;
+        }
+    }
+}
+
 TEST(SpecificationDocument, EntryNumbersAndAnEmptyBatch) {
     const print::Document doc = document(Mode::N, withRows("TRZ", 100), "N");
     ASSERT_EQ(doc.pages.size(), 7u);
@@ -258,7 +289,7 @@ TEST(SpecificationDocument, TheFileNameLosesItsFolderWhenThePageNumberWouldLeave
         {"N0503241.ABC", "Фајл: N0503241.ABC          1/1"},
     };
     for (const auto& [name, head] : cases) {
-        const auto doc = treasury::specificationDocument(Mode::N, withRows("TRZ", 1), name, width);
+        const auto doc = held(treasury::specificationDocument(Mode::N, withRows("TRZ", 1), name, width));
         EXPECT_EQ(doc.pages[0].textOf(*find(doc.pages[0], "Фајл: ")), head) << name;
     }
 }

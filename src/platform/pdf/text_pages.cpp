@@ -115,7 +115,7 @@ double builtInTextWidth(const std::string& text, double size, const std::string&
 
 std::string textPages(const print::Document& document, double widthMm, double heightMm, TextRow rows) {
     TextPages::Writer writer;
-    for (const print::Page& p : document.pages) writer.page(p, widthMm, heightMm, rows);
+    for (std::size_t i = 0; i < document.pageCount(); ++i) writer.page(document.page(i), widthMm, heightMm, rows);
     return writer.bytes();
 }
 

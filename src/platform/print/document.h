@@ -4,6 +4,7 @@
 // Plain C++ without Qt, so that reports can be built and checked anywhere;
 // the print layer shows, prints and saves them (platform/print/preview.h).
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,12 +56,6 @@ struct Page {
         chars.append(text).push_back('\0');
         texts.push_back({row, col, at, static_cast<std::uint32_t>(text.size()), fontIndex(font), align});
     }
-    // Gives back the room the lists grew beyond their contents, once the page is complete.
-    void shrinkToFit() {
-        texts.shrink_to_fit();
-        lines.shrink_to_fit();
-        chars.shrink_to_fit();
-    }
     void line(double row1, double col1, double row2, double col2, double pen = 0.25) {
         lines.push_back({row1, col1, row2, col2, pen});
     }
@@ -94,11 +89,41 @@ struct PageSetup {
     Paper paper;
 };
 
+// The pages are held, or made one at a time when they are asked for: a list
+// of thousands of pages then costs one page beside its data, whether it is
+// shown, printed or saved.
 struct Document {
     PageSetup setup;
-    std::vector<Page> pages;
+    std::vector<Page> pages;  // the pages held; empty when they are made
 
     Page& newPage() { return pages.emplace_back(); }
+
+    // From now on the document has `count` pages, page i made by `make(i)`
+    // when asked for; what `make` reads must outlive the document.
+    void makePagesWhenAsked(std::size_t count, std::function<Page(std::size_t)> make) {
+        pages.clear();
+        madeCount_ = count;
+        make_ = std::move(make);
+        madeIndex_ = npos;
+    }
+    std::size_t pageCount() const { return make_ ? madeCount_ : pages.size(); }
+    // Page i (0-based): the one held, or made now; the reference lasts until
+    // the next call, so callers take the pages one by one.
+    const Page& page(std::size_t i) const {
+        if (!make_) return pages.at(i);
+        if (madeIndex_ != i) {
+            made_ = make_(i);
+            madeIndex_ = i;
+        }
+        return made_;
+    }
+
+private:
+    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+    std::size_t madeCount_ = 0;
+    std::function<Page(std::size_t)> make_;
+    mutable Page made_;
+    mutable std::size_t madeIndex_ = npos;
 };
 
 }  // namespace print

@@ -46,7 +46,7 @@ std::string savePdf(const Document& document, const std::string& path) {
     std::string failure;
     try {
         pdf::TextPages pages(paper->width, paper->height, pdf::TextRow::Top);
-        for (const Page& page : document.pages) pages.add(page);
+        for (std::size_t i = 0; i < document.pageCount(); ++i) pages.add(document.page(i));
         pages.saveToFile(temporary);
         failure = desktop::renameInto(temporary, path);
     } catch (const pdf::Error& e) {
@@ -62,7 +62,7 @@ std::string savePdf(const Document& document, const std::string& path) {
 std::vector<std::string> existingPictures(const Document& document, const std::string& folder) {
     std::vector<std::string> found;
     std::error_code ignored;
-    for (std::size_t i = 0; i < document.pages.size(); ++i)
+    for (std::size_t i = 0; i < document.pageCount(); ++i)
         if (const std::string name = pictureName(i + 1); std::filesystem::exists(std::filesystem::path(folder) / name, ignored))
             found.push_back(name);
     return found;
@@ -71,8 +71,8 @@ std::vector<std::string> existingPictures(const Document& document, const std::s
 std::string savePictures(const Document& document, const std::string& folder) {
     const auto paper = pageArea(document.setup);
     if (!paper) return detail::refusedSetup;
-    for (std::size_t i = 0; i < document.pages.size(); ++i) {
-        const std::string png = encoded(detail::picture(document.pages[i], *paper, pictureDpi), "PNG");
+    for (std::size_t i = 0; i < document.pageCount(); ++i) {
+        const std::string png = encoded(detail::picture(document.page(i), *paper, pictureDpi), "PNG");
         const std::string failure =
             desktop::writeFile((std::filesystem::path(folder) / pictureName(i + 1)).string(), png);
         if (!failure.empty()) return failure;
@@ -101,9 +101,9 @@ std::string sendToPrinter(const Document& document) {
     QPainter painter;
     if (!painter.begin(printer.get())) return detail::refusedSetup;
     const double dotsPerMm = printer->resolution() / 25.4;
-    for (std::size_t i = 0; i < document.pages.size(); ++i) {
+    for (std::size_t i = 0; i < document.pageCount(); ++i) {
         if (i > 0) printer->newPage();
-        paintPage(painter, document.pages[i], dotsPerMm);
+        paintPage(painter, document.page(i), dotsPerMm);
     }
     const bool done = painter.end();
     if (target.empty()) return done ? "" : "Печатењето не успеа.";

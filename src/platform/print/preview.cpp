@@ -26,7 +26,7 @@ struct State {
     std::size_t page = 0;  // 0-based
 };
 
-int pageCount(const State& s) { return static_cast<int>(s.document.pages.size()); }
+int pageCount(const State& s) { return static_cast<int>(s.document.pageCount()); }
 
 // The picture of the current page, as large as the space below the buttons allows.
 void showPage(const State& s) {
@@ -38,12 +38,12 @@ void showPage(const State& s) {
     auto* label = qobject_cast<QLabel*>(ui::detail::control(window, "imgPage").widget());
     const QWidget* client = label->parentWidget();
     const QRect area(10, 50, std::max(client->width() - 20, 50), std::max(client->height() - 60, 50));
-    if (s.document.pages.empty()) {
+    if (s.document.pageCount() == 0) {
         label->clear();
         return;
     }
     const double dotsPerMm = std::min(area.width() / s.paper.width, area.height() / s.paper.height);
-    const QImage image = detail::picture(s.document.pages[s.page], s.paper, dotsPerMm * 25.4);
+    const QImage image = detail::picture(s.document.page(s.page), s.paper, dotsPerMm * 25.4);
     label->setGeometry(area.left() + (area.width() - image.width()) / 2, area.top(), image.width(), image.height());
     label->setPixmap(QPixmap::fromImage(image));
 }
