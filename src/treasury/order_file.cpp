@@ -29,14 +29,6 @@ std::string zeroFilled(long long n, int width) {
     return text;
 }
 
-// `text` cut to `width` bytes at a whole character and padded with blanks to
-// it (with width 0 whole), appended to `out` as it is.
-void appendFitted(std::string& out, std::string_view text, std::size_t width) {
-    const std::string_view kept = width ? utf8::cutBytes(text, width) : text;
-    out += kept;
-    if (width) out.append(width - kept.size(), ' ');
-}
-
 // Control characters (a line end in a purpose) from `from` on as blanks; they
 // are single bytes, so cutting before or after blanking them is the same.
 void blankControls(std::string& out, std::size_t from) {
@@ -63,8 +55,10 @@ void blankControls(std::string& out, std::size_t from) {
 }  // namespace
 
 void appendField(std::string& out, std::string_view text, std::size_t width) {
+    const std::string_view kept = width ? utf8::cutBytes(text, width) : text;
     const std::size_t from = out.size();
-    appendFitted(out, text, width);
+    out += kept;
+    if (width) out.append(width - kept.size(), ' ');
     blankControls(out, from);
 }
 
@@ -97,13 +91,26 @@ void appendDetailRecord(std::string& out, const TreasuryOrderRow& r, TreasuryKin
         {recipientAccount, 18},  {recipientName, 70}, {recipientSubAccount, 15}, {revenueKonto, 6},
         {recipientProgramme, 2}, {reference, 24},     {form, 2},                 {method, 1},
         {taxNumber, 13}};
-    // The record is fitted value by value and blanked once: the amount holds no control character.
-    const std::size_t from = out.size();
-    for (const auto& [value, width] : before) appendFitted(out, r[value], width);
     char amount[24];
-    out.append(amount, amountDigits(amount, r.amount));
-    for (const auto& [value, width] : after) appendFitted(out, r[value], width);
-    if (kind == TreasuryKind::TRZ) appendFitted(out, r[closing], mode == Mode::N ? 8 : 0);
+    const std::size_t amountWidth = amountDigits(amount, r.amount);
+    const std::size_t closingWidth = kind == TreasuryKind::FZM ? 0 : mode == Mode::N ? 8 : r[closing].size();
+    std::size_t width = amountWidth + closingWidth;
+    for (const auto& [value, w] : before) width += w;
+    for (const auto& [value, w] : after) width += w;
+    // The record laid out in blanks at once, each value copied over its place,
+    // then blanked once: the amount holds no control character.
+    const std::size_t from = out.size();
+    out.resize(from + width, ' ');
+    char* at = out.data() + from;
+    const auto place = [&at](std::string_view text, std::size_t w) {
+        const std::string_view kept = utf8::cutBytes(text, w);
+        std::memcpy(at, kept.data(), kept.size());
+        at += w;
+    };
+    for (const auto& [value, w] : before) place(r[value], w);
+    place({amount, amountWidth}, amountWidth);
+    for (const auto& [value, w] : after) place(r[value], w);
+    place(r[closing], closingWidth);
     blankControls(out, from);
 }
 
@@ -116,7 +123,7 @@ std::string detailRecord(const TreasuryOrderRow& r, TreasuryKind kind, Mode mode
 
 bool writeOrderFile(const TreasuryFileInput& input, TreasuryKind kind, Mode mode, char batchDigit,
                     const desktop::ByteSink& out) {
-    constexpr std::size_t piece = 1 << 16;
+    constexpr std::size_t piece = 1 << 20;
     std::string buffer = headerRecord(input, batchDigit) + "\r\n";
     buffer.reserve(piece + 1024);
     for (const TreasuryOrderRow& row : input.AGFAJL) {

@@ -31,7 +31,8 @@ std::string headerRecord(const TreasuryFileInput& input, char batchDigit);
 // 291 bytes and the free closing text (TRZ, mode P).
 std::string detailRecord(const TreasuryOrderRow& row, TreasuryKind kind, Mode mode);
 // The file: the header and every detail record, each ended by CR LF, handed
-// to `out` in pieces of some 64 KB as they are made; false when `out` refused one.
+// to `out` in pieces of some 1 MB as they are made (few writes, little held);
+// false when `out` refused one.
 bool writeOrderFile(const TreasuryFileInput& input, TreasuryKind kind, Mode mode, char batchDigit,
                     const desktop::ByteSink& out);
 // The same bytes whole.
