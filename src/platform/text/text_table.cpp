@@ -87,7 +87,7 @@ void TextTable::appendCell(std::string_view cell) {
     Block& block = blocks_.back();
     const std::size_t haveWords = static_cast<std::size_t>(block.words.get() + block.used - record);
     if (newWords > haveWords) {
-        record = room(newWords - haveWords, record) - (haveWords);
+        record = room(newWords - haveWords, record) - haveWords;
         rows_.back() = record;
         blocks_.back().used = static_cast<std::size_t>(record - blocks_.back().words.get()) + newWords;
     }
