@@ -11,33 +11,29 @@ namespace listkit {
 int nextSortState(int current) { return current == 0 || current == 1 ? current + 1 : 0; }
 
 std::vector<std::size_t> sortOrder(const ui::TextTable& rows, int column, int state) {
+    // State 0 sorts by the IDs as they stand; the upper-cased keys are made
+    // once per sort, all in one buffer: the result is the same as upper-casing
+    // both texts at every comparison.
+    const std::size_t c = state == 0 ? 0 : static_cast<std::size_t>(column - 1);
+    std::vector<std::string_view> keys(rows.rows());
+    std::string buffer;
+    if (state == 0) {
+        rows.forEachCell(c, [&](std::size_t r, std::string_view cell) { keys[r] = cell; });
+    } else {
+        std::vector<std::size_t> ends(rows.rows());
+        rows.forEachCell(c, [&](std::size_t r, std::string_view cell) {
+            utf8::appendUpper(buffer, cell);
+            ends[r] = buffer.size();
+        });
+        for (std::size_t r = 0, begin = 0; r < keys.size(); begin = ends[r++])
+            keys[r] = std::string_view(buffer).substr(begin, ends[r] - begin);
+    }
     std::vector<std::size_t> order(rows.rows());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    if (state == 0) {
-        std::stable_sort(order.begin(), order.end(),
-                         [&](std::size_t a, std::size_t b) { return rows.cell(a, 0) < rows.cell(b, 0); });
-        return order;
-    }
-    // The upper-cased keys are made once per sort, all in one buffer; the
-    // result is the same as upper-casing both texts at every comparison.
-    const auto c = static_cast<std::size_t>(column - 1);
-    std::size_t bytes = 0;
-    for (std::size_t r = 0; r < rows.rows(); ++r) bytes += rows.cell(r, c).size();
-    std::string buffer;
-    buffer.reserve(bytes);
-    std::vector<std::size_t> ends(rows.rows());
-    for (std::size_t r = 0; r < rows.rows(); ++r) {
-        utf8::appendUpper(buffer, rows.cell(r, c));
-        ends[r] = buffer.size();
-    }
-    const auto key = [&](std::size_t r) {
-        const std::size_t begin = r == 0 ? 0 : ends[r - 1];
-        return std::string_view(buffer.data() + begin, ends[r] - begin);
-    };
-    if (state == 1)
-        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
+    if (state == 2)
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[b] < keys[a]; });
     else
-        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return key(b) < key(a); });
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
     return order;
 }
 

@@ -59,6 +59,102 @@ TEST(TextTable, ManyRowsKeepTheirCellsThroughRemovalsAndReorders) {
     EXPECT_EQ(t.row(1501), (std::vector<std::string>{expected(545).first, expected(545).second}));
 }
 
+// Edits that grow, shrink or keep a cell's length, on rows laid out in every
+// way the table lays them: in load order, reordered, after removals, and with
+// enough edits that the table writes its rows afresh. A plain vector of rows
+// follows every step; the two must agree at every step.
+TEST(TextTable, EditsAgreeWithAPlainCopyThroughReordersAndCompaction) {
+    ui::TextTable t(3);
+    std::vector<std::vector<std::string>> plain;
+    for (std::size_t i = 0; i < 3000; ++i) {
+        plain.push_back({std::to_string(i), "име " + std::to_string(i), i % 3 ? "x" : ""});
+        t.appendRow(plain.back());
+    }
+    const auto agree = [&](const char* step) {
+        ASSERT_EQ(t.rows(), plain.size()) << step;
+        for (std::size_t r = 0; r < plain.size(); ++r) ASSERT_EQ(t.row(r), plain[r]) << step << " row " << r;
+    };
+    const std::string longText(300, 'L');
+    for (std::size_t pass = 0; pass < 3; ++pass) {
+        for (std::size_t r = pass; r < plain.size(); r += 3) {
+            const std::string value = r % 2 ? longText + std::to_string(r) : std::to_string(r % 7);
+            t.setCell(r, 1, value);
+            plain[r][1] = value;
+        }
+        agree("edits");
+        std::vector<std::size_t> order(plain.size());
+        for (std::size_t i = 0; i < order.size(); ++i) order[i] = (i * 7 + pass) % order.size();
+        t.reorder(order);
+        std::vector<std::vector<std::string>> moved;
+        for (std::size_t r : order) moved.push_back(plain[r]);
+        plain = moved;
+        agree("reorder");
+        for (std::size_t r = pass; r < plain.size(); r += 5) {
+            t.removeRow(r);
+            plain.erase(plain.begin() + static_cast<std::ptrdiff_t>(r));
+        }
+        agree("removals");
+    }
+    for (std::size_t k = 0; k < 1000; ++k) {  // one row grown again and again: far more garbage than rows
+        t.setCell(k % 2, 2, std::string(k * 4, 'g'));
+        plain[k % 2][2] = std::string(k * 4, 'g');
+    }
+    agree("growth");
+    EXPECT_EQ(t.textBytes(), [&] {
+        std::size_t n = 0;
+        for (const auto& row : plain) for (const auto& cell : row) n += cell.size();
+        return n;
+    }());
+}
+
+TEST(TextTable, ACellSetFromTheTableItselfIsCopiedBeforeItsPlaceChanges) {
+    ui::TextTable t(3);
+    t.appendRow({"abc", "12345678", "z"});
+    t.appendRow({"q", "", "w"});
+    t.setCell(0, 0, t.cell(0, 1));                       // grows, pushing its source along
+    t.setCell(0, 2, t.cell(0, 0).substr(2));             // grows beyond the row's room: a new place
+    t.setCell(1, 1, t.cell(0, 1));                       // from another row
+    t.setCell(0, 1, t.cell(0, 1).substr(0, 2));          // shrinks in place
+    EXPECT_EQ(t.row(0), (std::vector<std::string>{"12345678", "12", "345678"}));
+    EXPECT_EQ(t.row(1), (std::vector<std::string>{"q", "12345678", "w"}));
+}
+
+TEST(TextTable, ReorderMayRepeatOrDropRows) {
+    ui::TextTable t(2);
+    t.appendRow({"1", "a"});
+    t.appendRow({"2", "b"});
+    t.reorder({1, 1, 0, 1});
+    t.setCell(0, 1, "changed");  // a repeated row is a row of its own
+    EXPECT_EQ(t.row(0), (std::vector<std::string>{"2", "changed"}));
+    EXPECT_EQ(t.row(1), (std::vector<std::string>{"2", "b"}));
+    EXPECT_EQ(t.row(3), (std::vector<std::string>{"2", "b"}));
+    t.reorder({2});
+    EXPECT_EQ(t.rows(), 1u);
+    EXPECT_EQ(t.row(0), (std::vector<std::string>{"1", "a"}));
+    EXPECT_THROW(t.reorder({1}), std::out_of_range);
+}
+
+// Reshaping gives back the blocks it has read; rows far beyond one block, rows
+// reordered first, and a copy made before must all come out whole.
+TEST(TextTable, ReshapeOverManyBlocksKeepsEveryRowAndItsCopy) {
+    ui::TextTable t(2);
+    for (std::size_t i = 0; i < 50000; ++i) t.appendRow({std::to_string(i), std::string(i % 40, 'a')});
+    std::vector<std::size_t> reversed(t.rows());
+    for (std::size_t i = 0; i < reversed.size(); ++i) reversed[i] = reversed.size() - 1 - i;
+    t.reorder(reversed);
+    t.setCell(10, 0, std::string(5000, 'w'));  // a row out of its place
+    const ui::TextTable before = t;
+    t.reshapeRows([](std::size_t c, std::string_view cell, std::string& out) {
+        out += c == 0 ? std::string(cell) + "." : std::string(cell.size() / 2, 'b');
+    });
+    ASSERT_EQ(t.rows(), before.rows());
+    for (std::size_t r = 0; r < t.rows(); ++r) {
+        ASSERT_EQ(t.cell(r, 0), std::string(before.cell(r, 0)) + ".") << r;
+        ASSERT_EQ(t.cell(r, 1), std::string(before.cell(r, 1).size() / 2, 'b')) << r;
+    }
+    EXPECT_EQ(before.cell(0, 0), "49999");
+}
+
 TEST(Utf8, CutNeverSplitsACharacter) {
     EXPECT_EQ(utf8::cutBytes("абв", 3), "а");  // 'б' would need bytes 3 and 4
     EXPECT_EQ(utf8::cutBytes("абв", 4), "аб");
