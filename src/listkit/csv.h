@@ -13,9 +13,9 @@ namespace listkit {
 // _PARSEQUOTE: the text with every double quote doubled.
 std::string _PARSEQUOTE(std::string_view text);
 
-// The bytes of the file, handed to `sink` in pieces of about a megabyte, so a
-// list of any size is written without holding its whole file in memory. The
-// sink runs on another thread, one piece at a time, while the next is made.
+// The bytes of the file, handed to `sink` in pieces of whole records of about
+// a megabyte (a longer record in one piece), so a list of any size is written
+// without holding its whole file in memory. A false from the sink stops it.
 void writeCsv(const ExportTable& table, const std::function<bool(std::string_view)>& sink);
 // The bytes of the file at once.
 std::string csvBytes(const ExportTable& table);

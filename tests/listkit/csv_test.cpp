@@ -54,6 +54,54 @@ TEST(Csv, AListOfManyPiecesIsTheSameBytesInOrder) {
     EXPECT_TRUE(written == expected);
 }
 
+// The file as a plain writer makes it, field by field and byte by byte: what
+// the buffered copies must match.
+std::string plainCsv(const std::vector<std::vector<std::string>>& records) {
+    std::string out;
+    for (const auto& record : records)
+        for (std::size_t i = 0; i < record.size(); ++i) {
+            out += '"';
+            for (const char ch : record[i]) out += ch == '"' ? std::string(2, '"') : std::string(1, ch);
+            out += i + 1 == record.size() ? "\"\r" : "\",";
+        }
+    return out;
+}
+
+TEST(Csv, CellsAroundTheFastCopiesAreTheBytesOfAPlainWriter) {
+    // Lengths about the sixteen-byte copies, quotes and separators at either
+    // end, several-byte letters cut nowhere, and one cell longer than a piece.
+    const std::vector<std::string> cells = {
+        "", "a", "\"", "\"\"", "a,b", ",", "x\r\ny", "\n", "\r", "Ана", "Ѓорѓи \"Љ\"", "€",
+        std::string(15, 'x'), std::string(16, 'y'), std::string(17, 'z'), std::string(31, 'q'),
+        std::string(32, 'w') + "\"", "\"" + std::string(33, 'e'), "\",\"", std::string(8, ' '),
+    };
+    const std::string huge = "\"" + std::string(1200000, 'h') + "\",ж";
+    constexpr std::size_t columns = 5, rows = 30000;
+    ui::TextTable t(columns);
+    std::vector<std::vector<std::string>> records = {{"ID", "Назив \"ш\"", "", "a,b", "x"}};
+    for (std::size_t r = 0; r < rows; ++r) {
+        std::vector<std::string> row;
+        for (std::size_t c = 0; c < columns; ++c) row.push_back(cells[(r * 7 + c * 3 + r / cells.size()) % cells.size()]);
+        if (r == rows / 2) row[r % columns] = huge;
+        t.appendRow(row);
+        records.push_back(row);
+    }
+    std::vector<std::string> pieces;
+    listkit::writeCsv({records.front(), t}, [&](std::string_view piece) {
+        pieces.emplace_back(piece);
+        return true;
+    });
+    std::string written;
+    for (const auto& piece : pieces) {
+        EXPECT_EQ(piece.back(), '\r') << "a piece ends inside a record";
+        written += piece;
+    }
+    const std::string expected = plainCsv(records);
+    EXPECT_EQ(written.size(), expected.size());
+    EXPECT_TRUE(written == expected);
+    EXPECT_TRUE(listkit::csvBytes({records.front(), t}) == expected);
+}
+
 TEST(Csv, AFailedWriteStopsTheExport) {
     std::size_t pieces = 0;
     listkit::writeCsv({{}, bigList(100000)}, [&](std::string_view) {
