@@ -20,6 +20,9 @@ std::vector<std::size_t> sortOrder(const ui::TextTable& rows, int column, int st
     if (state == 0) {
         rows.forEachCell(c, [&](std::size_t r, std::string_view cell) { keys[r] = cell; });
     } else {
+        std::size_t bytes = 0;
+        rows.forEachCell(c, [&](std::size_t, std::string_view cell) { bytes += cell.size(); });
+        buffer.reserve(bytes);
         std::vector<std::size_t> ends(rows.rows());
         rows.forEachCell(c, [&](std::size_t r, std::string_view cell) {
             utf8::appendUpper(buffer, cell);
