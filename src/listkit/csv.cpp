@@ -30,14 +30,6 @@ char* copyField(char* out, const char* from, std::size_t n, const char* readable
     return out + n;
 }
 
-// Rows sorted after they were read lie scattered in memory, each a wait for
-// the memory when it is reached; the rows a few ahead are asked for while this
-// one is copied, so that they have arrived by then.
-constexpr std::size_t rowsAhead = 8;
-void prefetch(std::string_view text) {
-    for (std::size_t i = 0; i < text.size(); i += 64) __builtin_prefetch(text.data() + i);
-}
-
 const char* firstQuote(std::string_view text) {
     return static_cast<const char*>(std::memchr(text.data(), '"', text.size()));
 }
@@ -87,7 +79,6 @@ void writeCsv(const ExportTable& table, const std::function<bool(std::string_vie
     }
     const ui::TextTable& lines = table.lines;
     for (std::size_t r = 0; r < lines.rows() && ok; ++r) {
-        if (r + rowsAhead < lines.rows()) prefetch(lines.rowText(r + rowsAhead));
         const std::string_view text = lines.rowText(r);
         const std::uint32_t* ends = lines.rowEnds(r).data();
         record(lines.columns(), text.size(), firstQuote(text) != nullptr, text.data() + text.size(), [&](std::size_t c) {
