@@ -34,6 +34,21 @@ TEST(Search, BeginningFirstThenAnywhere) {
     for (const Case& c : cases) EXPECT_EQ(listkit::findLine(rows, 2, c.text), c.line) << c.text;
 }
 
+TEST(Search, ContainedWhateverCaseTheTextsLastLetterHasInTheCell) {
+    ui::TextTable rows(2);
+    for (const char* name : {"x ѓорѓи", "x љубица", "x ана", "x ZORAN", "x 12 34"}) rows.appendRow({"1", name});
+    const std::pair<const char*, int> cases[] = {
+        {"орѓ", 1},   // ends in ѓ (U+0453), small in the cell
+        {"ЉУБ", 2},   // ends in б (U+0431)
+        {"АНА", 3},   // ends in а (U+0430)
+        {"ица", 2},   // ends in а, after р..я letters
+        {"oran", 4},  // Latin, capital in the cell
+        {"2 3", 5},   // a digit has no other case
+        {"ѓорѓиx", 0},
+    };
+    for (const auto& [text, line] : cases) EXPECT_EQ(listkit::findLine(rows, 2, text), line) << text;
+}
+
 TEST(Search, ColumnOutsideTheRowsFindsNothing) {
     EXPECT_EQ(listkit::findLine(names(), 0, "пе"), 0);
     EXPECT_EQ(listkit::findLine(names(), 3, "пе"), 0);
