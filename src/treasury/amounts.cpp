@@ -1,6 +1,7 @@
 #include "treasury/amounts.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -38,23 +39,17 @@ std::optional<std::int64_t> parseCents(std::string_view text) {
 }
 
 std::size_t amountDigits(char (&text)[24], std::int64_t cents) {
-    // The usual amount, written two digits at a time: a file holds one per record.
+    // The usual amount without a format string to parse: a file holds one per record.
     constexpr std::int64_t fifteenDigits = 100'000'000'000'000'000;
     if (cents >= 0 && cents < fifteenDigits) {
-        static constexpr char pairs[] =
-            "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-            "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-            "8081828384858687888990919293949596979899";
-        const auto pair = [](char* at, std::int64_t n) { std::memcpy(at, pairs + 2 * n, 2); };
+        std::memset(text, '0', 19);
         text[0] = '+';
+        char digits[20];
+        const auto n = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, cents / 100).ptr - digits);
+        std::memcpy(text + 16 - n, digits, n);
         text[16] = ',';
-        pair(text + 17, cents % 100);
-        std::int64_t rest = cents / 100;
-        for (int i = 14; i >= 2; i -= 2) {
-            pair(text + i, rest % 100);
-            rest /= 100;
-        }
-        text[1] = static_cast<char>('0' + rest);
+        text[17] = static_cast<char>('0' + cents % 100 / 10);
+        text[18] = static_cast<char>('0' + cents % 10);
         text[19] = '\0';
         return 19;
     }
