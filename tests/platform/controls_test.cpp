@@ -8,7 +8,7 @@
 #include <QItemSelectionModel>
 #include <QComboBox>
 
-#include "platform/desktop/desktop.h"
+#include "support/fixed_today.h"
 #include "platform/ui/registry.h"
 #include <QWidget>
 
@@ -139,9 +139,8 @@ TEST_F(Controls, GridCaptionsTooWideAreCutAtTheirEnd) {
 }
 
 TEST_F(Controls, DatePickerHoldsStoredDates) {
-    desktop::setToday("20240229");
+    const testing_support::FixedToday today("20240229");
     auto date = ui::addDatePicker("frmTest", "txtD").allowEmptyDate(true);
-    desktop::setToday("");
     EXPECT_EQ(date.date(), "20240229");  // a new picker starts on the program's today
     date.date("20261210");
     EXPECT_EQ(date.date(), "20261210");

@@ -13,10 +13,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "platform/desktop/desktop.h"
 #include "platform/ui/keyboard.h"
 #include "platform/ui/registry.h"
 #include "platform/ui/ui.h"
+#include "support/fixed_today.h"
 #include "support/recording_interaction.h"
 
 namespace {
@@ -393,14 +393,13 @@ TEST_F(Travel, AClickIntoADateBoxSelectsItSoATypedDateReplacesIt) {
 }
 
 TEST_F(Travel, ADateBoxShowsAWholeDateAndItsCalendarOpensAtTodayWhenEmpty) {
-    desktop::setToday("20261210");
+    const testing_support::FixedToday today("20261210");
     int changes = 0;
     auto date = ui::addDatePicker("frmTravel", "txtDate")
                     .at(10, 10, 80, 20)
                     .allowEmptyDate(true)
                     .date("")
                     .onChange([&] { ++changes; });
-    desktop::setToday("");
     show();
     auto* edit = static_cast<QLineEdit*>(ui::detail::control("frmTravel", "txtDate").widget()->focusProxy());
     edit->setText("15.11.2026");
