@@ -63,7 +63,9 @@ private:
             start = end + lineEndLength(pending_, end);
         }
         pending_.erase(0, std::min(start, pending_.size()));
-        if (!stopped_ && pending_.size() > maxSalaryLineBytes) {
+        // What waits is the line's text and perhaps the CR that ends it:
+        // only the text counts, wherever the piece ended.
+        if (!stopped_ && std::min(pending_.find_first_of("\r\n"), pending_.size()) > maxSalaryLineBytes) {
             tooLong_ = true;
             stopped_ = true;
         }

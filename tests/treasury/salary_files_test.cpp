@@ -89,6 +89,50 @@ TEST(SalaryFiles, MakearryReadsLineByLine) {
     EXPECT_EQ(treasury::MAKEARRY(path).lines, (SalaryLines{{std::string(treasury::maxSalaryLineBytes, 'x')}}));
 }
 
+// A line at the limit is read, one byte more refused, wherever the reader's
+// pieces of 64 KiB end: before, on or after the line's last byte and its end.
+TEST(SalaryFiles, TheLineLimitDoesNotDependOnWhereAPieceEnds) {
+    testing_support::TempFolder folder;
+    const std::string path = folder.file("plati.csv");
+    constexpr std::size_t piece = 1 << 16;
+    const std::string ends[] = {"\r\n", "\n", "\r", "\r\r\n"};
+    // Where the long line's text ends, from the boundary between the
+    // second and the third piece: at -1 its CR is the piece's last byte.
+    const int offsets[] = {-4, -3, -2, -1, 0, 1, 2, 3, 4};
+    for (const std::string& end : ends) {
+        for (const int offset : offsets) {
+            for (const std::size_t length : {treasury::maxSalaryLineBytes, treasury::maxSalaryLineBytes + 1}) {
+                // A short line first, then one that fills the rest, so that the
+                // long line starts where its text ends at the offset.
+                const std::size_t before = 2 * piece + offset - length;
+                const std::string fill(before - 2 * end.size() - 3, 'a');
+                const std::string line(length, 'x');
+                std::ofstream(path, std::ios::binary | std::ios::trunc)
+                    << "1;2" << end << fill << end << line << end << "3;4" << end;
+                const treasury::SalaryRead read = treasury::MAKEARRY(path);
+                SCOPED_TRACE(testing::Message() << "end " << testing::PrintToString(end) << ", offset " << offset
+                                                << ", length " << length);
+                if (length == treasury::maxSalaryLineBytes) {
+                    EXPECT_EQ(read.refusal, std::nullopt);
+                    EXPECT_EQ(read.lines, (SalaryLines{{"1", "2"}, {fill}, {line}, {"3", "4"}}));
+                } else {
+                    EXPECT_EQ(read.refusal,
+                              "Редот е подолг од 65536 бајти: ова не е фајл за плата! Ред број: 3\r\n" + path);
+                    EXPECT_TRUE(read.lines.empty());
+                }
+            }
+        }
+    }
+    // The first line at the limit, its end at the first boundary.
+    for (const std::string& end : ends) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc)
+            << std::string(treasury::maxSalaryLineBytes, 'x') << end << "3;4";
+        EXPECT_EQ(treasury::MAKEARRY(path).lines,
+                  (SalaryLines{{std::string(treasury::maxSalaryLineBytes, 'x')}, {"3", "4"}}))
+            << testing::PrintToString(end);
+    }
+}
+
 TEST(SalaryFiles, AmountsArePlainNumbersWithADecimalPoint) {
     const std::pair<const char*, std::optional<std::int64_t>> cases[] = {
         {"25000.50", 2500050}, {"18000", 1800000}, {"0.07", 7},         {" 12.5 ", 1250}, {"0", 0},
