@@ -7,11 +7,13 @@
 
 namespace payments {
 
-// The revenue-office XML file: the advance, the gross, the VAT and the
-// decision date (a date, or none: empty or blanks).
+// The revenue-office XML file: the advance, the gross and the VAT (whole
+// numbers, not negative) and the decision date (a date, or none: empty or
+// blanks).
 std::vector<shell::CarriedValue> xmlValues();
 
-// The treasury orders made from paid items: the net and the tax.
+// The treasury orders made from paid items: the net and the tax (whole
+// numbers, not negative).
 std::vector<shell::CarriedValue> paidOrderValues();
 
 }  // namespace payments

@@ -45,9 +45,15 @@ bool readableAmount(std::string_view stored) {
     return amount && std::to_string(*amount).size() <= 9;
 }
 
+std::string recipientName(const ui::TextTable& rows, std::size_t row) {
+    std::string name(shell::trimmedName(itemValue(rows, row, item::FIRSTNAME)));
+    name += ' ';
+    name += shell::trimmedName(itemValue(rows, row, item::SURNAME));
+    return name;
+}
+
 std::string itemLabel(const ui::TextTable& rows, std::size_t row) {
-    return std::string(itemValue(rows, row, item::ID)) + " " + shell::trimmed(itemValue(rows, row, item::FIRSTNAME)) +
-           " " + shell::trimmed(itemValue(rows, row, item::SURNAME));
+    return std::string(itemValue(rows, row, item::ID)) + " " + recipientName(rows, row);
 }
 
 ui::TextTable shownItemRows(ui::TextTable rows) {

@@ -41,6 +41,8 @@ bool readableAmount(std::string_view stored);
 inline std::string_view itemValue(const ui::TextTable& rows, std::size_t row, int column) {
     return rows.cell(row, column - 1);
 }
+// The recipient's first name, a blank and the surname, each trimmed as a name.
+std::string recipientName(const ui::TextTable& rows, std::size_t row);
 // How a message names an item: its ID and its recipient, "12 Ана Петрова".
 std::string itemLabel(const ui::TextTable& rows, std::size_t row);
 

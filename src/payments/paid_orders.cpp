@@ -89,8 +89,7 @@ PaidOrders paidOrders(const PaidOrdersInput& in, const ui::TextTable& items) {
             return out;
         }
         const std::int64_t net = amountOf(value(item::NET)) * 100, tax = amountOf(value(item::TAX)) * 100;
-        const std::string name = utf8::fitBytes(
-            shell::KONVLAT(shell::trimmed(value(item::FIRSTNAME)) + " " + shell::trimmed(value(item::SURNAME))), 70);
+        const std::string name = utf8::fitBytes(shell::KONVLAT(recipientName(items, r)), 70);
         const std::string recipientAccount = utf8::fitBytes(value(item::RECIPIENTACCOUNT), 18);
         const std::string revenueKonto = utf8::fitBytes(value(item::REVENUEKONTO), 6);
         const std::string programme = shell::isBlank(value(item::RECIPIENTPROGRAMME))

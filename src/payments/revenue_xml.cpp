@@ -138,8 +138,8 @@ bool writeRevenueOfficeXml(const XmlExport& header, const ui::TextTable& items, 
         const auto digits = std::to_chars(number, number + sizeof number, r + 1).ptr;
         file.leaf(2, "row_id", std::string_view(number, static_cast<std::size_t>(digits - number)));
         file.leaf(2, "embg", value(item::EMBG));
-        file.leaf(2, "name", shell::trimmedView(value(item::FIRSTNAME)));
-        file.leaf(2, "surname", shell::trimmedView(value(item::SURNAME)));
+        file.leaf(2, "name", shell::trimmedName(value(item::FIRSTNAME)));
+        file.leaf(2, "surname", shell::trimmedName(value(item::SURNAME)));
         file.wrapped(2, "parMunicipality", "municipality_code", value(item::MUNICIPALITYCODE));
         file.wrapped(2, "type_income", "code", value(item::REVENUETYPECODE));
         file.wrapped(2, "subtype_income", "code", value(item::SUBREVENUECODE));

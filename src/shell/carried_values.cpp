@@ -1,7 +1,5 @@
 #include "shell/carried_values.h"
 
-#include "shell/vocabulary.h"
-
 namespace shell {
 
 std::optional<std::string> unreadableValue(const ui::TextTable& stored, const std::vector<CarriedValue>& values,
@@ -11,7 +9,7 @@ std::optional<std::string> unreadableValue(const ui::TextTable& stored, const st
             if (v.readable(stored.cell(r, v.column - 1))) continue;
             std::string_view name = v.name;
             if (name.ends_with(':')) name.remove_suffix(1);
-            return vocab::CPORNECITLIVAVREDNOST + std::string(name) + ". " + rowName(r);
+            return v.refusal + std::string(name) + ". " + rowName(r);
         }
     return std::nullopt;
 }

@@ -23,6 +23,12 @@ std::string_view trimmedView(std::string_view text) {
 
 std::string trimmed(std::string_view text) { return std::string(trimmedView(text)); }
 
+std::string_view trimmedName(std::string_view text) {
+    std::string_view name = trimmedView(text);
+    while (!name.empty() && leadingSpace(name.back())) name.remove_suffix(1);
+    return name;
+}
+
 bool isBlank(std::string_view text) {
     for (char c : text)
         if (!leadingSpace(c)) return false;

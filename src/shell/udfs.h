@@ -14,6 +14,10 @@ namespace shell {
 // Without leading blanks, tabs and line ends and without trailing blanks.
 std::string trimmed(std::string_view text);
 std::string_view trimmedView(std::string_view text);
+// Without blanks, tabs and line ends at either end: a first name or surname
+// as files and messages carry it, also one stored by other means than the
+// program's boxes.
+std::string_view trimmedName(std::string_view text);
 // Empty, or only blanks, tabs and line ends.
 bool isBlank(std::string_view text);
 

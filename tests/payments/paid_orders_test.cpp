@@ -120,6 +120,22 @@ TEST(PaidOrders, AnFzmPayerUsesItsFormsAndDebitAccountAndStillPaysTaxToTheState)
               (std::vector<std::string>{"100000000063095   ", "", "84008501242    ", "76", "2"}));
 }
 
+// Names from a table filled by other means: tabs and line ends around them
+// reach neither the stored orders nor the file, at either end.
+TEST(PaidOrders, NamesAreTrimmedAtBothEnds) {
+    std::vector<std::string> first = twoItems().row(0), second = twoItems().row(1);
+    first[11] = "Жарко\t";
+    first[12] = "\r\nШапков\n";
+    second[11] = "\tАна\n";
+    const payments::PaidOrders plain = payments::paidOrders(input("TRZ"), twoItems());
+    const payments::PaidOrders trimmed = payments::paidOrders(input("TRZ"), itemTable({first, second}));
+    ASSERT_FALSE(trimmed.refusal);
+    EXPECT_EQ(treasury::orderFile(trimmed.file, treasury::TreasuryKind::TRZ, treasury::Mode::N, '1'),
+              treasury::orderFile(plain.file, treasury::TreasuryKind::TRZ, treasury::Mode::N, '1'));
+    EXPECT_EQ(trimmed.orders.cell(0, 10), w("Zarko Sapkov", 70));
+    EXPECT_EQ(trimmed.orders.cell(2, 10), w("Ana Petrova", 70));
+}
+
 TEST(PaidOrders, TheStatementsStoreSubmittedOrdersInNalozi) {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);

@@ -160,6 +160,9 @@ TEST_F(PaymentsSql, ABatchForAFileIsRefusedWhenAValueTheFileCarriesDoesNotRead) 
     const auto refusal = [](const std::string& value) {
         return vocab::CPORNECITLIVAVREDNOST + value + ". " + vocab::CPORSTAVKA + "2 Ана Петрова";
     };
+    const auto negative = [](const std::string& value) {
+        return vocab::CPORNEGATIVENZACUVANIZNOS + value + ". " + vocab::CPORSTAVKA + "2 Ана Петрова";
+    };
     struct Case {
         const char* change;
         std::vector<shell::CarriedValue> carried;
@@ -175,8 +178,15 @@ TEST_F(PaymentsSql, ABatchForAFileIsRefusedWhenAValueTheFileCarriesDoesNotRead) 
         {"DatumResenieDo = '20241301'", xmlValues(), refusal("Датум на решение")},
         {"IznosNeto = 1e308", paidOrderValues(), refusal("Износ нето")},
         {"IznosDanok = '1 000'", paidOrderValues(), refusal("Износ персонален данок")},
+        // No file carries a negative amount.
+        {"IznosBruto = -5", xmlValues(), negative("Износ бруто")},
+        {"IznosAvans = -1", xmlValues(), negative("Износ аванс")},
+        {"IznosDDV = -99999999", xmlValues(), negative("Износ ДДВ")},
+        {"IznosNeto = -5", paidOrderValues(), negative("Износ нето")},
+        {"IznosDanok = -1", paidOrderValues(), negative("Износ персонален данок")},
+        {"IznosBruto = 'xyz', IznosDDV = -5", xmlValues(), refusal("Износ бруто")},
         // What reads: no amount (0), nine characters, a date or none.
-        {"IznosAvans = NULL, IznosDDV = -99999999", xmlValues(), std::nullopt},
+        {"IznosAvans = NULL, IznosDDV = 99999999", xmlValues(), std::nullopt},
         {"IznosBruto = 999999999, DatumResenieDo = ''", xmlValues(), std::nullopt},
         {"DatumResenieDo = '20240229'", xmlValues(), std::nullopt},
         // Each file looks at its own values only.

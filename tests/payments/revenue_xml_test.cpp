@@ -150,6 +150,15 @@ TEST(RevenueXml, OptionalElementsLeftOutWhenTheirConditionFails) {
         EXPECT_EQ(revenueOfficeXml(exampleHeader, itemTable({itemRow(c.values)})), plain) << c.what;
 }
 
+// Names from a table filled by other means: what stands around them is not
+// written, at either end.
+TEST(RevenueXml, NamesAreTrimmedAtBothEnds) {
+    const std::string file = revenueOfficeXml(
+        exampleHeader, itemTable({itemRow({{12, "\tАна\n"}, {13, "\r\n Петрова\t "}})}));
+    EXPECT_EQ(file, revenueOfficeXml(exampleHeader, itemTable({itemRow()})));
+    EXPECT_NE(file.find("\t\t<name>Ана</name>\r\n\t\t<surname>Петрова</surname>\r\n"), std::string::npos);
+}
+
 TEST(RevenueXml, RowIdsFollowTheOrderOfTheRowsNotTheirIds) {
     const std::string file =
         revenueOfficeXml(exampleHeader, itemTable({itemRow({{1, "9"}, {14, "E9"}}), itemRow({{1, "2"}, {14, "E2"}}),

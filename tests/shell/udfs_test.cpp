@@ -23,6 +23,17 @@ TEST(Trim, LeadingBlanksTabsAndLineEndsTrailingBlanksOnly) {
     EXPECT_FALSE(isBlank(" x "));
 }
 
+// A name keeps nothing of what a foreign table may put around it, at either
+// end; what stands inside stays.
+TEST(Trim, ANameLosesBlanksTabsAndLineEndsAtBothEnds) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"\tАна\n", "Ана"},   {"Ана\t", "Ана"},       {" \r\nАна \r\n\t ", "Ана"},
+        {"Ана Марија", "Ана Марија"}, {"Ана\tМарија\r\n", "Ана\tМарија"},
+        {" \t\r\n", ""},     {"", ""},
+    };
+    for (const auto& [stored, name] : cases) EXPECT_EQ(trimmedName(stored), name) << stored;
+}
+
 TEST(Dodaj0, FillsTrimmedTextWithZerosCountingBytes) {
     struct Case {
         std::string text;

@@ -22,6 +22,8 @@ protected:
 
 TEST_F(CarriedOrders, AnAmountOrDueDateThatDoesNotReadRefusesNamingTheOrder) {
     const std::string amount = vocab::CPORNECITLIVAVREDNOST + "Износ. " + vocab::CPORNALOG + "2 (70) Трезорска сметка";
+    const std::string inexact =
+        vocab::CPORPREGOLEMZACUVANIZNOS + "Износ. " + vocab::CPORNALOG + "2 (70) Трезорска сметка";
     const std::string due =
         vocab::CPORNECITLIVAVREDNOST + "Датум на доспеаност. " + vocab::CPORNALOG + "2 (70) Трезорска сметка";
     struct Case {
@@ -39,6 +41,13 @@ TEST_F(CarriedOrders, AnAmountOrDueDateThatDoesNotReadRefusesNamingTheOrder) {
         {"UPDATE Nalozi SET DatumNaDospeanost = '' WHERE ID = 2", due},
         {"UPDATE Nalozi SET DatumNaDospeanost = ' 2026121' WHERE ID = 2", due},
         {"UPDATE Nalozi SET Iznos = 'x', DatumNaDospeanost = 'x' WHERE ID = 2", amount},
+        // The column reads 12345678901234.56 back as 12345678901234.6: from 10^13
+        // on, an amount cannot be read to the cent, also when it happens to be.
+        {"UPDATE Nalozi SET Iznos = '12345678901234.56' WHERE ID = 2", inexact},
+        {"UPDATE Nalozi SET Iznos = 10000000000000 WHERE ID = 2", inexact},
+        {"UPDATE Nalozi SET Iznos = -10000000000000 WHERE ID = 2", inexact},
+        {"UPDATE Nalozi SET Iznos = 999999999999999.99 WHERE ID = 2", inexact},
+        {"UPDATE Nalozi SET Iznos = 9999999999999.99 WHERE ID = 2", std::nullopt},
         // What reads: a number stored as a number, with or without decimals, and
         // a negative amount (the file's own checks refuse it).
         {"UPDATE Nalozi SET Iznos = 0.08 WHERE ID = 2", std::nullopt},

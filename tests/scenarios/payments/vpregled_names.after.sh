@@ -1,0 +1,1 @@
+bash "$KASAVEL_SCENARIO_DIR/payments_dump.sh"
