@@ -145,4 +145,42 @@ TEST(PdfTextPages, LinesRunBetweenTheirPoints) {
     EXPECT_FALSE(r.dark(100, 31));
 }
 
+// Characters a font has no glyph for, beyond the 16-bit range among them: a
+// reader copies each as it was given, and each is drawn as a visible mark.
+TEST(PdfTextPages, EveryCharacterIsReadBackAndNoneIsDrawnBlank) {
+    const char* families[] = {"Helvetica", "Times New Roman", "Courier New", "Verdana"};
+    const std::string purpose = "Plata \U0001F600 \U0001D11E kraj";
+    print::Document doc;
+    print::Page& page = doc.newPage();
+    double row = 20;
+    for (const char* family : families) {
+        page.text(row, 20, purpose, {family, 12, false});
+        page.text(row + 6, 190, std::string(family) + " \u4E2D\uE000\U0001F600", {family, 12, true}, print::Align::Right);
+        row += 15;
+    }
+    page.text(row, 20, "bad \xFF byte", {"Helvetica", 12, false});
+    Written pdf(doc);
+    EXPECT_EQ(testing_support::pdfTextComplaints(pdf.path), "");
+    const std::string text = testing_support::pdfText(pdf.path);
+    for (const char* family : families) {
+        SCOPED_TRACE(family);
+        EXPECT_NE(text.find(purpose), std::string::npos) << text;
+        EXPECT_NE(text.find(std::string(family) + " \u4E2D\uE000\U0001F600"), std::string::npos) << text;
+    }
+    EXPECT_NE(text.find("bad \uFFFD byte"), std::string::npos) << text;
+
+    // Each mark stands in the box the reader gives its character, in ink.
+    const Raster r = raster(pdf.path);
+    int marks = 0;
+    for (const PdfWord& w : testing_support::pdfWords(pdf.path)) {
+        if (w.text != "\U0001F600" && w.text != "\U0001D11E") continue;
+        ++marks;
+        bool inked = false;
+        for (double y = w.top; y < w.bottom && !inked; y += 0.1)
+            for (double x = w.left; x < w.right && !inked; x += 0.1) inked = r.dark(y, x);
+        EXPECT_TRUE(inked) << w.text << " at " << w.left << ", " << w.top;
+    }
+    EXPECT_EQ(marks, 8);
+}
+
 }  // namespace
