@@ -96,7 +96,7 @@ void FontCodes::finish() {
     std::map<std::uint16_t, char32_t> characters;
     for (char32_t c = 0; c < written_.size(); ++c)
         if (written_[c]) characters.emplace(static_cast<std::uint16_t>(c), c);
-    if (!privates_.empty()) {
+    if (!privates_.empty() && font->map_stream) {
         const std::string mark = utf8Of(replacement_);
         // Measuring the mark also keeps its glyph in the embedded font.
         const HPDF_UINT width = HPDF_Font_TextWidth(font_, reinterpret_cast<const HPDF_BYTE*>(mark.data()),
@@ -121,6 +121,7 @@ void FontCodes::finish() {
     }
     // libharu's map is a copy of its encoding, which readers refuse as a ToUnicode map.
     HPDF_Dict toUnicode = font->cmap_stream;
+    if (!toUnicode) return;
     for (const char* key : {"Type", "CMapName", "CIDSystemInfo", "WMode"}) HPDF_Dict_RemoveElement(toUnicode, key);
     const std::string cmap = toUnicodeCMap(characters);
     rewrite(toUnicode, cmap.data(), cmap.size());
