@@ -59,14 +59,15 @@ public:
                 size = p.fontOf(t).size;
                 HPDF_Page_SetFontAndSize(page, f->font(), static_cast<HPDF_REAL>(size));
             }
+            const char* codes = f->codes(p.textOf(t));
             double col = t.col * pointsPerMm;
             if (t.align != print::Align::Left) {
-                const double width = HPDF_Page_TextWidth(page, f->shown(p.textOf(t)));
+                const double width = HPDF_Page_TextWidth(page, codes) + f->widthCorrection() * size / 1000;
                 col -= t.align == print::Align::Centre ? width / 2 : width;
             }
             double baseline = height - t.row * pointsPerMm;
             if (rows == TextRow::Top) baseline -= HPDF_Font_GetAscent(f->font()) * size / 1000;
-            HPDF_Page_TextOut(page, static_cast<HPDF_REAL>(col), static_cast<HPDF_REAL>(baseline), f->codes(p.textOf(t)));
+            HPDF_Page_TextOut(page, static_cast<HPDF_REAL>(col), static_cast<HPDF_REAL>(baseline), codes);
         }
         HPDF_Page_EndText(page);
         check();
@@ -100,7 +101,7 @@ private:
         HPDF_Font loaded = name ? HPDF_GetFont(doc_.get(), name, "UTF-8") : nullptr;
         check();
         if (!loaded) throw Error("libharu cannot load the font " + file);
-        return &fonts_.emplace(file, FontCodes(loaded)).first->second;
+        return &fonts_.emplace(file, FontCodes(loaded, file)).first->second;
     }
 
     Document doc_;
