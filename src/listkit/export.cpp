@@ -61,6 +61,13 @@ void _GRID2XLS(const ListState& s, bool withCaptions) {
         ui::msgInfo(vocab::CPORNEMAPODATOCIZAEKSPORT);
         return;
     }
+    if (const auto overlong = overlongCell(table)) {
+        const std::size_t c = overlong->column;
+        const std::string caption = c <= table.captions.size() ? " (" + table.captions[c - 1] + ")" : "";
+        ui::msgStop(vocab::CPORPREDOLGAKELIJA + std::to_string(overlong->line) + vocab::CPORKOLONA +
+                    std::to_string(c) + caption);
+        return;
+    }
     const std::string title = s.win().title();
     // The folder is named even when it does not exist, so the message says where.
     const std::filesystem::path folder = desktop::temporaryFolder();

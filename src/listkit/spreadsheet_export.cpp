@@ -41,6 +41,13 @@ std::vector<double> fittedWidths(std::string_view title, const ExportTable& tabl
     return widths;
 }
 
+std::optional<CellPlace> overlongCell(const ExportTable& table) {
+    for (std::size_t r = 0; r < table.lines.rows(); ++r)
+        for (std::size_t c = 0; c < table.lines.columns(); ++c)
+            if (!spreadsheet::fitsCell(table.lines.cell(r, c))) return CellPlace{r + 1, c + 1};
+    return std::nullopt;
+}
+
 bool writeSpreadsheet(const std::string& path, std::string_view title, const ExportTable& table) {
     spreadsheet::Workbook book(path);
     const spreadsheet::Style text{.numberFormat = "@"};

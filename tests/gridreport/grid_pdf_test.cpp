@@ -80,6 +80,16 @@ TEST_F(GridPdf, ATableThatFitsIsWrittenAtOnceAndOpened) {
     EXPECT_TRUE(std::filesystem::exists("reports.cfg")) << "the settings it used are saved";
 }
 
+TEST_F(GridPdf, CellsReadBackAsShownCharactersBeyondTheSixteenBitRangeIncluded) {
+    listWindow({{"1", "Plata \U0001F600 \U0001D11E kraj"}, {"2", "Спектар \U0001F600"}});
+    const std::string path = folder.file("izvestaj.pdf");
+    exportTo(path);
+    EXPECT_EQ(testing_support::pdfTextComplaints(path), "");
+    const std::string text = testing_support::pdfText(path);
+    for (const char* t : {"Назив", "Plata \U0001F600 \U0001D11E kraj", "Спектар \U0001F600"})
+        EXPECT_NE(text.find(t), std::string::npos) << t << "\n" << text;
+}
+
 TEST_F(GridPdf, RowsOverManyPages) {
     std::vector<std::vector<std::string>> rows;
     for (int i = 1; i <= 100; ++i) rows.push_back({std::to_string(i), "Ред број " + std::to_string(i)});

@@ -323,6 +323,19 @@ TEST_F(ListWindow, SpreadsheetNoProgramOpensSaysWhereItIs) {
     std::filesystem::remove(file);
 }
 
+TEST_F(ListWindow, SpreadsheetRefusesATextLongerThanACellNamingItsLineAndColumn) {
+    listkit::fill(*state, rows({{"1", "Петров"}, {"2", std::string(32768, 'z')}}));
+    const char* saved = std::getenv("TMPDIR");
+    const std::string before = saved ? saved : "";
+    ::setenv("TMPDIR", folder.c_str(), 1);
+    listkit::_GRID2XLS(*state);
+    ::setenv("TMPDIR", before.c_str(), 1);
+    EXPECT_EQ(seam.shown, (std::vector<std::string>{"stop||Табелата не е направена: текстот е подолг од 32767 знаци, колку "
+                                                    "што собира една ќелија. Извозот во CSV го чува целиот текст. "
+                                                    "Ред: 2, колона: 2 (Име)"}));
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
 class ListDelete : public ListWindow {
 protected:
     void SetUp() override {

@@ -178,27 +178,75 @@ TEST_F(Spreadsheet, AFileThatCannotBeWrittenLeavesNothing) {
     EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
-TEST_F(Spreadsheet, ATextLongerThanACellHoldsIsCutOnAWholeCharacter) {
-    std::string longCyrillic;
-    for (int i = 0; i < 40000; ++i) longCyrillic += "Ж";
-    // A character beyond the 16-bit range counts twice: it no longer fits after 32,766 others.
-    const std::string beyond = std::string(32766, 'a') + "\U0001F600" + "b";
-    ui::TextTable lines(3);
-    lines.appendRow({"1", longCyrillic, beyond});
-    lines.appendRow({"2", "Ана", std::string(32767, 'c')});
-    write({{"ID", "Опис", "Друго"}, lines});
-    // The cells of one row, found without a regular expression (too long for one).
-    auto cell = [&](const std::string& ref) {
-        const auto at = sheet.find("<c r=\"" + ref + "\"");
-        const auto open = sheet.find("<t>", at), close = sheet.find("</t>", at);
-        return at == std::string::npos || close == std::string::npos ? "<no text>" : sheet.substr(open + 3, close - open - 3);
+TEST_F(Spreadsheet, TextsThatReadAsTheFormatsEscapeShowThemselves) {
+    struct Case {
+        const char* stored;
+        const char* written;
     };
-    std::string cutCyrillic;
-    for (int i = 0; i < 32767; ++i) cutCyrillic += "Ж";
-    EXPECT_EQ(cell("B4"), cutCyrillic);
-    EXPECT_EQ(cell("C4"), std::string(32766, 'a'));
-    EXPECT_EQ(cell("C5"), std::string(32767, 'c'));  // exactly the limit stays whole
-    EXPECT_EQ(textOf("B5"), "Ана");                  // the rest of the list is exported
+    const Case cases[] = {
+        {"a_x000D_b", "a_x005F_x000D_b"},
+        {"_x0041_", "_x005F_x0041_"},
+        {"_X00e9_", "_x005F_X00e9_"},
+        {"_x005F_", "_x005F_x005F_"},  // an escaped underscore typed as such
+        {"__x0041__", "__x005F_x0041__"},
+        {"_x0041__x0042_", "_x005F_x0041__x005F_x0042_"},
+        {"_x00zz_ _x0041 x0041_ _x_", "_x00zz_ _x0041 x0041_ _x_"},  // no escape: unchanged
+        {"tab\there", "tab\there"},
+        {"ctl\x01", "ctl_x0001_"},  // libxlsxwriter's own escape, not doubled
+    };
+    ui::TextTable lines(1);
+    for (const Case& c : cases) lines.appendRow({c.stored});
+    write({{"_x0041_"}, lines});
+    EXPECT_EQ(textOf("A3"), "_x005F_x0041_");
+    int row = 4;
+    for (const Case& c : cases) EXPECT_EQ(textOf("A" + std::to_string(row++)), c.written) << c.stored;
+}
+
+std::string repeated(std::string_view piece, std::size_t times) {
+    std::string out;
+    for (std::size_t i = 0; i < times; ++i) out += piece;
+    return out;
+}
+
+TEST(SpreadsheetCell, TheFirstTextLongerThanACellIsFoundByLineAndColumn) {
+    struct Case {
+        const char* name;
+        std::string text;
+        bool fits;
+    };
+    const Case cases[] = {
+        {"exactly the limit", std::string(32767, 'c'), true},
+        {"one more", std::string(32768, 'c'), false},
+        {"Cyrillic at the limit", repeated("Ж", 32767), true},
+        {"Cyrillic beyond", repeated("Ж", 32768), false},
+        // beyond the 16-bit range a character counts twice
+        {"wide character past the limit", std::string(32766, 'a') + "\U0001F600", false},
+        {"wide character at the limit", std::string(32765, 'a') + "\U0001F600", true},
+        // the escaped underscores count too
+        {"escapes grow past the limit", repeated("_x0041_", 4681), false},
+        {"escapes within the limit", repeated("_x0041_", 2520), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui::TextTable lines(3);
+        lines.appendRow({"1", "Ана", "x"});
+        lines.appendRow({"2", "Б", c.text});
+        lines.appendRow({"3", std::string(40000, 'z'), "y"});
+        const auto place = listkit::overlongCell({{"ID", "Име", "Опис"}, lines});
+        ASSERT_TRUE(place);
+        EXPECT_EQ(place->line, c.fits ? 3u : 2u);
+        EXPECT_EQ(place->column, c.fits ? 2u : 3u);
+    }
+    ui::TextTable fine(1);
+    fine.appendRow({std::string(32767, 'c')});
+    EXPECT_FALSE(listkit::overlongCell({{}, fine}));
+}
+
+TEST_F(Spreadsheet, ATextLongerThanACellLeavesNoFile) {
+    ui::TextTable lines(2);
+    lines.appendRow({"1", std::string(32768, 'c')});
+    EXPECT_FALSE(listkit::writeSpreadsheet((folder / "a.xlsx").string(), "Т", {{"ID", "Опис"}, lines}));
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
 TEST(SpreadsheetName, TitleAndTimeWithUnfitCharactersReplaced) {

@@ -20,6 +20,11 @@ inline std::string runCommand(const std::string& command) {
 // The text of the pages in reading order, pages separated by form feeds.
 inline std::string pdfText(const std::string& path) { return runCommand("pdftotext -layout '" + path + "' - 2>&1"); }
 
+// What poppler says while it reads the text: its warnings and errors.
+inline std::string pdfTextComplaints(const std::string& path) {
+    return runCommand("pdftotext '" + path + "' /dev/null 2>&1");
+}
+
 // A word with its box in mm from the page's top-left corner.
 struct PdfWord {
     std::string text;

@@ -6,9 +6,13 @@
 
 #include <cmath>
 
+#include "platform/print/preview.h"
+#include "platform/print/printers.h"
 #include "platform/text/utf8.h"
 #include "shell/transliteration.h"
 #include "treasury/amounts.h"
+#include "support/pdf_text.h"
+#include "support/temp_folder.h"
 #include "treasury_fixture.h"
 
 using treasury::RowValue;
@@ -161,6 +165,23 @@ TEST(SpecificationDocument, PageHeadAndTheFirstEntryOfModeN) {
     expectRow(page, firstEntryRow + 3 * L,
               {{8, "ХНадоместок"}, {30, "123456789012345"}, {50, "100000000063095"}, {65, "788014101263814"},
                {85, "464990"}, {95, "11"}, {100, std::string(13, ' ')}, {114, "92"}});
+}
+
+TEST(SpecificationDocument, SavedAsPdfItsTextsReadBackAsShownCharactersBeyondTheSixteenBitRangeIncluded) {
+    treasury::TreasuryFileInput input = treasury_fixture::batch("TRZ");
+    input.AGFAJL.at(0).set(RowValue::purpose, "Plata \U0001F600 \U0001D11E kraj");
+    print::Document doc = document(Mode::N, input, "N0503241.ABC");
+    doc.setup.printer = print::pdfPrinter;
+    std::vector<std::string> wide;
+    for (const print::Text& t : doc.pages.at(0).texts)
+        if (doc.pages[0].textOf(t).find("\U0001F600") != std::string_view::npos) wide.emplace_back(doc.pages[0].textOf(t));
+    ASSERT_FALSE(wide.empty());
+    testing_support::TempFolder folder;
+    const std::string path = folder.file("specifikacija.pdf");
+    ASSERT_EQ(print::savePdf(doc, path), "");
+    EXPECT_EQ(testing_support::pdfTextComplaints(path), "");
+    const std::string text = testing_support::pdfText(path);
+    for (const std::string& shown : wide) EXPECT_NE(text.find(shown), std::string::npos) << shown << "\n" << text;
 }
 
 TEST(SpecificationDocument, ModePEntryWithFolioAndBank) {

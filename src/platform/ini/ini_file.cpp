@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "platform/desktop/files.h"
+#include "platform/text/utf8.h"
 
 namespace ini {
 
@@ -36,24 +37,6 @@ std::optional<std::string_view> headerName(std::string_view line) {
     return trimmed(t.substr(1, t.size() - 2));
 }
 
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 std::string fromUtf16(std::string_view bytes) {
     std::string out;
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
@@ -65,7 +48,7 @@ std::string fromUtf16(std::string_view bytes) {
                 i += 2;
             }
         }
-        appendUtf8(out, unit);
+        utf8::append(out, unit);
     }
     return out;
 }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/pdf/document.h"
+#include "platform/pdf/font_codes.h"
 
 namespace pdf {
 
@@ -48,7 +49,7 @@ public:
         // page's content stays small however many texts it has.
         HPDF_Page_BeginText(page);
         std::optional<std::uint16_t> current;
-        HPDF_Font f = nullptr;
+        FontCodes* f = nullptr;
         double size = 0;
         for (const print::Text& t : p.texts) {
             if (t.size == 0) continue;
@@ -56,43 +57,55 @@ public:
                 current = t.font;
                 f = font(p.fontOf(t));
                 size = p.fontOf(t).size;
-                HPDF_Page_SetFontAndSize(page, f, static_cast<HPDF_REAL>(size));
+                HPDF_Page_SetFontAndSize(page, f->font(), static_cast<HPDF_REAL>(size));
             }
+            const char* codes = f->codes(p.textOf(t));
             double col = t.col * pointsPerMm;
             if (t.align != print::Align::Left) {
-                const double width = HPDF_Page_TextWidth(page, p.cTextOf(t));
+                const double width = HPDF_Page_TextWidth(page, codes) + f->widthCorrection() * size / 1000;
                 col -= t.align == print::Align::Centre ? width / 2 : width;
             }
             double baseline = height - t.row * pointsPerMm;
-            if (rows == TextRow::Top) baseline -= HPDF_Font_GetAscent(f) * size / 1000;
-            HPDF_Page_TextOut(page, static_cast<HPDF_REAL>(col), static_cast<HPDF_REAL>(baseline), p.cTextOf(t));
+            if (rows == TextRow::Top) baseline -= HPDF_Font_GetAscent(f->font()) * size / 1000;
+            HPDF_Page_TextOut(page, static_cast<HPDF_REAL>(col), static_cast<HPDF_REAL>(baseline), codes);
         }
         HPDF_Page_EndText(page);
         check();
     }
 
-    std::string bytes() { return doc_.bytes(); }
-    void saveToFile(const std::string& path) { doc_.saveToFile(path); }
+    std::string bytes() {
+        finishFonts();
+        return doc_.bytes();
+    }
+    void saveToFile(const std::string& path) {
+        finishFonts();
+        doc_.saveToFile(path);
+    }
 
 private:
     static HPDF_REAL pt(double mm) { return static_cast<HPDF_REAL>(mm * pointsPerMm); }
 
     void check() const { doc_.check(); }
 
+    void finishFonts() {
+        for (auto& [file, codes] : fonts_) codes.finish();
+        check();
+    }
+
     // Each font file is embedded once, whatever the number of its texts.
-    HPDF_Font font(const print::Font& f) {
+    FontCodes* font(const print::Font& f) {
         const std::string file = fontFile(f.family, f.bold);
         auto found = fonts_.find(file);
-        if (found != fonts_.end()) return found->second;
+        if (found != fonts_.end()) return &found->second;
         const char* name = HPDF_LoadTTFontFromFile(doc_.get(), file.c_str(), HPDF_TRUE);
         HPDF_Font loaded = name ? HPDF_GetFont(doc_.get(), name, "UTF-8") : nullptr;
         check();
         if (!loaded) throw Error("libharu cannot load the font " + file);
-        return fonts_.emplace(file, loaded).first->second;
+        return &fonts_.emplace(file, FontCodes(loaded, file)).first->second;
     }
 
     Document doc_;
-    std::map<std::string, HPDF_Font> fonts_;
+    std::map<std::string, FontCodes> fonts_;
 };
 
 TextPages::TextPages(double widthMm, double heightMm, TextRow rows)

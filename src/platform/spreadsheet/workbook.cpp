@@ -2,6 +2,7 @@
 
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/desktop/files.h"
@@ -10,21 +11,34 @@
 namespace spreadsheet {
 
 namespace {
-// A sheet's cell holds at most 32,767 characters, counted as the sheet counts
-// them (a character beyond the 16-bit range counts twice). A longer text is
-// cut after its last whole character that fits, rather than failing the file.
-std::string_view fittedToCell(std::string_view text) {
-    constexpr std::size_t limit = 32767;
-    if (text.size() <= limit) return text;  // never more characters than bytes
-    std::size_t units = 0, bytes = 0;
-    for (std::string_view c : utf8::chars(text)) {
-        units += c.size() == 4 ? 2 : 1;
-        if (units > limit) break;
-        bytes += c.size();
-    }
-    return text.substr(0, bytes);
+bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+// Whether the text starts as the sheet format's escape of a character, "_xHHHH_".
+bool looksEscaped(std::string_view t) {
+    return t.size() >= 7 && t[0] == '_' && (t[1] == 'x' || t[1] == 'X') && t[6] == '_' &&
+           std::all_of(t.begin() + 2, t.begin() + 6, isHexDigit);
 }
 }  // namespace
+
+std::string cellText(std::string_view text) {
+    // libxlsxwriter escapes control characters this way but leaves such a
+    // text as it is, which a spreadsheet program would read as the escape.
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (looksEscaped(text.substr(at))) out += "_x005F";
+        out += text[at];
+    }
+    return out;
+}
+
+bool fitsCell(std::string_view text) {
+    // Escaping at most doubles the bytes, and no character counts more than its bytes.
+    if (text.size() <= cellLimit / 2) return true;
+    std::size_t units = 0;
+    for (std::string_view c : utf8::chars(cellText(text))) units += c.size() == 4 ? 2 : 1;
+    return units <= cellLimit;
+}
 
 Workbook::Workbook(std::string path) : path_(std::move(path)), partial_(desktop::temporaryBeside(path_)) {
     if (partial_.empty()) {
@@ -81,9 +95,13 @@ void Workbook::freeze(int rows, int columns) {
 
 void Workbook::text(int row, int column, std::string_view value, int style) {
     if (failed_) return;
-    const std::string terminated(fittedToCell(value));
+    if (!fitsCell(value)) {
+        failed_ = true;
+        return;
+    }
+    const std::string escaped = cellText(value);
     if (worksheet_write_string(sheet_, static_cast<lxw_row_t>(row - 1), static_cast<lxw_col_t>(column - 1),
-                               terminated.c_str(), styles_.at(static_cast<std::size_t>(style))) != LXW_NO_ERROR)
+                               escaped.c_str(), styles_.at(static_cast<std::size_t>(style))) != LXW_NO_ERROR)
         failed_ = true;
 }
 

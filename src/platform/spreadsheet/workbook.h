@@ -2,6 +2,7 @@
 // A new .xlsx workbook of one sheet, filled cell by cell and saved once.
 // Rows and columns are 1-based; cells go in row by row, rows in ascending
 // order, so that a sheet of 100,000 rows is streamed to disk instead of held.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +14,18 @@ struct lxw_worksheet;
 struct lxw_format;
 
 namespace spreadsheet {
+
+// The most characters a cell holds, as the sheet counts them: a character
+// beyond the 16-bit range counts twice.
+constexpr std::size_t cellLimit = 32767;
+
+// The text as the file stores it for a cell: a text that reads as the
+// format's escape of a character ("_x000D_") gets its underscore escaped, so
+// that the cell shows the text itself.
+std::string cellText(std::string_view text);
+
+// Whether the text, as the file stores it, fits into one cell.
+bool fitsCell(std::string_view text);
 
 struct Style {
     std::string font = "Arial";
@@ -39,6 +52,7 @@ public:
     void rowStyle(int row, int style);
     // Keeps the first `rows` rows and `columns` columns in view.
     void freeze(int rows, int columns);
+    // A text that does not fit into a cell fails the workbook.
     void text(int row, int column, std::string_view value, int style);
 
     // Writes the file under a temporary name in its folder and renames it into

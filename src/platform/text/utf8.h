@@ -29,6 +29,9 @@ bool valid(std::string_view text);
 // Number of characters.
 std::size_t length(std::string_view text);
 
+// The character's UTF-8 bytes appended to `out`.
+void append(std::string& out, char32_t c);
+
 // The longest prefix of at most `bytes` bytes that ends on a character boundary.
 std::string_view cutBytes(std::string_view text, std::size_t bytes);
 

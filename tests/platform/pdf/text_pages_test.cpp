@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "platform/desktop/files.h"
@@ -143,6 +144,72 @@ TEST(PdfTextPages, LinesRunBetweenTheirPoints) {
     EXPECT_TRUE(r.dark(159, 30));
     EXPECT_FALSE(r.dark(162, 30));
     EXPECT_FALSE(r.dark(100, 31));
+}
+
+// Characters a font has no glyph for, beyond the 16-bit range among them: a
+// reader copies each as it was given, and each is drawn as a visible mark.
+TEST(PdfTextPages, EveryCharacterIsReadBackAndNoneIsDrawnBlank) {
+    const char* families[] = {"Helvetica", "Times New Roman", "Courier New", "Verdana"};
+    const std::string purpose = "Plata \U0001F600 \U0001D11E kraj";
+    print::Document doc;
+    print::Page& page = doc.newPage();
+    double row = 20;
+    for (const char* family : families) {
+        page.text(row, 20, purpose, {family, 12, false});
+        page.text(row + 6, 190, std::string(family) + " \u4E2D\uE000\U0001F600", {family, 12, true}, print::Align::Right);
+        row += 15;
+    }
+    page.text(row, 20, "bad \xFF byte", {"Helvetica", 12, false});
+    Written pdf(doc);
+    EXPECT_EQ(testing_support::pdfTextComplaints(pdf.path), "");
+    const std::string text = testing_support::pdfText(pdf.path);
+    for (const char* family : families) {
+        SCOPED_TRACE(family);
+        EXPECT_NE(text.find(purpose), std::string::npos) << text;
+        EXPECT_NE(text.find(std::string(family) + " \u4E2D\uE000\U0001F600"), std::string::npos) << text;
+    }
+    EXPECT_NE(text.find("bad \uFFFD byte"), std::string::npos) << text;
+
+    // Each mark stands in the box the reader gives its character, in ink, and
+    // a text ending in such characters still ends at its column.
+    const Raster r = raster(pdf.path);
+    int marks = 0, rightAligned = 0;
+    for (const PdfWord& w : testing_support::pdfWords(pdf.path)) {
+        if (w.text.starts_with("\u4E2D")) {
+            ++rightAligned;
+            EXPECT_NEAR(w.right, 190, 0.3) << w.text;
+        }
+        if (w.text != "\U0001F600" && w.text != "\U0001D11E") continue;
+        ++marks;
+        bool inked = false;
+        for (double y = w.top; y < w.bottom && !inked; y += 0.1)
+            for (double x = w.left; x < w.right && !inked; x += 0.1) inked = r.dark(y, x);
+        EXPECT_TRUE(inked) << w.text << " at " << w.left << ", " << w.top;
+    }
+    EXPECT_EQ(marks, 8);
+    EXPECT_EQ(rightAligned, 4);
+}
+
+// The ink of a text drawn alone at a fixed place, in a box around it.
+std::vector<bool> ink(const std::string& text, const char* family) {
+    print::Document doc;
+    doc.newPage().text(20, 20, text, {family, 24, false});
+    Written pdf(doc);
+    const Raster r = raster(pdf.path);
+    std::vector<bool> out;
+    for (double y = 10; y < 22; y += 0.1)
+        for (double x = 20; x < 32; x += 0.1) out.push_back(r.dark(y, x));
+    return out;
+}
+
+TEST(PdfTextPages, ACharacterBeyondTheSixteenBitRangeIsDrawnWithTheFontsGlyphWhereItHasOne) {
+    // DejaVu Sans (Verdana) has a face for U+1F600 but none for U+1D11E;
+    // Liberation Sans (Arial) has neither, nor U+FFFD: its mark is "?".
+    const std::vector<bool> face = ink("\U0001F600", "Verdana"), mark = ink("\uFFFD", "Verdana");
+    EXPECT_NE(face, mark);
+    EXPECT_NE(std::count(face.begin(), face.end(), true), 0);
+    EXPECT_EQ(ink("\U0001D11E", "Verdana"), mark);
+    EXPECT_EQ(ink("\U0001F600", "Arial"), ink("?", "Arial"));
 }
 
 }  // namespace

@@ -41,8 +41,8 @@ TEST(PrintOutput, PdfHasOnePagePerPageOfThePaperSizeWithItsTexts) {
     EXPECT_EQ(info.pageSize, "841.89 x 595.276 pts (A4)");
     // The texts are text, not pictures of it: a reader finds them page by page,
     // each where the page put its top.
-    // (The reader's warnings about libharu's character map go to stderr, dropped here.)
-    std::string text = testing_support::runCommand("pdftotext -layout '" + path + "' - 2>/dev/null");
+    EXPECT_EQ(testing_support::pdfTextComplaints(path), "");
+    std::string text = testing_support::pdfText(path);
     std::erase_if(text, [](char c) { return c == ' ' || c == '\n'; });
     EXPECT_EQ(text, "Страна1\fСтрана2\fСтрана3\f");
     const auto words = testing_support::pdfWords(path);
@@ -53,6 +53,18 @@ TEST(PrintOutput, PdfHasOnePagePerPageOfThePaperSizeWithItsTexts) {
     // Pictures of three A4 pages would take megabytes; their texts take some
     // forty kilobytes, nearly all of it the embedded font.
     EXPECT_LT(std::filesystem::file_size(path), 100000u);
+}
+
+TEST(PrintOutput, PdfTextReadsBackAsShownCharactersBeyondTheSixteenBitRangeIncluded) {
+    print::Document d = threePages();
+    d.pages[1].text(40, 10, "Plata \U0001F600 \U0001D11E kraj", {"Arial", 10, false});
+    testing_support::TempFolder folder;
+    const std::string path = folder.file("order.pdf");
+    ASSERT_EQ(print::savePdf(d, path), "");
+    EXPECT_EQ(testing_support::pdfTextComplaints(path), "");
+    const std::string text = testing_support::pdfText(path);
+    EXPECT_NE(text.find("Страна 2"), std::string::npos) << text;
+    EXPECT_NE(text.find("Plata \U0001F600 \U0001D11E kraj"), std::string::npos) << text;
 }
 
 TEST(PrintOutput, PicturesOnePngPerPage) {
