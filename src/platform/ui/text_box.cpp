@@ -3,6 +3,7 @@
 
 #include <QValidator>
 
+#include "platform/text/utf8.h"
 #include "platform/ui/control_kit.h"
 #include "platform/ui/line_box.h"
 
@@ -16,16 +17,8 @@ class OneLine : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& caret) const override {
-        QString line;
-        line.reserve(input.size());
-        for (qsizetype i = 0; i < input.size(); ++i) {
-            const bool pair = input[i] == u'\r' && i + 1 < input.size() && input[i + 1] == u'\n';
-            if (pair && caret > i + 1) --caret;
-            if (pair) ++i;
-            const QChar c = input[i];
-            line += c == u'\r' || c == u'\n' || c == u'\t' ? QChar(u' ') : c;
-        }
-        input = line;
+        caret = static_cast<int>(q(utf8::oneLine(s(input.left(caret)))).size());
+        input = q(utf8::oneLine(s(input)));
         return Acceptable;
     }
 };
