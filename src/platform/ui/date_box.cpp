@@ -50,6 +50,7 @@ public:
     void setAllowEmpty(bool on) override { allowEmpty_ = on; }
     std::string date() const override { return whole().value_or(std::string()); }
     bool dateValid() const override { return held() == mask::blank(DATEMASK) ? allowEmpty_ : whole().has_value(); }
+    bool dateComplete() const override { return !edit_->text().contains(u' '); }
     void setDate(std::string_view v) override {
         const QDate d = QDate::fromString(q(v), "yyyyMMdd");
         edit_->setText(q(d.isValid() ? s(d.toString("dd.MM.yyyy")) : mask::blank(DATEMASK)));
