@@ -96,9 +96,11 @@ void LineEdit::mouseReleaseEvent(QMouseEvent* e) {
 void LineEdit::contextMenuEvent(QContextMenuEvent* e) {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (auto* pasteAction = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-        QObject::disconnect(pasteAction, &QAction::triggered, nullptr, nullptr);
-        QObject::connect(pasteAction, &QAction::triggered, this, [this] { paste(QClipboard::Clipboard); });
+    // The editor's own Paste item, known by its caption (its shortcut is part of it).
+    for (QAction* item : menu->actions()) {
+        if (!item->text().startsWith(QLineEdit::tr("&Paste"))) continue;
+        QObject::disconnect(item, &QAction::triggered, this, nullptr);
+        QObject::connect(item, &QAction::triggered, this, [this] { paste(QClipboard::Clipboard); });
     }
     menu->popup(e->globalPos());
 }
