@@ -1,5 +1,8 @@
 #include "platform/ui/number_typing.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "platform/text/utf8.h"
 #include "platform/ui/mask.h"
 
