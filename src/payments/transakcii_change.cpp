@@ -212,9 +212,11 @@ void addControls(const std::shared_ptr<ItemEdit>& state, const StartValues& star
         .onChange([state] { CHANGEBRUTO(*state); });
     comboField("TipoviKalkulacii", CVALUELBLTIPOVIKALKULACII, 180, CTOOLTIPTIPOVIKALKULACII, s.calculationTypes);
     comboField("TipoviPlacanja", CVALUELBLTIPOVIPLACANJA, 180, CTOOLTIPTIPOVIPLACANJA, s.paymentTypes);
+    // The amounts go on into the calculation and the revenue office's file,
+    // which take none below zero.
     for (int i = 0; i < 6; ++i) {
         const AmountBox& b = AMOUNTBOXES[i];
-        field(ui::addNumberBox(EDIT, std::string("txtTransakcii") + b.name, "99999999"),
+        field(ui::addNumberBox(EDIT, std::string("txtTransakcii") + b.name, "99999999").minusSign(false),
               std::string("lblTransakcii") + b.name, b.label, b.row, 80, b.tooltip)
             .number(static_cast<double>(start.amounts[i]));
         if (std::string_view(b.name) == "IznosNeto")

@@ -11,7 +11,8 @@ bool datesReady(const std::string& window, const std::vector<DateBox>& boxes) {
         if (c.dateValid()) continue;
         std::string_view label = name;
         if (label.ends_with(':')) label.remove_suffix(1);
-        ui::msgInfo(vocab::CPORNEISPRAVENDATUM + std::string(label), vocab::CPORGRESKA);
+        const std::string_view said = c.dateComplete() ? vocab::CPORNEPOSTOIDATUM : vocab::CPORNEISPRAVENDATUM;
+        ui::msgInfo(std::string(said) + std::string(label), vocab::CPORGRESKA);
         c.focus();
         return false;
     }

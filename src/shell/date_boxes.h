@@ -14,7 +14,8 @@ namespace shell {
 using DateBox = std::pair<std::string, std::string_view>;
 
 // True when every box holds such a date. Otherwise the user is told which box
-// (the first that does not), the focus goes to it, and false.
+// (the first that does not) and whether its date is not whole or does not
+// exist, the focus goes to it, and false.
 bool datesReady(const std::string& window, const std::vector<DateBox>& boxes);
 
 }  // namespace shell

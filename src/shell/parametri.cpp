@@ -37,6 +37,7 @@ void addTextField(const Field& f, const std::string& value) {
 void addPercentField(const Field& f, double value) {
     ui::addLabel(WINDOW, "lblParametri" + f.name).at(30, f.row, 190, f.labelHeight).text(f.label);
     ui::addNumberBox(WINDOW, "txtParametri" + f.name, PERCENT_MASK)
+        .minusSign(false)  // a percentage of tax is never below zero
         .at(230, f.row, 50, 20)
         .number(value)
         .tooltip(f.tooltip);

@@ -81,6 +81,12 @@ TEST_F(GridEditor, TheMaskTakesOnlyWhatFits) {
     QTest::keyClicks(edit, "12345.678x");
     // Four digits before the point and two after it; nothing else is taken.
     EXPECT_EQ(edit->text(), "1234.67");
+    // A comma is the point, as in the number boxes.
+    edit->selectAll();
+    QTest::keyClicks(edit, "50,5");
+    EXPECT_EQ(edit->text(), "50.5");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(grid.cell(1, 2), "50.5");
 }
 
 TEST_F(GridEditor, AChoiceAndAColumnWithoutEditor) {

@@ -2,6 +2,7 @@
 // values and handlers as it does through the program.
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QToolButton>
 #include <functional>
@@ -165,6 +166,14 @@ TEST_F(Keyboard, NumberBoxesTakeOnlyNumbersThatFitTheirMask) {
         {"999", 0, "{Home}-{End}5", " -5", -5},
         {"9999999999999.99", 0, "{Home}{Right}1500", "         1500.00", 1500},  // after the zero, before the point
         {"9999999999999.99", 0, "{ClickEnd}1500", "            0.00", 0},        // a third decimal is refused
+        // The comma is the decimal point of a box with decimals; a box
+        // without refuses it and the digits right after it.
+        {"9999999999999.99", 0, "{SelectAll}1500,50", "         1500.50", 1500.5},
+        {"9999999999999.99", 0, "{SelectAll}0,5{Leave}", "            0.50", 0.5},
+        {"9999999999999.99", 0, "{SelectAll}1.500,00", "            1.50", 1.5},
+        {"99999999", 0, "{SelectAll}1500,50", "    1500", 1500},
+        {"99999999", 0, "{SelectAll}1500,{Left}{Right}5", "   15005", 15005},  // a caret move ends the refusal
+        {"99.99", 0, "{SelectAll}10,5{Leave}", "10.50", 10.5},
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -237,6 +246,9 @@ TEST_F(Keyboard, DateBoxesHoldWhatIsTypedAndReadOnlyWholeDates) {
         {"", true, "{Home}31022026", "31.02.2026", "", false},      // no such date, and not another one
         {"", true, "{Home}29022028", "29.02.2028", "20280229", true},
         {"", true, "{Home}1511", "15.11.    ", "", false},          // half a date
+        {"", true, "{Home}15.3.2027", "15.03.2027", "20270315", true},  // one-digit parts closed by their point
+        {"20250101", true, "{SelectAll}1.2.2027", "01.02.2027", "20270201", true},
+        {"", true, "{Home}29.2.2027", "29.02.2027", "", false},       // whole, but no such day
         {"20250101", true, "{Home}{Right}{Right}{Right}12", "01.12.2025", "20251201", true},
     };
     int n = 0;
@@ -248,6 +260,47 @@ TEST_F(Keyboard, DateBoxesHoldWhatIsTypedAndReadOnlyWholeDates) {
         EXPECT_EQ(box.text(), c.shown);
         EXPECT_EQ(box.date(), c.date);
         EXPECT_EQ(box.dateValid(), c.valid);
+    }
+}
+
+// What is pasted goes in as its keys typed would: a number box takes a
+// pasted 1.500,00 as those keys (1.50), never refused whole nor read as 1500;
+// one-line boxes hold a pasted line break or tab as the one blank they show,
+// and an edit box keeps its lines.
+TEST_F(Keyboard, PastedTextsAreTakenAsTheirKeysTyped) {
+    enum class Box { Text, Masked, Number, Edit };
+    struct Case {
+        Box box;
+        const char* mask;
+        const char* pasted;
+        const char* held;
+    } cases[] = {
+        {Box::Number, "9999999999999.99", "1.500,00", "            1.50"},
+        {Box::Number, "9999999999999.99", "1500,50", "         1500.50"},
+        {Box::Number, "99999999", "1.500,00", "       1"},
+        {Box::Number, "99999999", "1500,50", "    1500"},
+        {Box::Number, "99999999", " 1 500", "    1500"},   // the blanks are refused, the digits taken
+        {Box::Text, "", "NL1\nNL2", "NL1 NL2"},
+        {Box::Text, "", "прв\r\nвтор\tтрет", "прв втор трет"},
+        {Box::Masked, "!!!!!!!", "AB\r\nCD", "AB CD  "},
+        {Box::Masked, "99.99.9999", "5.3.2027", "05.03.2027"},
+        {Box::Edit, "", "ред\r\nдва", "ред\nдва"},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pasted);
+        const std::string name = "txtPasted" + std::to_string(++n);
+        const ui::Ctl box = c.box == Box::Text     ? ui::addTextBox("frmKeys", name)
+                            : c.box == Box::Masked ? ui::addMaskedBox("frmKeys", name, c.mask)
+                            : c.box == Box::Number ? ui::addNumberBox("frmKeys", name, c.mask)
+                                                   : ui::addEditBox("frmKeys", name);
+        box.at(0, 0, 200, 40);
+        QWidget* edit = widget(name.c_str());
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box.text(), c.held);
     }
 }
 

@@ -196,6 +196,14 @@ TEST(Utf8, UpperCaseFoldsLatinAndCyrillicAndKeepsEveryByteLength) {
     }
 }
 
+TEST(Utf8, OneLineMakesEveryLineBreakAndTabOneBlank) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"NL1\nNL2", "NL1 NL2"}, {"прв\r\nвтор", "прв втор"}, {"a\rb", "a b"}, {"a\tb", "a b"},
+        {"a\n\nb", "a  b"},     {"a\n\rb", "a  b"},            {"\r\n", " "},  {"без прекин", "без прекин"},
+    };
+    for (const auto& [text, line] : cases) EXPECT_EQ(utf8::oneLine(text), line) << text;
+}
+
 TEST(Utf8, UpperEqualsOnlyTheWholeUpperCase) {
     // Beyond the 256 bytes it compares at a time, and with a letter across that boundary.
     std::string longText(255, 'a');

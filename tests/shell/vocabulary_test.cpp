@@ -80,7 +80,7 @@ TEST(Vocabulary, NamesAreUniqueAndTextsWellFormed) {
                                                  "CPORNEMOZEPROCITAFAJL", "CPORKRATOKRED", "CPORNEISPRAVENIZNOS",
                                                  "CPORNEISPRAVENBROJVOPOLE", "CPORSTAVKAIZMENETA",
                                                  "CPORPRIMACBEZOPSTINA", "CPORNEUTF8", "CPORNALOGNEPOSTOI",
-                                                 "CPORNALOGIZMENET", "CPORNEISPRAVENDATUM",
+                                                 "CPORNALOGIZMENET", "CPORNEISPRAVENDATUM", "CPORNEPOSTOIDATUM",
                                                  "CPORNEMOZEDASEOTVORI", "CPORIZNOSNESOBIRA",
                                                  "CPORFAJLNALOZINEPODNESENI", "CPORFAJLSTAVKINEPLATENI",
                                                  "CPORPREMNOGUNALOZI", "CPORFAJLNESMESTEN",
@@ -93,7 +93,7 @@ TEST(Vocabulary, NamesAreUniqueAndTextsWellFormed) {
 TEST(Vocabulary, EveryKindIsComplete) {
     // A dropped or doubled line in the list changes one of these counts.
     const std::map<std::string_view, std::size_t> expected = {
-        {"CPOR", 130},  {"CMENU", 25}, {"CTIT", 33}, {"CCAPTION", 20},
+        {"CPOR", 131},  {"CMENU", 25}, {"CTIT", 33}, {"CCAPTION", 20},
         {"CTOOLTIP", 118}, {"CVALUE", 81}, {"COPT", 7}, {"STATUS", 2},
     };
     std::map<std::string_view, std::size_t> counted;

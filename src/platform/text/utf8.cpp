@@ -72,6 +72,17 @@ std::string_view trimBlanks(std::string_view s) {
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
+std::string oneLine(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        out += c == '\r' || c == '\n' || c == '\t' ? ' ' : c;
+    }
+    return out;
+}
+
 namespace {
 // Writes the upper case of `text` to `out`, as many bytes: a-z to A-Z;
 // Cyrillic а..я (U+0430..U+044F) to А..Я (U+0410..U+042F) and ѐ..џ

@@ -42,6 +42,10 @@ std::string fitBytes(std::string_view text, std::size_t bytes);
 // Without leading and trailing blanks (only the blank character).
 std::string_view trimBlanks(std::string_view text);
 
+// The text on one line, as a one-line box shows it: a CR LF pair, a CR, a LF
+// and a TAB each become one blank.
+std::string oneLine(std::string_view text);
+
 // Upper case of Latin and Cyrillic letters; other characters unchanged. Every
 // character keeps its byte length, so the upper case is as long as the text.
 std::string upper(std::string_view text);

@@ -59,6 +59,7 @@ public:
     virtual void setAllowEmpty(bool on) = 0;
     virtual std::string date() const = 0;  // yyyymmdd or empty
     virtual bool dateValid() const = 0;
+    virtual bool dateComplete() const = 0;
     virtual void setDate(std::string_view yyyymmdd) = 0;
 };
 

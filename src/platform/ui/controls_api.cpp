@@ -214,6 +214,7 @@ const Ctl& Ctl::date(std::string_view yyyymmdd) const {
 }
 std::string Ctl::date() const { return as<detail::DateLike>(*this, "date").date(); }
 bool Ctl::dateValid() const { return as<detail::DateLike>(*this, "date").dateValid(); }
+bool Ctl::dateComplete() const { return as<detail::DateLike>(*this, "date").dateComplete(); }
 
 const Ctl& Ctl::value(int v) const {
     detail::Control& c = get(*this);

@@ -6,7 +6,6 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
@@ -14,6 +13,8 @@
 #include <optional>
 
 #include "platform/ui/controls.h"
+#include "platform/ui/number_edit.h"
+#include "platform/ui/number_typing.h"
 #include "platform/ui/quote.h"
 
 namespace ui::detail {
@@ -107,17 +108,6 @@ public:
     }
 };
 
-// A number mask such as "9999.99" as the pattern of what may be typed.
-QRegularExpression maskPattern(const std::string& mask) {
-    const auto point = mask.find('.');
-    const auto digits = [&](std::size_t from, std::size_t to) {
-        return std::count(mask.begin() + static_cast<std::ptrdiff_t>(from), mask.begin() + static_cast<std::ptrdiff_t>(to), '9');
-    };
-    QString pattern = QString("\\s*\\d{0,%1}").arg(digits(0, point == std::string::npos ? mask.size() : point));
-    if (point != std::string::npos) pattern += QString("(\\.\\d{0,%1})?").arg(digits(point, mask.size()));
-    return QRegularExpression(pattern + "\\s*");
-}
-
 // The in-place editors of a grid's columns. The edited value is checked when
 // the user commits it (Enter, Tab, a choice, leaving the editor); a refused
 // value leaves the editor open with the check's message, until a value passes
@@ -142,9 +132,8 @@ public:
                 return combo;
             }
             case CellEditor::Kind::Masked: {
-                auto* edit = new QLineEdit(parent);
-                edit->setValidator(new QRegularExpressionValidator(maskPattern(e.mask), edit));
-                edit->setAlignment(Qt::AlignRight);
+                auto* edit = new NumberEdit(parent, e.mask);
+                edit->minus = false;
                 return edit;
             }
             case CellEditor::Kind::Text: break;
@@ -385,8 +374,16 @@ public:
         const auto s = selection();
         return s.empty() ? 0 : s.front();
     }
+    // A number cell takes the value as its editor takes the keys.
     void userEditCell(int line, int column, std::string_view value) override {
         if (!model_.editable) throw Refused("the grid allows no editing");
+        const CellEditor& editor = model_.editor(column - 1);
+        if (editor.kind == CellEditor::Kind::Masked) {
+            mask::NumberBox typed;
+            mask::typeNumber(editor.mask, false, typed, value);
+            edit(line, column, typed.text);
+            return;
+        }
         edit(line, column, value);
     }
     // A user's edit: checked, then stored; false when refused. A column without

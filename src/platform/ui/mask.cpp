@@ -35,6 +35,14 @@ std::vector<std::string> cellsOf(std::string_view mask, std::string_view text) {
         if (!isInput(mask[i])) cells[i] = std::string(1, mask[i]);
     return cells;
 }
+// Whether `c`, typed at `pos`, is the literal that ends a part of two digits
+// of which only the first stands before `pos`: people write 5.3.2027 for
+// 05.03.2027, so the point closes the part with a leading zero.
+bool closesPart(std::string_view mask, const std::vector<std::string>& cells, std::size_t pos, std::string_view c) {
+    if (pos < 1 || pos + 1 >= mask.size() || c.size() != 1 || isInput(mask[pos + 1]) || c[0] != mask[pos + 1]) return false;
+    const bool partStart = pos == 1 || !isInput(mask[pos - 2]);
+    return partStart && mask[pos - 1] == '9' && mask[pos] == '9' && cells[pos - 1] != " ";
+}
 std::string joined(const std::vector<std::string>& cells) {
     std::string out;
     for (const auto& c : cells) out += c;
@@ -83,6 +91,12 @@ std::string typeOver(std::string_view mask, std::string_view text, std::string_v
     auto cells = cellsOf(mask, text);
     std::size_t pos = from;
     for (auto c : utf8::chars(typed)) {
+        if (closesPart(mask, cells, pos, c)) {
+            cells[pos] = cells[pos - 1];
+            cells[pos - 1] = "0";
+            pos += 2;
+            continue;
+        }
         while (pos < mask.size() && !isInput(mask[pos])) ++pos;
         if (pos >= mask.size()) break;
         if (!accepts(mask[pos], c)) continue;

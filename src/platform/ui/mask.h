@@ -13,7 +13,9 @@ std::string blank(std::string_view mask);
 
 // Types `typed` over `text` from character position `from`, as keystrokes do:
 // a character the position refuses is dropped, literals are stepped over, and
-// what stands after the last typed position is kept. Returns the new text; the
+// what stands after the last typed position is kept. The literal that ends a
+// part of two digits, typed after its first digit, closes the part with a
+// leading zero (5.3. types 05.03.). Returns the new text; the
 // caret position after typing goes to `caret` when given.
 std::string typeOver(std::string_view mask, std::string_view text, std::string_view typed,
                      std::size_t from = 0, std::size_t* caret = nullptr);

@@ -192,11 +192,13 @@ public:
     // A date is typed with or without its points and may be emptied; the box
     // holds what was typed. date() reads "" unless the box holds a whole date
     // that exists; dateValid() tells an empty box that may be empty, or a
-    // whole existing date, from anything else (31.02.2026, 15.11.20).
+    // whole existing date, from anything else (31.02.2026, 15.11.20);
+    // dateComplete() tells a date typed whole (31.02.2026) from one that is not.
     const Ctl& allowEmptyDate(bool on) const;
     const Ctl& date(std::string_view yyyymmdd) const;
     std::string date() const;
     bool dateValid() const;
+    bool dateComplete() const;
 
     // Combo boxes (1-based position), check boxes (0/1), radio groups, tabs.
     const Ctl& value(int v) const;

@@ -1,0 +1,1 @@
+bash "$KASAVEL_SCENARIO_DIR/report_settings_dump.sh"

@@ -1,0 +1,1 @@
+bash "$KASAVEL_SCENARIO_DIR/parametri_dump.sh"
