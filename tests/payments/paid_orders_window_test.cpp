@@ -93,7 +93,7 @@ TEST_F(PaidOrdersDialog, AFileThatCannotFollowTheCommittedOrdersIsKeptAndNamedWi
     EXPECT_EQ(ui.shown, (std::vector<std::string>{
                             "dialog|" + vocab::CTITSAVEFILE,
                             "info|" + vocab::CPORGRESKA + "|" + vocab::CPORNALOZIZACUVANIPODNESENI + "\r\n" +
-                                vocab::CPORFAJLNESMESTEN + target.string() + "\r\n" + vocab::CPORFAJLPRIVREMENOIME +
+                                vocab::CPORFAJLNESMESTEN + target.string() + "\r\n" + vocab::CPORFAJLZADRZAN +
                                 files[0].string()}));
 }
 

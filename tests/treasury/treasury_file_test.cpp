@@ -200,7 +200,7 @@ TEST_F(TreasuryFile, AFileThatCannotFollowTheWorkIsKeptAndNamed) {
     EXPECT_EQ(seam.shown, (std::vector<std::string>{"dialog|" + vocab::CTITSAVEFILE,
                                                     info(vocab::CPORGRESKA, "stored.\r\n" + vocab::CPORFAJLNESMESTEN +
                                                                                 target.string() + "\r\n" +
-                                                                                vocab::CPORFAJLPRIVREMENOIME + files[0])}));
+                                                                                vocab::CPORFAJLZADRZAN + files[0])}));
 }
 
 }  // namespace
