@@ -1,0 +1,1 @@
+bash "$KASAVEL_SCENARIO_DIR/vpregledtrezor_dump.sh"
