@@ -22,7 +22,8 @@ void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input, const WorkBeforePlacing& w
     std::error_code ignored;  // a folder that cannot be made shows when the file is written
     std::filesystem::create_directory(folder, ignored);
 
-    const auto proposal = proposedName(input.DDATANAPODNESUVANJE, input.payer.MKRATENKAINSTITUCIJA, desktop::takenNames(folder));
+    const auto proposal =
+        proposedName(input.DDATANAPODNESUVANJE, input.payer.MKRATENKAINSTITUCIJA, desktop::takenNames(folder));
     if (!proposal) {
         ui::msgInfo(vocab::CPORMAXFAJLOVI, vocab::CPORGRESKA);
         return;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "shell/app_state.h"
 #include "shell/main.h"
 #include "shell/vocabulary.h"
 #include "support/current_folder.h"
@@ -15,6 +16,7 @@ namespace {
 
 TEST(StartUp, AWorkingFolderRemovedBeforeTheStartIsSaidAndEndsTheProgram) {
     testing_support::RecordingInteraction seam;
+    const shell::AppState savedApp = shell::app();
     int status = 0;
     const char* saved = std::getenv("PWD");
     const std::string before = saved ? saved : "";
@@ -29,6 +31,7 @@ TEST(StartUp, AWorkingFolderRemovedBeforeTheStartIsSaidAndEndsTheProgram) {
         status = shell::MAIN();
     }
     ::setenv("PWD", before.c_str(), 1);
+    shell::app() = savedApp;
     EXPECT_EQ(status, 1);
     EXPECT_EQ(seam.shown, std::vector<std::string>{"plain||" + vocab::CPORNEMOZEOTVORIBAZA + "\r\n" + gone +
                                                    ": No such file or directory"});

@@ -213,8 +213,8 @@ std::string FileWriter::setAside() {
         const std::string mark = std::string(keptMark) + (n > 1 ? "-" + std::to_string(n) : "");
         if (mark.size() >= longest) break;
         // A name that the mark would make too long gives up its end, a whole character at a time.
-        const std::string kept =
-            std::filesystem::path(target).replace_filename(std::string(utf8::cutBytes(name, longest - mark.size())) + mark);
+        const std::string_view stem = utf8::cutBytes(name, longest - mark.size());
+        const std::string kept = std::filesystem::path(target).replace_filename(std::string(stem) + mark);
         const int failed = renameIfFree(temporary_, kept);
         if (failed == EEXIST) continue;
         if (failed != 0) return error_ = std::strerror(failed);
