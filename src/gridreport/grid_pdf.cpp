@@ -1,11 +1,10 @@
 // The toolbar's Pdf button: the grid as a report in a PDF file, opened when written.
-#include <filesystem>
-
 #include "gridreport/pdf_file.h"
 #include "gridreport/report_window.h"
 #include "gridreport/texts.h"
-#include "shell/udfs.h"
+#include "platform/desktop/files.h"
 #include "platform/ui/ui.h"
+#include "shell/udfs.h"
 #include "shell/entries.h"
 
 namespace gridreport {
@@ -15,7 +14,12 @@ void _GRID2PDF(const std::string& grid, const std::string& window) {
     if (!chosen) return;
     const auto path = pdfFileName(*chosen);
     if (!path) return;
-    if (std::filesystem::exists(*path) && !ui::msgYesNo(overwriteQuestion, exportTitle)) return;
+    const desktop::Presence there = desktop::presence(*path);
+    if (!there.failure.empty()) {
+        ui::msgStop(pdfNotWritten + there.failure, exportTitle);
+        return;
+    }
+    if (there.exists && !ui::msgYesNo(overwriteQuestion, exportTitle)) return;
     ReportRequest request;
     request.grid = grid;
     request.window = window;

@@ -408,9 +408,7 @@ void writePdf(Run& r, const Settings& v, std::optional<ui::WaitWindow>& wait) {
     }
     wait.reset();  // before any message of the settings file or the writing
     saveSettingsFile(r);
-    std::error_code renamed;
-    if (failure.empty()) std::filesystem::rename(temporary, r.s.CPDFFILENAME, renamed);
-    if (failure.empty() && renamed) failure = renamed.message();
+    if (failure.empty()) failure = desktop::renameInto(temporary, r.s.CPDFFILENAME);
     if (!failure.empty()) {
         std::error_code ignored;
         if (!temporary.empty()) std::filesystem::remove(temporary, ignored);

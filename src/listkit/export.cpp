@@ -45,13 +45,19 @@ void _GRID2CSV(const ListState& s, bool withCaptions) {
 
 namespace {
 // Two exports within the same second must not overwrite each other: the
-// first may still be open in the spreadsheet program.
-std::filesystem::path unusedName(const std::filesystem::path& wanted) {
+// first may still be open in the spreadsheet program. Empty, with `failure`
+// naming the name and the reason, when a name cannot be looked at (a folder
+// behind a link that loops, one that cannot be read).
+std::string unusedName(const std::filesystem::path& wanted, std::string& failure) {
     std::filesystem::path candidate = wanted;
-    for (int n = 2; std::filesystem::exists(candidate); ++n)
+    for (int n = 2;; ++n) {
+        const desktop::Presence there = desktop::presence(candidate.string());
+        failure = there.failure;
+        if (!failure.empty()) return "";
+        if (!there.exists) return candidate.string();
         candidate = wanted.parent_path() /
                     (wanted.stem().string() + "_" + std::to_string(n) + wanted.extension().string());
-    return candidate;
+    }
 }
 }  // namespace
 
@@ -71,7 +77,12 @@ void _GRID2XLS(const ListState& s, bool withCaptions) {
     const std::string title = s.win().title();
     // The folder is named even when it does not exist, so the message says where.
     const std::filesystem::path folder = desktop::temporaryFolder();
-    const std::string file = unusedName(folder / spreadsheetFileName(title, desktop::timestamp())).string();
+    std::string failure;
+    const std::string file = unusedName(folder / spreadsheetFileName(title, desktop::timestamp()), failure);
+    if (!failure.empty()) {
+        ui::msgStop(vocab::CPORNEMOZESOCUVATABELA + failure);
+        return;
+    }
     if (!writeSpreadsheet(file, title, table)) {
         ui::msgStop(vocab::CPORNEMOZESOCUVATABELA + file + "!");
         return;

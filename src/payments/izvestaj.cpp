@@ -9,6 +9,7 @@
 #include "payments/item_filter.h"
 #include "payments/item_row.h"
 #include "payments/item_selection_window.h"
+#include "payments/paid_orders.h"
 #include "payments/paid_orders_window.h"
 #include "payments/payments_sql.h"
 #include "payments/stored_batch.h"
@@ -100,12 +101,14 @@ void IZVESTAJFILTER(const std::shared_ptr<Report>& r) {
 }
 
 // The steps every action starts with: the paid filter, a selection of paid
-// items (the paid filter can be stale after a change of payer), the totals,
-// the question; then the selected items as stored, with the values `carried`
-// by the action's file readable. Nothing when the action stops (its message
+// items (the paid filter can be stale after a change of payer), a selection
+// the action can take (`sizeRefusal`, when it has a limit), the totals, the
+// question; then the selected items as stored, with the values `carried` by
+// the action's file readable. Nothing when the action stops (its message
 // shown).
-std::optional<ui::TextTable> confirmedBatch(const Report& r, const std::string& question,
-                                            const std::vector<shell::CarriedValue>& carried = {}) {
+std::optional<ui::TextTable> confirmedBatch(
+    const Report& r, const std::string& question, const std::vector<shell::CarriedValue>& carried = {},
+    const std::function<std::optional<std::string>(std::size_t items)>& sizeRefusal = {}) {
     using namespace vocab;
     if (r.IPLATENI != Paid::Yes) {
         ui::msgInfo(CPORSAMOPLATENI, CPORGRESKA);
@@ -119,6 +122,10 @@ std::optional<ui::TextTable> confirmedBatch(const Report& r, const std::string& 
             ui::msgInfo(CPORSAMOPLATENI, CPORGRESKA);
             return std::nullopt;
         }
+    if (const auto tooMany = sizeRefusal ? sizeRefusal(lines->size()) : std::nullopt) {
+        ui::msgInfo(*tooMany, CPORGRESKA);
+        return std::nullopt;
+    }
     return confirmedItems(*r.list, *lines, question, carried);
 }
 
@@ -140,7 +147,7 @@ void PLATENIVONOVI(const Report& r) {
 }
 
 void IZVESTAJNALOZICHANGE(const Report& r) {
-    auto batch = confirmedBatch(r, vocab::CPORSELEKTIRANIVONALOZI, paidOrderValues());
+    auto batch = confirmedBatch(r, vocab::CPORSELEKTIRANIVONALOZI, paidOrderValues(), paidOrdersSizeRefusal);
     if (batch) openPaidOrdersDialog(r.MISPLAKJACIID, r.payer, std::move(*batch));
 }
 

@@ -59,10 +59,13 @@ void appendOrder(ui::TextTable& orders, const PaidOrdersInput& in, const KindVal
 
 }  // namespace
 
+// Two orders an item.
+std::optional<std::string> paidOrdersSizeRefusal(std::size_t items) { return treasury::batchSizeRefusal(2 * items); }
+
 PaidOrders paidOrders(const PaidOrdersInput& in, const ui::TextTable& items) {
     PaidOrders out;
-    // Two orders an item: a batch the file cannot hold is refused before anything is built.
-    if (auto tooMany = treasury::batchSizeRefusal(2 * items.rows())) {
+    // A batch the file cannot hold is refused before anything is built.
+    if (auto tooMany = paidOrdersSizeRefusal(items.rows())) {
         out.refusal = std::move(tooMany);
         return out;
     }

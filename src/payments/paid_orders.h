@@ -36,6 +36,10 @@ struct PaidOrders {
     treasury::TreasuryFileInput file;    // the batch for NAPRAVIFAJL(Mode::N, ...)
 };
 
+// The message that refuses `items` selected items, whose two orders each one
+// file cannot hold, or nothing; asked before anything else about them.
+std::optional<std::string> paidOrdersSizeRefusal(std::size_t items);
+
 // The orders of `items` (payment item rows as shown), in their order: net 1,
 // tax 1, net 2, tax 2, ... Refused before anything is built: more orders than
 // one file holds, an item whose recipient has no municipality (it is part of

@@ -55,13 +55,14 @@ PaidOrdersInput ordersInput(const Dialog& d) {
             .taxAccount2 = app.MUPLATNASMETKAZAPD2};
 }
 
-// The orders and their file stand or fall together: the file is written under
-// its temporary name, its place checked again, the orders are committed, and
-// only then is the file put in place. A commit that fails removes the file; a
-// file that is not written (a cancelled dialog, no free name, a write error, a
-// place taken meanwhile) rolls the orders back. Should the file still fail to
-// go in place after the commit, it is kept under its temporary name and the
-// message says so, with the orders stored as submitted.
+// The orders and their file stand or fall together: the file is written and
+// synced, its place checked again, it is set aside under a name no cleanup
+// removes, the orders are committed, and only then is the file put in place.
+// A commit that fails removes the file; a file that is not written (a
+// cancelled dialog, no free name, a write error, a place taken meanwhile)
+// rolls the orders back. Should the file still fail to go in place after the
+// commit, it stays under its set-aside name and the message says so, with the
+// orders stored as submitted.
 void SELEKTIRANIVONALOZI(const Dialog& d) {
     using namespace vocab;
     if (!shell::datesReady(WINDOW, {{"txtIzvestajNaloziDataNaPodnesuvanje", CTOOLTIPDATANAPODNESUVANJE},

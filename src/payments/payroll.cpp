@@ -85,9 +85,11 @@ Payroll readPayroll(const std::string& path) {
 std::string payrollFile(const std::string& folder) {
     std::error_code error;
     std::vector<std::string> found;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        const std::string name = entry.path().filename().string();
-        if (lower(name) == "radnik.dbf" && entry.is_regular_file(error)) found.push_back(name);
+    // Stepped with the error code: a folder that fails while it is read ends the search.
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        std::error_code notAFile;
+        if (lower(name) == "radnik.dbf" && it->is_regular_file(notAFile)) found.push_back(name);
     }
     if (found.empty()) return {};
     std::sort(found.begin(), found.end());

@@ -1,5 +1,6 @@
 #include "shell/main.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/ui/ui.h"
@@ -39,7 +40,15 @@ int MAIN() {
     a.CUSEROPIS.clear();
     a.DB = nullptr;
     a.BAZA = "Kasavel.db";
-    a.CFOLDERNAINSTALACIJABAZA = std::filesystem::current_path().string();
+    std::error_code noFolder;
+    a.CFOLDERNAINSTALACIJABAZA = std::filesystem::current_path(noFolder).string();
+    if (noFolder) {
+        // The data folder is the working folder: one removed before the start has no name left but the shell's.
+        const char* named = std::getenv("PWD");
+        ui::msgPlain(vocab::CPORNEMOZEOTVORIBAZA + "\r\n" + (named ? std::string(named) + ": " : "") +
+                     noFolder.message());
+        return 1;
+    }
 
     const OpenedDatabase opened = openDatabase(a.BAZA);
     if (opened.state == DatabaseState::InUse) {

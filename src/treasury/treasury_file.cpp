@@ -12,18 +12,6 @@
 
 namespace treasury {
 
-namespace {
-
-std::vector<std::string> namesIn(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-        names.push_back(it->path().filename().string());
-    return names;
-}
-
-}  // namespace
-
 void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input, const WorkBeforePlacing& work) {
     if (const auto why = refusal(input)) {
         ui::msgInfo(*why, vocab::CPORGRESKA);
@@ -34,7 +22,8 @@ void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input, const WorkBeforePlacing& w
     std::error_code ignored;  // a folder that cannot be made shows when the file is written
     std::filesystem::create_directory(folder, ignored);
 
-    const auto proposal = proposedName(input.DDATANAPODNESUVANJE, input.payer.MKRATENKAINSTITUCIJA, namesIn(folder));
+    const auto proposal =
+        proposedName(input.DDATANAPODNESUVANJE, input.payer.MKRATENKAINSTITUCIJA, desktop::takenNames(folder));
     if (!proposal) {
         ui::msgInfo(vocab::CPORMAXFAJLOVI, vocab::CPORGRESKA);
         return;
@@ -51,8 +40,10 @@ void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input, const WorkBeforePlacing& w
     std::string failure = file.close();
     bool workDone = false;
     if (failure.empty() && work.run) {
-        // Once the work is done the file must follow: its place is checked again first.
+        // Once the work is done the file must follow: its place is checked
+        // again first, and it is set aside under a name no cleanup removes.
         failure = file.placeable();
+        if (failure.empty()) failure = file.setAside();
         if (failure.empty()) {
             if (!work.run()) return;  // refused: the producer has said why
             workDone = true;
@@ -60,8 +51,8 @@ void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input, const WorkBeforePlacing& w
     }
     if (failure.empty()) failure = file.commit();
     if (!failure.empty() && workDone) {
-        // The work stands: the complete file stays, under the name it was written with.
-        ui::msgInfo(work.done + "\r\n" + vocab::CPORFAJLNESMESTEN + *path + "\r\n" + vocab::CPORFAJLPRIVREMENOIME +
+        // The work stands: the complete file stays, under the name it was set aside with.
+        ui::msgInfo(work.done + "\r\n" + vocab::CPORFAJLNESMESTEN + *path + "\r\n" + vocab::CPORFAJLZADRZAN +
                         file.keep(),
                     vocab::CPORGRESKA);
         return;

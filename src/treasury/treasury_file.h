@@ -25,10 +25,12 @@ struct WorkBeforePlacing {
 // input.CDEL, input.savedFile and input.LUSPEH, reports the success and shows
 // the order specification. Returns when its preview closes.
 //
-// With a producer's `work`, the target is checked once more right before the
-// work runs. Should the file still not go in place after the work, it is kept
-// under its temporary name, and the message names that name beside the
-// target and what the work left stored.
+// With a producer's `work`, the target is checked once more and the complete
+// file, synced, is set aside under the target's name and ".задржан" right
+// before the work runs, so that no cleanup ever takes a file whose work
+// stands. Should the file still not go in place after the work, it stays
+// under that name, and the message names it beside the target and what the
+// work left stored.
 void NAPRAVIFAJL(Mode mode, TreasuryFileInput& input, const WorkBeforePlacing& work = {});
 
 }  // namespace treasury

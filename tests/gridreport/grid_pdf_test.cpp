@@ -119,6 +119,22 @@ TEST_F(GridPdf, CancelBlankNameAndRefusedOverwriteWriteNothing) {
     EXPECT_FALSE(std::filesystem::exists("reports.cfg"));
 }
 
+TEST_F(GridPdf, ANameThatCannotBeLookedAtIsSaidWithTheReason) {
+    listWindow({{"1", "Петров"}});
+    std::string letters;
+    for (int i = 0; i < 130; ++i) letters += "ж";  // 260 bytes
+    std::filesystem::create_directory_symlink("loop", folder.file("loop"));
+    exportTo(folder.file(letters));
+    exportTo(folder.file("loop/izvestaj.pdf"));
+    const std::string refused = "stop|Export to PDF file|The PDF file cannot be written: ";
+    EXPECT_EQ(seam.shown, (std::vector<std::string>{
+                              "dialog|Export to PDF file", refused + folder.file(letters) + ".pdf: File name too long",
+                              "dialog|Export to PDF file",
+                              refused + folder.file("loop/izvestaj.pdf") + ": Too many levels of symbolic links"}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()),
+              1);
+}
+
 TEST_F(GridPdf, AgreedOverwriteReplacesTheFile) {
     listWindow({{"1", "Петров"}});
     const std::string existing = folder.file("star.PDF");

@@ -294,6 +294,20 @@ TEST_F(ListWindow, SpreadsheetErrorNamesAMissingTemporaryFolder) {
         << seam.shown[0];
 }
 
+TEST_F(ListWindow, SpreadsheetErrorNamesATemporaryFolderThatCannotBeLookedInto) {
+    const char* saved = std::getenv("TMPDIR");
+    const std::string before = saved ? saved : "";
+    const std::string loop = (folder / "loop").string();
+    std::filesystem::create_directory_symlink("loop", loop);
+    ::setenv("TMPDIR", loop.c_str(), 1);
+    listkit::_GRID2XLS(*state);
+    ::setenv("TMPDIR", before.c_str(), 1);
+    ASSERT_EQ(seam.shown.size(), 1u);
+    const std::string said = "stop||" + vocab::CPORNEMOZESOCUVATABELA + loop + "/Листа_";
+    EXPECT_EQ(seam.shown[0].rfind(said, 0), 0u) << seam.shown[0];
+    EXPECT_TRUE(seam.shown[0].ends_with(".xlsx: Too many levels of symbolic links")) << seam.shown[0];
+}
+
 TEST_F(ListWindow, SpreadsheetOpenedFromTheTemporaryFolder) {
     listkit::_GRID2XLS(*state);
     ASSERT_EQ(seam.shown.size(), 1u);

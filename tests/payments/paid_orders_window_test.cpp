@@ -1,11 +1,12 @@
 // The dialog that stores treasury orders from paid items and writes their
 // file: when something takes the file's name while the orders are committed,
-// the orders stand and the complete file is kept under its temporary name.
+// the orders stand and the complete file is kept under a name of its own.
 #include "payments/paid_orders_window.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "item_rows.h"
@@ -51,50 +52,80 @@ protected:
     fs::path savedCurrent = fs::current_path();
 };
 
-TEST_F(PaidOrdersDialog, AFileThatCannotFollowTheCommittedOrdersIsKeptAndNamedWithTheirState) {
-    const fs::path target = data.path() / "N1012261.ABC";
-    ui.paths = {target.string()};
+// The form codes of the detail records of every file in `folder`.
+std::vector<std::string> formsInFiles(const fs::path& folder) {
+    std::vector<std::string> forms;
+    for (const auto& e : fs::directory_iterator(folder)) {
+        if (!e.is_regular_file()) continue;
+        const std::string bytes = testing_support::fileBytes(e.path());
+        for (std::size_t at = 0; at < bytes.size(); at = bytes.find("\r\n", at) + 2)
+            if (bytes[at] == '2') forms.push_back(bytes.substr(at + 275, 2));
+    }
+    std::sort(forms.begin(), forms.end());
+    return forms;
+}
+
+TEST_F(PaidOrdersDialog, AFileThatCannotFollowTheCommittedOrdersIsKeptNamedAndNeverTakenByTheNextBatch) {
+    const fs::path trezor = data.path() / "TREZOR";
+    const fs::path target = trezor / "N1012261.ABC";
+    const fs::path kept = trezor / "N1012261.ABC.задржан";
+    bool takeTheName = true;
     ui.inModal = [&](const std::string& window) {
         if (window != "frmIzvestajNaloziChange") return;
         // Something takes the file's name as the orders are committed.
-        sqlite3_commit_hook(
-            db,
-            [](void* name) {
-                fs::create_directory(*static_cast<const fs::path*>(name));
-                return 0;
-            },
-            const_cast<fs::path*>(&target));
+        if (takeTheName)
+            sqlite3_commit_hook(
+                db,
+                [](void* name) {
+                    fs::create_directory(*static_cast<const fs::path*>(name));
+                    return 0;
+                },
+                const_cast<fs::path*>(&target));
         ui::Ctl(window, "txtIzvestajNaloziFolio").text("UJP 2026/13");
         ui::detail::invoke(ui::detail::control(window, "cmdConfirm").on.click);
+        sqlite3_commit_hook(db, nullptr, nullptr);
     };
     registers::CurrentPayer payer;
     payer.MKRATENKAINSTITUCIJA = "ABC";
     payer.MVIDNATREZOR = "TRZ";
     payer.MPROGRAMAZADOLZUVA = "11";
     payer.MDANOCENBROJ = "4030000000001";
-    payments::openPaidOrdersDialog(
-        "1", payer, testing_support::itemTable({testing_support::itemRow({{26, "1"}, {27, "1"}, {32, "1"}})}));
-    sqlite3_commit_hook(db, nullptr, nullptr);
+    const auto batch = [&] {
+        payments::openPaidOrdersDialog(
+            "1", payer, testing_support::itemTable({testing_support::itemRow({{26, "1"}, {27, "1"}, {32, "1"}})}));
+    };
+    ui.paths = {target.string()};
+    batch();
 
     // The orders stand, stored as submitted.
     EXPECT_EQ(shell::SQL(db, "SELECT group_concat(Obrazec || ':' || DatumNaPodnesuvanje, ' ') FROM Nalozi").at(0, 0),
               "60:20261210 70:20261210");
-    // The complete file stays beside the name it could not take.
+    // The complete file stays beside the name it could not take, under a name of its own.
     ASSERT_TRUE(fs::is_directory(target));
-    std::vector<fs::path> files;
-    for (const auto& e : fs::directory_iterator(data.path()))
-        if (e.is_regular_file()) files.push_back(e.path());
-    ASSERT_EQ(files.size(), 1u);
-    EXPECT_EQ(files[0].filename().string().substr(0, target.filename().string().size() + 1), "N1012261.ABC.");
-    const std::string bytes = testing_support::fileBytes(files[0]);
+    const std::string bytes = testing_support::fileBytes(kept);
     EXPECT_EQ(bytes.substr(0, 43), "1ABCTRZ202612111000002+000000000010000,00\r\n");
     EXPECT_EQ(bytes.size(), 43u + 2 * (299 + 2));
     // Said once, with no success after it.
     EXPECT_EQ(ui.shown, (std::vector<std::string>{
                             "dialog|" + vocab::CTITSAVEFILE,
                             "info|" + vocab::CPORGRESKA + "|" + vocab::CPORNALOZIZACUVANIPODNESENI + "\r\n" +
-                                vocab::CPORFAJLNESMESTEN + target.string() + "\r\n" + vocab::CPORFAJLPRIVREMENOIME +
-                                files[0].string()}));
+                                vocab::CPORFAJLNESMESTEN + target.string() + "\r\n" + vocab::CPORFAJLZADRZAN +
+                                kept.string()}));
+
+    // The name is free again (as after a failed rename); the next batch of the
+    // day is offered the next name, and the kept file stays.
+    fs::remove(target);
+    takeTheName = false;
+    ui.shown.clear();
+    ui.paths = {(trezor / "N1012262.ABC").string()};
+    batch();
+    EXPECT_EQ(ui.dialogs.back().fileName, "N1012262.ABC");
+    EXPECT_EQ(testing_support::fileBytes(kept), bytes);
+    // Every stored order stands in a file of the folder.
+    EXPECT_EQ(shell::SQL(db, "SELECT group_concat(Obrazec, ' ') FROM (SELECT Obrazec FROM Nalozi ORDER BY Obrazec)")
+                  .at(0, 0),
+              "60 60 70 70");
+    EXPECT_EQ(formsInFiles(trezor), (std::vector<std::string>{"60", "60", "70", "70"}));
 }
 
 }  // namespace

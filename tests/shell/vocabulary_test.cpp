@@ -84,7 +84,7 @@ TEST(Vocabulary, NamesAreUniqueAndTextsWellFormed) {
                                                  "CPORNEMOZEDASEOTVORI", "CPORIZNOSNESOBIRA",
                                                  "CPORFAJLNALOZINEPODNESENI", "CPORFAJLSTAVKINEPLATENI",
                                                  "CPORPREMNOGUNALOZI", "CPORFAJLNESMESTEN",
-                                                 "CPORFAJLPRIVREMENOIME", "CPORNECITLIVAVREDNOST", "CPORNALOG",
+                                                 "CPORFAJLZADRZAN", "CPORNECITLIVAVREDNOST", "CPORNALOG",
                                                  "CPORSTAVKA", "CPORNEGATIVENZACUVANIZNOS",
                                                  "CPORPREGOLEMZACUVANIZNOS", "CPORPREDOLGAKELIJA", "CPORKOLONA"};
     EXPECT_EQ(endingWithBlank, appended);

@@ -162,8 +162,8 @@ TEST_F(TreasuryFile, AProducersWorkBeforePlacingDecidesWhetherTheFileAppears) {
                                   if (!duringTheWork.empty()) bytes = fileBytes(duringTheWork[0]);
                                   return agree;
                               }});
-        ASSERT_EQ(duringTheWork.size(), 1u);  // complete, under its temporary name
-        EXPECT_NE(duringTheWork[0], target.string());
+        // Complete, set aside under a name that no cleanup removes.
+        ASSERT_EQ(duringTheWork, std::vector<std::string>{target.string() + ".задржан"});
         EXPECT_EQ(bytes, treasury::orderFile(input, treasury::TreasuryKind::TRZ, Mode::N, '1'));
         EXPECT_EQ(input.LUSPEH, agree);
         using Texts = std::vector<std::string>;
@@ -185,7 +185,8 @@ TEST_F(TreasuryFile, AFileThatCannotBeWrittenNeverReachesTheProducersWork) {
 }
 
 // The work done, the name is taken before the file can follow: the complete
-// file stays under its temporary name, and the message says what stands.
+// file stays under the target's name and ".задржан", and the message says
+// what stands.
 TEST_F(TreasuryFile, AFileThatCannotFollowTheWorkIsKeptAndNamed) {
     const fs::path target = trezor() / "N0503241.ABC";
     treasury::TreasuryFileInput input = treasury_fixture::batch("TRZ");
@@ -194,13 +195,14 @@ TEST_F(TreasuryFile, AFileThatCannotFollowTheWorkIsKeptAndNamed) {
 
     const std::vector<std::string> files = filesIn(trezor());
     ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0], target.string() + ".задржан");
     EXPECT_EQ(fileBytes(files[0]), treasury::orderFile(input, treasury::TreasuryKind::TRZ, Mode::N, '1'));
     EXPECT_TRUE(fs::is_directory(target));
     EXPECT_FALSE(input.LUSPEH);
     EXPECT_EQ(seam.shown, (std::vector<std::string>{"dialog|" + vocab::CTITSAVEFILE,
                                                     info(vocab::CPORGRESKA, "stored.\r\n" + vocab::CPORFAJLNESMESTEN +
                                                                                 target.string() + "\r\n" +
-                                                                                vocab::CPORFAJLPRIVREMENOIME + files[0])}));
+                                                                                vocab::CPORFAJLZADRZAN + files[0])}));
 }
 
 }  // namespace

@@ -3,19 +3,22 @@
 // place once complete, so that a failure never leaves a partial file behind.
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace desktop {
 
 // Takes a file's bytes in order, piece by piece; false stops the writing.
 using ByteSink = std::function<bool(std::string_view bytes)>;
 
-// A file being written: bytes go to a temporary file beside `path` (a name of
-// its own, so no other file is touched) until commit syncs it to the disk and
-// renames it into place. Dropped without a commit, it removes the temporary
-// file; temporary files that a killed writer left beside `path` go when it is
-// written again.
+// A file being written: bytes go to a temporary file beside `path` (a short,
+// hidden name of its own, so no other file is touched and a target of the
+// longest name the system takes can still be written) until commit renames
+// it into place. Dropped without a commit, it removes its file; temporary
+// files that a killed writer left in the folder go when a file is written
+// there again.
 class FileWriter {
 public:
     explicit FileWriter(std::string path);
@@ -35,11 +38,19 @@ public:
     // an earlier step failed, the target is now refused (something else took
     // its name) or its folder no longer takes a new name.
     std::string placeable() const;
-    // Closes (unless done) and renames; returns the system's reason when any
-    // step (or an earlier write) failed, empty on success.
+    // For a caller that commits work of its own before the file goes in
+    // place: closes (unless done) and renames the complete file to a name
+    // that no cleanup removes and the user recognises, the target's name and
+    // ".задржан" (numbered when taken, the target's name cut when too long
+    // for it), so that a file whose work was committed is never taken for a
+    // killed writer's; the reason when it fails (then nothing is committed).
+    std::string setAside();
+    // Closes (unless done), renames into place and syncs the folder; returns
+    // the system's reason when any step (or an earlier write) failed, empty
+    // on success.
     std::string commit();
-    // Gives up the temporary file after a failed commit: it stays under its
-    // temporary name, which is returned.
+    // Gives up the file after a failed commit: it stays under the name it
+    // has (the set-aside one), which is returned.
     std::string keep();
 
 private:
@@ -58,9 +69,25 @@ std::string refusedTarget(const std::string& path);
 // and for a target that is refused.
 std::string temporaryBeside(const std::string& path);
 // Syncs a complete temporary file to the disk and renames it to `path` unless
-// the target is refused; the reason when it fails (the temporary file then
-// stays), empty on success.
+// the target is refused, then syncs the folder; the reason when it fails (the
+// temporary file then stays), empty on success.
 std::string renameInto(const std::string& temporary, const std::string& path);
+
+// The name of the target a file set aside under `name` waits for, or nothing
+// when `name` is no such file's.
+std::optional<std::string> keptFor(std::string_view name);
+// The names in `folder` (none when it cannot be read), each set-aside file
+// followed by its target's name: a name a new file must not take.
+std::vector<std::string> takenNames(const std::string& folder);
+
+// Whether something stands at `path`, or, when the system cannot tell (a name
+// too long, a link that loops, a folder that cannot be read), the failure
+// naming the path and the system's reason.
+struct Presence {
+    bool exists = false;
+    std::string failure;
+};
+Presence presence(const std::string& path);
 
 // Opens the regular file at `path` for reading and returns its descriptor;
 // -1 when it cannot be opened, with `refusal` naming a path that is no regular

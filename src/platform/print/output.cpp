@@ -32,6 +32,13 @@ std::string pictureName(std::size_t page) {
     return name;
 }
 
+// A failure as the preview says it: naming the file, unless a refusal of the
+// file does so already.
+std::string namingFile(const std::string& path, std::string failure) {
+    if (failure.empty() || failure.starts_with(path)) return failure;
+    return path + ": " + failure;
+}
+
 }  // namespace
 
 std::string savePdf(const Document& document, const std::string& path) {
@@ -42,7 +49,7 @@ std::string savePdf(const Document& document, const std::string& path) {
     // grid report writes its PDF: a small file whose text can be searched and
     // copied. libharu writes the file itself, under a name of our own beside it.
     const std::string temporary = desktop::temporaryBeside(path);
-    if (temporary.empty()) return std::strerror(errno);
+    if (temporary.empty()) return namingFile(path, std::strerror(errno));
     std::string failure;
     try {
         pdf::TextPages pages(paper->width, paper->height, pdf::TextRow::Top);
@@ -56,7 +63,7 @@ std::string savePdf(const Document& document, const std::string& path) {
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
     }
-    return failure;
+    return namingFile(path, failure);
 }
 
 std::vector<std::string> existingPictures(const Document& document, const std::string& folder) {
@@ -95,7 +102,7 @@ std::string sendToPrinter(const Document& document) {
         target = *path;
         if (std::string refused = desktop::refusedTarget(target); !refused.empty()) return refused;
         temporary = desktop::temporaryBeside(target);
-        if (temporary.empty()) return notWritten;
+        if (temporary.empty()) return namingFile(target, std::strerror(errno));
         printer->setOutputFileName(QString::fromStdString(temporary));
     }
     QPainter painter;
@@ -111,7 +118,7 @@ std::string sendToPrinter(const Document& document) {
     if (failure.empty()) return "";
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
-    return failure;
+    return namingFile(target, failure);
 }
 
 }  // namespace detail

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPixmap>
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 
 #include "platform/desktop/files.h"
@@ -76,7 +75,11 @@ void define(const std::shared_ptr<State>& state) {
         if (!chosen) return;
         // A name without an extension gets ".pdf"; the dialog asked only about the name typed.
         const std::string path = desktop::withExtension(*chosen, ".pdf");
-        if (path != *chosen && std::filesystem::exists(path) && !ui::msgYesNo(replaceFileQuestion(path))) return;
+        if (path != *chosen) {
+            const desktop::Presence there = desktop::presence(path);
+            if (!there.failure.empty()) return reportFailure(there.failure);
+            if (there.exists && !ui::msgYesNo(replaceFileQuestion(path))) return;
+        }
         reportFailure(savePdf(state->document, path));
     });
     ui::addButton(window, "btnSavePictures").at(270, 10, 130, 28).text("Сочувај с&лики").onClick([state] {

@@ -16,7 +16,7 @@ namespace print {
 void preview(const Document& document);
 
 // What the preview's save buttons write. Each returns the system's reason when
-// it fails, leaving no partial file; empty when done.
+// it fails (savePdf naming the file), leaving no partial file; empty when done.
 std::string savePdf(const Document& document, const std::string& path);
 // Pictures named page-001.png, page-002.png, ... in the folder.
 std::string savePictures(const Document& document, const std::string& folder);

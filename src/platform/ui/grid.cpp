@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
+#include <charconv>
 #include <optional>
 
 #include "platform/ui/controls.h"
@@ -240,6 +241,15 @@ public:
         }
         return out;
     }
+    // A line number of the grid written in decimal, or a refusal.
+    int lineNumber(const std::string& text) const {
+        int line = 0;
+        const auto [end, parsed] = std::from_chars(text.data(), text.data() + text.size(), line);
+        if (parsed != std::errc() || end != text.data() + text.size()) throw Refused("not a line: " + text);
+        if (line < 1 || line > static_cast<int>(model_.table.rows())) throw Refused("no line " + text);
+        return line;
+    }
+
     void userSet(std::string_view v) override {
         std::vector<int> lines;
         std::size_t start = 0;
@@ -247,14 +257,12 @@ public:
             std::size_t comma = v.find(',', start);
             if (comma == std::string_view::npos) comma = v.size();
             const std::string item(v.substr(start, comma - start));
-            int line = 0;
-            try {
-                line = std::stoi(item);
-            } catch (...) {
-                throw Refused("not a line: " + item);
-            }
-            if (line < 1 || line > static_cast<int>(model_.table.rows())) throw Refused("no line " + item);
-            lines.push_back(line);
+            // A line, or a range of lines "first-last", as a drag or Shift+click selects them.
+            const std::size_t dash = item.find('-', 1);
+            const int first = lineNumber(item.substr(0, dash));
+            const int last = dash == std::string::npos ? first : lineNumber(item.substr(dash + 1));
+            if (last < first) throw Refused("not a range: " + item);
+            for (int line = first; line <= last; ++line) lines.push_back(line);
             start = comma + 1;
         }
         if (lines.size() > 1 && view_->selectionMode() == QAbstractItemView::SingleSelection)

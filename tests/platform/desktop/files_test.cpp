@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 #include <sys/stat.h>
@@ -130,43 +132,169 @@ TEST(FileWriter, APlaceTakenAfterTheStartShowsBeforeTheCommitAndAFailedCommitCan
     EXPECT_TRUE(fs::is_directory(target));
 }
 
-TEST(FileWriter, StaleTemporaryFilesOfTheTargetGoWhenItIsWrittenAgain) {
+// A process number that runs no process: its writer was killed.
+pid_t goneProcess() {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+std::vector<std::string> namesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(FileWriter, StaleTemporaryFilesGoWhenAFileIsWrittenInTheirFolder) {
     testing_support::TempFolder folder;
     const std::string target = folder.file("a.txt");
-    // A process number that runs no process: the writer was killed.
-    pid_t gone = 0;
-    {
-        const pid_t child = ::fork();
-        if (child == 0) ::_exit(0);
-        ASSERT_GT(child, 0);
-        ::waitpid(child, nullptr, 0);
-        gone = child;
-    }
-    const std::string dead = std::to_string(gone), alive = std::to_string(::getppid());
+    const std::string dead = std::to_string(goneProcess()), alive = std::to_string(::getppid());
     const struct {
         std::string name;
         bool stays;
     } beside[] = {
-        {"a.txt.kasavel-" + dead + "-Ab12Cd", false},
-        {"a.txt.kasavel-" + dead + "-zzzzzz", false},
-        {"a.txt.kasavel-" + alive + "-Ab12Cd", true},  // its writer is still at work
-        {"b.txt.kasavel-" + dead + "-Ab12Cd", true},   // another target's
-        {"a.txt.kasavel-" + dead + "-Ab12C", true},    // not a name of ours
-        {"a.txt.kasavel-x" + dead + "-Ab12Cd", true},
-        {"a.txt.kasavel--Ab12Cd", true},
+        {".kasavel-" + dead + "-Ab12Cd", false},
+        {".kasavel-" + dead + "-zzzzzz", false},
+        {".kasavel-" + alive + "-Ab12Cd", true},  // its writer is still at work
+        {".kasavel-" + dead + "-Ab12C", true},    // not a name of ours
+        {".kasavel-x" + dead + "-Ab12Cd", true},
+        {".kasavel--Ab12Cd", true},
+        {"a.txt.kasavel-" + dead + "-Ab12Cd", true},
+        {"a.txt.задржан", true},  // set aside: its work may stand
         {"a.txt.backup", true},
-        {"a.txt.Ab12Cd", true},
     };
     for (const auto& file : beside) std::ofstream(folder.file(file.name)) << "partial";
-    fs::create_directory(folder.file("a.txt.kasavel-" + dead + "-folder"));  // not a file: left alone
+    fs::create_directory(folder.file(".kasavel-" + dead + "-folder"));  // not a file: left alone
     for (const auto& write : std::vector<std::function<void()>>{
              [&] { EXPECT_EQ(desktop::writeFile(target, "whole"), ""); },
-             [&] { EXPECT_EQ(desktop::renameInto(desktop::temporaryBeside(target), target), ""); }}) {
+             [&] { EXPECT_EQ(desktop::renameInto(desktop::temporaryBeside(folder.file("b.txt")), target), ""); }}) {
         write();
         for (const auto& file : beside) EXPECT_EQ(fs::exists(folder.file(file.name)), file.stays) << file.name;
         std::ofstream(folder.file(beside[0].name)) << "partial";  // killed again
     }
-    EXPECT_TRUE(fs::is_directory(folder.file("a.txt.kasavel-" + dead + "-folder")));
+    EXPECT_TRUE(fs::is_directory(folder.file(".kasavel-" + dead + "-folder")));
+}
+
+// A writer killed at each step: before its file is set aside nothing it did
+// was committed and the file goes with the next write; once set aside (the
+// work committed or about to be) the file stays whole under its own name.
+TEST(FileWriter, AKilledWritersFileStaysOnceSetAside) {
+    for (const bool setAside : {false, true}) {
+        SCOPED_TRACE(setAside);
+        testing_support::TempFolder folder;
+        const std::string target = folder.file("N1012261.ABC");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            desktop::FileWriter file(target);
+            file.write("complete");
+            const bool ready = file.close().empty() && (!setAside || file.setAside().empty());
+            ::_exit(ready ? 9 : 1);  // no destructor runs, as after a kill
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_EQ(WEXITSTATUS(status), 9);
+        ASSERT_EQ(namesIn(folder.path()).size(), 1u);
+        EXPECT_EQ(desktop::writeFile(target, "next batch"), "");
+        const auto names = namesIn(folder.path());
+        using Names = std::vector<std::string>;
+        const Names expected = setAside ? Names{"N1012261.ABC", "N1012261.ABC.задржан"} : Names{"N1012261.ABC"};
+        EXPECT_EQ(names, expected);
+        if (setAside) EXPECT_EQ(contents(folder.file("N1012261.ABC.задржан")), "complete");
+    }
+}
+
+TEST(FileWriter, SetAsideFilesTakeTheirTargetsNameAndANumberOnceTaken) {
+    testing_support::TempFolder folder;
+    const std::string target = folder.file("N1012261.ABC");
+    std::vector<std::string> kept;
+    for (const char* bytes : {"first", "second"}) {
+        desktop::FileWriter file(target);
+        file.write(bytes);
+        ASSERT_EQ(file.setAside(), "");
+        fs::create_directory(target);  // the rename fails after the work
+        EXPECT_NE(file.commit(), "");
+        kept.push_back(file.keep());
+        fs::remove(target);
+    }
+    EXPECT_EQ(kept, (std::vector<std::string>{folder.file("N1012261.ABC.задржан"), folder.file("N1012261.ABC.задржан-2")}));
+    EXPECT_EQ(contents(kept[0]), "first");
+    EXPECT_EQ(contents(kept[1]), "second");
+    // Each one takes its target's name from what a new file may be called.
+    std::vector<std::string> taken = desktop::takenNames(folder.path().string());
+    std::sort(taken.begin(), taken.end());
+    EXPECT_EQ(taken, (std::vector<std::string>{"N1012261.ABC", "N1012261.ABC", "N1012261.ABC.задржан",
+                                               "N1012261.ABC.задржан-2"}));
+    // Set aside, a file whose work failed goes like a temporary one.
+    {
+        desktop::FileWriter file(target);
+        file.write("work refused");
+        ASSERT_EQ(file.setAside(), "");
+    }
+    EXPECT_EQ(namesIn(folder.path()).size(), 2u);
+}
+
+TEST(KeptFor, OnlyTheSetAsideNamesStandForATarget) {
+    const struct {
+        const char* name;
+        std::optional<std::string> target;
+    } cases[] = {
+        {"N1012261.ABC.задржан", "N1012261.ABC"},
+        {"N1012261.ABC.задржан-12", "N1012261.ABC"},
+        {"a.задржан.задржан", "a.задржан"},
+        {".задржан", std::nullopt},
+        {"N1012261.ABC.задржан-", std::nullopt},
+        {"N1012261.ABC.задржан-02", std::nullopt},
+        {"N1012261.ABC.задржан-2x", std::nullopt},
+        {"N1012261.ABC.задржанx", std::nullopt},
+        {"N1012261.ABC", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(desktop::keptFor(c.name), c.target) << c.name;
+}
+
+// Every name the file system takes can be written and set aside: the
+// temporary name is short, and the set-aside one gives up the end of a
+// long name, a whole character at a time.
+TEST(FileWriter, TheLongestNameIsWrittenAndSetAside) {
+    testing_support::TempFolder folder;
+    std::string longest(253, 'a');
+    longest += "ж";  // 255 bytes, its last character two of them
+    ASSERT_EQ(longest.size(), 255u);
+    EXPECT_EQ(desktop::writeFile(folder.file(longest), "whole"), "");
+    EXPECT_EQ(contents(folder.file(longest)), "whole");
+    desktop::FileWriter file(folder.file(longest));
+    file.write("kept");
+    ASSERT_EQ(file.setAside(), "");
+    const std::string kept = file.keep();
+    EXPECT_EQ(fs::path(kept).filename().string(), std::string(255 - 15, 'a') + ".задржан");
+    EXPECT_EQ(contents(kept), "kept");
+    EXPECT_EQ(desktop::writeFile(folder.file(longest + "b"), "x"), "File name too long");
+}
+
+TEST(Presence, TellsWhatStandsOrWhyItCannotBeTold) {
+    testing_support::TempFolder folder;
+    const std::string file = folder.file("a.txt"), loop = folder.file("loop"), tooLong = folder.file(std::string(256, 'a'));
+    std::ofstream(file) << "x";
+    fs::create_symlink("loop", loop);
+    const struct {
+        std::string path;
+        bool exists;
+        std::string failure;
+    } cases[] = {
+        {file, true, ""},
+        {folder.file("missing"), false, ""},
+        {folder.file("missing/a.txt"), false, ""},
+        {loop, false, loop + ": Too many levels of symbolic links"},
+        {loop + "/a.txt", false, loop + "/a.txt: Too many levels of symbolic links"},
+        {tooLong, false, tooLong + ": File name too long"},
+        {file + "/a.txt", false, file + "/a.txt: Not a directory"},
+    };
+    for (const auto& c : cases) {
+        const desktop::Presence p = desktop::presence(c.path);
+        EXPECT_EQ(p.exists, c.exists) << c.path;
+        EXPECT_EQ(p.failure, c.failure) << c.path;
+    }
 }
 
 TEST(TemporaryFolder, NamedEvenWhenItDoesNotExist) {

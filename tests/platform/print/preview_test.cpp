@@ -82,7 +82,8 @@ TEST(PrintOutput, PicturesOnePngPerPage) {
 
 TEST(PrintOutput, AFailedSaveNamesTheReasonAndLeavesNoFile) {
     testing_support::TempFolder folder;
-    EXPECT_EQ(print::savePdf(threePages(), folder.file("missing/order.pdf")), "No such file or directory");
+    EXPECT_EQ(print::savePdf(threePages(), folder.file("missing/order.pdf")),
+              folder.file("missing/order.pdf") + ": No such file or directory");
     EXPECT_EQ(print::savePictures(threePages(), folder.file("missing")), "No such file or directory");
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
@@ -126,6 +127,35 @@ TEST(PrintPreview, SavePdfAddsTheExtensionAndAsksBeforeReplacingThatFile) {
     EXPECT_FALSE(std::filesystem::exists(folder.file("new")));
     std::ifstream old(folder.file("old.pdf"));
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "kept");
+}
+
+// A name the file system refuses, or a folder it cannot look into, is said
+// with the reason; the preview stays for another try and nothing is written.
+TEST(PrintPreview, SavePdfToANameThatCannotBeSavedSaysWhy) {
+    testing_support::TempFolder folder;
+    testing_support::CurrentFolder here(folder.path());  // the save dialog moves it; put back at the end
+    testing_support::RecordingInteraction seam;
+    std::string letters;
+    for (int i = 0; i < 130; ++i) letters += "ж";  // 260 bytes
+    std::filesystem::create_directory_symlink("loop", folder.file("loop"));
+    const std::string tooLong = folder.file(letters), looping = folder.file("loop/izvestaj");
+    seam.paths = {tooLong, tooLong + ".pdf", looping, folder.file("saved")};
+    bool stillOpen = false;
+    seam.inModal = [&](const std::string& window) {
+        for (int i = 0; i < 4; ++i) click("btnSavePdf");
+        stillOpen = ui::windowExists(window);
+        click("btnClose");
+    };
+    print::preview(threePages());
+    EXPECT_TRUE(stillOpen);
+    const std::string dialog = "dialog|Сочувај PDF";
+    EXPECT_EQ(seam.shown, (std::vector<std::string>{
+                              "preview|3", dialog, "stop|Грешка!!!|" + tooLong + ".pdf: File name too long", dialog,
+                              "stop|Грешка!!!|" + tooLong + ".pdf: File name too long", dialog,
+                              "stop|Грешка!!!|" + looping + ".pdf: Too many levels of symbolic links", dialog}));
+    EXPECT_EQ(testing_support::pdfInfo(folder.file("saved.pdf")).pages, 3);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()),
+              2);
 }
 
 TEST(PrintPreview, ButtonsPrintSaveAndClose) {
