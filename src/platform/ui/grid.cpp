@@ -372,7 +372,10 @@ public:
         }
         sel->select(all, QItemSelectionModel::Select);
         if (!lines.empty() && lines.front() >= 1 && lines.front() <= static_cast<int>(model_.table.rows())) {
-            const QModelIndex first = model_.index(lines.front() - 1, 0);
+            // The view scrolls to no cell of a hidden column (lists hide their IDs).
+            int shown = 0;
+            while (shown < last && view_->isColumnHidden(shown)) ++shown;
+            const QModelIndex first = model_.index(lines.front() - 1, shown);
             sel->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
             view_->scrollTo(first);
         }
