@@ -9,6 +9,7 @@
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QPointer>
 #include <QTimer>
 #include <algorithm>
 #include <optional>
@@ -80,10 +81,24 @@ public:
         table = std::move(t);
         endResetModel();
     }
+    // A change of order only: the view keeps its lines, their heights and the
+    // columns, and moves what it holds on to (selection, current line) along.
     void reorder(const std::vector<std::size_t>& order) {
-        beginResetModel();
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
         table.reorder(order);
-        endResetModel();
+        const QModelIndexList held = persistentIndexList();
+        if (!held.isEmpty()) {
+            std::vector<int> placeOf(order.size());
+            for (std::size_t i = 0; i < order.size(); ++i) placeOf[order[i]] = static_cast<int>(i);
+            QModelIndexList moved;
+            moved.reserve(held.size());
+            for (const QModelIndex& i : held)
+                moved.append(static_cast<std::size_t>(i.row()) < placeOf.size()
+                                 ? index(placeOf[static_cast<std::size_t>(i.row())], i.column())
+                                 : QModelIndex());
+            changePersistentIndexList(held, moved);
+        }
+        emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
     }
     void resetHeaders(std::vector<std::string> captions) {
         beginResetModel();
@@ -204,14 +219,29 @@ private:
     bool checking_ = false;
 };
 
+// The grid's view, which runs a piece of work once, after its next paint.
+class GridView : public QTableView {
+public:
+    using QTableView::QTableView;
+    std::function<void()> afterPaint;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QTableView::paintEvent(event);
+        if (afterPaint) std::exchange(afterPaint, {})();
+    }
+};
+
 class GridControl : public Control, public GridLike {
 public:
-    GridControl(Window& w, std::string n, QTableView* v) : Control(w, std::move(n), Kind::Grid, v), view_(v) {
+    GridControl(Window& w, std::string n, GridView* v) : Control(w, std::move(n), Kind::Grid, v), view_(v) {
         view_->setModel(&model_);
         view_->setSelectionBehavior(QAbstractItemView::SelectRows);
         view_->setSelectionMode(QAbstractItemView::SingleSelection);
         view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view_->verticalHeader()->hide();
+        // Every line is as high as the others: the view never measures them.
+        view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         view_->verticalHeader()->setDefaultSectionSize(20);
         view_->setWordWrap(false);
         model_.edited = [this](int line, int column, std::string value) { userEditCell(line, column, value); };
@@ -228,6 +258,10 @@ public:
                 copy(section + 1);
             }
         });
+    }
+
+    ~GridControl() override {
+        if (view_) view_->afterPaint = {};
     }
 
     int value() const override {
@@ -325,6 +359,10 @@ public:
         quiet_ = true;
         model_.reorder(order);
         quiet_ = false;
+        // The rows' records are laid in their new order after the grid has
+        // painted it, for the exports that read whole rows: the click waits for
+        // the paint only.
+        view_->afterPaint = [this] { QTimer::singleShot(0, &afterPaint_, [this] { model_.table.layInRowOrder(); }); };
     }
     void addRow(const std::vector<std::string>& cells) override { model_.insertAtEnd(cells); }
     void deleteRow(int line) override {
@@ -441,8 +479,9 @@ private:
         model_.headerCut[c] = QFontMetrics(font).horizontalAdvance(caption) > room;
     }
 
-    QTableView* view_;
+    QPointer<GridView> view_;
     GridModel model_;
+    QObject afterPaint_;  // the context of the work after a paint: it goes with the grid
     std::vector<int> widths_;
     bool quiet_ = false;
 };
@@ -450,7 +489,7 @@ private:
 }  // namespace
 
 std::unique_ptr<Control> makeGrid(Window& w, std::string name, QWidget* parent) {
-    auto* view = new QTableView(parent);
+    auto* view = new GridView(parent);
     tagWidget(view, w, name);
     view->show();
     return std::make_unique<GridControl>(w, std::move(name), view);
