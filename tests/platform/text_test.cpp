@@ -196,6 +196,18 @@ TEST(Utf8, UpperCaseFoldsLatinAndCyrillicAndKeepsEveryByteLength) {
     }
 }
 
+// Every letter that upper-casing changes, Macedonian (Ѓ Ѕ Ј Љ Њ Ќ Џ among
+// them) and the rest of Ѐ..Я, and Latin: its capital gives back its small
+// letter; digits, signs and other letters stay.
+TEST(Utf8, SmallLettersOfEveryCapitalThatUpperMakes) {
+    const char* const small = "абвгдѓежзѕијклљмнњопрстќуфхцчџшѐёђєіїћѝўъыьэюяabcxyz";
+    const char* const capital = "АБВГДЃЕЖЗЅИЈКЛЉМНЊОПРСТЌУФХЦЧЏШЀЁЂЄІЇЋЍЎЪЫЬЭЮЯABCXYZ";
+    EXPECT_EQ(utf8::upper(small), capital);
+    EXPECT_EQ(utf8::smallLetters(capital), small);
+    EXPECT_EQ(utf8::smallLetters("09 -.ÄŠ€ѠѢ"), "09 -.ÄŠ€ѠѢ");
+    EXPECT_EQ(utf8::smallLetters("\xD0"), "\xD0");  // a cut character stays
+}
+
 TEST(Utf8, UpperEqualsOnlyTheWholeUpperCase) {
     // Beyond the 256 bytes it compares at a time, and with a letter across that boundary.
     std::string longText(255, 'a');
