@@ -1,6 +1,8 @@
 // The grid: a table view over a model that reads its cells from a TextTable,
 // so a list of 100,000 rows holds its text once and creates no widget per cell.
 #include <QAbstractTableModel>
+#include <QApplication>
+#include <QPainter>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -142,6 +144,30 @@ public:
     using Commit = std::function<bool(int line, int column, std::string value)>;
     CellDelegate(QObject* parent, const GridModel& model, Commit commit)
         : QStyledItemDelegate(parent), model_(model), commit_(std::move(commit)) {}
+
+    // A cell is one line of text: drawn as such, cut with an ellipsis where it
+    // is wider than its column, without the general text layout, which costs
+    // the most of a grid's paint.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QWidget* widget = cell.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        const QString text = std::exchange(cell.text, QString());
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget).adjusted(margin, 0, -margin, 0);
+        const QPalette::ColorGroup group = !(cell.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : !(cell.state & QStyle::State_Active) ? QPalette::Inactive
+                                                                                  : QPalette::Normal;
+        painter->save();
+        painter->setFont(cell.font);
+        painter->setPen(cell.palette.color(group, cell.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                                      : QPalette::Text));
+        painter->drawText(room, static_cast<int>(cell.displayAlignment) | Qt::TextSingleLine,
+                          cell.fontMetrics.elidedText(text, cell.textElideMode, room.width()));
+        painter->restore();
+    }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         const CellEditor& e = model_.editor(index.column());
