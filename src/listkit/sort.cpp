@@ -23,7 +23,7 @@ struct Entry {
 
 std::uint64_t bigEndian(std::string_view bytes) {
     unsigned char b[8] = {};
-    std::memcpy(b, bytes.data(), std::min(bytes.size(), sizeof b));
+    if (!bytes.empty()) std::memcpy(b, bytes.data(), std::min(bytes.size(), sizeof b));
     std::uint64_t n = 0;
     for (unsigned char byte : b) n = n << 8 | byte;
     return n;

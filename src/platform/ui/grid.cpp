@@ -84,20 +84,27 @@ public:
         endResetModel();
     }
     // A change of order only: the view keeps its lines, their heights and the
-    // columns, and moves what it holds on to (selection, current line) along.
+    // columns, and moves what it holds on to (selection, current line) along;
+    // an order that adds or drops lines resets the view.
     void reorder(const std::vector<std::size_t>& order) {
+        if (order.size() != table.rows()) {
+            beginResetModel();
+            table.reorder(order);
+            endResetModel();
+            return;
+        }
         emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
         table.reorder(order);
         const QModelIndexList held = persistentIndexList();
         if (!held.isEmpty()) {
-            std::vector<int> placeOf(order.size());
+            std::vector<int> placeOf(order.size(), -1);
             for (std::size_t i = 0; i < order.size(); ++i) placeOf[order[i]] = static_cast<int>(i);
             QModelIndexList moved;
             moved.reserve(held.size());
-            for (const QModelIndex& i : held)
-                moved.append(static_cast<std::size_t>(i.row()) < placeOf.size()
-                                 ? index(placeOf[static_cast<std::size_t>(i.row())], i.column())
-                                 : QModelIndex());
+            for (const QModelIndex& i : held) {
+                const int place = placeOf[static_cast<std::size_t>(i.row())];
+                moved.append(place < 0 ? QModelIndex() : index(place, i.column()));
+            }
             changePersistentIndexList(held, moved);
         }
         emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
