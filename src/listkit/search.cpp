@@ -1,6 +1,7 @@
 #include "listkit/search.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "platform/text/utf8.h"
@@ -32,11 +33,18 @@ struct BothCases {
             if (cell[from + j] != capital[j] && cell[from + j] != small[j]) return false;
         return true;
     }
+    // Where the cell holds the text's last byte in either form, the rest is looked at.
     bool anywhere(std::string_view cell) const {
+        return endingIn(cell, capital.back()) || (small.back() != capital.back() && endingIn(cell, small.back()));
+    }
+    bool endingIn(std::string_view cell, char last) const {
         const std::size_t n = capital.size();
-        const char lastCapital = capital.back(), lastSmall = small.back();
-        for (std::size_t end = n - 1; end < cell.size(); ++end)
-            if ((cell[end] == lastCapital || cell[end] == lastSmall) && at(cell, end + 1 - n)) return true;
+        for (std::size_t end = n - 1; end < cell.size(); ++end) {
+            const void* found = std::memchr(cell.data() + end, last, cell.size() - end);
+            if (!found) return false;
+            end = static_cast<std::size_t>(static_cast<const char*>(found) - cell.data());
+            if (at(cell, end + 1 - n)) return true;
+        }
         return false;
     }
 };
