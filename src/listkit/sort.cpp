@@ -37,15 +37,29 @@ std::vector<std::size_t> orderByKeys(const std::vector<std::string_view>& keys, 
         const std::string_view key = keys[r];
         entries[r] = {bigEndian(key), key.size() > 8 ? bigEndian(key.substr(8)) : 0, static_cast<std::uint32_t>(r)};
     }
-    const auto before = [&](const Entry& a, const Entry& b) {
-        if (a.high != b.high) return a.high < b.high;
-        if (a.low != b.low) return a.low < b.low;
-        return keys[a.row] < keys[b.row];
+    // Below zero when a sorts before b, zero when their keys are equal.
+    const auto compare = [&](const Entry& a, const Entry& b) {
+        if (a.high != b.high) return a.high < b.high ? -1 : 1;
+        if (a.low != b.low) return a.low < b.low ? -1 : 1;
+        return keys[a.row].compare(keys[b.row]);
     };
-    // A list already in order (the descending click follows the ascending
-    // one) needs only the one walk that finds it so.
-    if (!std::is_sorted(entries.begin(), entries.end(), before))
-        std::stable_sort(entries.begin(), entries.end(), before);
+    // One walk finds where runs of equal keys begin, and whether the list is
+    // in order already (the descending click follows the ascending one); only
+    // a list out of order is sorted, and walked again.
+    std::vector<std::uint32_t> runStarts;
+    const auto findRuns = [&] {
+        runStarts.clear();
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const int c = i == 0 ? -1 : compare(entries[i - 1], entries[i]);
+            if (c > 0) return false;
+            if (c < 0) runStarts.push_back(static_cast<std::uint32_t>(i));
+        }
+        return true;
+    };
+    if (!findRuns()) {
+        std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) { return compare(a, b) < 0; });
+        if (descending) findRuns();
+    }
     std::vector<std::size_t> order;
     order.reserve(entries.size());
     if (!descending) {
@@ -53,15 +67,8 @@ std::vector<std::size_t> orderByKeys(const std::vector<std::string_view>& keys, 
         return order;
     }
     // Descending: the runs of equal keys in the reverse order, each run as it stands.
-    const auto same = [&](const Entry& a, const Entry& b) {
-        return a.high == b.high && a.low == b.low && keys[a.row] == keys[b.row];
-    };
-    for (std::size_t end = entries.size(); end > 0;) {
-        std::size_t begin = end - 1;
-        while (begin > 0 && same(entries[begin - 1], entries[end - 1])) --begin;
-        for (std::size_t i = begin; i < end; ++i) order.push_back(entries[i].row);
-        end = begin;
-    }
+    for (std::size_t run = runStarts.size(), end = entries.size(); run > 0; end = runStarts[--run])
+        for (std::size_t i = runStarts[run - 1]; i < end; ++i) order.push_back(entries[i].row);
     return order;
 }
 
