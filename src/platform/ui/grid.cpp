@@ -2,16 +2,16 @@
 // so a list of 100,000 rows holds its text once and creates no widget per cell.
 #include <QAbstractTableModel>
 #include <QApplication>
-#include <QPainter>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 #include <QTableView>
-#include <QPointer>
 #include <QTimer>
 #include <algorithm>
 #include <optional>
