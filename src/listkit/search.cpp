@@ -1,6 +1,7 @@
 #include "listkit/search.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "platform/text/utf8.h"
@@ -18,36 +19,44 @@ std::size_t firstCharsBytes(std::string_view text, std::size_t characters) {
     return std::min(end, text.size());
 }
 
-// The last bytes a character of the cell may end in when its upper case is
-// the key's last character: that character's own and its small letter's.
-// A cell that holds neither cannot contain the key, and two byte finds cost
-// far less than upper-casing the cell.
-std::pair<char, char> lastBytesOf(std::string_view upperKey) {
-    std::size_t at = upperKey.size() - 1;
-    while (at > 0 && (static_cast<unsigned char>(upperKey[at]) & 0xC0) == 0x80) --at;
-    const utf8::Decoded last = utf8::decode(upperKey, at);
-    const char own = upperKey.back();
-    char32_t small = 0;
-    if (last.codePoint >= U'A' && last.codePoint <= U'Z') small = last.codePoint + 0x20;
-    else if (last.codePoint >= 0x410 && last.codePoint <= 0x42F) small = last.codePoint + 0x20;
-    else if (last.codePoint >= 0x400 && last.codePoint <= 0x40F) small = last.codePoint + 0x50;
-    if (small == 0) return {own, own};
-    return {static_cast<char>(small < 0x80 ? small : 0x80 | (small & 0x3F)), own};
-}
+// The text in both letter cases, byte for byte, for a look at a cell's bytes
+// alone: a cell can hold the text in any case only where each of its bytes is
+// the upper-cased text's byte or its small letters' byte at that place. That
+// lets through a few more (the bytes of two forms mixed within one letter), so
+// a cell let through is upper-cased to be sure; every other cell is passed over
+// without upper-casing it.
+struct BothCases {
+    std::string capital, small;
 
-bool mayContain(std::string_view cell, std::pair<char, char> lastBytes) {
-    return cell.find(lastBytes.first) != std::string_view::npos ||
-           (lastBytes.second != lastBytes.first && cell.find(lastBytes.second) != std::string_view::npos);
-}
+    bool at(std::string_view cell, std::size_t from) const {
+        for (std::size_t j = 0; j < capital.size(); ++j)
+            if (cell[from + j] != capital[j] && cell[from + j] != small[j]) return false;
+        return true;
+    }
+    // Where the cell holds the text's last byte in either form, the rest is looked at.
+    bool anywhere(std::string_view cell) const {
+        return endingIn(cell, capital.back()) || (small.back() != capital.back() && endingIn(cell, small.back()));
+    }
+    bool endingIn(std::string_view cell, char last) const {
+        const std::size_t n = capital.size();
+        for (std::size_t end = n - 1; end < cell.size(); ++end) {
+            const void* found = std::memchr(cell.data() + end, last, cell.size() - end);
+            if (!found) return false;
+            end = static_cast<std::size_t>(static_cast<const char*>(found) - cell.data());
+            if (at(cell, end + 1 - n)) return true;
+        }
+        return false;
+    }
+};
 
 }  // namespace
 
 int findLine(const ui::TextTable& rows, int column, std::string_view text) {
     if (shell::isBlank(text) || column < 1 || column > static_cast<int>(rows.columns())) return 0;
     const std::string key = utf8::upper(text);
+    const BothCases both{key, utf8::smallLetters(key)};
     const std::size_t characters = utf8::length(text);
     const auto c = static_cast<std::size_t>(column - 1);
-    const auto lastBytes = lastBytesOf(key);
     // One walk: a row that begins with the text wins at once; the first row
     // that contains it is kept for when none begins so. Upper-casing keeps
     // byte lengths, so a beginning of another byte length cannot match.
@@ -55,10 +64,11 @@ int findLine(const ui::TextTable& rows, int column, std::string_view text) {
     std::string cellUpper;
     for (std::size_t r = 0; r < rows.rows(); ++r) {
         const std::string_view cell = rows.cell(r, c);
-        if (cell.size() >= key.size() && firstCharsBytes(cell, characters) == key.size() &&
+        if (cell.size() < key.size()) continue;
+        if (both.at(cell, 0) && firstCharsBytes(cell, characters) == key.size() &&
             utf8::upperEquals(cell.substr(0, key.size()), key))
             return static_cast<int>(r) + 1;
-        if (containing == 0 && cell.size() >= key.size() && mayContain(cell, lastBytes)) {
+        if (containing == 0 && both.anywhere(cell)) {
             cellUpper.clear();
             utf8::appendUpper(cellUpper, cell);
             if (cellUpper.find(key) != std::string::npos) containing = static_cast<int>(r) + 1;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text/utf8.h"
+
 namespace {
 
 using listkit::Move;
@@ -47,6 +49,35 @@ TEST(Search, ContainedWhateverCaseTheTextsLastLetterHasInTheCell) {
         {"ѓорѓиx", 0},
     };
     for (const auto& [text, line] : cases) EXPECT_EQ(listkit::findLine(rows, 2, text), line) << text;
+}
+
+// Every Macedonian letter, the other letters that fold and Latin ones, typed
+// in either case, found in a cell that holds it in the other case, at its
+// start and within; digits and signs as they are.
+TEST(Search, EveryLetterInEitherCaseAtTheStartAndWithin) {
+    const auto small = utf8::chars("абвгдѓежзѕијклљмнњопрстќуфхцчџшѐёђєіїћѝўъыьэюяabcmnxyz");
+    const auto capital = utf8::chars("АБВГДЃЕЖЗЅИЈКЛЉМНЊОПРСТЌУФХЦЧЏШЀЁЂЄІЇЋЍЎЪЫЬЭЮЯABCMNXYZ");
+    ASSERT_EQ(small.size(), capital.size());
+    for (std::size_t i = 0; i < small.size(); ++i)
+        for (const auto& [typedForm, heldForm] : {std::pair{small[i], capital[i]}, std::pair{capital[i], small[i]}}) {
+            const std::string typed(typedForm), held(heldForm);
+            ui::TextTable rows(1);
+            rows.appendRow({"1 " + held + "2"});
+            rows.appendRow({held + "2 x"});
+            EXPECT_EQ(listkit::findLine(rows, 1, typed + "2"), 2) << typed;  // begins with it
+            EXPECT_EQ(listkit::findLine(rows, 1, " " + typed), 1) << typed;  // contains it
+        }
+}
+
+// Bytes that a letter's two forms share place by place, but that make another
+// letter: Р is D0 A0 and р D1 80, so D0 80 (Ѐ) and D1 A0 (Ѡ) hold neither.
+TEST(Search, BytesOfTwoFormsMixedAreNoLetter) {
+    ui::TextTable rows(1);
+    for (const char* cell : {"xЀ", "Ѡx", "ѐ", "ѡ", "ЯР"}) rows.appendRow({cell});
+    EXPECT_EQ(listkit::findLine(rows, 1, "р"), 5);
+    EXPECT_EQ(listkit::findLine(rows, 1, "xр"), 0);
+    EXPECT_EQ(listkit::findLine(rows, 1, "Ѐ"), 3);  // ѐ begins with it
+    EXPECT_EQ(listkit::findLine(rows, 1, "xѐ"), 1);
 }
 
 TEST(Search, ColumnOutsideTheRowsFindsNothing) {

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "platform/text/utf8.h"
+
 namespace {
 
 using listkit::ListState;
@@ -55,6 +59,35 @@ TEST(SortOrder, StateZeroSortsIdsAsTextWithoutCaseFolding) {
 TEST(SortOrder, AShorterTextSortsBeforeTextsItBegins) {
     const auto t = table({{"1", "Петровски"}, {"2", "Петров"}, {"3", "ПЕТ"}});
     EXPECT_EQ(column(t, listkit::sortOrder(t, 2, 1), 1), (std::vector<std::string>{"ПЕТ", "Петров", "Петровски"}));
+}
+
+// Keys that agree in their first 16 bytes and beyond, end early, hold a zero
+// byte or differ only in letter case, sorted in every state from two starting
+// orders (as loaded, and ascending already, as before a descending click): the
+// order must be that of a stable sort comparing the whole upper-cased texts,
+// ties in the order they had, in the descending state too.
+TEST(SortOrder, AgreesWithAStableSortOfTheWholeUpperCasedTexts) {
+    const std::string zero("ПЕТРОВСКИ\0а", 20);
+    const std::vector<std::string> names = {
+        "Петровска Ана", "петровска ана", "Петровска Ана ", "Петровска", "Петровска Анастасија", "ПЕТРОВСКА АНА",
+        "Петровски", zero, zero, "Петровски", "ѓорѓи", "Ѓорѓи", "Zoran", "zoran", "10", "9", "", "Петровска Ана"};
+    ui::TextTable rowsAsLoaded(2);
+    for (std::size_t i = 0; i < names.size(); ++i) rowsAsLoaded.appendRow({std::to_string(i), names[i]});
+    const auto expected = [](const ui::TextTable& rows, int state) {
+        std::vector<std::size_t> order(rows.rows());
+        for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+        const auto key = [&](std::size_t r) { return state == 0 ? rows.at(r, 0) : utf8::upper(rows.cell(r, 1)); };
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return state == 2 ? key(b) < key(a) : key(a) < key(b);
+        });
+        return order;
+    };
+    const ui::TextTable& loadedRows = rowsAsLoaded;
+    const ui::TextTable ascending = reordered(loadedRows, expected(loadedRows, 1));
+    for (const ui::TextTable* rows : {&loadedRows, &ascending})
+        for (int state : {0, 1, 2})
+            EXPECT_EQ(listkit::sortOrder(*rows, 2, state), expected(*rows, state))
+                << "state " << state << (rows == &ascending ? " from ascending" : " from load order");
 }
 
 TEST(SortCaptions, OnlyTheSortedColumnCarriesASign) {

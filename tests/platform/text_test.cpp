@@ -89,6 +89,10 @@ TEST(TextTable, EditsAgreeWithAPlainCopyThroughReordersAndCompaction) {
         for (std::size_t r : order) moved.push_back(plain[r]);
         plain = moved;
         agree("reorder");
+        if (pass == 1) {
+            t.layInRowOrder();
+            agree("laid in row order");
+        }
         for (std::size_t r = pass; r < plain.size(); r += 5) {
             t.removeRow(r);
             plain.erase(plain.begin() + static_cast<std::ptrdiff_t>(r));
@@ -202,6 +206,18 @@ TEST(Utf8, OneLineMakesEveryLineBreakAndTabOneBlank) {
         {"a\n\nb", "a  b"},     {"a\n\rb", "a  b"},            {"\r\n", " "},  {"без прекин", "без прекин"},
     };
     for (const auto& [text, line] : cases) EXPECT_EQ(utf8::oneLine(text), line) << text;
+}
+
+// Every letter that upper-casing changes, Macedonian (Ѓ Ѕ Ј Љ Њ Ќ Џ among
+// them) and the rest of Ѐ..Я, and Latin: its capital gives back its small
+// letter; digits, signs and other letters stay.
+TEST(Utf8, SmallLettersOfEveryCapitalThatUpperMakes) {
+    const char* const small = "абвгдѓежзѕијклљмнњопрстќуфхцчџшѐёђєіїћѝўъыьэюяabcxyz";
+    const char* const capital = "АБВГДЃЕЖЗЅИЈКЛЉМНЊОПРСТЌУФХЦЧЏШЀЁЂЄІЇЋЍЎЪЫЬЭЮЯABCXYZ";
+    EXPECT_EQ(utf8::upper(small), capital);
+    EXPECT_EQ(utf8::smallLetters(capital), small);
+    EXPECT_EQ(utf8::smallLetters("09 -.ÄŠ€ѠѢ"), "09 -.ÄŠ€ѠѢ");
+    EXPECT_EQ(utf8::smallLetters("\xD0"), "\xD0");  // a cut character stays
 }
 
 TEST(Utf8, UpperEqualsOnlyTheWholeUpperCase) {

@@ -229,11 +229,18 @@ void TextTable::rewriteInOrder() {
 
 void TextTable::reorder(const std::vector<std::size_t>& order) {
     for (std::size_t r : order) checkRow(r, "TextTable::reorder");
-    // The records are written afresh in the new order, so that later walks
-    // through the rows read neighbouring memory; each row gets a record of its
-    // own, also one that `order` repeats.
     std::vector<Word*> rows;
     rows.reserve(order.size());
+    if (isPermutation(order)) {
+        // Every row keeps its record where it lies: a sort moves no text, and
+        // walks through the rows fetch their records ahead.
+        for (std::size_t r : order) rows.push_back(rows_[r]);
+        inOrder_ = inOrder_ && std::is_sorted(order.begin(), order.end());
+        rows_ = std::move(rows);
+        return;
+    }
+    // Rows repeated or dropped: the records are written afresh in the new
+    // order, so that each row gets a record of its own.
     std::vector<Block> old = std::exchange(blocks_, {});
     liveWords_ = garbage_ = 0;
     constexpr std::size_t ahead = 8;
@@ -244,6 +251,20 @@ void TextTable::reorder(const std::vector<std::size_t>& order) {
     }
     rows_ = std::move(rows);
     inOrder_ = true;
+}
+
+void TextTable::layInRowOrder() {
+    if (!inOrder_) rewriteInOrder();
+}
+
+bool TextTable::isPermutation(const std::vector<std::size_t>& order) const {
+    if (order.size() != rows()) return false;
+    std::vector<bool> seen(order.size());
+    for (std::size_t r : order) {
+        if (seen[r]) return false;
+        seen[r] = true;
+    }
+    return true;
 }
 
 }  // namespace ui

@@ -1,8 +1,9 @@
 #pragma once
 // A table of text cells. Each row is one record, its cells' end offsets and
 // then their text, and the records lie back to back in large blocks: 100,000
-// rows of a few dozen columns cost little more than their text, take no heap
-// block each, and rows read one after another are read from neighbouring memory.
+// rows of a few dozen columns cost little more than their text and take no heap
+// block each, and rows read one after another are read from neighbouring memory
+// (after a reorder, once they are laid in row order again).
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -63,8 +64,12 @@ public:
     void clear();
     void reserve(std::size_t rows) { rows_.reserve(rows); }
 
-    // Puts row order[i] at position i, and writes the records afresh in that order.
+    // Puts row order[i] at position i. `order` may repeat or drop rows. A
+    // reorder of every row moves only the rows' places, not their records.
     void reorder(const std::vector<std::size_t>& order);
+    // Writes the records afresh in row order when a reorder left them
+    // scattered, so that walks through whole rows read neighbouring memory.
+    void layInRowOrder();
 
     // Rewrites every row, cell by cell: `shape(column, cell, out)` appends the
     // cell's new text to `out`. The blocks already read are given back as the
@@ -116,6 +121,8 @@ private:
     // A new record of the given ends and text, at the end.
     Word* place(std::span<const Word> ends, std::string_view text);
     void compactWhenWasteful();
+    // Whether `order` names every row once.
+    bool isPermutation(const std::vector<std::size_t>& order) const;
     // Writes the records afresh in row order, without what edits left behind.
     void rewriteInOrder();
 

@@ -123,6 +123,27 @@ void appendUpper(std::string& out, std::string_view text) {
     upperInto(text, out.data() + start);
 }
 
+std::string smallLetters(std::string_view upperText) {
+    std::string out(upperText);
+    for (std::size_t i = 0; i < out.size();) {
+        const Decoded c = decode(upperText, i);
+        if (c.length == 0) {
+            ++i;
+            continue;
+        }
+        const char32_t cp = c.codePoint;
+        if (cp >= U'A' && cp <= U'Z') {
+            out[i] = static_cast<char>(cp + 0x20);
+        } else if (cp >= 0x400 && cp <= 0x42F) {
+            const char32_t small = cp >= 0x410 ? cp + 0x20 : cp + 0x50;
+            out[i] = static_cast<char>(0xC0 | (small >> 6));
+            out[i + 1] = static_cast<char>(0x80 | (small & 0x3F));
+        }
+        i += c.length;
+    }
+    return out;
+}
+
 bool upperEquals(std::string_view text, std::string_view upperText) {
     if (text.size() != upperText.size()) return false;
     // In pieces that end on a character boundary, through a buffer on the stack.

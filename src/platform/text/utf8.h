@@ -51,6 +51,9 @@ std::string oneLine(std::string_view text);
 std::string upper(std::string_view text);
 // The same, appended to `out` (no allocation once `out` has room).
 void appendUpper(std::string& out, std::string_view text);
+// The small letter of every capital that upper() makes from one (A-Z, А-Я,
+// Ѐ-Џ); other characters unchanged, so the result is as long as the text.
+std::string smallLetters(std::string_view upperText);
 // Whether the upper case of `text` is `upperText`, without building it.
 bool upperEquals(std::string_view text, std::string_view upperText);
 

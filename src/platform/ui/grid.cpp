@@ -1,11 +1,14 @@
 // The grid: a table view over a model that reads its cells from a TextTable,
 // so a list of 100,000 rows holds its text once and creates no widget per cell.
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
@@ -82,10 +85,31 @@ public:
         table = std::move(t);
         endResetModel();
     }
+    // A change of order only: the view keeps its lines, their heights and the
+    // columns, and moves what it holds on to (selection, current line) along;
+    // an order that adds or drops lines resets the view.
     void reorder(const std::vector<std::size_t>& order) {
-        beginResetModel();
+        if (order.size() != table.rows()) {
+            beginResetModel();
+            table.reorder(order);
+            endResetModel();
+            return;
+        }
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
         table.reorder(order);
-        endResetModel();
+        const QModelIndexList held = persistentIndexList();
+        if (!held.isEmpty()) {
+            std::vector<int> placeOf(order.size(), -1);
+            for (std::size_t i = 0; i < order.size(); ++i) placeOf[order[i]] = static_cast<int>(i);
+            QModelIndexList moved;
+            moved.reserve(held.size());
+            for (const QModelIndex& i : held) {
+                const int place = placeOf[static_cast<std::size_t>(i.row())];
+                moved.append(place < 0 ? QModelIndex() : index(place, i.column()));
+            }
+            changePersistentIndexList(held, moved);
+        }
+        emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
     }
     void resetHeaders(std::vector<std::string> captions) {
         beginResetModel();
@@ -118,6 +142,30 @@ public:
     using Commit = std::function<bool(int line, int column, std::string value)>;
     CellDelegate(QObject* parent, const GridModel& model, Commit commit)
         : QStyledItemDelegate(parent), model_(model), commit_(std::move(commit)) {}
+
+    // A cell is one line of text: drawn as such, cut with an ellipsis where it
+    // is wider than its column, without the general text layout, which costs
+    // the most of a grid's paint.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QWidget* widget = cell.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        const QString text = std::exchange(cell.text, QString());
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget).adjusted(margin, 0, -margin, 0);
+        const QPalette::ColorGroup group = !(cell.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : !(cell.state & QStyle::State_Active) ? QPalette::Inactive
+                                                                                  : QPalette::Normal;
+        painter->save();
+        painter->setFont(cell.font);
+        painter->setPen(cell.palette.color(group, cell.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                                      : QPalette::Text));
+        painter->drawText(room, static_cast<int>(cell.displayAlignment) | Qt::TextSingleLine,
+                          cell.fontMetrics.elidedText(text, cell.textElideMode, room.width()));
+        painter->restore();
+    }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         const CellEditor& e = model_.editor(index.column());
@@ -194,14 +242,29 @@ private:
     bool checking_ = false;
 };
 
+// The grid's view, which runs a piece of work once, after its next paint.
+class GridView : public QTableView {
+public:
+    using QTableView::QTableView;
+    std::function<void()> afterPaint;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QTableView::paintEvent(event);
+        if (afterPaint) std::exchange(afterPaint, {})();
+    }
+};
+
 class GridControl : public Control, public GridLike {
 public:
-    GridControl(Window& w, std::string n, QTableView* v) : Control(w, std::move(n), Kind::Grid, v), view_(v) {
+    GridControl(Window& w, std::string n, GridView* v) : Control(w, std::move(n), Kind::Grid, v), view_(v) {
         view_->setModel(&model_);
         view_->setSelectionBehavior(QAbstractItemView::SelectRows);
         view_->setSelectionMode(QAbstractItemView::SingleSelection);
         view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view_->verticalHeader()->hide();
+        // Every line is as high as the others: the view never measures them.
+        view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         view_->verticalHeader()->setDefaultSectionSize(20);
         view_->setWordWrap(false);
         model_.edited = [this](int line, int column, std::string value) { userEditCell(line, column, value); };
@@ -218,6 +281,10 @@ public:
                 copy(section + 1);
             }
         });
+    }
+
+    ~GridControl() override {
+        if (view_) view_->afterPaint = {};
     }
 
     int value() const override {
@@ -322,6 +389,10 @@ public:
         quiet_ = true;
         model_.reorder(order);
         quiet_ = false;
+        // The rows' records are laid in their new order after the grid has
+        // painted it, for the exports that read whole rows: the click waits for
+        // the paint only.
+        view_->afterPaint = [this] { QTimer::singleShot(0, &afterPaint_, [this] { model_.table.layInRowOrder(); }); };
     }
     void addRow(const std::vector<std::string>& cells) override { model_.insertAtEnd(cells); }
     void deleteRow(int line) override {
@@ -369,7 +440,10 @@ public:
         }
         sel->select(all, QItemSelectionModel::Select);
         if (!lines.empty() && lines.front() >= 1 && lines.front() <= static_cast<int>(model_.table.rows())) {
-            const QModelIndex first = model_.index(lines.front() - 1, 0);
+            // The view scrolls to no cell of a hidden column (lists hide their IDs).
+            int shown = 0;
+            while (shown < last && view_->isColumnHidden(shown)) ++shown;
+            const QModelIndex first = model_.index(lines.front() - 1, shown);
             sel->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
             view_->scrollTo(first);
         }
@@ -443,8 +517,9 @@ private:
         model_.headerCut[c] = QFontMetrics(font).horizontalAdvance(caption) > room;
     }
 
-    QTableView* view_;
+    QPointer<GridView> view_;
     GridModel model_;
+    QObject afterPaint_;  // the context of the work after a paint: it goes with the grid
     std::vector<int> widths_;
     bool quiet_ = false;
 };
@@ -452,7 +527,7 @@ private:
 }  // namespace
 
 std::unique_ptr<Control> makeGrid(Window& w, std::string name, QWidget* parent) {
-    auto* view = new QTableView(parent);
+    auto* view = new GridView(parent);
     tagWidget(view, w, name);
     view->show();
     return std::make_unique<GridControl>(w, std::move(name), view);
