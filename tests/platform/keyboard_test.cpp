@@ -528,7 +528,7 @@ TEST_F(Travel, ControlsReachedByEnterShowTheirFocusFrame) {
     }
 }
 
-TEST(Escape, ActsAsTheCancelButtonOrCloseBoxOfAModalWindowOnly) {
+TEST(Escape, PressesTheCancelButtonElseActsAsTheCloseBoxOfAModalWindow) {
     testing_support::RecordingInteraction seam;
     struct Case {
         const char* what;
@@ -541,7 +541,8 @@ TEST(Escape, ActsAsTheCancelButtonOrCloseBoxOfAModalWindowOnly) {
         {"modal with a close box of its own", ui::WindowKind::Modal, true, false, true, "close box"},
         {"modal with a plain close box", ui::WindowKind::Modal, true, false, false, "released"},
         {"modal with neither", ui::WindowKind::Modal, false, false, false, ""},
-        {"child window", ui::WindowKind::Child, true, true, false, ""},
+        {"child window with a cancel button", ui::WindowKind::Child, true, true, false, "cancel"},
+        {"child window with a close box only", ui::WindowKind::Child, true, false, false, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -199,12 +199,11 @@ void pressCloseBox(Window& w) {
 }
 
 bool pressEscape(Window& w) {
-    if (w.definition.kind != WindowKind::Modal) return false;
     if (Control* cancel = w.find(w.cancelButton); cancel && cancel->enabled() && cancel->visible()) {
         detail::invoke(cancel->on.click);
         return true;
     }
-    if (!w.definition.closeBox) return false;
+    if (w.definition.kind != WindowKind::Modal || !w.definition.closeBox) return false;
     pressCloseBox(w);
     return true;
 }

@@ -134,8 +134,8 @@ bool pressEnter(Control& c);
 
 // The window's close box: its own action, else the window is released.
 void pressCloseBox(Window& w);
-// Escape in a modal window presses its cancel button, else its close box;
-// false when the window has neither (or is not modal) and nothing happens.
+// Escape presses the window's cancel button; in a modal window without one it
+// acts as the close box. False when nothing happens.
 bool pressEscape(Window& w);
 
 std::string lower(std::string_view s);
