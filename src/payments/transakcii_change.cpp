@@ -17,6 +17,7 @@
 #include "shell/date_boxes.h"
 #include "shell/dates.h"
 #include "shell/number_boxes.h"
+#include "shell/refusal.h"
 #include "shell/sql1.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
@@ -140,13 +141,13 @@ ItemValues typedItem(const ItemEdit& state) {
         .paymentTypeId = state.paymentTypes.idAt(chosen("cbTransakciiTipoviPlacanja"))};
 }
 
-// The refusal of a save, in the order the checks run.
-std::optional<std::string> refusal(const ItemEdit& state, const ItemValues& item) {
+// The refusal of a save, in the order the checks run, with the control it is about.
+std::optional<shell::Refusal> refusal(const ItemEdit& state, const ItemValues& item) {
     using namespace vocab;
-    if (state.LGRESKANEMAZIROPRIMAC) return CPORNEMAZIROSMETKAPRIMAC;
-    if (item.subRevenueId.empty()) return CPORPRAZNAPOTPRIHODI;
-    if (item.gross == 0) return CPORPRAZENIZNOSBRUTO;
-    if (item.net == 0) return CPORPRAZENIZNOSNETO;
+    if (state.LGRESKANEMAZIROPRIMAC) return shell::Refusal{CPORNEMAZIROSMETKAPRIMAC, "cbTransakciiPrimaci"};
+    if (item.subRevenueId.empty()) return shell::Refusal{CPORPRAZNAPOTPRIHODI, "cbTransakciiPotprihodi"};
+    if (item.gross == 0) return shell::Refusal{CPORPRAZENIZNOSBRUTO, "txtTransakciiIznosBruto"};
+    if (item.net == 0) return shell::Refusal{CPORPRAZENIZNOSNETO, "txtTransakciiIznosNeto"};
     return std::nullopt;
 }
 
@@ -157,7 +158,7 @@ void TRANSAKCIISAVE(const std::shared_ptr<ItemsWindow>& window, const std::share
     if (!shell::datesReady(EDIT, {{"txtTransakciiDatumResenieDo", vocab::CVALUELBLDATUMRESENIEDO}})) return;
     const ItemValues item = typedItem(state);
     if (const auto refused = refusal(state, item)) {
-        ui::msgInfo(*refused, vocab::CPORGRESKA);
+        shell::refuse(EDIT, *refused);
         return;
     }
     registers::writeAndClose(EDIT, itemSave(item, state.edit.MID),

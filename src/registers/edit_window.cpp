@@ -34,7 +34,7 @@ void openEditWindow(const EditWindowSpec& definition) {
     definition.controls(definition.name);
     const int row = definition.height - definition.buttonsFromBottom;
     shell::addConfirmButton(definition.name, definition.confirmCol, row, definition.save);
-    shell::addCancelButton(definition.name, definition.width - definition.cancelFromRight, row).cancel();
+    shell::addCancelButton(definition.name, definition.width - definition.cancelFromRight, row);
     ui::Win(definition.name).center().activate();
 }
 

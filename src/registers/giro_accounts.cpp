@@ -63,7 +63,7 @@ bool syncAccounts(sqlite3* db, shell::Transaction& tx, const AccountTables& t, c
 
 std::string accountsQuery(const AccountTables& t, std::string_view ownerId) {
     return " SELECT z.ID, z.ZiroSmetka  FROM " + t.table + " AS z  WHERE z." + t.ownerColumn + " = " +
-           shell::quoted(ownerId);
+           shell::quoted(ownerId) + " ORDER BY z.ID";
 }
 
 std::optional<bool> referenced(sqlite3* db, std::string_view table, std::string_view column, std::string_view id) {

@@ -12,7 +12,8 @@
 namespace registers {
 
 std::string recipientAccountRows(std::string_view recipientId) {
-    return "SELECT ID, '', ZiroSmetka FROM PrimaciZiroSmetki WHERE PrimaciID = " + shell::quoted(recipientId);
+    return "SELECT ID, '', ZiroSmetka FROM PrimaciZiroSmetki WHERE PrimaciID = " + shell::quoted(recipientId) +
+           " ORDER BY ID";
 }
 
 namespace {

@@ -20,7 +20,9 @@ std::string recipientList();
 // The list as shown: the VAT flag (column 11) as "v" or " ".
 void showRecipientTicks(ui::TextTable& rows);
 const AccountTables& recipientAccounts();
-// The accounts of one recipient: ID, '', account.
+// The accounts of one recipient: ID, '', account, in the order they were
+// entered (without an order SQLite reads them through the (recipient, account)
+// index, sorted as texts).
 std::string recipientAccountRows(std::string_view recipientId);
 
 // A recipient as the save writes it: every text as it stands in its box,

@@ -15,7 +15,7 @@ ui::Ctl addConfirmButton(const std::string& window, int col, int row, ui::Action
 ui::Ctl addCancelButton(const std::string& window, int col, int row) {
     using namespace vocab;
     ui::Ctl button = ui::addButton(window, "cmdCancel");
-    button.at(col, row, 100, 25).text(CCAPTIONOTKAZI).picture("img16Cancel").tooltip(CTOOLTIPOTKAZI).onClick(
+    button.at(col, row, 100, 25).text(CCAPTIONOTKAZI).picture("img16Cancel").tooltip(CTOOLTIPOTKAZI).cancel().onClick(
         [window] { ui::Win(window).release(); });
     return button;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The confirm and cancel buttons of a modal window (100 x 25 each, captioned
-// and pictured alike everywhere): cmdConfirm runs the window's own action,
-// cmdCancel releases the window.
+// The confirm and cancel buttons of a window (100 x 25 each, captioned and
+// pictured alike everywhere): cmdConfirm runs the window's own action,
+// cmdCancel releases the window, and Escape presses it.
 #include <string>
 
 #include "platform/ui/ui.h"

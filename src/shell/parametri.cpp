@@ -87,7 +87,7 @@ void defineWindow() {
     addPercentField({"ProcentZaDDV", CVALUELBLPROCENTZADDV, CTOOLTIPPROCENTZADDV, 260, 20}, p.procentZaDDV);
 
     shell::addConfirmButton(WINDOW, 100, 325, PARAMETRITREZORSAVE);
-    shell::addCancelButton(WINDOW, 300, 325).cancel();
+    shell::addCancelButton(WINDOW, 300, 325);
 }
 
 }  // namespace

@@ -101,7 +101,7 @@ void KorisniciChange(const std::shared_ptr<listkit::ListState>& list, bool isNew
     addField("Password", CVALUELBLLOZINKA, CTOOLTIPLOZINKA, 50, 200, user.password);
     addField("Opis", CVALUELBLOPISNAKORSINIK, CTOOLTIPOPISNAKORSINIK, 80, 300, user.description);
     shell::addConfirmButton(EDIT, 100, 220, [list, edit] { KORISNICISAVE(list, *edit); });
-    shell::addCancelButton(EDIT, 500, 220).cancel();
+    shell::addCancelButton(EDIT, 500, 220);
     ui::Win(EDIT).center().activate();
 }
 

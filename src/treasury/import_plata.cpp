@@ -180,7 +180,7 @@ void defineWindow(const std::shared_ptr<State>& state, const registers::Lookup& 
              CTOOLTIPFOLIO);
 
     shell::addConfirmButton(WINDOW, 100, 440, [state] { IMPORTPLATASAVE(*state); });
-    shell::addCancelButton(WINDOW, 500, 440).cancel();
+    shell::addCancelButton(WINDOW, 500, 440);
 }
 
 }  // namespace

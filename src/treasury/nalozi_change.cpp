@@ -178,7 +178,7 @@ void NALOZISAVE(const std::shared_ptr<OrderWindow>& orders, const OrderEdit& sta
     if (!shell::datesReady(EDIT, {{"txtNaloziDatumNaDospeanost", vocab::CTOOLTIPDATUMNADOSPEANOST}})) return;
     const OrderEntry entry = entered(*orders, state);
     if (const auto refusal = orderRefusal(entry)) {
-        ui::msgInfo(*refusal, vocab::CPORGRESKA);
+        shell::refuse(EDIT, *refusal);
         return;
     }
     registers::writeAndClose(EDIT, orderStatement(orderColumns(entry), state.edit.MID),

@@ -102,7 +102,7 @@ std::vector<std::string> orderColumns(const OrderEntry& e) {
     };
 }
 
-std::optional<std::string> orderRefusal(const OrderEntry& e) {
+std::optional<shell::Refusal> orderRefusal(const OrderEntry& e) {
     using namespace vocab;
     const FormSet set = *formSetOf(e.formCode);
     const bool ownAccount = set != FormSet::Refund && set != FormSet::Cash;  // the account comes from a register
@@ -112,13 +112,19 @@ std::optional<std::string> orderRefusal(const OrderEntry& e) {
             if (ORDERCOLUMNS[i] == column) return shell::isBlank(values[i]);
         return true;
     };
-    if (ownAccount && (e.recipientWithoutAccount || blank("SmetkaPrimac"))) return CPORNEMAZIROSMETKAPRIMAC;
-    if (blank("DatumNaDospeanost")) return CPORPRAZENDATUMNADOSPEANOST;
-    if (blank("CelNaDoznaka")) return CPORPRAZENCELNADOZNAKA;
-    if (e.cents == 0) return CPORPRAZENIZNOS;
-    if (e.cents < 0) return CPORNEGATIVENIZNOS;
-    if (set == FormSet::Outside && blank("PovikuvanjeNaBroj")) return CPORPRAZENPOVIKUVANJENABROJ;
-    if (set == FormSet::Cash && blank("DanocenBroj")) return CPORPRAZENEMBG;
+    using R = shell::Refusal;
+    if (ownAccount && e.recipientWithoutAccount) return R{CPORNEMAZIROSMETKAPRIMAC, "cbNaloziPrimaci"};
+    // Outside the recipient's account is chosen; the levies' account comes from the parameters.
+    if (ownAccount && blank("SmetkaPrimac"))
+        return R{CPORNEMAZIROSMETKAPRIMAC, set == FormSet::Outside ? "cbNaloziPrimaciZiroSmetki" : ""};
+    if (blank("DatumNaDospeanost")) return R{CPORPRAZENDATUMNADOSPEANOST, "txtNaloziDatumNaDospeanost"};
+    if (blank("CelNaDoznaka")) return R{CPORPRAZENCELNADOZNAKA, "txtNaloziCelNaDoznaka"};
+    if (e.cents == 0) return R{CPORPRAZENIZNOS, "txtNaloziIznos"};
+    if (e.cents < 0) return R{CPORNEGATIVENIZNOS, "txtNaloziIznos"};
+    if (set == FormSet::Outside && blank("PovikuvanjeNaBroj"))
+        return R{CPORPRAZENPOVIKUVANJENABROJ, "txtNaloziPovikuvanjeNaBroj"};
+    // The cash forms take the identity-card number from the reference box.
+    if (set == FormSet::Cash && blank("DanocenBroj")) return R{CPORPRAZENEMBG, "txtNaloziPovikuvanjeNaBroj"};
     return std::nullopt;
 }
 

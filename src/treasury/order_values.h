@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/text/text_table.h"
+#include "shell/refusal.h"
 #include "treasury/order_forms.h"
 
 namespace treasury {
@@ -63,8 +64,8 @@ extern const std::vector<std::string> ORDERCOLUMNS;
 // The stored values of the order, by its form set: always unsubmitted.
 std::vector<std::string> orderColumns(const OrderEntry& entry);
 
-// The first check the order fails, as its message; nothing when it passes.
-std::optional<std::string> orderRefusal(const OrderEntry& entry);
+// The first check the order fails, with the control it is about; nothing when it passes.
+std::optional<shell::Refusal> orderRefusal(const OrderEntry& entry);
 
 // The insert of a new order (empty ID) or the update of the order with that ID.
 std::string orderStatement(const std::vector<std::string>& values, const std::string& id);

@@ -53,7 +53,7 @@ TEST(ItemStatements, LookupsAsWritten) {
     EXPECT_EQ(RECIPIENTROWS,
               "select ID, TRIM(Prezime) || ' ' || TRIM(Ime) || ' ' || Mesto, DDVObvrznik from Primaci order by "
               "TRIM(Prezime) || ' ' || TRIM(Ime) || ' ' || Mesto");
-    EXPECT_EQ(recipientAccountRows("4"), "SELECT ID, '', ZiroSmetka FROM PrimaciZiroSmetki WHERE PrimaciID = '4'");
+    EXPECT_EQ(recipientAccountRows("4"), "SELECT ID, '', ZiroSmetka FROM PrimaciZiroSmetki WHERE PrimaciID = '4' ORDER BY ID");
     EXPECT_EQ(revenueTypeRows(true),
               "select ID, Sifra, Opis, ProgresivnaStapka from TipoviPrihodi where Status = 1 order by ID");
     EXPECT_EQ(revenueTypeRows(false), "select ID, Sifra, Opis, ProgresivnaStapka from TipoviPrihodi order by ID");

@@ -328,6 +328,9 @@ TEST_F(Keyboard, EnterRunsTheControlsActionThenMovesOnExceptInGridsAndEditBoxes)
     ui::addEditBox("frmKeys", "edtC").onGotFocus(log("got edtC")).onLostFocus(log("left edtC"));
     ui::addTextBox("frmKeys", "txtD").onGotFocus(log("got txtD"));
     ui::addButton("frmKeys", "btnE").onClick(log("click btnE"));
+    ui::addTextBox("frmKeys", "txtF");
+    // A button whose press refuses what is typed puts the focus on the refused box.
+    ui::addButton("frmKeys", "btnG").onClick([] { ui::Ctl("frmKeys", "txtD").focus(); });
     auto& w = ui::detail::window("frmKeys");
     const auto press = [&](const char* name) {
         auto& c = ui::detail::control("frmKeys", name);
@@ -342,11 +345,27 @@ TEST_F(Keyboard, EnterRunsTheControlsActionThenMovesOnExceptInGridsAndEditBoxes)
     EXPECT_EQ(press("grdB"), std::make_pair(false, std::string("grdB")));
     EXPECT_EQ(press("edtC"), std::make_pair(false, std::string("edtC")));
     EXPECT_TRUE(events.empty());
-    EXPECT_EQ(press("btnE"), std::make_pair(true, std::string("btnE")));  // a button is pressed, the focus stays
+    EXPECT_EQ(press("btnE"), std::make_pair(true, std::string("txtF")));  // a button is pressed, then the focus moves on
     EXPECT_EQ(events, (std::vector<std::string>{"click btnE"}));
+    EXPECT_EQ(press("btnG"), std::make_pair(true, std::string("txtD")));  // where the press put it, it stays
     ui::setEnterMovesFocus(false);
     EXPECT_EQ(press("txtA"), std::make_pair(true, std::string("txtA")));  // its action, and the focus stays
     EXPECT_EQ(events, (std::vector<std::string>{"enter txtA"}));
+    EXPECT_EQ(press("btnE"), std::make_pair(true, std::string("btnE")));
+    EXPECT_EQ(events, (std::vector<std::string>{"click btnE"}));
+}
+
+TEST_F(Keyboard, EnterOnAButtonThatClosesItsWindowMovesNothing) {
+    ui::defineWindow({.name = "frmClosing", .kind = ui::WindowKind::Child, .title = "Closing"});
+    ui::addTextBox("frmClosing", "txtA");
+    ui::addButton("frmClosing", "btnClose").onClick([] { ui::Win("frmClosing").release(); });
+    auto& w = ui::detail::window("frmClosing");
+    auto& button = ui::detail::control("frmClosing", "btnClose");
+    ui::detail::moveFocus(w, &button);
+    ui::setEnterMovesFocus(true);
+    EXPECT_TRUE(ui::detail::pressEnter(button));
+    ui::setEnterMovesFocus(false);
+    EXPECT_FALSE(ui::windowExists("frmClosing"));
 }
 
 
@@ -562,7 +581,7 @@ TEST_F(Travel, ControlsReachedByEnterShowTheirFocusFrame) {
     }
 }
 
-TEST(Escape, ActsAsTheCancelButtonOrCloseBoxOfAModalWindowOnly) {
+TEST(Escape, PressesTheCancelButtonElseActsAsTheCloseBoxOfAModalWindow) {
     testing_support::RecordingInteraction seam;
     struct Case {
         const char* what;
@@ -575,7 +594,8 @@ TEST(Escape, ActsAsTheCancelButtonOrCloseBoxOfAModalWindowOnly) {
         {"modal with a close box of its own", ui::WindowKind::Modal, true, false, true, "close box"},
         {"modal with a plain close box", ui::WindowKind::Modal, true, false, false, "released"},
         {"modal with neither", ui::WindowKind::Modal, false, false, false, ""},
-        {"child window", ui::WindowKind::Child, true, true, false, ""},
+        {"child window with a cancel button", ui::WindowKind::Child, true, true, false, "cancel"},
+        {"child window with a close box only", ui::WindowKind::Child, true, false, false, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -140,34 +140,40 @@ TEST(OrderSave, StoredColumnsBySet) {
     }
 }
 
-TEST(OrderSave, ChecksInOrder) {
+TEST(OrderSave, ChecksInOrderAndNameTheRefusedBox) {
     using namespace vocab;
-    const auto refusal = [](OrderEntry e) { return treasury::orderRefusal(e).value_or("passes"); };
+    using Said = std::pair<std::string, std::string>;  // the message and the box the focus goes back to
+    const auto refusal = [](OrderEntry e) {
+        const auto r = treasury::orderRefusal(e);
+        return r ? Said{r->message, r->box} : Said{"passes", ""};
+    };
     const struct {
         const char* code;
         std::function<void(OrderEntry&)> change;
-        std::string message;
+        Said said;
     } cases[] = {
-        {"60", [](OrderEntry&) {}, "passes"},
-        {"60", [](OrderEntry& e) { e.recipientWithoutAccount = true; e.dueDate = ""; }, CPORNEMAZIROSMETKAPRIMAC},
-        {"73", [](OrderEntry& e) { e.recipientWithoutAccount = true; e.accountBox = "  "; }, "passes"},
-        {"94", [](OrderEntry& e) { e.recipientWithoutAccount = true; }, "passes"},
-        {"76", [](OrderEntry& e) { e.payeeAccount = ""; }, CPORNEMAZIROSMETKAPRIMAC},
-        {"60", [](OrderEntry& e) { e.recipientAccount = " "; }, CPORNEMAZIROSMETKAPRIMAC},
-        {"70", [](OrderEntry& e) { e.dueDate = "        "; e.purpose = ""; }, CPORPRAZENDATUMNADOSPEANOST},
-        {"70", [](OrderEntry& e) { e.purpose = "   "; e.cents = 0; }, CPORPRAZENCELNADOZNAKA},
-        {"70", [](OrderEntry& e) { e.cents = 0; e.reference = ""; }, CPORPRAZENIZNOS},
-        {"80", [](OrderEntry& e) { e.cents = -1; e.reference = ""; }, CPORNEGATIVENIZNOS},
-        {"90", [](OrderEntry& e) { e.reference = " "; }, CPORPRAZENPOVIKUVANJENABROJ},
-        {"73", [](OrderEntry& e) { e.reference = ""; }, "passes"},
-        {"70", [](OrderEntry& e) { e.reference = ""; }, "passes"},  // the reference is the purpose there
-        {"80", [](OrderEntry& e) { e.reference = ""; }, CPORPRAZENEMBG},
-        {"94", [](OrderEntry& e) { e.payerTaxNumber = ""; }, "passes"},
+        {"60", [](OrderEntry&) {}, {"passes", ""}},
+        {"60", [](OrderEntry& e) { e.recipientWithoutAccount = true; e.dueDate = ""; },
+         {CPORNEMAZIROSMETKAPRIMAC, "cbNaloziPrimaci"}},
+        {"73", [](OrderEntry& e) { e.recipientWithoutAccount = true; e.accountBox = "  "; }, {"passes", ""}},
+        {"94", [](OrderEntry& e) { e.recipientWithoutAccount = true; }, {"passes", ""}},
+        {"76", [](OrderEntry& e) { e.payeeAccount = ""; }, {CPORNEMAZIROSMETKAPRIMAC, ""}},  // the parameters' account
+        {"60", [](OrderEntry& e) { e.recipientAccount = " "; }, {CPORNEMAZIROSMETKAPRIMAC, "cbNaloziPrimaciZiroSmetki"}},
+        {"70", [](OrderEntry& e) { e.dueDate = "        "; e.purpose = ""; },
+         {CPORPRAZENDATUMNADOSPEANOST, "txtNaloziDatumNaDospeanost"}},
+        {"70", [](OrderEntry& e) { e.purpose = "   "; e.cents = 0; }, {CPORPRAZENCELNADOZNAKA, "txtNaloziCelNaDoznaka"}},
+        {"70", [](OrderEntry& e) { e.cents = 0; e.reference = ""; }, {CPORPRAZENIZNOS, "txtNaloziIznos"}},
+        {"80", [](OrderEntry& e) { e.cents = -1; e.reference = ""; }, {CPORNEGATIVENIZNOS, "txtNaloziIznos"}},
+        {"90", [](OrderEntry& e) { e.reference = " "; }, {CPORPRAZENPOVIKUVANJENABROJ, "txtNaloziPovikuvanjeNaBroj"}},
+        {"73", [](OrderEntry& e) { e.reference = ""; }, {"passes", ""}},
+        {"70", [](OrderEntry& e) { e.reference = ""; }, {"passes", ""}},  // the reference is the purpose there
+        {"80", [](OrderEntry& e) { e.reference = ""; }, {CPORPRAZENEMBG, "txtNaloziPovikuvanjeNaBroj"}},
+        {"94", [](OrderEntry& e) { e.payerTaxNumber = ""; }, {"passes", ""}},
     };
     for (const auto& c : cases) {
         OrderEntry e = entry(c.code);
         c.change(e);
-        EXPECT_EQ(refusal(e), c.message) << c.code << " " << c.message;
+        EXPECT_EQ(refusal(e), c.said) << c.code << " " << c.said.first;
     }
 }
 

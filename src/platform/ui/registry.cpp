@@ -180,16 +180,16 @@ bool enterMovesFocus() { return enterMoves; }
 
 bool pressEnter(Control& c) {
     if (c.kind() == Kind::Grid || c.kind() == Kind::Edit) return false;
-    // Enter on a button presses it, as on every desktop; the focus stays.
-    if (c.kind() == Kind::Button) {
-        detail::invoke(c.on.click);
-        return true;
-    }
-    const std::string window = c.window().name();  // the action may release the window
-    const bool hadAction = static_cast<bool>(c.on.enter);
-    detail::invoke(c.on.enter);
-    if (!enterMoves) return hadAction;
-    if (Window* w = findWindow(window)) focusNext(*w);
+    // A button's own Enter action is its press, as on every desktop.
+    const bool button = c.kind() == Kind::Button;
+    const Action action = button ? c.on.click : c.on.enter;
+    const std::string window = c.window().name(), name = c.name();  // the action may release the window
+    detail::invoke(action);
+    if (!enterMoves) return button || static_cast<bool>(action);
+    // An action that closed the window, or put the focus elsewhere (a refusal
+    // on the box it names), leaves it there.
+    Window* w = findWindow(window);
+    if (w && w->focus && w->focus == w->find(name)) focusNext(*w);
     return true;
 }
 
@@ -199,12 +199,11 @@ void pressCloseBox(Window& w) {
 }
 
 bool pressEscape(Window& w) {
-    if (w.definition.kind != WindowKind::Modal) return false;
     if (Control* cancel = w.find(w.cancelButton); cancel && cancel->enabled() && cancel->visible()) {
         detail::invoke(cancel->on.click);
         return true;
     }
-    if (!w.definition.closeBox) return false;
+    if (w.definition.kind != WindowKind::Modal || !w.definition.closeBox) return false;
     pressCloseBox(w);
     return true;
 }

@@ -126,15 +126,16 @@ void invoke(const Action& a);
 
 bool enterMovesFocus();
 
-// The Enter key on the control that has the focus: its own Enter action, then
-// the focus moves on when the program asks for that. Grids and edit boxes keep
-// the key for themselves. False when the key is left to the control.
+// The Enter key on the control that has the focus: its own Enter action (a
+// button's is its press), then the focus moves on when the program asks for
+// that and the action left it on the control. Grids and edit boxes keep the
+// key for themselves. False when the key is left to the control.
 bool pressEnter(Control& c);
 
 // The window's close box: its own action, else the window is released.
 void pressCloseBox(Window& w);
-// Escape in a modal window presses its cancel button, else its close box;
-// false when the window has neither (or is not modal) and nothing happens.
+// Escape presses the window's cancel button; in a modal window without one it
+// acts as the close box. False when nothing happens.
 bool pressEscape(Window& w);
 
 std::string lower(std::string_view s);

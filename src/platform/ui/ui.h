@@ -233,7 +233,7 @@ public:
     std::vector<int> selection() const;
     const Ctl& selection(const std::vector<int>& lines) const;
 
-    // Buttons: Escape in the button's (modal) window presses it.
+    // Buttons: Escape in the button's window presses it.
     const Ctl& cancel(bool on = true) const;
 
     // Canvases: replaces the drawing, which the canvas keeps and repaints.

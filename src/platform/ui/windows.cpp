@@ -21,8 +21,40 @@ namespace {
 
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// The window's frame: its close box, Escape and resizing reach the registry by name,
-// since the registry entry may be gone while Qt still delivers an event.
+// The owned windows by their last activation, the latest last.
+std::vector<std::string>& activationOrder() {
+    static std::vector<std::string> names;
+    return names;
+}
+
+void keepOwnedInFront() {
+    for (const std::string& name : activationOrder())
+        if (detail::Window* w = detail::findWindow(name); w && w->shown && !w->widget->isMinimized())
+            w->widget->raise();
+}
+
+// The owned windows are ordinary windows, so that one of them is minimized
+// alone (desktops minimize a dialog-type window together with its owner, the
+// main window and its menu with it). The main window, when it comes in front,
+// puts those not minimized back in front of it, as they last stood; so does a
+// modal window, which then stays in front of them (a click on the main window
+// behind it gives the focus back to it).
+void becameActive(const std::string& name) {
+    detail::Window* w = detail::findWindow(name);
+    if (!w) return;
+    if (w->definition.kind == WindowKind::Child) {
+        auto& order = activationOrder();
+        order.erase(std::remove(order.begin(), order.end(), name), order.end());
+        order.push_back(name);
+        return;
+    }
+    keepOwnedInFront();
+    if (w->definition.kind == WindowKind::Modal) w->widget->raise();
+}
+
+// The window's frame: its close box, Escape, resizing and activation reach the
+// registry by name, since the registry entry may be gone while Qt still
+// delivers an event.
 class Frame : public QMainWindow {
 public:
     Frame(std::string name, QWidget* owner) : QMainWindow(owner), name_(std::move(name)) {}
@@ -43,6 +75,10 @@ protected:
     void resizeEvent(QResizeEvent* e) override {
         QMainWindow::resizeEvent(e);
         if (detail::Window* w = detail::findWindow(name_); w && w->shown) detail::invoke(w->onSize);
+    }
+    void changeEvent(QEvent* e) override {
+        QMainWindow::changeEvent(e);
+        if (e->type() == QEvent::ActivationChange && isActiveWindow()) becameActive(name_);
     }
 
 private:
@@ -88,8 +124,7 @@ void releaseOne(std::string name) {
     if (wasShown) interaction().windowClosed(name);
 }
 
-// The main window, which owns the program's non-modal windows: the desktop
-// keeps them in front of it, whatever part of it is clicked.
+// The main window, which owns the program's non-modal windows.
 QWidget* ownerOf(const WindowSpec& definition) {
     if (definition.kind != WindowKind::Child) return nullptr;
     for (detail::Window* w : detail::windows())
@@ -112,9 +147,7 @@ void defineWindow(const WindowSpec& definition) {
     auto* client = new QWidget(frame);
     frame->setCentralWidget(client);
     frame->setWindowTitle(q(definition.title));
-    // Desktops keep a window in front of its owner when it is a dialog-type
-    // window; its own boxes stay those of its definition.
-    Qt::WindowFlags flags = (owner ? Qt::Dialog : Qt::Window) | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
     if (definition.closeBox) flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
     if (definition.maximizeBox) flags |= Qt::WindowMaximizeButtonHint;
     if (definition.minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
@@ -149,6 +182,7 @@ void Win::activate() const {
     const WindowKind kind = w.definition.kind;
     if (w.widget->windowState() & Qt::WindowMaximized) w.widget->showMaximized();
     else w.widget->show();
+    if (kind == WindowKind::Child) becameActive(w.name());  // shown in front, even if the desktop holds its focus back
     interaction().windowOpened(w.name());
     detail::invoke(w.onSize);
     if (detail::Window* again = detail::findWindow(name_)) {

@@ -1,0 +1,1 @@
+bash "$KASAVEL_SCENARIO_DIR/items_dump.sh"

@@ -1,0 +1,1 @@
+sqlite3 Kasavel.db < "$KASAVEL_SCENARIO_DIR/items.sql"

@@ -1,0 +1,1 @@
+sqlite3 Kasavel.db "SELECT 'orders stored: ' || COUNT(*) FROM Nalozi"

@@ -1,0 +1,2 @@
+# The stored orders.
+bash "$KASAVEL_SCENARIO_DIR/nalozi_dump.sh"

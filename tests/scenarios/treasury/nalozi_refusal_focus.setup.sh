@@ -1,0 +1,2 @@
+# The orders fixture.
+sqlite3 Kasavel.db < "$KASAVEL_SCENARIO_DIR/nalozi.sql"
