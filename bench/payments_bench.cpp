@@ -1,12 +1,16 @@
-// kasavel-payments-bench: the revenue-office XML file of 100,000 items and the
-// treasury orders of 10,000 paid items, each beside a baseline of the same run.
+// kasavel-payments-bench: the revenue-office XML file of 100,000 items (or of
+// the counts given) and the treasury orders of 10,000 paid items, each beside a
+// baseline of the same run.
 #include <malloc.h>
 #include <sqlite3.h>
 #include <sys/resource.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "payments/item_row.h"
@@ -20,6 +24,8 @@
 #include "treasury/order_file.h"
 #include "support/temp_folder.h"
 #include "memory.h"
+#include "people.h"
+#include "synced_write.h"
 #include "timing.h"
 
 namespace {
@@ -38,44 +44,41 @@ long peakResidentKb() {
     return usage.ru_maxrss;
 }
 
-// Item rows as the lists show them, of varied recipients, amounts and notes.
+// Item rows as the lists show them: some 5,000 recipients spread over the
+// rows, varied amounts, decisions and notes.
 ui::TextTable items(int count) {
     ui::TextTable rows(payments::item::COLUMNS);
     rows.reserve(static_cast<std::size_t>(count));
-    const char* const names[] = {"Ана", "Петар", "Снежана", "Ѓорѓи", "Љубица"};
-    const char* const surnames[] = {"Петровски", "Стојановска", "Николов", "Јовановиќ & Син", "Трајковска"};
     for (int i = 1; i <= count; ++i) {
+        const int r = static_cast<int>(bench::mixed(static_cast<std::uint64_t>(i)) % 5000);
+        const bench::Person who = bench::person(r);
+        const long long gross = bench::amount(i), tax = gross / 10, vat = i % 5 ? 0 : gross / 5;
+        char embg[16], account[16], municipality[4];
+        std::snprintf(embg, sizeof embg, "%02d%02d9%02d45%04d", r % 28 + 1, r % 12 + 1, 50 + r % 50, r);
+        std::snprintf(account, sizeof account, "2100%011d", 7919 * r);
+        std::snprintf(municipality, sizeof municipality, "%03d", r % 80 + 1);
         rows.appendRow(std::vector<std::string>{
             std::to_string(i), "05.11.2026", "01.11.2026", "30.11.2026", "788014101263814", "Авторски хонорар", "29",
-            "Книжевно дело", "050", "Вирман", "1", names[i % 5], surnames[i % 5], std::to_string(1000000000000 + i),
-            i % 3 ? "017" : "001", "2100000" + std::to_string(10000000 + i), payments::shownAmount(i % 4 ? 0 : 500),
-            payments::shownAmount(1000 + i % 50000), payments::shownAmount(0), payments::shownAmount(100 + i % 900),
-            payments::shownAmount(900 + i % 49100), payments::shownAmount(i % 5 ? 0 : 180),
-            i % 2 ? "08-" + std::to_string(i % 300) : "", i % 2 ? "15.10.2026" : "  .  .    ",
-            i % 10 ? "" : "Прв ред\r\nвтор ред", "1", std::to_string(i), "29", "50", "1", "1", std::to_string(i),
-            "722319", i % 2 ? "AB" : "", i % 3 ? "123" : "", i % 3 ? "45678" : ""});
+            "Книжевно дело", "050", "Вирман", "1", who.firstName, who.surname, embg, municipality, account,
+            payments::shownAmount(i % 4 ? 0 : 500), payments::shownAmount(gross), payments::shownAmount(0),
+            payments::shownAmount(tax), payments::shownAmount(gross - tax), payments::shownAmount(vat),
+            i % 2 ? "08-" + std::to_string(i % 3000) + "/" + std::to_string(i % 7 + 1) : "",
+            i % 2 ? "15.10.2026" : "  .  .    ", i % 3 ? "" : bench::note(i) + (i % 10 ? "" : "\r\n" + who.place),
+            "1", std::to_string(r), "29", "50", "1", "1", std::to_string(r), "722319", i % 2 ? "AB" : "",
+            i % 3 ? "123" : "", i % 3 ? "45678" : ""});
     }
     return rows;
 }
 
-// The baseline of the XML: every cell of the rows copied once into one text.
-std::string joinedCells(const ui::TextTable& rows) {
-    std::string out;
-    for (std::size_t r = 0; r < rows.rows(); ++r) {
-        out += rows.rowText(r);
-        out += "\r\n";
-    }
-    return out;
-}
-
-
-// The XML of `count` items written through the file writer, beside the
-// cells' text written whole; and the memory the writing took above the rows.
+// The XML of `count` items written through the file writer to a new file,
+// beside its own bytes, read back, written, synced and renamed; and the
+// memory the writing took above the rows.
 void xmlFigures(const payments::XmlExport& header, int count, const std::filesystem::path& folder) {
     const ui::TextTable many = items(count);
-    const std::string path = (folder / "f.xml").string();
+    const std::filesystem::path path = folder / "f.xml";
+    const auto removeFile = [&] { std::filesystem::remove(path); };
     const auto written = [&] {
-        desktop::FileWriter file(path);
+        desktop::FileWriter file(path.string());
         payments::writeRevenueOfficeXml(header, many, [&file](std::string_view piece) { return file.write(piece); });
         file.commit();
     };
@@ -84,18 +87,18 @@ void xmlFigures(const payments::XmlExport& header, int count, const std::filesys
     bench::resetPeak();
     written();
     const double xmlMb = bench::peakMb() - rowsMb;
-    const double xml = best(written);
-    std::string joined;
-    const double plain = best([&] {
-        joined = joinedCells(many);
-        desktop::writeFile(path + ".plain", joined);
-    });
-    char what[64], baseline[64];
+    const double xml = best(written, removeFile);
+    std::string bytes;
+    {
+        std::ifstream in(path, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    const double plain = best([&] { bench::writeSynced(path, bytes); }, removeFile);
+    char what[64];
     std::snprintf(what, sizeof what, "XML of %d items: written", count);
-    std::snprintf(baseline, sizeof baseline, "the cells' text written");
-    report(what, xml, baseline, plain);
+    report(what, xml, "its bytes written, synced, renamed", plain);
     std::printf("  XML file %.1f MB, rows as text %.1f MB; %.1f MB of memory above the rows to write it\n",
-                std::filesystem::file_size(path) / 1e6, joined.size() / 1e6, xmlMb);
+                static_cast<double>(bytes.size()) / 1e6, static_cast<double>(many.textBytes()) / 1e6, xmlMb);
 }
 
 }  // namespace
