@@ -11,6 +11,7 @@
 #include "shell/app_state.h"
 #include "shell/date_boxes.h"
 #include "shell/dialog_buttons.h"
+#include "shell/refusal.h"
 #include "shell/sql1.h"
 #include "shell/statement.h"
 #include "shell/udfs.h"
@@ -71,7 +72,7 @@ void SELEKTIRANIVONALOZI(const Dialog& d) {
         return;
     const PaidOrdersInput input = ordersInput(d);
     if (shell::isBlank(input.folio)) {
-        ui::msgInfo(CPORPRAZENFOLIO, CPORGRESKA);
+        shell::refuse(WINDOW, {CPORPRAZENFOLIO, "txtIzvestajNaloziFolio"});
         return;
     }
     PaidOrders orders = paidOrders(input, d.items);

@@ -16,6 +16,7 @@
 #include "shell/dialog_buttons.h"
 #include "shell/entries.h"
 #include "shell/number_boxes.h"
+#include "shell/refusal.h"
 #include "shell/sql1.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
@@ -62,8 +63,8 @@ std::int64_t amount(const std::string& box) { return std::llround(ui::Ctl(WINDOW
 void PREFRLANJESAVE(const State& state) {
     using namespace vocab;
     const std::string path = payrollFile(state.folder);
-    if (path.empty()) {
-        ui::msgInfo(CPORNEPOSTOIRADNIK, CPORGRESKA);
+    if (path.empty()) {  // the folder is chosen by its button; a typed one is not read
+        shell::refuse(WINDOW, {CPORNEPOSTOIRADNIK, "cmdBrowseToFolder"});
         return;
     }
     for (const auto& [box, caption] : {std::pair{"txtTransakciiIznosBruto", "Бруто"},
@@ -75,15 +76,15 @@ void PREFRLANJESAVE(const State& state) {
                             .neto = amount("txtTransakciiIznosNeto"),
                             .payerAccountId = state.accounts.idAt(ui::Ctl(WINDOW, ACCOUNTS).value())};
     if (item.payerAccountId.empty()) {
-        ui::msgInfo(CPORNEMAZIROSMETKAISPLAKJAC, CPORGRESKA);
+        shell::refuse(WINDOW, {CPORNEMAZIROSMETKAISPLAKJAC, PAYERS});
         return;
     }
     if (item.bruto == 0) {
-        ui::msgInfo(CPORPRAZENIZNOSBRUTO, CPORGRESKA);
+        shell::refuse(WINDOW, {CPORPRAZENIZNOSBRUTO, "txtTransakciiIznosBruto"});
         return;
     }
     if (item.neto == 0) {
-        ui::msgInfo(CPORPRAZENIZNOSNETO, CPORGRESKA);
+        shell::refuse(WINDOW, {CPORPRAZENIZNOSNETO, "txtTransakciiIznosNeto"});
         return;
     }
     if (!ui::msgYesNo("Дали навистина сакате да ги префрлите податоците ?")) return;

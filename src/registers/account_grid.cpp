@@ -7,6 +7,7 @@
 #include "registers/edit_window.h"
 #include "shell/app_state.h"
 #include "shell/layouts.h"
+#include "shell/refusal.h"
 #include "shell/vocabulary.h"
 
 namespace registers {
@@ -27,7 +28,7 @@ void confirmAccount(const AccountPage& p, int line, bool isNew, const std::strin
     const std::string account =
         typedAccount(ui::Ctl(smallWindow(p), accountBox(p)).text(), shown, original, p.keepBlanks);
     if (const auto refusal = accountRefusal(grid(p).rows(), isNew ? 0 : line, account)) {
-        ui::msgInfo(*refusal, vocab::CPORGRESKA);
+        shell::refuse(smallWindow(p), {*refusal, accountBox(p)});
         return;
     }
     if (isNew) grid(p).addRow({"", account});

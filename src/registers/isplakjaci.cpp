@@ -15,6 +15,7 @@
 #include "shell/column_width.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
+#include "shell/refusal.h"
 #include "shell/sql1.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
@@ -91,7 +92,7 @@ Payer typedPayer(const PayerEdit& state) {
 void ISPLAKJACISAVE(const std::shared_ptr<listkit::ListState>& list, const PayerEdit& state) {
     const Payer payer = typedPayer(state);
     if (const auto refusal = payerRefusal(shell::app().DB, payer, state.edit.MID)) {
-        ui::msgInfo(*refusal, vocab::CPORGRESKA);
+        shell::refuse(EDIT, *refusal);
         return;
     }
     saveWithAccounts(shell::app().DB, payerAccounts(), payerSave(payer, state.edit.MID), state.edit.MID,

@@ -85,17 +85,20 @@ const AccountTables& payerAccounts() {
     return t;
 }
 
-std::optional<std::string> payerRefusal(sqlite3* db, const Payer& p, const std::string& id) {
+std::optional<shell::Refusal> payerRefusal(sqlite3* db, const Payer& p, const std::string& id) {
     using namespace vocab;
-    if (p.naziv.empty()) return CPORPRAZENNAZIV;
-    if (p.sediste.empty()) return CPORPRAZENSEDISTE;
-    if (p.programa.empty()) return CPORPRAZENPROGRAMA;
-    if (p.danocenBroj.empty()) return CPORPRAZENDANOCENBROJ;
-    if (p.email.empty()) return CPORPRAZENEMAIL;
-    if (taxNumberTaken(db, p.danocenBroj, id)) return CPORISPLAKJACDANOCENBROJVECPOSTOJI;
-    if (p.kratenkaInstitucija.empty()) return CPORPRAZENKRATENKANAINSTITUCIJA;
+    const auto refused = [](const std::string& message, const char* column) {
+        return shell::Refusal{message, std::string("txtIsplakjaci") + column};
+    };
+    if (p.naziv.empty()) return refused(CPORPRAZENNAZIV, "Naziv");
+    if (p.sediste.empty()) return refused(CPORPRAZENSEDISTE, "Sediste");
+    if (p.programa.empty()) return refused(CPORPRAZENPROGRAMA, "Programa");
+    if (p.danocenBroj.empty()) return refused(CPORPRAZENDANOCENBROJ, "DanocenBroj");
+    if (p.email.empty()) return refused(CPORPRAZENEMAIL, "EMail");
+    if (taxNumberTaken(db, p.danocenBroj, id)) return refused(CPORISPLAKJACDANOCENBROJVECPOSTOJI, "DanocenBroj");
+    if (p.kratenkaInstitucija.empty()) return refused(CPORPRAZENKRATENKANAINSTITUCIJA, "KratenkaInstitucija");
     // Bytes: it names the treasury order file, where a Cyrillic letter takes two.
-    if (p.kratenkaInstitucija.size() != 3) return CPORDOLZINAKRATENKANAINSTITUCIJA;
+    if (p.kratenkaInstitucija.size() != 3) return refused(CPORDOLZINAKRATENKANAINSTITUCIJA, "KratenkaInstitucija");
     return std::nullopt;
 }
 

@@ -9,6 +9,7 @@
 
 #include "registers/current_payer.h"
 #include "registers/giro_accounts.h"
+#include "shell/refusal.h"
 
 struct sqlite3;
 
@@ -33,9 +34,9 @@ struct Payer {
         dvojazicenIspis, vidNaTrezor, programa, vidNaSlog, opstiniId, email, trezorskaKancelarija;
 };
 
-// The message of the first check the payer fails, in the order the save
-// checks; `id` is the edited payer's ID, empty for a new one.
-std::optional<std::string> payerRefusal(sqlite3* db, const Payer& p, const std::string& id);
+// The first check the payer fails, in the order the save checks, with the
+// box it is about; `id` is the edited payer's ID, empty for a new one.
+std::optional<shell::Refusal> payerRefusal(sqlite3* db, const Payer& p, const std::string& id);
 std::string payerInsert(const Payer& p);
 std::string payerUpdate(const Payer& p, const std::string& id);
 RecordSave payerSave(const Payer& p, const std::string& id);

@@ -15,6 +15,7 @@
 #include "shell/entries.h"
 #include "shell/layouts.h"
 #include "shell/number_boxes.h"
+#include "shell/refusal.h"
 #include "shell/udfs.h"
 #include "shell/tax_account_fields.h"
 #include "shell/vocabulary.h"
@@ -50,8 +51,8 @@ void POTPRIHODISAVE(const std::shared_ptr<ListState>& list, const EditState& edi
         .procentOdbitoci = static_cast<int>(std::lround(ui::Ctl(EDIT, "txtPotprihodiProcentOdbitoci").number())),
         .sePlakjaPD = ui::Ctl(EDIT, "cbPotprihodiSePlakjaPD").value() == 1,
         .status = ui::Ctl(EDIT, "rgPotprihodiStatus").value()};
-    if (const auto refusal = subRevenueRefusal(sub)) {
-        ui::msgPlain(*refusal);
+    if (const auto refusal = subRevenueRefusal(sub, "txtPotprihodi")) {
+        shell::refuse(EDIT, *refusal, shell::RefusalBox::Plain);
         return;
     }
     writeAndClose(EDIT, edit.isNew ? subRevenueInsert(sub) : subRevenueUpdate(sub, edit.MID),

@@ -13,6 +13,7 @@
 #include "shell/column_width.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
+#include "shell/refusal.h"
 #include "shell/sql1.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
@@ -77,7 +78,7 @@ Recipient typedRecipient(const RecipientEdit& state) {
 void PRIMACISAVE(const std::shared_ptr<listkit::ListState>& list, const RecipientEdit& state) {
     const Recipient recipient = typedRecipient(state);
     if (const auto refusal = recipientRefusal(shell::app().DB, recipient, state.edit.MID)) {
-        ui::msgInfo(*refusal, vocab::CPORGRESKA);
+        shell::refuse(EDIT, *refusal);
         return;
     }
     saveWithAccounts(shell::app().DB, recipientAccounts(), recipientSave(recipient, state.edit.MID), state.edit.MID,

@@ -77,11 +77,12 @@ const AccountTables& recipientAccounts() {
     return t;
 }
 
-std::optional<std::string> recipientRefusal(sqlite3* db, const Recipient& r, const std::string& id) {
+std::optional<shell::Refusal> recipientRefusal(sqlite3* db, const Recipient& r, const std::string& id) {
     using namespace vocab;
-    if (shell::isBlank(r.ime)) return CPORPRAZENIME;
-    if (shell::isBlank(r.mesto)) return CPORPRAZENSEDISTE;
-    if (embgTaken(db, r.embg, id)) return CPORPRIMACDANOCENBROJVECPOSTOJI;
+    using R = shell::Refusal;
+    if (shell::isBlank(r.ime)) return R{CPORPRAZENIME, "txtPrimaciIme"};
+    if (shell::isBlank(r.mesto)) return R{CPORPRAZENSEDISTE, "txtPrimaciSediste"};
+    if (embgTaken(db, r.embg, id)) return R{CPORPRIMACDANOCENBROJVECPOSTOJI, "txtPrimaciDanocenBroj"};
     return std::nullopt;
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/text/text_table.h"
 #include "registers/giro_accounts.h"
+#include "shell/refusal.h"
 
 struct sqlite3;
 
@@ -31,9 +32,9 @@ struct Recipient {
     std::string ime, prezime, adresa, adresaBroj, mesto, opstiniId, maticenBroj, embg, email, ddvObvrznik;
 };
 
-// The message of the first check the recipient fails; `id` is the edited
-// recipient's ID, empty for a new one. An empty or blank EMBG is not checked.
-std::optional<std::string> recipientRefusal(sqlite3* db, const Recipient& r, const std::string& id);
+// The first check the recipient fails, with the box it is about; `id` is the
+// edited recipient's ID, empty for a new one. An empty or blank EMBG is not checked.
+std::optional<shell::Refusal> recipientRefusal(sqlite3* db, const Recipient& r, const std::string& id);
 std::string recipientInsert(const Recipient& r);
 std::string recipientUpdate(const Recipient& r, const std::string& id);
 RecordSave recipientSave(const Recipient& r, const std::string& id);

@@ -7,26 +7,31 @@ namespace registers {
 
 namespace {
 
-std::optional<std::string> codeAndDescription(const std::string& code, const std::string& description,
-                                              const std::string& emptyCode) {
-    if (shell::isBlank(code)) return emptyCode;
-    if (shell::isBlank(description)) return vocab::CPORPRAZENOPIS;
+shell::Refusal refused(const std::string& message, std::string_view boxes, std::string_view column) {
+    return {message, std::string(boxes) + std::string(column)};
+}
+
+std::optional<shell::Refusal> codeAndDescription(const std::string& code, const std::string& description,
+                                                 const std::string& emptyCode, std::string_view boxes) {
+    if (shell::isBlank(code)) return refused(emptyCode, boxes, "Sifra");
+    if (shell::isBlank(description)) return refused(vocab::CPORPRAZENOPIS, boxes, "Opis");
     return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<std::string> codeRowRefusal(const CodeRow& row) {
-    return codeAndDescription(row.sifra, row.opis, vocab::CPORPRAZNASIFRA);
+std::optional<shell::Refusal> codeRowRefusal(const CodeRow& row, std::string_view boxes) {
+    return codeAndDescription(row.sifra, row.opis, vocab::CPORPRAZNASIFRA, boxes);
 }
 
-std::optional<std::string> revenueTypeRefusal(const RevenueType& type) {
-    return codeAndDescription(type.sifra, type.opis, vocab::CPORPRAZENSIFRA);
+std::optional<shell::Refusal> revenueTypeRefusal(const RevenueType& type, std::string_view boxes) {
+    return codeAndDescription(type.sifra, type.opis, vocab::CPORPRAZENSIFRA, boxes);
 }
 
-std::optional<std::string> subRevenueRefusal(const SubRevenue& sub) {
-    if (auto refusal = codeAndDescription(sub.sifra, sub.opis, vocab::CPORPRAZENSIFRA)) return refusal;
-    if (sub.procentOdbitoci < 0 || sub.procentOdbitoci > 100) return vocab::CPORNEISPRAVENPROCENTODBITOCI;
+std::optional<shell::Refusal> subRevenueRefusal(const SubRevenue& sub, std::string_view boxes) {
+    if (auto refusal = codeAndDescription(sub.sifra, sub.opis, vocab::CPORPRAZENSIFRA, boxes)) return refusal;
+    if (sub.procentOdbitoci < 0 || sub.procentOdbitoci > 100)
+        return refused(vocab::CPORNEISPRAVENPROCENTODBITOCI, boxes, "ProcentOdbitoci");
     return std::nullopt;
 }
 

@@ -12,6 +12,7 @@
 #include "shell/column_width.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
+#include "shell/refusal.h"
 #include "shell/vocabulary.h"
 
 namespace registers {
@@ -29,8 +30,8 @@ const std::string EDIT = "frmSimpleFormsChange";
 void SIMPLEFORMSSAVE(const std::shared_ptr<ListState>& list, const EditState& edit, const std::string& table) {
     const CodeRow row{ui::Ctl(EDIT, "txtSimpleFormsSifra").text(), ui::Ctl(EDIT, "txtSimpleFormsOpis").text(),
                       ui::Ctl(EDIT, "rgSimpleFormsStatus").value()};
-    if (const auto refusal = codeRowRefusal(row)) {
-        ui::msgPlain(*refusal);
+    if (const auto refusal = codeRowRefusal(row, "txtSimpleForms")) {
+        shell::refuse(EDIT, *refusal, shell::RefusalBox::Plain);
         return;
     }
     writeAndClose(EDIT, edit.isNew ? codeTableInsert(table, row) : codeTableUpdate(table, row, edit.MID),

@@ -13,6 +13,7 @@
 #include "shell/column_width.h"
 #include "shell/entries.h"
 #include "shell/layouts.h"
+#include "shell/refusal.h"
 #include "shell/tax_account_fields.h"
 #include "shell/vocabulary.h"
 
@@ -37,8 +38,8 @@ void TIPOVIPRIHODISAVE(const std::shared_ptr<ListState>& list, const EditState& 
                            .kontaId = konta.idAt(ui::Ctl(EDIT, "cbTipoviPrihodiKonta").value()),
                            .programa = textOf("txtTipoviPrihodiProgramaPrimac"),
                            .status = ui::Ctl(EDIT, "rgTipoviPrihodiStatus").value()};
-    if (const auto refusal = revenueTypeRefusal(type)) {
-        ui::msgPlain(*refusal);
+    if (const auto refusal = revenueTypeRefusal(type, "txtTipoviPrihodi")) {
+        shell::refuse(EDIT, *refusal, shell::RefusalBox::Plain);
         return;
     }
     writeAndClose(EDIT, edit.isNew ? revenueTypeInsert(type) : revenueTypeUpdate(type, edit.MID),

@@ -1,5 +1,6 @@
 // The user list and its edit window. There are no roles: every user may do
 // everything, including deleting the last user.
+#include "shell/refusal.h"
 #include "shell/users.h"
 
 #include <memory>
@@ -34,11 +35,11 @@ void KORISNICISAVE(const std::shared_ptr<listkit::ListState>& list, const EditSt
     const User user{ui::Ctl(EDIT, "txtKorisniciUserName").text(), ui::Ctl(EDIT, "txtKorisniciPassword").text(),
                     ui::Ctl(EDIT, "txtKorisniciOpis").text()};
     if (isBlank(user.name)) {
-        ui::msgPlain(vocab::CPORPRAZNOKORISNICKOIME);
+        refuse(EDIT, {vocab::CPORPRAZNOKORISNICKOIME, "txtKorisniciUserName"}, RefusalBox::Plain);
         return;
     }
     if (isBlank(user.password)) {
-        ui::msgPlain(vocab::CPORPRAZNALOZINKA);
+        refuse(EDIT, {vocab::CPORPRAZNALOZINKA, "txtKorisniciPassword"}, RefusalBox::Plain);
         return;
     }
     MISCSQL1(app().DB, edit.isNew ? userInsert(user) : userUpdate(user, edit.MID));

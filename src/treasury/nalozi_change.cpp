@@ -12,6 +12,7 @@
 #include "shell/column_width.h"
 #include "shell/date_boxes.h"
 #include "shell/dates.h"
+#include "shell/refusal.h"
 #include "shell/sql1.h"
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"

@@ -52,22 +52,23 @@ TEST_F(Recipients, StatementsAsWritten) {
                                                        "             ", "", "v", "2"}));
 }
 
-TEST_F(Recipients, ChecksInOrder) {
+TEST_F(Recipients, ChecksInOrderAndNameTheRefusedBox) {
     using namespace vocab;
     struct Case {
         const char* what;
         Recipient recipient;
         std::string id;
         const std::string* refusal;
+        const char* box = "";
     } cases[] = {
-        {"name blank", {.ime = " \t", .mesto = ""}, "", &CPORPRAZENIME},
-        {"place blank", {.ime = "x", .mesto = "  "}, "", &CPORPRAZENSEDISTE},
+        {"name blank", {.ime = " \t", .mesto = ""}, "", &CPORPRAZENIME, "txtPrimaciIme"},
+        {"place blank", {.ime = "x", .mesto = "  "}, "", &CPORPRAZENSEDISTE, "txtPrimaciSediste"},
         {"no EMBG while another has none", {.ime = "x", .mesto = "y", .embg = ""}, "", nullptr},
         {"blank EMBG", {.ime = "x", .mesto = "y", .embg = std::string(13, ' ')}, "", nullptr},
         {"EMBG of recipient 1", {.ime = "x", .mesto = "y", .embg = "0101990455001"}, "",
-         &CPORPRIMACDANOCENBROJVECPOSTOJI},
+         &CPORPRIMACDANOCENBROJVECPOSTOJI, "txtPrimaciDanocenBroj"},
         {"recipient 12 with recipient 1's", {.ime = "x", .mesto = "y", .embg = "0101990455001"}, "12",
-         &CPORPRIMACDANOCENBROJVECPOSTOJI},
+         &CPORPRIMACDANOCENBROJVECPOSTOJI, "txtPrimaciDanocenBroj"},
         {"recipient 1 with its own", {.ime = "x", .mesto = "y", .embg = "0101990455001"}, "1", nullptr},
         // Only the first recipient found with the EMBG is compared.
         {"recipient 12 sharing its own with 13", {.ime = "x", .mesto = "y", .embg = "0202990455002"}, "12", nullptr},
@@ -78,7 +79,8 @@ TEST_F(Recipients, ChecksInOrder) {
         const auto refusal = recipientRefusal(db, c.recipient, c.id);
         EXPECT_EQ(refusal.has_value(), c.refusal != nullptr);
         if (refusal && c.refusal) {
-            EXPECT_EQ(*refusal, *c.refusal);
+            EXPECT_EQ(refusal->message, *c.refusal);
+            EXPECT_EQ(refusal->box, c.box);
         }
     }
     EXPECT_TRUE(ui.shown.empty());

@@ -39,13 +39,14 @@ TEST(RegisterChecks, FirstFailingCheckGivesItsMessage) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sifra + "|" + c.opis + "|" + std::to_string(c.percent));
-        EXPECT_EQ(codeRowRefusal({c.sifra, c.opis, 1}).value_or(""), c.codeTable);
+        const auto message = [](const std::optional<shell::Refusal>& r) { return r ? r->message : ""; };
+        EXPECT_EQ(message(codeRowRefusal({c.sifra, c.opis, 1}, "txtSimpleForms")), c.codeTable);
         RevenueType type;
         type.sifra = c.sifra, type.opis = c.opis;
-        EXPECT_EQ(revenueTypeRefusal(type).value_or(""), c.revenueType);
+        EXPECT_EQ(message(revenueTypeRefusal(type, "txtTipoviPrihodi")), c.revenueType);
         SubRevenue sub;
         sub.sifra = c.sifra, sub.opis = c.opis, sub.procentOdbitoci = c.percent;
-        EXPECT_EQ(subRevenueRefusal(sub).value_or(""), c.subRevenue);
+        EXPECT_EQ(message(subRevenueRefusal(sub, "txtPotprihodi")), c.subRevenue);
     }
 }
 
@@ -78,6 +79,18 @@ TEST(RegisterCells, PersonalTaxFlagShownAsTicks) {
         EXPECT_EQ(rows.at(r, 7), "30");  // the other columns as loaded
         EXPECT_EQ(rows.at(r, 9), "1");
     }
+}
+
+// The refused box is the one of the field at fault, named after its column.
+TEST(RegisterChecks, NameTheRefusedBox) {
+    SubRevenue sub;
+    sub.sifra = "", sub.opis = "Опис";
+    EXPECT_EQ(subRevenueRefusal(sub, "txtPotprihodi")->box, "txtPotprihodiSifra");
+    sub.sifra = "01", sub.opis = " ";
+    EXPECT_EQ(subRevenueRefusal(sub, "txtPotprihodi")->box, "txtPotprihodiOpis");
+    sub.opis = "Опис", sub.procentOdbitoci = 101;
+    EXPECT_EQ(subRevenueRefusal(sub, "txtPotprihodi")->box, "txtPotprihodiProcentOdbitoci");
+    EXPECT_EQ(codeRowRefusal({"", "", 1}, "txtSimpleForms")->box, "txtSimpleFormsSifra");
 }
 
 }  // namespace

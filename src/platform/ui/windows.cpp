@@ -187,6 +187,8 @@ void Win::activate() const {
     detail::invoke(w.onSize);
     if (detail::Window* again = detail::findWindow(name_)) {
         detail::focusNext(*again);
+        // The first control shows its focus frame, as one reached by a key does.
+        again->widget->setAttribute(Qt::WA_KeyboardFocusChange);
         if (again->focus) again->focus->widget()->setFocus();
     }
     if (detail::Window* again = detail::findWindow(name_)) detail::invoke(again->onStart);
