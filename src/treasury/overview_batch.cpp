@@ -57,6 +57,8 @@ void overviewRow(const ui::TextTable& stored, std::size_t row, int sequence, con
 
 namespace {
 
+// The stored orders are asked for this many IDs at a time: a statement of
+// every ID would hold them all once more, in its text and in its program.
 constexpr std::size_t idsPerQuery = 1000;
 
 // Whether the shown row equals the stored row as the list would show it; each
@@ -166,9 +168,7 @@ OverviewBatch storedOverviewBatch(sqlite3* db, const ui::TextTable& shown, const
         if (!unreadable) unreadable = unreadableOrderValue(stored);
         if (!unreadable) builder.add(stored, 0);
     };
-    // The orders are asked for some IDs at a time, in one read of the
-    // database: a statement of every ID would hold them all once more, in its
-    // text and in its program.
+    // The parts in one read of the database, so that they show it at one moment.
     if (!shell::MISCSQL1(db, "SAVEPOINT storedOrders")) return {.refusal = ""};
     bool read = true;
     std::vector<std::string> ids;
