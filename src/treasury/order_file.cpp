@@ -103,7 +103,7 @@ void appendDetailRecord(std::string& out, const TreasuryOrderRow& r, TreasuryKin
     out.resize(from + width, ' ');
     char* at = out.data() + from;
     const auto place = [&at](std::string_view text, std::size_t w) {
-        const std::string_view kept = utf8::cutBytes(text, w);
+        const std::string_view kept = text.size() <= w ? text : utf8::cutBytes(text, w);
         std::memcpy(at, kept.data(), kept.size());
         at += w;
     };
