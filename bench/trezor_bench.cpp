@@ -121,8 +121,7 @@ int main(int argc, char** argv) {
     registers::ISPLAKJACICITAJ("1", payer);
     treasury::OverviewBatch batch;
     const double build = best([&] {
-        batch = treasury::overviewBatch(rows, all, shell::SQL(db, treasury::storedOrdersQuery(ids)), payer, "20261210",
-                                        "20261211");
+        batch = treasury::storedOverviewBatch(db, rows, all, payer, "20261210", "20261211");
     });
     const double reread = best([&] { readPlain(db, treasury::storedOrdersQuery(ids)); });
     report("batch: orders read again, file rows", build, "sqlite3 of the same IDs", reread);

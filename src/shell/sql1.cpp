@@ -59,9 +59,9 @@ QueryResult failed(sqlite3* db) {
     return {.ok = false, .busy = code == SQLITE_BUSY || code == SQLITE_LOCKED};
 }
 
-}  // namespace
-
-QueryResult query(sqlite3* db, std::string_view sql) {
+// The query's rows into result.rows; with `eachRow`, each row is handed to it
+// as soon as it is read and then dropped, so that only one is ever held.
+QueryResult readQuery(sqlite3* db, std::string_view sql, const RowVisitor* eachRow) {
     QueryResult result;
     if (!db) {
         ui::msgStop("Database Connection Error!");
@@ -100,6 +100,10 @@ QueryResult query(sqlite3* db, std::string_view sql) {
             else result.rows.appendCell(v);
         }
         result.rows.endRow();
+        if (eachRow) {
+            (*eachRow)(result.rows);
+            result.rows.clear();
+        }
     }
     if (rc != SQLITE_DONE) {
         result = failed(db);
@@ -107,6 +111,14 @@ QueryResult query(sqlite3* db, std::string_view sql) {
     }
     sqlite3_finalize(stmt);
     return result;
+}
+
+}  // namespace
+
+QueryResult query(sqlite3* db, std::string_view sql) { return readQuery(db, sql, nullptr); }
+
+QueryResult query(sqlite3* db, std::string_view sql, const RowVisitor& eachRow) {
+    return readQuery(db, sql, &eachRow);
 }
 
 ui::TextTable SQL(sqlite3* db, std::string_view sql) { return query(db, sql).rows; }

@@ -2,6 +2,7 @@
 // Database access: every statement of the system goes through these, on the
 // one connection of the application state. Errors are shown to the user here,
 // so callers only decide whether to go on.
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -25,6 +26,11 @@ struct QueryResult {
 };
 
 QueryResult query(sqlite3* db, std::string_view sql);
+// The same rows handed to `eachRow` one at a time, each as the only row of
+// `row`, as they are read: a large result is never held whole. The result
+// holds no rows.
+using RowVisitor = std::function<void(const ui::TextTable& row)>;
+QueryResult query(sqlite3* db, std::string_view sql, const RowVisitor& eachRow);
 // The rows only: empty after no rows, a failure, or no connection.
 ui::TextTable SQL(sqlite3* db, std::string_view sql);
 // Executes statements that return no rows; false after showing the error.

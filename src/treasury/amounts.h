@@ -9,6 +9,8 @@ namespace treasury {
 
 // The largest amount the file's 15 integer digits hold: 999999999999999,99.
 inline constexpr std::int64_t maxFileCents = 99'999'999'999'999'999;
+// Whether a file row's amount can be written: none below zero, none beyond the digits.
+inline constexpr bool fileHolds(std::int64_t cents) { return cents >= 0 && cents <= maxFileCents; }
 
 // A decimal text as cents, in integer arithmetic: an optional "-", digits,
 // optionally "." and more digits, blanks around it allowed; rounded half away

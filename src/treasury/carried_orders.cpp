@@ -26,8 +26,9 @@ bool readExactly(std::string_view stored) {
 }  // namespace
 
 std::optional<std::string> unreadableOrderValue(const ui::TextTable& stored) {
-    const std::string& amount = layouts::AHEADERSNALOZI[order::AMOUNT - 1];
-    const std::vector<shell::CarriedValue> values = {
+    // Made once: a batch checks its stored orders one at a time.
+    static const std::string& amount = layouts::AHEADERSNALOZI[order::AMOUNT - 1];
+    static const std::vector<shell::CarriedValue> values = {
         {order::AMOUNT, [](std::string_view v) { return parseCents(v).has_value(); }, amount},
         {order::AMOUNT, readExactly, amount, vocab::CPORPREGOLEMZACUVANIZNOS},
         {order::DUE, shell::isDate, vocab::CVALUELBLDATUMNADOSPEANOST},

@@ -103,7 +103,7 @@ void appendDetailRecord(std::string& out, const TreasuryOrderRow& r, TreasuryKin
     out.resize(from + width, ' ');
     char* at = out.data() + from;
     const auto place = [&at](std::string_view text, std::size_t w) {
-        const std::string_view kept = utf8::cutBytes(text, w);
+        const std::string_view kept = text.size() <= w ? text : utf8::cutBytes(text, w);
         std::memcpy(at, kept.data(), kept.size());
         at += w;
     };
@@ -169,8 +169,8 @@ std::optional<std::string> refusal(const TreasuryFileInput& input) {
     if (auto tooMany = batchSizeRefusal(input.AGFAJL.size())) return tooMany;
     std::int64_t total = 0;
     for (const TreasuryOrderRow& row : input.AGFAJL) {
-        if (row.amount < 0) return vocab::CPORNEGATIVENIZNOSNALOG + orderLabel(row);
-        if (row.amount > maxFileCents) return vocab::CPORPREGOLEMIZNOSNALOG + orderLabel(row);
+        if (!fileHolds(row.amount))
+            return (row.amount < 0 ? vocab::CPORNEGATIVENIZNOSNALOG : vocab::CPORPREGOLEMIZNOSNALOG) + orderLabel(row);
         total += row.amount;
         if (total > maxFileCents) return vocab::CPORPREGOLEMVKUPENIZNOS;
     }

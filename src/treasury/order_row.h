@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/text/utf8.h"
 #include "registers/current_payer.h"
 
 namespace treasury {
@@ -58,24 +59,32 @@ public:
 
     std::string_view operator[](RowValue v) const {
         const std::size_t i = static_cast<std::size_t>(v);
-        const std::uint32_t begin = i == 0 ? 0 : ends_[i - 1];
+        const End begin = i == 0 ? 0 : ends_[i - 1];
         return std::string_view(text_).substr(begin, ends_[i] - begin);
     }
+    // A value that would take the row beyond maxBytes is cut there: only a
+    // label or a free closing text could ever be that long.
     void set(RowValue v, std::string_view value) {
         const std::size_t i = static_cast<std::size_t>(v);
-        const std::uint32_t begin = i == 0 ? 0 : ends_[i - 1];
+        const End begin = i == 0 ? 0 : ends_[i - 1];
+        value = utf8::cutBytes(value, maxBytes - (text_.size() - (ends_[i] - begin)));
         text_.replace(begin, ends_[i] - begin, value);
-        const auto shift = static_cast<std::uint32_t>(begin + value.size()) - ends_[i];
-        for (std::size_t k = i; k < ROWVALUES; ++k) ends_[k] += shift;
+        const auto shift = static_cast<End>(begin + value.size() - ends_[i]);
+        for (std::size_t k = i; k < ROWVALUES; ++k) ends_[k] = static_cast<End>(ends_[k] + shift);
     }
     // Room for values of `bytes` in all: a row built value by value then allocates once.
     void reserve(std::size_t bytes) { text_.reserve(bytes); }
 
     std::int64_t amount = 0;  //  9, cents, 19 bytes in the amount format
 
+    // The most bytes a row's texts take together; a batch of 100,000 rows
+    // holds 100,000 sets of ends, which two bytes each keep small.
+    static constexpr std::size_t maxBytes = UINT16_MAX;
+
 private:
+    using End = std::uint16_t;
     std::string text_;
-    std::array<std::uint32_t, ROWVALUES> ends_{};  // where each value ends in text_
+    std::array<End, ROWVALUES> ends_{};  // where each value ends in text_
 };
 
 // One batch for the writer, owned by the producer for the call.

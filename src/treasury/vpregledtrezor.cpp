@@ -18,10 +18,8 @@
 #include "shell/udfs.h"
 #include "shell/vocabulary.h"
 #include "treasury/amounts.h"
-#include "treasury/carried_orders.h"
 #include "treasury/day_after.h"
 #include "treasury/order_filters.h"
-#include "treasury/order_list_row.h"
 #include "treasury/order_selection.h"
 #include "treasury/overview_batch.h"
 #include "treasury/treasury_file.h"
@@ -101,21 +99,11 @@ void GENERIRAJFAJL(Overview& o) {
     const auto lines = listkit::selectedLines(*o.list);
     if (!lines) return;
     const std::string submission = ui::Ctl(WINDOW, "txtVPregledTrezorDataNaPodnesuvanje").date();
-    // The orders read again live only while the batch is built; the selected
-    // rows are read where the grid holds them.
-    const ui::TextTable& shown = o.list->gridCtl().rows();
-    OverviewBatch batch = [&]() -> OverviewBatch {
-        std::vector<std::string> ids;
-        ids.reserve(lines->size());
-        for (int line : *lines) ids.emplace_back(orderValue(shown, static_cast<std::size_t>(line - 1), order::ID));
-        // Orders that could not be read (a locked file) are no missing orders:
-        // the database layer has said why.
-        const shell::QueryResult stored = shell::query(shell::app().DB, storedOrdersQuery(ids));
-        if (!stored.ok) return {.refusal = ""};  // said already
-        if (auto unreadable = unreadableOrderValue(stored.rows)) return {.refusal = std::move(unreadable)};
-        return overviewBatch(shown, *lines, stored.rows, o.payer, submission,
-                             ui::Ctl(WINDOW, "txtVPregledTrezorDataNaObrabotka").date());
-    }();
+    // The selected rows are read where the grid holds them, the stored orders
+    // one at a time as the database gives them.
+    OverviewBatch batch =
+        storedOverviewBatch(shell::app().DB, o.list->gridCtl().rows(), *lines, o.payer, submission,
+                            ui::Ctl(WINDOW, "txtVPregledTrezorDataNaObrabotka").date());
     if (batch.refusal) {
         if (!batch.refusal->empty()) ui::msgInfo(*batch.refusal, CPORGRESKA);
         return;
@@ -125,6 +113,8 @@ void GENERIRAJFAJL(Overview& o) {
     listkit::showSelectionTotals(WINDOW, count, wholeDenars(total));
     if (!ui::msgYesNo(listkit::selectionQuestion(CPORFAJLZATREZOR, count, amountText(total, 13)))) return;
     NAPRAVIFAJL(Mode::N, batch.input);
+    // The file and its specification are done with the rows: their room goes to the submission.
+    batch.input.AGFAJL = {};
     // Orders are marked sent only when their file exists.
     if (!batch.input.LUSPEH) return;
     shell::RowChange submitted = submissionChange(batch.ids, submission);

@@ -48,6 +48,27 @@ TEST_F(Sql1, NoRowsIsNotAFailure) {
     EXPECT_TRUE(ui.shown.empty());
 }
 
+TEST_F(Sql1, RowsHandedOverOneAtATimeAreTheRowsOfTheQuery) {
+    ASSERT_TRUE(MISCSQL1(db, "CREATE TABLE d (D DATE, T TEXT); INSERT INTO d VALUES ('2026-12-10', 'Ана'), "
+                             "('kiwi', NULL), ('2026-01-31', 'Петар');"));
+    const std::string sql = "SELECT rowid, D, T FROM d ORDER BY rowid";
+    std::vector<std::vector<std::string>> handed;
+    const auto r = shell::query(db, sql, [&](const ui::TextTable& row) {
+        EXPECT_EQ(row.rows(), 1u);
+        EXPECT_EQ(row.columns(), 3u);
+        handed.push_back(row.row(0));
+    });
+    EXPECT_TRUE(r.ok);
+    EXPECT_TRUE(r.rows.empty());
+    const ui::TextTable whole = SQL(db, sql);
+    ASSERT_EQ(handed.size(), whole.rows());
+    for (std::size_t i = 0; i < handed.size(); ++i) EXPECT_EQ(handed[i], whole.row(i));
+    // A query that fails is said as every query's failure is.
+    const auto failed = shell::query(db, "SELECT * FROM Nema", [&](const ui::TextTable&) { ADD_FAILURE(); });
+    EXPECT_FALSE(failed.ok);
+    EXPECT_EQ(ui.shown, (std::vector<std::string>{"stop||no such table: Nema Query is : SELECT * FROM Nema"}));
+}
+
 TEST_F(Sql1, MissingTableShowsSqliteMessageAndStatement) {
     const auto r = shell::query(db, "SELECT * FROM Nema");
     EXPECT_FALSE(r.ok);

@@ -228,6 +228,31 @@ TEST(TreasuryOrderFile, RefusalsBeforeTheDialog) {
     }
 }
 
+// A row's ends count its texts in two bytes: a text that would take them
+// further is cut at a whole letter, and every other value stays where it was.
+TEST(TreasuryOrderFile, ARowsTextsStopAtItsLimitCutAtAWholeLetter) {
+    const treasury::TreasuryOrderRow before = treasury_fixture::cyrillicRow();
+    treasury::TreasuryOrderRow row = before;
+    std::string label;
+    while (label.size() <= treasury::TreasuryOrderRow::maxBytes) label += "Ж";
+    row.set(RowValue::label, label);
+    std::size_t others = 0;
+    for (std::size_t v = 0; v + 1 < treasury::ROWVALUES; ++v) {
+        EXPECT_EQ(row[RowValue(v)], before[RowValue(v)]) << "value " << v;
+        others += before[RowValue(v)].size();
+    }
+    const std::size_t room = treasury::TreasuryOrderRow::maxBytes - others;
+    EXPECT_EQ(row[RowValue::label], label.substr(0, room - room % 2));
+    EXPECT_EQ(treasury::detailRecord(row, TreasuryKind::TRZ, Mode::N),
+              treasury::detailRecord(before, TreasuryKind::TRZ, Mode::N));
+    // The room comes back with a shorter text.
+    row.set(RowValue::label, "3 (92) Јованка");
+    row.set(RowValue::purpose, label.substr(0, 200));
+    EXPECT_EQ(row[RowValue::label], "3 (92) Јованка");
+    EXPECT_EQ(row[RowValue::purpose], label.substr(0, 200));
+    EXPECT_EQ(row[RowValue::closing], "20241231");
+}
+
 // Six digits count the rows and number them: a seventh would shift every record.
 TEST(TreasuryOrderFile, ABatchOfAMillionRowsIsRefused) {
     EXPECT_EQ(treasury::batchSizeRefusal(0), std::nullopt);

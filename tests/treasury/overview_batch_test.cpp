@@ -24,15 +24,35 @@ protected:
         treasury::shapeOrderRows(list);
         return list;
     }
-    treasury::OverviewBatch batchOf(const ui::TextTable& list, const std::vector<int>& lines, const char* kind) const {
-        std::vector<std::string> ids;
-        for (int line : lines) ids.push_back(list.at(line - 1, 0));
+    static registers::CurrentPayer payerOf(const char* kind) {
         registers::CurrentPayer payer;
         payer.MKRATENKAINSTITUCIJA = "ABC";
         payer.MVIDNATREZOR = kind;
         payer.MDANOCENBROJ = "4030990123456";
-        return treasury::overviewBatch(list, lines, rows(treasury::storedOrdersQuery(ids)), payer, "20261210",
+        return payer;
+    }
+    treasury::OverviewBatch batchOf(const ui::TextTable& list, const std::vector<int>& lines, const char* kind) const {
+        std::vector<std::string> ids;
+        for (int line : lines) ids.push_back(list.at(line - 1, 0));
+        return treasury::overviewBatch(list, lines, rows(treasury::storedOrdersQuery(ids)), payerOf(kind), "20261210",
                                        "20261211");
+    }
+    // The same batch as the overview's confirm reads it, straight from the database.
+    treasury::OverviewBatch storedBatchOf(const ui::TextTable& list, const std::vector<int>& lines) const {
+        return treasury::storedOverviewBatch(db, list, lines, payerOf("TRZ"), "20261210", "20261211");
+    }
+    static std::string fileOf(const treasury::OverviewBatch& batch) {
+        return treasury::orderFile(batch.input, treasury::TreasuryKind::TRZ, treasury::Mode::N, '1');
+    }
+    // `count` more orders of payer 1 from ID 101 on, copies of order 1 but
+    // for their amounts (the ID in denars), so that each row tells its order.
+    void addOrders(int count) {
+        std::string columns;
+        for (const std::string& c : treasury::ORDERCOLUMNS) columns += ", " + c;
+        ASSERT_TRUE(shell::MISCSQL1(
+            db, "WITH RECURSIVE n(i) AS (SELECT 101 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+                    std::to_string(100 + count) + ") INSERT INTO Nalozi (ID" + columns + ") SELECT i" + columns +
+                    " FROM Nalozi, n WHERE ID = 1; UPDATE Nalozi SET Iznos = printf('%19.2f', ID) WHERE ID > 100"));
     }
 };
 
@@ -155,6 +175,87 @@ TEST_F(OverviewBatch, AmountsWiderThanTheColumnWidenTheListAndStillMatchTheStore
     ASSERT_TRUE(shell::MISCSQL1(db, "UPDATE Nalozi SET Iznos = 1234567890123.45 WHERE ID = 3"));
     EXPECT_EQ(batchOf(list, {1, 3}, "TRZ").refusal, vocab::CPORNALOGIZMENET + "3 (76) Фонд за здравство");
     ASSERT_TRUE(shell::MISCSQL1(db, "ROLLBACK"));
+}
+
+TEST_F(OverviewBatch, TheBatchReadFromTheDatabaseIsTheBatchOfTheStoredRows) {
+    const ui::TextTable list = shown("1");
+    const std::vector<int> lines = {4, 1, 2, 3};
+    const treasury::OverviewBatch read = storedBatchOf(list, lines), fromRows = batchOf(list, lines, "TRZ");
+    ASSERT_EQ(read.refusal, std::nullopt);
+    EXPECT_EQ(read.ids, fromRows.ids);
+    EXPECT_EQ(read.input.CSMETKAZADOLZUVA, fromRows.input.CSMETKAZADOLZUVA);
+    EXPECT_EQ(fileOf(read), fileOf(fromRows));
+    // The orders changed since the list loaded, and a value the file cannot carry.
+    struct Case {
+        const char* change;
+        std::string refusal;
+    };
+    const Case cases[] = {
+        {"DELETE FROM Nalozi WHERE ID = 2", vocab::CPORNALOGNEPOSTOI + "2 (70) Трезорска сметка"},
+        {"UPDATE Nalozi SET Iznos = 0.08 WHERE ID = 2", vocab::CPORNALOGIZMENET + "2 (70) Трезорска сметка"},
+        {"UPDATE Nalozi SET Iznos = 'xyz' WHERE ID = 2",
+         vocab::CPORNECITLIVAVREDNOST + "Износ. " + vocab::CPORNALOG + "2 (70) Трезорска сметка"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        ASSERT_TRUE(shell::MISCSQL1(db, "BEGIN; " + std::string(c.change)));
+        const treasury::OverviewBatch batch = storedBatchOf(list, lines);
+        EXPECT_EQ(batch.refusal, c.refusal);
+        EXPECT_TRUE(batch.input.AGFAJL.empty());
+        ASSERT_TRUE(shell::MISCSQL1(db, "ROLLBACK"));
+    }
+    EXPECT_TRUE(ui.shown.empty());
+    // Orders that cannot be read at all: the database layer says why, the batch adds nothing.
+    ASSERT_TRUE(shell::MISCSQL1(db, "BEGIN; ALTER TABLE Nalozi RENAME TO Stari"));
+    EXPECT_EQ(storedBatchOf(list, lines).refusal, "");
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_TRUE(ui.shown[0].starts_with("stop||no such table: Nalozi")) << ui.shown[0];
+    ASSERT_TRUE(shell::MISCSQL1(db, "ROLLBACK"));
+}
+
+TEST_F(OverviewBatch, ManyOrdersReadInPartsEachGoToTheirOwnLine) {
+    addOrders(2500);
+    const ui::TextTable list = shown("1");
+    // Every unsubmitted line, the last first: the database gives them back otherwise.
+    std::vector<int> lines;
+    for (int line = static_cast<int>(list.rows()); line >= 1; --line) lines.push_back(line);
+    const treasury::OverviewBatch batch = storedBatchOf(list, lines);
+    ASSERT_EQ(batch.refusal, std::nullopt);
+    ASSERT_EQ(batch.input.AGFAJL.size(), lines.size());
+    EXPECT_EQ(fileOf(batch), fileOf(batchOf(list, lines, "TRZ")));
+    for (std::size_t r = 0; r < lines.size(); ++r) {
+        const std::string id = list.at(static_cast<std::size_t>(lines[r] - 1), 0);
+        ASSERT_EQ(batch.ids[r], id);
+        if (std::stoi(id) > 100) {
+            ASSERT_EQ(batch.input.AGFAJL[r].amount, std::stoll(id) * 100) << "line " << lines[r];
+        }
+    }
+    // Of the orders that fail, the first selected line's is named, wherever
+    // the database gives it back; a value the file cannot carry comes first.
+    const auto selectedFirst = [&](const std::string& a, const std::string& b) {
+        for (const std::string& id : batch.ids)
+            if (id == a || id == b) return id;
+        return std::string();
+    };
+    struct Case {
+        const char* change;
+        std::string refusal;
+    };
+    const Case cases[] = {
+        {"UPDATE Nalozi SET Iznos = 1 WHERE ID IN (150, 2550)",
+         vocab::CPORNALOGIZMENET + selectedFirst("150", "2550") + " (60) Книжарница Жар"},
+        {"DELETE FROM Nalozi WHERE ID = 101; UPDATE Nalozi SET Iznos = 1 WHERE ID = 1200",
+         (selectedFirst("101", "1200") == "101" ? vocab::CPORNALOGNEPOSTOI + "101" : vocab::CPORNALOGIZMENET + "1200") +
+             " (60) Книжарница Жар"},
+        {"UPDATE Nalozi SET Iznos = 1 WHERE ID = 2600; UPDATE Nalozi SET DatumNaDospeanost = 'x' WHERE ID = 102",
+         vocab::CPORNECITLIVAVREDNOST + "Датум на доспеаност. " + vocab::CPORNALOG + "102 (60) Книжарница Жар"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        ASSERT_TRUE(shell::MISCSQL1(db, "BEGIN; " + std::string(c.change)));
+        EXPECT_EQ(storedBatchOf(list, lines).refusal, c.refusal);
+        ASSERT_TRUE(shell::MISCSQL1(db, "ROLLBACK"));
+    }
 }
 
 TEST_F(OverviewBatch, TheSubmissionSetsTheDateOfTheOrdersSentOnly) {

@@ -41,6 +41,8 @@ void showPage(const State& s) {
         label->clear();
         return;
     }
+    // The page shown so far goes before its successor is drawn: never two pictures at once.
+    label->clear();
     const double dotsPerMm = std::min(area.width() / s.paper.width, area.height() / s.paper.height);
     const QImage image = detail::picture(s.document.page(s.page), s.paper, dotsPerMm * 25.4);
     label->setGeometry(area.left() + (area.width() - image.width()) / 2, area.top(), image.width(), image.height());
