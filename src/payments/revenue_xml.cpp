@@ -157,9 +157,6 @@ private:
     std::span<const std::uint32_t> ends_;
 };
 
-// Whether an amount as shown is other than 0; most that are 0 are told by their end.
-bool nonZero(std::string_view shown) { return !shown.ends_with(" 0") && shown != "0" && amountOf(shown) != 0; }
-
 }  // namespace
 
 std::string xmlValue(std::string_view text) {
@@ -191,9 +188,10 @@ bool writeRevenueOfficeXml(const XmlExport& header, const ui::TextTable& items, 
         file.element("\t\t<type_income>\r\n\t\t\t<code>", value(item::REVENUETYPECODE), "</code>\r\n\t\t</type_income>\r\n");
         file.element("\t\t<subtype_income>\r\n\t\t\t<code>", value(item::SUBREVENUECODE),
                      "</code>\r\n\t\t</subtype_income>\r\n");
-        if (nonZero(value(item::ADVANCE))) file.element("\t\t<avans>", shell::trimmedView(value(item::ADVANCE)), "</avans>\r\n");
+        if (amountOf(value(item::ADVANCE)) != 0)
+            file.element("\t\t<avans>", shell::trimmedView(value(item::ADVANCE)), "</avans>\r\n");
         file.element("\t\t<grossIncome>", shell::trimmedView(value(item::GROSS)), "</grossIncome>\r\n");
-        if (nonZero(value(item::VAT)))
+        if (amountOf(value(item::VAT)) != 0)
             file.element("\t\t<ddv_iznos>", shell::trimmedView(value(item::VAT)), "</ddv_iznos>\r\n");
         file.element("\t\t<type_payment>\r\n\t\t\t<ptpCode>", value(item::PAYMENTTYPECODE),
                      "</ptpCode>\r\n\t\t</type_payment>\r\n");
