@@ -24,8 +24,6 @@ struct XmlExport {
 // noncharacters U+FFFE and U+FFFF left out; each byte of invalid UTF-8 as
 // U+FFFD. Everything else unchanged.
 std::string xmlValue(std::string_view text);
-// The same, appended to `out`.
-void appendXmlValue(std::string& out, std::string_view text);
 
 // The file: UTF-8 without a byte-order mark, every line ended by CR LF,
 // indented by TABs; one calculation_detail per item row (payment item rows as

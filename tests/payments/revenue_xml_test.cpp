@@ -199,6 +199,32 @@ TEST(RevenueXml, ALongFileGoesOutInPiecesAndStopsWhenRefused) {
     EXPECT_EQ(calls, 1);
 }
 
+// A note that, escaped, is many pieces long goes out whole on its line, the
+// items around it unchanged.
+TEST(RevenueXml, ANoteLongerThanAPieceGoesOutWhole) {
+    std::string note, escaped;
+    for (int i = 0; i < 40000; ++i) {
+        note += "Ш&<";
+        escaped += "Ш&amp;&lt;";
+    }
+    const ui::TextTable items = itemTable({itemRow(), itemRow({{25, note}}), itemRow({{25, "крај"}})});
+    std::vector<std::string> pieces;
+    EXPECT_TRUE(payments::writeRevenueOfficeXml(exampleHeader, items, [&](std::string_view piece) {
+        pieces.emplace_back(piece);
+        return true;
+    }));
+    std::string joined;
+    for (const std::string& piece : pieces) {
+        EXPECT_TRUE(piece.ends_with("\r\n")) << "a piece ends with a whole line";
+        joined += piece;
+    }
+    EXPECT_NE(joined.find("\t\t<paymentdate>05.02.2024</paymentdate>\r\n\t\t<commentDoc>" + escaped +
+                          "</commentDoc>\r\n\t</calculation_detail>\r\n\t<calculation_detail>\r\n\t\t<row_id>3</row_id>"),
+              std::string::npos);
+    EXPECT_TRUE(joined.ends_with("\t\t<commentDoc>крај</commentDoc>\r\n\t</calculation_detail>\r\n</ujp_ppf_acc_calc>\r\n"));
+    EXPECT_TRUE(wellFormed(joined));
+}
+
 TEST(RevenueXml, ValuesAreEscapedInOnePlace) {
     struct Case {
         std::string text, file;

@@ -27,6 +27,12 @@ constexpr std::string_view temporaryMark = ".kasavel-";
 // when taken), which no cleanup removes.
 constexpr std::string_view keptMark = ".задржан";
 
+// What a file writer holds before the system takes it, and how much the
+// system holds before its disk is started on it: a large file's writing to
+// the disk goes on while the rest is made, and the sync at close waits for
+// little more than the last piece.
+constexpr std::size_t bufferSize = std::size_t(1) << 20, writebackStep = std::size_t(8) << 20;
+
 std::filesystem::path folderOf(const std::string& path) {
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     return folder.empty() ? "." : folder;
@@ -165,7 +171,10 @@ FileWriter::FileWriter(std::string path) : path_(std::move(path)), error_(refuse
     if (!file_) {
         error_ = std::strerror(errno);
         ::close(fd);
+        return;
     }
+    buffer_ = std::make_unique_for_overwrite<char[]>(bufferSize);
+    std::setvbuf(file_, buffer_.get(), _IOFBF, bufferSize);
 }
 
 FileWriter::~FileWriter() {
@@ -183,7 +192,19 @@ void FileWriter::fail() {
 bool FileWriter::write(std::string_view bytes) {
     if (!file_ || !error_.empty()) return false;
     if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) fail();
+    written_ += bytes.size();
+    if (written_ - writebackStarted_ >= writebackStep) startWriteback();
     return error_.empty();
+}
+
+void FileWriter::startWriteback() {
+    if (!error_.empty()) return;
+    if (std::fflush(file_) != 0) return fail();
+    // Only a start, whose outcome the sync at close reports: a system that
+    // cannot start it early writes the bytes then.
+    ::sync_file_range(::fileno(file_), static_cast<off_t>(writebackStarted_),
+                      static_cast<off_t>(written_ - writebackStarted_), SYNC_FILE_RANGE_WRITE);
+    writebackStarted_ = written_;
 }
 
 std::string FileWriter::close() {
@@ -193,6 +214,7 @@ std::string FileWriter::close() {
         if (error_.empty() && ::fsync(::fileno(file_)) != 0) fail();
         if (std::fclose(file_) != 0) fail();
         file_ = nullptr;
+        buffer_.reset();
     }
     return error_;
 }

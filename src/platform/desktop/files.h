@@ -3,6 +3,7 @@
 // place once complete, so that a failure never leaves a partial file behind.
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,8 +56,14 @@ public:
 
 private:
     void fail();
+    // Starts the disk on the bytes written since it was last started.
+    void startWriteback();
     std::string path_, temporary_, error_;
+    // The file's buffer: large, so that the system takes the bytes in large
+    // pieces, which it also writes to the disk at less cost.
+    std::unique_ptr<char[]> buffer_;
     std::FILE* file_ = nullptr;
+    std::size_t written_ = 0, writebackStarted_ = 0;
 };
 
 // Empty when `path` may be written: nothing stands there or a regular file

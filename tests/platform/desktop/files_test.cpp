@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <optional>
 #include <sstream>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -110,6 +114,48 @@ TEST(FileWriter, ClosedFileWaitsUnderItsTemporaryNameUntilCommit) {
     }  // dropped after close without a commit: the temporary file goes, the old one stays
     EXPECT_EQ(contents(path), "new");
     EXPECT_EQ(count(), 1);
+}
+
+// A file larger than the writer holds before the system takes it, and than
+// the system holds before its disk is started on it, in pieces of no round size.
+TEST(FileWriter, ALargeFileArrivesWholeAndOneTheSystemStopsTakingFails) {
+    testing_support::TempFolder folder;
+    std::string bytes(20'000'000, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>('a' + i * 7919 % 26);
+    const auto writeAll = [&](desktop::FileWriter& file) {
+        constexpr std::size_t piece = 65'537;
+        bool accepted = true;
+        for (std::size_t at = 0; at < bytes.size() && accepted; at += piece)
+            accepted = file.write(std::string_view(bytes).substr(at, piece));
+        return accepted;
+    };
+    {
+        desktop::FileWriter file(folder.file("whole.xml"));
+        EXPECT_TRUE(writeAll(file));
+        EXPECT_EQ(file.commit(), "");
+        EXPECT_EQ(contents(folder.file("whole.xml")), bytes);
+    }
+    // The system stops taking the file at 3 MB (the limit of a file's size
+    // for this process, its signal ignored so that the write fails instead).
+    rlimit limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit before = limit;
+    limit.rlim_cur = 3'000'000;
+    const auto signalBefore = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    bool accepted = true;
+    std::string reason;
+    {
+        desktop::FileWriter file(folder.file("cut.xml"));
+        accepted = writeAll(file);
+        reason = file.commit();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, signalBefore);
+    EXPECT_FALSE(accepted);
+    EXPECT_EQ(reason, std::strerror(EFBIG));
+    EXPECT_FALSE(fs::exists(folder.file("cut.xml")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
 TEST(FileWriter, APlaceTakenAfterTheStartShowsBeforeTheCommitAndAFailedCommitCanKeepTheFile) {
