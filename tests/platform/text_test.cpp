@@ -111,6 +111,27 @@ TEST(TextTable, EditsAgreeWithAPlainCopyThroughReordersAndCompaction) {
     }());
 }
 
+// Reversed, then laid in row order: tables of fewer rows than the parts the
+// table lays its rows through, of a few more, and one whose rows are all gone.
+TEST(TextTable, AReversedTableOfAnySizeIsLaidInRowOrderWhole) {
+    for (std::size_t count : {0, 1, 2, 7, 9, 17, 2000}) {
+        ui::TextTable t(2);
+        for (std::size_t i = 0; i < count; ++i) t.appendRow({std::to_string(i), std::string(i % 50, 'x')});
+        std::vector<std::size_t> reversed(count);
+        for (std::size_t i = 0; i < count; ++i) reversed[i] = count - 1 - i;
+        t.reorder(reversed);
+        t.layInRowOrder();
+        ASSERT_EQ(t.rows(), count);
+        for (std::size_t r = 0; r < count; ++r)
+            ASSERT_EQ(t.row(r), (std::vector<std::string>{std::to_string(count - 1 - r), std::string((count - 1 - r) % 50, 'x')}))
+                << count << " rows, row " << r;
+        t.reorder(reversed);
+        while (!t.empty()) t.removeRow(0);
+        t.layInRowOrder();
+        EXPECT_EQ(t.textBytes(), 0u);
+    }
+}
+
 TEST(TextTable, ACellSetFromTheTableItselfIsCopiedBeforeItsPlaceChanges) {
     ui::TextTable t(3);
     t.appendRow({"abc", "12345678", "z"});

@@ -14,6 +14,9 @@ namespace {
 constexpr std::size_t firstBlockWords = 256, blockWords = 256 * 1024;
 // Edits and removals leave their old records behind until they outweigh the rows.
 constexpr std::size_t tolerableGarbage = 16 * 1024;
+// Scattered records are laid afresh through this many parts of the rows, each
+// held twice for a while: a part's worth more than the table, not the table.
+constexpr std::size_t scatteredParts = 8;
 
 // memmove that takes a null pointer for no bytes.
 void moveBytes(void* to, const void* from, std::size_t n) {
@@ -220,10 +223,56 @@ void TextTable::Rewrite::reading(const Word* record) {
 }
 
 void TextTable::rewriteInOrder() {
+    if (!inOrder_) {
+        rewriteScattered();
+        return;
+    }
     Rewrite rewrite(*this);
     for (Word*& record : rows_) {
         rewrite.reading(record);
         record = copy(record, recordWords(record));
+    }
+}
+
+void TextTable::rewriteScattered() {
+    std::vector<Block> old = std::exchange(blocks_, {});
+    liveWords_ = garbage_ = 0;
+    inOrder_ = true;
+    if (old.empty()) return;  // rows without columns
+    // The rows whose records each old block holds.
+    std::vector<std::size_t> byAddress(old.size());
+    for (std::size_t b = 0; b < old.size(); ++b) byAddress[b] = b;
+    const auto start = [&](std::size_t b) { return static_cast<const Word*>(old[b].words.get()); };
+    std::sort(byAddress.begin(), byAddress.end(),
+              [&](std::size_t a, std::size_t b) { return std::less<const Word*>()(start(a), start(b)); });
+    std::vector<std::uint32_t> blockOf(rows_.size());
+    std::vector<std::size_t> firstOf(old.size() + 1);
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        const auto after = std::upper_bound(byAddress.begin(), byAddress.end(), rows_[r], [&](const Word* record, std::size_t b) {
+            return std::less<const Word*>()(record, start(b));
+        });
+        blockOf[r] = static_cast<std::uint32_t>(*std::prev(after));
+        ++firstOf[blockOf[r] + 1];
+    }
+    for (std::size_t b = 1; b < firstOf.size(); ++b) firstOf[b] += firstOf[b - 1];
+    std::vector<std::uint32_t> rowsOf(rows_.size());
+    for (std::size_t r = 0, b; r < rows_.size(); ++r) rowsOf[firstOf[b = blockOf[r]]++] = static_cast<std::uint32_t>(r);
+    blockOf = {};
+    // Each old block, once its records are copied to the part of the rows they
+    // belong to, is given back; then each part, once laid in row order.
+    const std::size_t rowsPerPart = (rows_.size() + scatteredParts - 1) / scatteredParts;
+    std::vector<TextTable> parts(scatteredParts, TextTable(columns_));
+    for (std::size_t b = 0, next = 0; b < old.size(); next = firstOf[b++]) {
+        for (std::size_t i = next; i < firstOf[b]; ++i) {
+            Word*& record = rows_[rowsOf[i]];
+            record = parts[rowsOf[i] / rowsPerPart].copy(record, recordWords(record));
+        }
+        old[b] = Block();
+    }
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        for (std::size_t r = p * rowsPerPart; r < std::min(rows_.size(), (p + 1) * rowsPerPart); ++r)
+            rows_[r] = copy(rows_[r], recordWords(rows_[r]));
+        parts[p] = TextTable();
     }
 }
 

@@ -125,6 +125,10 @@ private:
     bool isPermutation(const std::vector<std::size_t>& order) const;
     // Writes the records afresh in row order, without what edits left behind.
     void rewriteInOrder();
+    // The same for records a reorder scattered: they go, block after block, to
+    // the part of the rows they belong to, and each part is then laid in row
+    // order, so that every block is given back once read.
+    void rewriteScattered();
 
     std::size_t columns_ = 0;
     std::vector<Block> blocks_;
