@@ -15,12 +15,12 @@ int nextSortState(int current) { return current == 0 || current == 1 ? current +
 
 namespace {
 
-// A key in the sort: its first 16 bytes as two big-endian numbers,
-// zero-filled, which order as the bytes do; only rows whose first 16 bytes
-// agree compare their whole keys.
+// A key in the sort: its first 12 bytes as two big-endian numbers,
+// zero-filled, which order as the bytes do; only keys whose first 12 bytes
+// agree compare their whole texts.
 struct Entry {
-    std::uint64_t high, low;
-    std::uint32_t row;
+    std::uint64_t high;
+    std::uint32_t low, row;
 };
 
 std::uint64_t bigEndian(std::string_view bytes) {
@@ -31,17 +31,21 @@ std::uint64_t bigEndian(std::string_view bytes) {
     return n;
 }
 
-// The order of a stable sort by `keys` (by row).
-std::vector<std::size_t> orderByKeys(const std::vector<std::string_view>& keys) {
-    std::vector<Entry> entries(keys.size());
-    for (std::size_t r = 0; r < keys.size(); ++r) {
-        const std::string_view key = keys[r];
-        entries[r] = {bigEndian(key), key.size() > 8 ? bigEndian(key.substr(8)) : 0, static_cast<std::uint32_t>(r)};
-    }
-    std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+Entry entryOf(std::string_view key, std::size_t row) {
+    return {bigEndian(key), key.size() > 8 ? static_cast<std::uint32_t>(bigEndian(key.substr(8)) >> 32) : 0,
+            static_cast<std::uint32_t>(row)};
+}
+
+// The rows of `entries` in the order of a stable sort by their keys, which
+// `keyOf(row)` gives whole. Equal keys keep the order of their rows; the sort
+// itself needs no room beside the entries.
+template <class KeyOf>
+std::vector<std::size_t> sortedRows(std::vector<Entry>& entries, KeyOf keyOf) {
+    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
         if (a.high != b.high) return a.high < b.high;
         if (a.low != b.low) return a.low < b.low;
-        return keys[a.row] < keys[b.row];
+        if (const int c = keyOf(a.row).compare(keyOf(b.row))) return c < 0;
+        return a.row < b.row;
     });
     std::vector<std::size_t> order;
     order.reserve(entries.size());
@@ -141,7 +145,9 @@ std::vector<std::size_t> orderByUpperText(const ui::TextTable& rows, std::size_t
     for (std::size_t i = 0, begin = 0; i < keys.size(); begin = ends[i++])
         keys[i] = std::string_view(upper).substr(begin, ends[i] - begin);
 
-    const std::vector<std::size_t> sorted = orderByKeys(keys);
+    std::vector<Entry> entries(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) entries[i] = entryOf(keys[i], i);
+    const std::vector<std::size_t> sorted = sortedRows(entries, [&](std::uint32_t i) { return keys[i]; });
     std::vector<std::uint32_t> rankOf(keys.size());
     std::uint32_t ranks = 0;
     for (std::size_t i = 0; i < sorted.size(); ++i) {
@@ -163,9 +169,9 @@ std::vector<std::size_t> orderByUpperText(const ui::TextTable& rows, std::size_t
 std::vector<std::size_t> sortOrder(const ui::TextTable& rows, int column, int state) {
     if (state != 0) return orderByUpperText(rows, static_cast<std::size_t>(column - 1), state == 2);
     // State 0: by the IDs as they stand.
-    std::vector<std::string_view> keys(rows.rows());
-    rows.forEachCell(0, [&](std::size_t r, std::string_view cell) { keys[r] = cell; });
-    return orderByKeys(keys);
+    std::vector<Entry> entries(rows.rows());
+    rows.forEachCell(0, [&](std::size_t r, std::string_view cell) { entries[r] = entryOf(cell, r); });
+    return sortedRows(entries, [&](std::uint32_t r) { return rows.cell(r, 0); });
 }
 
 std::vector<std::string> sortCaptions(const std::vector<std::string>& original, int column, int state) {
