@@ -132,7 +132,8 @@ DistinctTexts distinctTexts(const ui::TextTable& rows, std::size_t column, std::
 // The order of a stable sort by the upper-cased text of `column`: the distinct
 // texts are sorted, texts equal once upper-cased share a rank, and the rows are
 // counted out by rank, ties in the order they stand (descending too).
-std::vector<std::size_t> orderByUpperText(const ui::TextTable& rows, std::size_t column, bool descending) {
+std::vector<std::size_t> orderByUpperText(const ui::TextTable& rows, std::size_t column, bool descending,
+                                          std::vector<std::uint32_t>* runStarts) {
     std::vector<std::uint32_t> ofRow;
     const DistinctTexts texts = distinctTexts(rows, column, ofRow);
     std::string upper;
@@ -159,6 +160,7 @@ std::vector<std::size_t> orderByUpperText(const ui::TextTable& rows, std::size_t
     std::vector<std::size_t> next(ranks + 1);
     for (std::uint32_t text : ofRow) ++next[place(text) + 1];
     for (std::size_t k = 1; k < next.size(); ++k) next[k] += next[k - 1];
+    if (runStarts && !descending) runStarts->assign(next.begin(), next.end() - 1);
     std::vector<std::size_t> order(ofRow.size());
     for (std::size_t r = 0; r < ofRow.size(); ++r) order[next[place(ofRow[r])]++] = r;
     return order;
@@ -166,12 +168,21 @@ std::vector<std::size_t> orderByUpperText(const ui::TextTable& rows, std::size_t
 
 }  // namespace
 
-std::vector<std::size_t> sortOrder(const ui::TextTable& rows, int column, int state) {
-    if (state != 0) return orderByUpperText(rows, static_cast<std::size_t>(column - 1), state == 2);
+std::vector<std::size_t> sortOrder(const ui::TextTable& rows, int column, int state,
+                                   std::vector<std::uint32_t>* runStarts) {
+    if (state != 0) return orderByUpperText(rows, static_cast<std::size_t>(column - 1), state == 2, runStarts);
     // State 0: by the IDs as they stand.
     std::vector<Entry> entries(rows.rows());
     rows.forEachCell(0, [&](std::size_t r, std::string_view cell) { entries[r] = entryOf(cell, r); });
     return sortedRows(entries, [&](std::uint32_t r) { return rows.cell(r, 0); });
+}
+
+std::vector<std::size_t> reversedRuns(const std::vector<std::uint32_t>& runStarts, std::size_t rows) {
+    std::vector<std::size_t> order;
+    order.reserve(rows);
+    for (std::size_t run = runStarts.size(), end = rows; run > 0; end = runStarts[--run])
+        for (std::size_t r = runStarts[run - 1]; r < end; ++r) order.push_back(r);
+    return order;
 }
 
 std::vector<std::string> sortCaptions(const std::vector<std::string>& original, int column, int state) {
@@ -186,7 +197,11 @@ SortResult sortList(ListState& s, const ui::TextTable& rows, const std::vector<i
     int& state = s.ACOLORDER.at(static_cast<std::size_t>(column));
     state = nextSortState(state);
     SortResult result;
-    result.order = sortOrder(rows, column, state);
+    const ListState::AscendingRuns& ascending = s.ascending;
+    if (state == 2 && ascending.column == column && ascending.version == rows.version())
+        result.order = reversedRuns(ascending.starts, rows.rows());
+    else
+        result.order = sortOrder(rows, column, state, state == 1 ? &result.runStarts : nullptr);
     result.captions = sortCaptions(s.AORGHEADERS, column, state);
     s.NSORTCOL = state == 0 ? 0 : column;
     std::vector<std::uint32_t> identity;
@@ -200,8 +215,10 @@ SortResult sortList(ListState& s, const ui::TextTable& rows, const std::vector<i
 void MA_SortColumn(ListState& s, int column) {
     if (column < 1 || column > s.NBRKOL) return;
     const ui::Ctl grid = s.gridCtl();
-    const SortResult sorted = sortList(s, grid.rows(), grid.selection(), column);
+    SortResult sorted = sortList(s, grid.rows(), grid.selection(), column);
     grid.reorderRows(sorted.order);
+    s.ascending = {s.ACOLORDER.at(static_cast<std::size_t>(column)) == 1 ? column : 0, grid.rows().version(),
+                   std::move(sorted.runStarts)};
     grid.selection(sorted.line > 0 ? std::vector<int>{sorted.line} : std::vector<int>{});
     // At most two captions change: the sorted one and the one that loses its sign.
     for (int c = 1; c <= s.NBRKOL; ++c)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
 
 #include "platform/text/text_table.h"
@@ -130,6 +131,35 @@ TEST(TextTable, AReversedTableOfAnySizeIsLaidInRowOrderWhole) {
         t.layInRowOrder();
         EXPECT_EQ(t.textBytes(), 0u);
     }
+}
+
+// Every change of the texts or their order gives the table a new version;
+// laying the records in row order does not, and no copy shares one.
+TEST(TextTable, EveryChangeOfTheRowsAndNoOtherGivesANewVersion) {
+    ui::TextTable t(2);
+    t.appendRow({"1", "а"});
+    t.appendRow({"2", "б"});
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"append", [&] { t.appendRow({"3", "в"}); }},
+        {"set a cell", [&] { t.setCell(0, 1, "г"); }},
+        {"reorder", [&] { t.reorder({2, 1, 0}); }},
+        {"remove a row", [&] { t.removeRow(1); }},
+        {"reshape", [&] { t.reshapeRows([](std::size_t, std::string_view cell, std::string& out) { out += cell; }); }},
+        {"assign a copy", [&] { t = ui::TextTable(t); }},
+        {"clear", [&] { t.clear(); }},
+    };
+    for (const auto& [what, change] : changes) {
+        const std::uint64_t before = t.version();
+        change();
+        EXPECT_NE(t.version(), before) << what;
+    }
+    t.appendRow({"1", "а"});
+    t.appendRow({"2", "б"});
+    t.reorder({1, 0});
+    const std::uint64_t sorted = t.version();
+    t.layInRowOrder();
+    EXPECT_EQ(t.version(), sorted);
+    EXPECT_NE(ui::TextTable(t).version(), sorted);
 }
 
 TEST(TextTable, ACellSetFromTheTableItselfIsCopiedBeforeItsPlaceChanges) {

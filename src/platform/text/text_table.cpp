@@ -1,6 +1,7 @@
 #include "platform/text/text_table.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <functional>
 #include <stdexcept>
@@ -25,6 +26,13 @@ void moveBytes(void* to, const void* from, std::size_t n) {
 
 }  // namespace
 
+std::uint64_t TextTable::newVersion() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
+void TextTable::changed() { version_ = newVersion(); }
+
 TextTable::TextTable(const TextTable& other) : columns_(other.columns_) {
     rows_.reserve(other.rows());
     for (const Word* record : other.rows_) rows_.push_back(copy(record, other.recordWords(record)));
@@ -35,6 +43,8 @@ TextTable::TextTable(TextTable&& other) noexcept { *this = std::move(other); }
 // The records stay where they are; the table left behind is empty.
 TextTable& TextTable::operator=(TextTable&& other) noexcept {
     if (this == &other) return *this;
+    changed();
+    other.changed();
     columns_ = other.columns_;
     blocks_ = std::exchange(other.blocks_, {});
     rows_ = std::exchange(other.rows_, {});
@@ -76,6 +86,7 @@ TextTable::Word* TextTable::copy(const Word* record, std::size_t words) {
 }
 
 void TextTable::beginRow() {
+    changed();
     Word* record = room(columns_);
     if (columns_ > 0) blocks_.back().used += columns_;
     rows_.push_back(record);
@@ -83,6 +94,7 @@ void TextTable::beginRow() {
 }
 
 void TextTable::appendCell(std::string_view cell) {
+    changed();
     if (pendingCells_ == columns_) return;
     Word* record = rows_.back();
     const std::size_t length = pendingCells_ == 0 ? 0 : record[pendingCells_ - 1];
@@ -99,6 +111,7 @@ void TextTable::appendCell(std::string_view cell) {
 }
 
 void TextTable::endRow() {
+    changed();
     Word* record = rows_.back();
     const Word end = pendingCells_ == 0 ? 0 : record[pendingCells_ - 1];
     for (; pendingCells_ < columns_; ++pendingCells_) record[pendingCells_] = end;
@@ -146,6 +159,7 @@ TextTable::Word* TextTable::place(std::span<const Word> ends, std::string_view t
 
 void TextTable::setCell(std::size_t r, std::size_t column, std::string_view value) {
     if (r >= rows() || column >= columns_) throw std::out_of_range("TextTable::setCell");
+    changed();
     Word* record = rows_[r];
     const std::size_t length = lengthOf(record), words = recordWords(record);
     const Word begin = column == 0 ? 0 : record[column - 1];
@@ -185,6 +199,7 @@ void TextTable::setCell(std::size_t r, std::size_t column, std::string_view valu
 
 void TextTable::removeRow(std::size_t r) {
     if (r >= rows()) return;
+    changed();
     const std::size_t words = recordWords(rows_[r]);
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(r));
     liveWords_ -= words;
@@ -193,6 +208,7 @@ void TextTable::removeRow(std::size_t r) {
 }
 
 void TextTable::clear() {
+    changed();
     blocks_.clear();
     rows_.clear();
     liveWords_ = garbage_ = 0;
@@ -278,6 +294,7 @@ void TextTable::rewriteScattered() {
 
 void TextTable::reorder(const std::vector<std::size_t>& order) {
     for (std::size_t r : order) checkRow(r, "TextTable::reorder");
+    changed();
     std::vector<Word*> rows;
     rows.reserve(order.size());
     if (isPermutation(order)) {

@@ -80,6 +80,10 @@ public:
     // Raw text size of all cells: for memory measurements.
     std::size_t textBytes() const;
 
+    // Changes with every change of the rows' texts or order (not with where
+    // their records lie); no two tables share one.
+    std::uint64_t version() const { return version_; }
+
 private:
     using Word = std::uint32_t;
     // A block of records; `used` words of it are written.
@@ -129,6 +133,7 @@ private:
     // the part of the rows they belong to, and each part is then laid in row
     // order, so that every block is given back once read.
     void rewriteScattered();
+    void changed();
 
     std::size_t columns_ = 0;
     std::vector<Block> blocks_;
@@ -137,6 +142,8 @@ private:
     std::size_t garbage_ = 0;      // words of records that no row uses
     bool inOrder_ = true;          // the records lie in row order through the blocks
     std::size_t pendingCells_ = 0;
+    std::uint64_t version_ = newVersion();
+    static std::uint64_t newVersion();
 };
 
 template <class Visit>
@@ -152,6 +159,7 @@ void TextTable::forEachCell(std::size_t column, Visit visit) const {
 
 template <class Shape>
 void TextTable::reshapeRows(Shape shape) {
+    changed();
     Rewrite rewrite(*this);
     std::string text;
     std::vector<Word> ends(columns_);
