@@ -53,7 +53,7 @@ std::vector<std::size_t> sortedRows(std::vector<Entry>& entries, KeyOf keyOf) {
     return order;
 }
 
-// The distinct texts of a column, each once, and which of them each row holds.
+// The distinct texts of a column, each once, back to back.
 class DistinctTexts {
 public:
     std::size_t count() const { return ends_.size(); }
@@ -68,7 +68,7 @@ public:
     }
 
 private:
-    std::string text_;  // back to back
+    std::string text_;
     std::vector<std::size_t> ends_;
 };
 
