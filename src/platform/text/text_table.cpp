@@ -28,7 +28,7 @@ void moveBytes(void* to, const void* from, std::size_t n) {
 
 std::uint64_t TextTable::newVersion() {
     static std::atomic<std::uint64_t> last{0};
-    return ++last;
+    return last.fetch_add(1, std::memory_order_relaxed) + 1;
 }
 
 void TextTable::changed() { version_ = newVersion(); }
@@ -85,6 +85,7 @@ TextTable::Word* TextTable::copy(const Word* record, std::size_t words) {
     return to;
 }
 
+// A row built cell by cell is one change, from its beginning.
 void TextTable::beginRow() {
     changed();
     Word* record = room(columns_);
@@ -94,7 +95,6 @@ void TextTable::beginRow() {
 }
 
 void TextTable::appendCell(std::string_view cell) {
-    changed();
     if (pendingCells_ == columns_) return;
     Word* record = rows_.back();
     const std::size_t length = pendingCells_ == 0 ? 0 : record[pendingCells_ - 1];
@@ -111,7 +111,6 @@ void TextTable::appendCell(std::string_view cell) {
 }
 
 void TextTable::endRow() {
-    changed();
     Word* record = rows_.back();
     const Word end = pendingCells_ == 0 ? 0 : record[pendingCells_ - 1];
     for (; pendingCells_ < columns_; ++pendingCells_) record[pendingCells_] = end;

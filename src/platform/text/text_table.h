@@ -68,7 +68,8 @@ public:
     // reorder of every row moves only the rows' places, not their records.
     void reorder(const std::vector<std::size_t>& order);
     // Writes the records afresh in row order when a reorder left them
-    // scattered, so that walks through whole rows read neighbouring memory.
+    // scattered, so that walks through whole rows read neighbouring memory;
+    // the old blocks are given back as the new ones fill.
     void layInRowOrder();
 
     // Rewrites every row, cell by cell: `shape(column, cell, out)` appends the
@@ -81,7 +82,8 @@ public:
     std::size_t textBytes() const;
 
     // Changes with every change of the rows' texts or order (not with where
-    // their records lie); no two tables share one.
+    // their records lie; a row built cell by cell is one change); no two
+    // tables share one.
     std::uint64_t version() const { return version_; }
 
 private:
