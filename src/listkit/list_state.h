@@ -29,6 +29,15 @@ struct ListState {
     std::vector<std::string> AORGHEADERS;  // the captions without sort signs
     int NSORTCOL = 0;                      // the column the search strip searches; 0 none
 
+    // The grid's rows as an ascending click left them: the column, where its
+    // runs of equal keys begin, and the rows' version then. A descending click
+    // on the same column, the rows unchanged, only reverses the runs.
+    struct AscendingRuns {
+        int column = 0;
+        std::uint64_t version = 0;
+        std::vector<std::uint32_t> starts;
+    } ascending;
+
     // The window's own copies of its layout.
     std::vector<std::string> AHEADERS;
     std::vector<int> AWIDTHS, AJUSTIFY;

@@ -132,6 +132,30 @@ TEST_F(ListWindow, HeaderClicksSortTheGridAndKeepTheCurrentRow) {
     EXPECT_EQ(grid().header(2), "Име");
 }
 
+// A descending click right after an ascending one reverses the runs of equal
+// keys, each as it stands; after a cell changed, or an ascending click on
+// another column, it sorts the rows as they are.
+TEST_F(ListWindow, ADescendingClickFollowsTheRowsAsTheyAreNow) {
+    struct Case {
+        const char* what;
+        std::function<void()> between;
+        std::vector<std::string> descending;
+    };
+    const Case cases[] = {
+        {"nothing", [] {}, {"Спектар", "Петров", "ПЕТРОВ", "Бојан", "ана"}},
+        {"a cell changed", [this] { grid().cell(1, 2, "Шарко"); }, {"Шарко", "Спектар", "Петров", "ПЕТРОВ", "Бојан"}},
+        {"the other column ascending", [this] { listkit::MA_SortColumn(*state, 1); }, {"Спектар", "Петров", "ПЕТРОВ", "Бојан", "ана"}},
+    };
+    for (const Case& c : cases) {
+        listkit::fill(*state, rows({{"1", "Петров"}, {"2", "Спектар"}, {"10", "ана"}, {"9", "Бојан"}, {"3", "ПЕТРОВ"}}));
+        listkit::MA_SortColumn(*state, 2);
+        EXPECT_EQ(names(), (std::vector<std::string>{"ана", "Бојан", "Петров", "ПЕТРОВ", "Спектар"})) << c.what;
+        c.between();
+        listkit::MA_SortColumn(*state, 2);
+        EXPECT_EQ(names(), c.descending) << c.what;
+    }
+}
+
 TEST_F(ListWindow, AReloadStartsEveryColumnAfreshAndKeepsTheSearchColumn) {
     listkit::MA_SortColumn(*state, 2);
     listkit::MA_SortColumn(*state, 2);

@@ -61,11 +61,32 @@ TEST(SortOrder, AShorterTextSortsBeforeTextsItBegins) {
     EXPECT_EQ(column(t, listkit::sortOrder(t, 2, 1), 1), (std::vector<std::string>{"ПЕТ", "Петров", "Петровски"}));
 }
 
+// The order of a stable sort comparing the whole upper-cased texts of
+// `column` (1-based; the IDs as they stand in state 0), ties in the order they
+// had, in the descending state too.
+std::vector<std::size_t> plainStableSort(const ui::TextTable& rows, int column, int state) {
+    std::vector<std::size_t> order(rows.rows());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    const auto key = [&](std::size_t r) {
+        return state == 0 ? rows.at(r, 0) : utf8::upper(rows.cell(r, static_cast<std::size_t>(column - 1)));
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return state == 2 ? key(b) < key(a) : key(a) < key(b); });
+    return order;
+}
+
+// Sorts `rows` by `column` in every state from two starting orders (as loaded,
+// and ascending already, as before a descending click), beside the plain sort.
+void expectPlainStableSorts(const ui::TextTable& loadedRows, int column) {
+    const ui::TextTable ascending = reordered(loadedRows, plainStableSort(loadedRows, column, 1));
+    for (const ui::TextTable* rows : {&loadedRows, &ascending})
+        for (int state : {0, 1, 2})
+            EXPECT_EQ(listkit::sortOrder(*rows, column, state), plainStableSort(*rows, column, state))
+                << "column " << column << " state " << state << (rows == &ascending ? " from ascending" : " from load order");
+}
+
 // Keys that agree in their first 16 bytes and beyond, end early, hold a zero
-// byte or differ only in letter case, sorted in every state from two starting
-// orders (as loaded, and ascending already, as before a descending click): the
-// order must be that of a stable sort comparing the whole upper-cased texts,
-// ties in the order they had, in the descending state too.
+// byte or differ only in letter case.
 TEST(SortOrder, AgreesWithAStableSortOfTheWholeUpperCasedTexts) {
     const std::string zero("ПЕТРОВСКИ\0а", 20);
     const std::vector<std::string> names = {
@@ -73,21 +94,21 @@ TEST(SortOrder, AgreesWithAStableSortOfTheWholeUpperCasedTexts) {
         "Петровски", zero, zero, "Петровски", "ѓорѓи", "Ѓорѓи", "Zoran", "zoran", "10", "9", "", "Петровска Ана"};
     ui::TextTable rowsAsLoaded(2);
     for (std::size_t i = 0; i < names.size(); ++i) rowsAsLoaded.appendRow({std::to_string(i), names[i]});
-    const auto expected = [](const ui::TextTable& rows, int state) {
-        std::vector<std::size_t> order(rows.rows());
-        for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-        const auto key = [&](std::size_t r) { return state == 0 ? rows.at(r, 0) : utf8::upper(rows.cell(r, 1)); };
-        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-            return state == 2 ? key(b) < key(a) : key(a) < key(b);
-        });
-        return order;
-    };
-    const ui::TextTable& loadedRows = rowsAsLoaded;
-    const ui::TextTable ascending = reordered(loadedRows, expected(loadedRows, 1));
-    for (const ui::TextTable* rows : {&loadedRows, &ascending})
-        for (int state : {0, 1, 2})
-            EXPECT_EQ(listkit::sortOrder(*rows, 2, state), expected(*rows, state))
-                << "state " << state << (rows == &ascending ? " from ascending" : " from load order");
+    expectPlainStableSorts(rowsAsLoaded, 2);
+}
+
+// Thousands of rows: a column of few texts, repeated in other letter cases, and
+// one whose first rows are all distinct and whose later rows repeat them.
+TEST(SortOrder, ManyRowsOfRepeatedOrMostlyDistinctTextsAgreeWithAStableSort) {
+    const char* const few[] = {"Ана", "АНА", "ана", "Петровска Анастасија", "Петровска Ана", "", "ѓорѓи", "Ѓорѓи"};
+    constexpr std::size_t count = 5000;
+    ui::TextTable rows(3);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t distinct = i < count / 2 ? i * 7919 % count : (i * 31) % (count / 2);
+        const std::string mostlyDistinct = (i % 3 == 0 ? "ред " : "РЕД ") + std::to_string(distinct);
+        rows.appendRow({std::to_string(i), std::string(few[i * 5 % std::size(few)]), mostlyDistinct});
+    }
+    for (int column : {2, 3}) expectPlainStableSorts(rows, column);
 }
 
 TEST(SortCaptions, OnlyTheSortedColumnCarriesASign) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
 
 #include "platform/text/text_table.h"
@@ -109,6 +110,56 @@ TEST(TextTable, EditsAgreeWithAPlainCopyThroughReordersAndCompaction) {
         for (const auto& row : plain) for (const auto& cell : row) n += cell.size();
         return n;
     }());
+}
+
+// Reversed, then laid in row order: tables of fewer rows than the parts the
+// table lays its rows through, of a few more, and one whose rows are all gone.
+TEST(TextTable, AReversedTableOfAnySizeIsLaidInRowOrderWhole) {
+    for (std::size_t count : {0, 1, 2, 7, 9, 17, 2000}) {
+        ui::TextTable t(2);
+        for (std::size_t i = 0; i < count; ++i) t.appendRow({std::to_string(i), std::string(i % 50, 'x')});
+        std::vector<std::size_t> reversed(count);
+        for (std::size_t i = 0; i < count; ++i) reversed[i] = count - 1 - i;
+        t.reorder(reversed);
+        t.layInRowOrder();
+        ASSERT_EQ(t.rows(), count);
+        for (std::size_t r = 0; r < count; ++r)
+            ASSERT_EQ(t.row(r), (std::vector<std::string>{std::to_string(count - 1 - r), std::string((count - 1 - r) % 50, 'x')}))
+                << count << " rows, row " << r;
+        t.reorder(reversed);
+        while (!t.empty()) t.removeRow(0);
+        t.layInRowOrder();
+        EXPECT_EQ(t.textBytes(), 0u);
+    }
+}
+
+// Every change of the texts or their order gives the table a new version;
+// laying the records in row order does not, and no copy shares one.
+TEST(TextTable, EveryChangeOfTheRowsAndNoOtherGivesANewVersion) {
+    ui::TextTable t(2);
+    t.appendRow({"1", "а"});
+    t.appendRow({"2", "б"});
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"append", [&] { t.appendRow({"3", "в"}); }},
+        {"set a cell", [&] { t.setCell(0, 1, "г"); }},
+        {"reorder", [&] { t.reorder({2, 1, 0}); }},
+        {"remove a row", [&] { t.removeRow(1); }},
+        {"reshape", [&] { t.reshapeRows([](std::size_t, std::string_view cell, std::string& out) { out += cell; }); }},
+        {"assign a copy", [&] { t = ui::TextTable(t); }},
+        {"clear", [&] { t.clear(); }},
+    };
+    for (const auto& [what, change] : changes) {
+        const std::uint64_t before = t.version();
+        change();
+        EXPECT_NE(t.version(), before) << what;
+    }
+    t.appendRow({"1", "а"});
+    t.appendRow({"2", "б"});
+    t.reorder({1, 0});
+    const std::uint64_t sorted = t.version();
+    t.layInRowOrder();
+    EXPECT_EQ(t.version(), sorted);
+    EXPECT_NE(ui::TextTable(t).version(), sorted);
 }
 
 TEST(TextTable, ACellSetFromTheTableItselfIsCopiedBeforeItsPlaceChanges) {

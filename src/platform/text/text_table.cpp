@@ -1,6 +1,7 @@
 #include "platform/text/text_table.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <functional>
 #include <stdexcept>
@@ -14,6 +15,9 @@ namespace {
 constexpr std::size_t firstBlockWords = 256, blockWords = 256 * 1024;
 // Edits and removals leave their old records behind until they outweigh the rows.
 constexpr std::size_t tolerableGarbage = 16 * 1024;
+// Scattered records are laid afresh through this many parts of the rows, each
+// held twice for a while: a part's worth more than the table, not the table.
+constexpr std::size_t scatteredParts = 8;
 
 // memmove that takes a null pointer for no bytes.
 void moveBytes(void* to, const void* from, std::size_t n) {
@@ -21,6 +25,13 @@ void moveBytes(void* to, const void* from, std::size_t n) {
 }
 
 }  // namespace
+
+std::uint64_t TextTable::newVersion() {
+    static std::atomic<std::uint64_t> last{0};
+    return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
+void TextTable::changed() { version_ = newVersion(); }
 
 TextTable::TextTable(const TextTable& other) : columns_(other.columns_) {
     rows_.reserve(other.rows());
@@ -32,6 +43,8 @@ TextTable::TextTable(TextTable&& other) noexcept { *this = std::move(other); }
 // The records stay where they are; the table left behind is empty.
 TextTable& TextTable::operator=(TextTable&& other) noexcept {
     if (this == &other) return *this;
+    changed();
+    other.changed();
     columns_ = other.columns_;
     blocks_ = std::exchange(other.blocks_, {});
     rows_ = std::exchange(other.rows_, {});
@@ -72,7 +85,9 @@ TextTable::Word* TextTable::copy(const Word* record, std::size_t words) {
     return to;
 }
 
+// A row built cell by cell is one change, from its beginning.
 void TextTable::beginRow() {
+    changed();
     Word* record = room(columns_);
     if (columns_ > 0) blocks_.back().used += columns_;
     rows_.push_back(record);
@@ -143,6 +158,7 @@ TextTable::Word* TextTable::place(std::span<const Word> ends, std::string_view t
 
 void TextTable::setCell(std::size_t r, std::size_t column, std::string_view value) {
     if (r >= rows() || column >= columns_) throw std::out_of_range("TextTable::setCell");
+    changed();
     Word* record = rows_[r];
     const std::size_t length = lengthOf(record), words = recordWords(record);
     const Word begin = column == 0 ? 0 : record[column - 1];
@@ -182,6 +198,7 @@ void TextTable::setCell(std::size_t r, std::size_t column, std::string_view valu
 
 void TextTable::removeRow(std::size_t r) {
     if (r >= rows()) return;
+    changed();
     const std::size_t words = recordWords(rows_[r]);
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(r));
     liveWords_ -= words;
@@ -190,6 +207,7 @@ void TextTable::removeRow(std::size_t r) {
 }
 
 void TextTable::clear() {
+    changed();
     blocks_.clear();
     rows_.clear();
     liveWords_ = garbage_ = 0;
@@ -220,6 +238,10 @@ void TextTable::Rewrite::reading(const Word* record) {
 }
 
 void TextTable::rewriteInOrder() {
+    if (!inOrder_) {
+        rewriteScattered();
+        return;
+    }
     Rewrite rewrite(*this);
     for (Word*& record : rows_) {
         rewrite.reading(record);
@@ -227,8 +249,51 @@ void TextTable::rewriteInOrder() {
     }
 }
 
+void TextTable::rewriteScattered() {
+    std::vector<Block> old = std::exchange(blocks_, {});
+    liveWords_ = garbage_ = 0;
+    inOrder_ = true;
+    if (old.empty()) return;  // rows without columns
+    // The rows whose records each old block holds.
+    std::vector<std::size_t> byAddress(old.size());
+    for (std::size_t b = 0; b < old.size(); ++b) byAddress[b] = b;
+    const auto start = [&](std::size_t b) { return static_cast<const Word*>(old[b].words.get()); };
+    std::sort(byAddress.begin(), byAddress.end(),
+              [&](std::size_t a, std::size_t b) { return std::less<const Word*>()(start(a), start(b)); });
+    std::vector<std::uint32_t> blockOf(rows_.size());
+    std::vector<std::size_t> firstOf(old.size() + 1);
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        const auto after = std::upper_bound(byAddress.begin(), byAddress.end(), rows_[r], [&](const Word* record, std::size_t b) {
+            return std::less<const Word*>()(record, start(b));
+        });
+        blockOf[r] = static_cast<std::uint32_t>(*std::prev(after));
+        ++firstOf[blockOf[r] + 1];
+    }
+    for (std::size_t b = 1; b < firstOf.size(); ++b) firstOf[b] += firstOf[b - 1];
+    std::vector<std::uint32_t> rowsOf(rows_.size());
+    for (std::size_t r = 0, b; r < rows_.size(); ++r) rowsOf[firstOf[b = blockOf[r]]++] = static_cast<std::uint32_t>(r);
+    blockOf = {};
+    // Each old block, once its records are copied to the part of the rows they
+    // belong to, is given back; then each part, once laid in row order.
+    const std::size_t rowsPerPart = (rows_.size() + scatteredParts - 1) / scatteredParts;
+    std::vector<TextTable> parts(scatteredParts, TextTable(columns_));
+    for (std::size_t b = 0, next = 0; b < old.size(); next = firstOf[b++]) {
+        for (std::size_t i = next; i < firstOf[b]; ++i) {
+            Word*& record = rows_[rowsOf[i]];
+            record = parts[rowsOf[i] / rowsPerPart].copy(record, recordWords(record));
+        }
+        old[b] = Block();
+    }
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        for (std::size_t r = p * rowsPerPart; r < std::min(rows_.size(), (p + 1) * rowsPerPart); ++r)
+            rows_[r] = copy(rows_[r], recordWords(rows_[r]));
+        parts[p] = TextTable();
+    }
+}
+
 void TextTable::reorder(const std::vector<std::size_t>& order) {
     for (std::size_t r : order) checkRow(r, "TextTable::reorder");
+    changed();
     std::vector<Word*> rows;
     rows.reserve(order.size());
     if (isPermutation(order)) {

@@ -68,7 +68,8 @@ public:
     // reorder of every row moves only the rows' places, not their records.
     void reorder(const std::vector<std::size_t>& order);
     // Writes the records afresh in row order when a reorder left them
-    // scattered, so that walks through whole rows read neighbouring memory.
+    // scattered, so that walks through whole rows read neighbouring memory;
+    // the old blocks are given back as the new ones fill.
     void layInRowOrder();
 
     // Rewrites every row, cell by cell: `shape(column, cell, out)` appends the
@@ -79,6 +80,11 @@ public:
 
     // Raw text size of all cells: for memory measurements.
     std::size_t textBytes() const;
+
+    // Changes with every change of the rows' texts or order (not with where
+    // their records lie; a row built cell by cell is one change); no two
+    // tables share one.
+    std::uint64_t version() const { return version_; }
 
 private:
     using Word = std::uint32_t;
@@ -125,6 +131,11 @@ private:
     bool isPermutation(const std::vector<std::size_t>& order) const;
     // Writes the records afresh in row order, without what edits left behind.
     void rewriteInOrder();
+    // The same for records a reorder scattered: they go, block after block, to
+    // the part of the rows they belong to, and each part is then laid in row
+    // order, so that every block is given back once read.
+    void rewriteScattered();
+    void changed();
 
     std::size_t columns_ = 0;
     std::vector<Block> blocks_;
@@ -133,6 +144,8 @@ private:
     std::size_t garbage_ = 0;      // words of records that no row uses
     bool inOrder_ = true;          // the records lie in row order through the blocks
     std::size_t pendingCells_ = 0;
+    std::uint64_t version_ = newVersion();
+    static std::uint64_t newVersion();
 };
 
 template <class Visit>
@@ -148,6 +161,7 @@ void TextTable::forEachCell(std::size_t column, Visit visit) const {
 
 template <class Shape>
 void TextTable::reshapeRows(Shape shape) {
+    changed();
     Rewrite rewrite(*this);
     std::string text;
     std::vector<Word> ends(columns_);
