@@ -120,10 +120,16 @@ int main(int argc, char** argv) {
     registers::CurrentPayer payer;
     registers::ISPLAKJACICITAJ("1", payer);
     treasury::OverviewBatch batch;
-    const double build = best([&] {
-        batch = treasury::storedOverviewBatch(db, rows, all, payer, "20261210", "20261211");
-    });
-    const double reread = best([&] { readPlain(db, treasury::storedOrdersQuery(ids)); });
+    // Each from the same heap: what earlier steps freed given back first, so
+    // that neither reuses pages the other had to fault in.
+    const auto freshHeap = [] { ::malloc_trim(0); };
+    const double build = best(
+        [&] { batch = treasury::storedOverviewBatch(db, rows, all, payer, "20261210", "20261211"); },
+        [&] {
+            batch = {};
+            freshHeap();
+        });
+    const double reread = best([&] { readPlain(db, treasury::storedOrdersQuery(ids)); }, freshHeap);
     report("batch: orders read again, file rows", build, "sqlite3 of the same IDs", reread);
 
     // Both to a new file, synced and renamed into place, as the treasury file is.
